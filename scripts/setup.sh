@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Prepares a machine to build and test the programs: installs what is missing
+# (Debian packages only) and creates a headless Wine prefix. Safe to run again.
+set -euo pipefail
+
+packages=(wine64 wine g++-mingw-w64-x86-64-posix googletest cmake make)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-quarvelin}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+fi
+# No display: the null graphics driver still gives real windows, queues and timers.
+wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+# A crash must end the process, not wait on a dialog.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wineserver -w
