@@ -8,16 +8,11 @@
 
 namespace core {
 
-// Texts used by the shared code. Programs add their own ids as they need them.
+// Texts used by the shared code (listed by area in core/texts/*.def).
 enum class Txt : int {
-  ProgramTitle,        // "Quarvelin(tm) Corvanta"
-  ActOpenRead,         // "%s zum Lesen öffnen"
-  ActTestEof,          // "%s Dateiende prüfen"
-  ActRead,             // "%s lesen"
-  ActWrite,            // "%s schreiben"
-  ActOpenWrite,        // "%s zum Schreiben öffnen"
-  ActClose,            // "%s schließen"
-  RetryQuestion,       // "Aktion: %s\r\rException: %s\r\rErneut versuchen?"
+#define TXT(name) name,
+#include "core/texts/AllTexts.def"
+#undef TXT
   Count
 };
 

@@ -1,20 +1,14 @@
 #include "tessarel/Texts.h"
 
-#include "tessarel/TextNumbers.h"
-
 namespace tessarel {
 
 namespace {
 using core::Txt;
 constexpr core::TextNumber kTable[] = {
-    {Txt::ProgramTitle, TXT_PROGRAM_TITLE},
-    {Txt::ActOpenRead, TXT_ACT_OPEN_READ},
-    {Txt::ActTestEof, TXT_ACT_TEST_EOF},
-    {Txt::ActRead, TXT_ACT_READ},
-    {Txt::ActWrite, TXT_ACT_WRITE},
-    {Txt::ActOpenWrite, TXT_ACT_OPEN_WRITE},
-    {Txt::ActClose, TXT_ACT_CLOSE},
-    {Txt::RetryQuestion, TXT_RETRY_QUESTION},
+#include "tessarel/texts/foundation.inc"
+#include "tessarel/texts/settings.inc"
+#include "tessarel/texts/engine.inc"
+#include "tessarel/texts/scanner.inc"
 };
 }  // namespace
 

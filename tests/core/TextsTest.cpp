@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/Texts.h"
 #include "corvanta/Texts.h"
-#include "corvanta/TextNumbers.h"
+#include "pellinova/Texts.h"
+#include "tessarel/Texts.h"
 #include "platform/base/Resources.h"
 
 namespace {
@@ -16,17 +19,33 @@ TEST_F(TextsTest, LoadsCode1252TextsByNumberAndBySymbol) {
   EXPECT_EQ(core::LoadStr(core::Txt::ProgramTitle), "Quarvelin(tm) Corvanta");
   EXPECT_EQ(core::LoadStr(core::Txt::ActClose), "%s schlie\xDF" "en");
   EXPECT_EQ(core::LoadStr(core::Txt::ActTestEof), "%s Dateiende pr\xFC" "fen");
-  EXPECT_EQ(core::LoadStr(TXT_RETRY_QUESTION), "Aktion: %s\r\rException: %s\r\rErneut versuchen?");
-  EXPECT_EQ(core::TextNumberOf(core::Txt::ActRead), unsigned{TXT_ACT_READ});
+  EXPECT_EQ(core::LoadStr(core::Txt::RetryQuestion), "Aktion: %s\r\rException: %s\r\rErneut versuchen?");
 }
 
-TEST_F(TextsTest, EveryProgramMapsEverySharedTextInsideItsRange) {
-  for (int i = 0; i < static_cast<int>(core::Txt::Count); ++i) {
-    const unsigned n = core::TextNumberOf(static_cast<core::Txt>(i));
-    EXPECT_GE(n, 64992u) << i;
-    EXPECT_LE(n, 65327u) << i;
-    EXPECT_TRUE(platform::LoadResString(n).has_value()) << n;
+// Every mapped number must exist in the program's table, lie in the program's
+// range, stay clear of the class library's numbers, and be mapped once.
+void ExpectConsistent(std::span<const core::TextNumber> table, unsigned low) {
+  std::set<unsigned> numbers;
+  std::set<int> ids;
+  for (const auto& e : table) {
+    EXPECT_GE(e.number, low) << static_cast<int>(e.id);
+    EXPECT_LE(e.number, 65327u) << static_cast<int>(e.id);
+    EXPECT_FALSE(e.number >= 65312 && e.number <= 65319) << e.number;
+    EXPECT_TRUE(numbers.insert(e.number).second) << "number mapped twice: " << e.number;
+    EXPECT_TRUE(ids.insert(static_cast<int>(e.id)).second) << "text mapped twice: " << static_cast<int>(e.id);
   }
+}
+
+TEST(TextTables, AreConsistentPerProgram) {
+  ExpectConsistent(corvanta::TextTable(), 64992);
+  ExpectConsistent(pellinova::TextTable(), 64962);
+  ExpectConsistent(tessarel::TextTable(), 65168);
+}
+
+// Only Corvanta's resources are linked into this test: its every text loads.
+TEST_F(TextsTest, EveryMappedCorvantaTextLoads) {
+  for (const auto& e : corvanta::TextTable())
+    EXPECT_TRUE(platform::LoadResString(e.number).has_value()) << e.number;
 }
 
 TEST_F(TextsTest, LibraryTextsShareTheProgramTable) {
