@@ -3,7 +3,9 @@
 // for help requests and unhandled exceptions.
 #include <windows.h>
 
+#include <exception>
 #include <functional>
+#include <stdexcept>
 #include <string>
 
 namespace platform {
@@ -17,11 +19,14 @@ class Application {
   void SetTitle(const std::string& title);
 
   // Pumps pending window messages. Long runs call this once per character, so
-  // it is cheap: it returns at once when the queue holds nothing, and pumps at
-  // most every few milliseconds.
+  // it is cheap: it looks at the queue at most every few milliseconds and
+  // returns at once when the queue holds nothing.
   void ProcessMessages();
   // Pumps whatever is pending now, regardless of the time since the last pump.
   void ProcessMessagesNow();
+  // Waits for one message and dispatches it (the loops of Run and of modal
+  // forms).
+  void HandleMessage();
 
   // Runs the message loop until Terminate; returns the exit code.
   int Run();
@@ -36,12 +41,28 @@ class Application {
   // Exceptions that escape an event handler are handed to this hook; without
   // one, the message is shown in a box.
   std::function<void(const std::exception&)> OnException;
-  void HandleException(const std::exception& e);
+  void HandleException(const std::exception& e) noexcept;
+
+  // Runs an event handler where Win32 calls us: whatever it throws goes to
+  // HandleException instead of unwinding through Win32.
+  template <class F>
+  void Guard(F&& handler) noexcept {
+    try {
+      handler();
+    } catch (const std::exception& e) {
+      HandleException(e);
+    } catch (...) {
+      HandleException(std::runtime_error("Unbekannter Fehler"));
+    }
+  }
 
  private:
+  void Dispatch(MSG& msg);
+
   std::string title_;
   bool terminated_ = false;
-  DWORD lastPump_ = 0;
+  int exitCode_ = 0;
+  DWORD lastCheck_ = 0;
 };
 
 // The program-wide instance.

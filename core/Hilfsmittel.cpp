@@ -1,0 +1,277 @@
+#include "core/Hilfsmittel.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/Entities.h"
+#include "core/Retry.h"
+#include "core/Texts.h"
+#include "core/hinweis.h"
+#include "platform/base/Files.h"
+#include "platform/base/Registry.h"
+#include "platform/base/StringList.h"
+#include "platform/gui/Application.h"
+
+namespace core {
+
+namespace {
+
+constexpr size_t kCopyBlock = 2048;
+
+// The class library's ExtractFileExt: from the last "." of the last path
+// element to the end, "" when there is none.
+std::string_view FileExt(std::string_view name) {
+  const size_t dot = name.find_last_of(".\\:");
+  if (dot == std::string_view::npos || name[dot] != '.') return {};
+  return name.substr(dot);
+}
+
+// Names of the entries that FindFirstFile finds for pattern, filtered by
+// wantDirectories, in byte order so that every run lists a tree the same way.
+std::vector<std::string> ListEntries(const std::string& pattern, bool wantDirectories) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    const bool isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (isDirectory == wantDirectories) names.emplace_back(data.cFileName);
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string ThousandsSeparator() {
+  const char* kInternational = "Control Panel\\International";
+  const std::string decimal = platform::ReadRegString(HKEY_CURRENT_USER, kInternational, "sDecimal").value_or("");
+  const std::string thousand = platform::ReadRegString(HKEY_CURRENT_USER, kInternational, "sThousand").value_or("");
+  if (!decimal.empty() && !thousand.empty()) return thousand;
+  // German locale ids end in "407": the first "7" is the last character (an
+  // empty or missing value counts as German too).
+  const std::string locale = platform::ReadRegString(HKEY_CURRENT_USER, kInternational, "Locale").value_or("");
+  const size_t seven = locale.find('7');
+  const size_t firstSeven = seven == std::string::npos ? 0 : seven + 1;
+  return firstSeven == locale.size() ? "." : ",";
+}
+
+}  // namespace
+
+// --- TText ---------------------------------------------------------------
+
+void TText::StripTrailingCharInPlace(char c, std::string& s) const {
+  if (!s.empty() && s.back() == c) s.pop_back();
+}
+
+void TText::StripLeadingCharInPlace(char c, std::string& s) const {
+  if (!s.empty() && s.front() == c) s.erase(0, 1);
+}
+
+std::string TText::StripTrailingChar(char c, std::string_view s) const {
+  std::string result(s);
+  StripTrailingCharInPlace(c, result);
+  return result;
+}
+
+std::string TText::StripLeadingChar(char c, std::string_view s) const {
+  std::string result(s);
+  StripLeadingCharInPlace(c, result);
+  return result;
+}
+
+std::string TText::Spaces(int n) const { return n < 1 ? std::string() : std::string(static_cast<size_t>(n), ' '); }
+
+std::string TText::ReplaceAll(std::string_view text, std::string_view search, std::string_view replacement) const {
+  if (search.empty()) return std::string(text);
+  std::string result;
+  size_t from = 0;
+  for (size_t hit = text.find(search); hit != std::string_view::npos; hit = text.find(search, from)) {
+    result.append(text.substr(from, hit - from));
+    result.append(replacement);
+    from = hit + search.size();
+  }
+  result.append(text.substr(from));
+  return result;
+}
+
+void TText::DropLastChar(std::string& s) const {
+  if (!s.empty()) s.pop_back();
+}
+
+std::string TText::DecodeEntities(std::string_view text) const {
+  std::string result(text);
+  // Most texts hold no entity at all; every row needs an "&" to match.
+  if (result.find('&') == std::string::npos) return result;
+  for (const EntityRow& row : kNumericEntities) result = ReplaceAll(result, row.from, row.to);
+  for (const EntityRow& row : kNamedEntities) result = ReplaceAll(result, row.from, row.to);
+  if (tradeEntity_) result = ReplaceAll(result, kTradeEntity.from, kTradeEntity.to);
+  return result;
+}
+
+std::string TText::NormalizeEntities(std::string_view text) const {
+  std::string result = DecodeEntities(text);
+  for (const EntityRow& row : kCanonicalEntities) result = ReplaceAll(result, row.from, row.to);
+  return result;
+}
+
+int TText::LastPos(std::string_view search, std::string_view text) const {
+  if (search.empty()) return 0;
+  const size_t hit = text.rfind(search);
+  return hit == std::string_view::npos ? 0 : static_cast<int>(hit) + 1;
+}
+
+std::string TText::ShortenUrl(std::string_view text, int n) const {
+  const size_t first = text.find('/');
+  if (static_cast<long long>(text.size()) <= n || first == std::string_view::npos) return std::string(text);
+  const std::string head = std::string(text.substr(0, first + 1)) + "...";
+  std::string_view rest = text.substr(first + 1);
+  // Drop leading folders of the rest until head + rest fits into n + 1, or
+  // no "/" is left to cut at.
+  while (static_cast<long long>(head.size() + rest.size()) > static_cast<long long>(n) + 1) {
+    const size_t slash = rest.find('/');
+    if (slash == std::string_view::npos) break;
+    rest.remove_prefix(slash + 1);
+  }
+  return head + "/" + std::string(rest);
+}
+
+std::string TText::PathToFileUrl(std::string_view path) const {
+  return ReplaceAll("file:///" + ReplaceAll(path, ":", "|"), "\\", "/");
+}
+
+std::string TText::FormatThousands(std::int64_t number) const {
+  const std::string separator = ThousandsSeparator();
+  // The magnitude as unsigned, so that the most negative number has one too.
+  const std::uint64_t magnitude =
+      number < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(number) : static_cast<std::uint64_t>(number);
+  std::string s = std::to_string(magnitude);
+  std::string result;
+  while (s.size() > 3) {
+    result = separator + s.substr(s.size() - 3) + result;
+    s.resize(s.size() - 3);
+  }
+  return (number < 0 ? "-" : "") + s + result;
+}
+
+std::string TText::PunctuationToSpaces(std::string_view text) const {
+  std::string result(text);
+  for (char& c : result) {
+    if (std::string_view(",.;\"'-/\\:?!").find(c) != std::string_view::npos) c = ' ';
+  }
+  return result;
+}
+
+std::string TText::NormalizeWhitespace(std::string_view text) const {
+  std::string result(text);
+  for (char& c : result) {
+    if (c == '\t' || static_cast<unsigned char>(c) == 254) c = ' ';
+  }
+  return ReplaceAll(result, "  ", " ");
+}
+
+// --- TDir ----------------------------------------------------------------
+
+void TDir::FindFiles(const std::string& directory, const std::string& mask, platform::TStringList& list,
+                     bool relative, bool recurse) const {
+  std::string dir = directory;
+  if (dir.empty() || dir.back() != '\\') dir += '\\';
+  const size_t split = mask.rfind('\\');
+  const std::string sub = split == std::string::npos ? std::string() : mask.substr(0, split + 1);
+  const std::string pattern = mask.substr(sub.size());
+
+  if (recurse) {
+    for (const std::string& name : ListEntries(dir + sub + "*.*", true)) {
+      // Skips "." and "..", and folders such as ".svn" on purpose.
+      if (name[0] == '.') continue;
+      FindFiles(dir, sub + name + "\\" + pattern, list, relative, recurse);
+    }
+  }
+  const std::string_view wantedExt = FileExt(pattern);
+  for (const std::string& name : ListEntries(dir + sub + pattern, false)) {
+    // The directory search also matches case-insensitively (and on short
+    // names): only the exact extension counts.
+    if (FileExt(name) != wantedExt) continue;
+    list.Add(relative ? sub + name : dir + sub + name);
+  }
+}
+
+bool TDir::DirExists(const std::string& path) const {
+  const std::string probe = path.size() == 2 && path[1] == ':' ? path + "\\" : path;
+  const DWORD attributes = GetFileAttributesA(probe.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// --- Tfile ---------------------------------------------------------------
+
+void Tfile::CopyFileWithProgress(THinweisDlg& window, const std::string& source, const std::string& destination,
+                                 bool& abort) const {
+  if (!platform::FileExists(source)) return;
+  window.lblAnzeige.SetCaption(Text().ShortenUrl(source, 45));
+  window.pbFortschritt.SetPosition(0);
+
+  auto action = [](Txt message, const std::string& path) { return FormatStr(LoadStr(message), {path}); };
+  platform::TFile in;
+  platform::TFile out;
+  RetryStep(abort, action(Txt::ActOpenRead, source), hcOpenRead, [&] { in.OpenRead(source); });
+  RetryStep(abort, action(Txt::ActOpenWrite, destination), hcOpenWrite, [&] { out.Rewrite(destination); });
+  // There is no message of its own for a failing size; the close message
+  // with the destination stands in for it.
+  std::int64_t size = 0;
+  RetryStep(abort, action(Txt::ActClose, destination), hcClose, [&] { size = in.Size(); });
+
+  const std::string readAction = action(Txt::ActRead, source);
+  const std::string writeAction = action(Txt::ActWrite, destination);
+  char block[kCopyBlock];
+  std::int64_t copied = 0;
+  while (!abort) {
+    size_t got = 0;
+    if (!RetryStep(abort, readAction, hcRead, [&] { got = in.Read(block, sizeof block); })) break;
+    if (got == 0) break;
+    // A short write means the disk is full: it is a write error like any
+    // other, and a Yes writes the rest of the block, so a copy that ends
+    // without abort is always whole.
+    size_t written = 0;
+    RetryStep(abort, writeAction, hcWrite, [&] {
+      written += out.Write(block + written, got - written);
+      if (written < got) throw platform::EInOutError(ERROR_DISK_FULL);
+    });
+    copied += static_cast<std::int64_t>(written);
+    if (size > 0) {
+      window.pbFortschritt.SetPosition(
+          static_cast<int>(std::min<std::int64_t>(100, std::llround(100.0 * copied / size))));
+    }
+    platform::App().ProcessMessages();
+    if (!window.Visible()) abort = true;
+  }
+
+  // Each file is closed even after an abort, so that neither stays locked.
+  if (out.IsOpen()) RetryCloseStep(abort, action(Txt::ActClose, destination), hcClose, [&] { out.Close(); });
+  if (in.IsOpen()) RetryCloseStep(abort, action(Txt::ActClose, source), hcClose, [&] { in.Close(); });
+}
+
+// --- instances -----------------------------------------------------------
+
+TText& Text() {
+  static TText instance;
+  return instance;
+}
+
+TDir& Dir() {
+  static TDir instance;
+  return instance;
+}
+
+Tfile& File() {
+  static Tfile instance;
+  return instance;
+}
+
+TDateString& DateString() {
+  static TDateString instance;
+  return instance;
+}
+
+}  // namespace core

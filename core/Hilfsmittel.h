@@ -1,0 +1,104 @@
+#pragma once
+// Small utilities every part of the programs uses: string surgery on paths and
+// URLs, HTML entities, thousands separators, the file search in a directory
+// tree, and the file copy with progress and retry. Each class has one
+// program-wide instance, reached through Text(), Dir(), File(), DateString().
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platform {
+class TStringList;
+}
+
+namespace core {
+
+class THinweisDlg;
+
+class TText {
+ public:
+  // Removes one trailing (leading) c, if there is one.
+  void StripTrailingCharInPlace(char c, std::string& s) const;
+  void StripLeadingCharInPlace(char c, std::string& s) const;
+  std::string StripTrailingChar(char c, std::string_view s) const;
+  std::string StripLeadingChar(char c, std::string_view s) const;
+
+  // n blanks; "" for n below 1.
+  std::string Spaces(int n) const;
+
+  // Every occurrence of search replaced, left to right; the replacement is
+  // never searched again. Case-sensitive. An empty search changes nothing.
+  std::string ReplaceAll(std::string_view text, std::string_view search, std::string_view replacement) const;
+
+  // Removes the last character; "" stays "".
+  void DropLastChar(std::string& s) const;
+
+  // HTML entities to characters: one full replace pass per table row.
+  std::string DecodeEntities(std::string_view text) const;
+  // DecodeEntities, then back to the canonical entity form in which titles
+  // and descriptions are compared and stored.
+  std::string NormalizeEntities(std::string_view text) const;
+  // Whether DecodeEntities knows "&trade;" (Pellinova does); set at start-up.
+  void SetTradeEntity(bool on) { tradeEntity_ = on; }
+  bool TradeEntity() const { return tradeEntity_; }
+
+  // 1-based position of the last occurrence of search in text; 0 when it does
+  // not occur (or search is empty).
+  int LastPos(std::string_view search, std::string_view text) const;
+
+  // Shortens a URL for a label to about n characters by dropping leading
+  // folders behind the first "/"; a text without "/" is returned unchanged.
+  std::string ShortenUrl(std::string_view text, int n) const;
+
+  // "C:\a\b.htm" -> "file:///C|/a/b.htm".
+  std::string PathToFileUrl(std::string_view path) const;
+
+  // Decimal text with the thousands separator of the user's settings.
+  std::string FormatThousands(std::int64_t number) const;
+
+  // , . ; " ' - / \ : ? ! become blanks.
+  std::string PunctuationToSpaces(std::string_view text) const;
+
+  // TAB and character 254 become blanks, then one pass turns two blanks into
+  // one (a run of n blanks keeps (n + 1) / 2).
+  std::string NormalizeWhitespace(std::string_view text) const;
+
+ private:
+  bool tradeEntity_ = false;
+};
+
+class TDir {
+ public:
+  // Appends to list the files below directory that match mask ("*.htm" or
+  // "sub\*.htm"), sub-folders first (when recurse), each level sorted by
+  // name. A file matches when its extension equals the mask's exactly
+  // (case-sensitive). Entries are "sub\name" when relative, else full paths.
+  // Folders whose name starts with "." are not entered.
+  void FindFiles(const std::string& directory, const std::string& mask, platform::TStringList& list,
+                 bool relative, bool recurse) const;
+
+  // True when path names an existing directory; "C:" tests "C:\".
+  bool DirExists(const std::string& path) const;
+};
+
+class Tfile {
+ public:
+  // Copies source to destination in 2048-byte blocks, showing the progress in
+  // window. Every file step runs in the retry loop; giving up, or the user
+  // closing the window, sets abort, and then destination holds the blocks
+  // written so far. A copy that ends without abort is complete. A missing
+  // source does nothing (abort stays as it was).
+  void CopyFileWithProgress(THinweisDlg& window, const std::string& source, const std::string& destination,
+                            bool& abort) const;
+};
+
+// Has no operations; it exists because the programs create it beside the
+// others.
+class TDateString {};
+
+TText& Text();
+TDir& Dir();
+Tfile& File();
+TDateString& DateString();
+
+}  // namespace core

@@ -1,0 +1,55 @@
+#pragma once
+// The progress window of every long operation (loading and saving projects,
+// crawling, index runs, copying the search form, importing stop words).
+//
+// The programs have no worker threads: the operation runs on the main thread
+// and pumps messages as it goes. The window's button hides the window, and a
+// window that is no longer visible is the signal to stop. A worker:
+//
+//   core::THinweisDlg dlg;
+//   dlg.SetCaption(core::LoadStr(core::Txt::ProgramTitle) + " - " + operation);
+//   dlg.pbFortschritt.SetMax(count);
+//   dlg.StartTime = platform::Now();
+//   dlg.Show();
+//   for (...) {
+//     dlg.lblAnzeige.SetCaption(item);
+//     dlg.pbFortschritt.SetPosition(i);
+//     platform::App().ProcessMessages();
+//     if (!dlg.Visible()) { abort = true; break; }
+//   }
+#include "platform/base/Clock.h"
+#include "platform/gui/Controls.h"
+#include "platform/gui/Form.h"
+#include "platform/gui/Timer.h"
+
+namespace core {
+
+class THinweisDlg : public platform::Form {
+ public:
+  THinweisDlg();
+  ~THinweisDlg() override;
+
+  platform::Label& lblAnzeige;
+  platform::ProgressBar& pbFortschritt;
+  platform::Button& btnKnopf;
+  platform::Label& lblBisherText;
+  platform::Label& lblBisher;
+  platform::Label& lblNochText;
+  platform::Label& lblNoch;
+  platform::Timer& Timer1;
+
+  // Set by the caller before the window is shown.
+  platform::TDateTime StartTime;
+
+  // Hides the window: the cancel signal. The object stays; the worker frees it.
+  void btnKnopfClick();
+  // Refreshes the elapsed and remaining time, then pumps messages.
+  void Timer1Timer();
+  // For operations without a meaningful remaining time.
+  void HideTimeLabels();
+};
+
+// The progress window while one exists, nullptr otherwise.
+THinweisDlg* HinweisDlg();
+
+}  // namespace core

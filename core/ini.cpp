@@ -1,0 +1,211 @@
+#include "core/ini.h"
+
+#include <windows.h>
+
+#include "core/SettingsHost.h"
+#include "core/Texts.h"
+#include "core/ULanguage.h"
+#include "platform/base/Files.h"
+#include "platform/base/Registry.h"
+#include "platform/gui/Dialogs.h"
+
+namespace core {
+
+namespace {
+
+// Not a text of the table: the file name Wine's configuration had by default.
+constexpr char kDefaultWineConfiguration[] = "~/.Wine/config";
+constexpr char kAppPaths[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+
+constexpr int kBrowserHelp = 601;
+constexpr int kEditorHelp = 602;
+
+// The path the system registers for a program; "" when there is none.
+std::string AppPath(const char* program) {
+  return platform::ReadRegString(HKEY_LOCAL_MACHINE, std::string(kAppPaths) + program, "").value_or(std::string());
+}
+
+bool Exists(const std::string& path) { return !path.empty() && platform::FileExists(path); }
+
+platform::TIniFile OpenSettings(const std::string& fileName) {
+  try {
+    return platform::TIniFile(fileName);
+  } catch (const platform::EInOutError&) {
+    // Unreadable: the defaults hold; SaveSettings binds the file again.
+    return platform::TIniFile::FromText("");
+  }
+}
+
+}  // namespace
+
+std::string SettingsFileName() {
+  char buf[MAX_PATH + 1] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, buf, MAX_PATH);
+  return platform::ChangeFileExt(std::string(buf, n < MAX_PATH ? n : MAX_PATH), ".INI");
+}
+
+TIni::TIni(const std::string& fileName, bool firstRun, TLanguage& language, SettingsHost& host, bool withProxy)
+    : platform::TIniFile(OpenSettings(fileName)),
+      fileName_(fileName),
+      firstRun_(firstRun),
+      language_(language),
+      host_(host),
+      withProxy_(withProxy) {}
+
+void TIni::ReadFields() {
+  const std::string env = LoadStr(Txt::IniEnvironment);
+  const std::string wine = LoadStr(Txt::IniWine);
+  const std::string notepad = LoadStr(Txt::IniDefaultEditor);
+  TextEditor = ReadString(env, LoadStr(Txt::IniTextEditor), notepad);
+  JavascriptEditor = ReadString(env, LoadStr(Txt::IniJavascriptEditor), notepad);
+  HTMLEditor = ReadString(env, LoadStr(Txt::IniHTMLEditor), notepad);
+  WWWBrowser = ReadString(env, LoadStr(Txt::IniWWWBrowser), "");
+  LoadWineDrives(ReadString(wine, LoadStr(Txt::IniConfiguration), kDefaultWineConfiguration));
+  TextEditorParam = ReadString(env, LoadStr(Txt::IniTextEditorParam), "");
+  JavascriptEditorParam = ReadString(env, LoadStr(Txt::IniJavascriptEditorParam), "");
+  HTMLEditorParam = ReadString(env, LoadStr(Txt::IniHTMLEditorParam), "");
+  WWWBrowserParam = ReadString(env, LoadStr(Txt::IniWWWBrowserParam), "");
+  Foreground = ReadBool(env, LoadStr(Txt::IniForeground), false);
+  TextEditorUnix = ReadBool(wine, LoadStr(Txt::IniTextEditor), false);
+  JavascriptEditorUnix = ReadBool(wine, LoadStr(Txt::IniJavascriptEditor), false);
+  HTMLEditorUnix = ReadBool(wine, LoadStr(Txt::IniHTMLEditor), false);
+  WWWBrowserUnix = ReadBool(wine, LoadStr(Txt::IniWWWBrowser), false);
+  Language = ReadInteger(env, LoadStr(Txt::IniLanguage), 0);
+  if (withProxy_) {
+    Proxy = ReadString(env, LoadStr(Txt::IniProxy), "");
+    ProxyPort = ReadString(env, LoadStr(Txt::IniProxyPort), "");
+    ProxyUsername = ReadString(env, LoadStr(Txt::IniProxyUsername), "");
+    ProxyPassword = ReadString(env, LoadStr(Txt::IniProxyPassword), "");
+  }
+}
+
+void TIni::LoadSettings() {
+  const std::string env = LoadStr(Txt::IniEnvironment);
+  ReadFields();
+  SetLanguage(Language != 0 ? Language : static_cast<int32_t>(language_.GetLocaleId()));
+  host_.SetStayOnTop(Foreground);
+  SpeedButton = ReadBool(env, LoadStr(Txt::IniSpeedButton), true);
+  LayoutToolbar();
+
+  LastProject = ReadBool(env, LoadStr(Txt::IniLastProject), true);
+  if (LastProject) {
+    const std::string last = ReadString(env, LoadStr(Txt::IniLastProjectName), "");
+    // The main window has reported a failure; nothing more for this start.
+    if (Exists(last) && !host_.OpenProject(last)) return;
+  }
+
+  if (!Exists(WWWBrowser)) FindBrowser();
+  if (!Exists(TextEditor)) FindTextEditor();
+  if (!Exists(HTMLEditor)) HTMLEditor = TextEditor;
+  if (!Exists(JavascriptEditor)) JavascriptEditor = TextEditor;
+
+  if (firstRun_) {
+    if (host_.RunFirstRunDialog(*this) == platform::mrCancel) host_.TerminateApplication();
+  }
+}
+
+void TIni::FindBrowser() {
+  WWWBrowser = AppPath("Mozilla.exe");
+  if (!Exists(WWWBrowser)) WWWBrowser = AppPath("Netscape.exe");
+  if (Exists(WWWBrowser)) {
+    // Their composer edits HTML.
+    HTMLEditor = WWWBrowser;
+    HTMLEditorParam = LoadStr(Txt::IniHtmlEditParam);
+    return;
+  }
+  WWWBrowser = AppPath("IEXPLORE.EXE");
+  if (Exists(WWWBrowser)) {
+    HTMLEditor = AppPath("FPEXPRESS.EXE");
+    return;
+  }
+  WWWBrowser = AppPath("Opera.exe");
+  if (!Exists(WWWBrowser))
+    WWWBrowser = AskForTool(LoadStr(Txt::IniBrowserQuestion), kBrowserHelp, LoadStr(Txt::IniBrowserTitle),
+                            LoadStr(Txt::IniBrowserFile));
+}
+
+void TIni::FindTextEditor() {
+  TextEditor = AppPath("WORDPAD.EXE");
+  if (!Exists(TextEditor))
+    TextEditor = AskForTool(LoadStr(Txt::IniEditorQuestion), kEditorHelp, LoadStr(Txt::IniEditorTitle),
+                            LoadStr(Txt::IniEditorFile));
+}
+
+std::string TIni::AskForTool(const std::string& question, int helpContext, const std::string& title,
+                             const std::string& initialFile) {
+  const int answer = platform::MessageDlg(question, platform::MsgDlgType::Confirmation,
+                                          platform::mbYes | platform::mbNo | platform::mbHelp, helpContext);
+  std::string chosen;
+  if (answer == platform::mrYes && host_.SelectFile(title, initialFile, LoadStr(Txt::IniExeFilter), chosen))
+    return chosen;
+  return {};
+}
+
+void TIni::SaveSettings() {
+  // A file that could not be read at the start is bound now; failing again
+  // is a write error for the caller.
+  if (FileName().empty()) static_cast<platform::TIniFile&>(*this) = platform::TIniFile(fileName_);
+
+  const std::string env = LoadStr(Txt::IniEnvironment);
+  const std::string wine = LoadStr(Txt::IniWine);
+  WriteString(env, LoadStr(Txt::IniTextEditor), TextEditor);
+  WriteString(env, LoadStr(Txt::IniJavascriptEditor), JavascriptEditor);
+  WriteString(env, LoadStr(Txt::IniHTMLEditor), HTMLEditor);
+  WriteString(env, LoadStr(Txt::IniWWWBrowser), WWWBrowser);
+  WriteString(wine, LoadStr(Txt::IniConfiguration), GetConfiguration());
+  WriteString(env, LoadStr(Txt::IniTextEditorParam), TextEditorParam);
+  WriteString(env, LoadStr(Txt::IniJavascriptEditorParam), JavascriptEditorParam);
+  WriteString(env, LoadStr(Txt::IniHTMLEditorParam), HTMLEditorParam);
+  WriteString(env, LoadStr(Txt::IniWWWBrowserParam), WWWBrowserParam);
+  WriteBool(env, LoadStr(Txt::IniForeground), Foreground);
+  WriteBool(wine, LoadStr(Txt::IniTextEditor), TextEditorUnix);
+  WriteBool(wine, LoadStr(Txt::IniJavascriptEditor), JavascriptEditorUnix);
+  WriteBool(wine, LoadStr(Txt::IniHTMLEditor), HTMLEditorUnix);
+  WriteBool(wine, LoadStr(Txt::IniWWWBrowser), WWWBrowserUnix);
+  WriteInteger(env, LoadStr(Txt::IniLanguage), Language);
+  WriteBool(env, LoadStr(Txt::IniSpeedButton), SpeedButton);
+  WriteBool(env, LoadStr(Txt::IniLastProject), LastProject);
+  if (withProxy_) {
+    WriteString(env, LoadStr(Txt::IniProxy), Proxy);
+    WriteString(env, LoadStr(Txt::IniProxyPort), ProxyPort);
+    WriteString(env, LoadStr(Txt::IniProxyUsername), ProxyUsername);
+    WriteString(env, LoadStr(Txt::IniProxyPassword), ProxyPassword);
+  }
+  WriteString(env, LoadStr(Txt::IniLastProjectName), host_.ProjectOpen() ? host_.ProjectFileName() : std::string());
+  UpdateFile();
+}
+
+void TIni::LayoutToolbar() {
+  host_.ApplyToolbarLayout(ComputeToolbarLayout(SpeedButton, host_.ProjectOpen() && host_.ProjectDetailsModus()));
+}
+
+void TIni::SetForeground(bool v) {
+  Foreground = v;
+  host_.SetStayOnTop(v);
+}
+
+void TIni::SetSpeedButton(bool v) {
+  SpeedButton = v;
+  LayoutToolbar();
+}
+
+void TIni::SetLanguage(int32_t id) {
+  if (id != 1031 && id != 1033) return;
+  if (language_.SwitchLanguage(static_cast<LCID>(id)) != 0) {
+    platform::ShowMessage(FormatStr(LoadStr(Txt::IniLanguageMissing),
+                                    {LoadStr(id == 1031 ? Txt::IniLanguageDE : Txt::IniLanguageEN)}));
+    return;
+  }
+  Language = id;
+  if (host_.ProjectOpen() && host_.ProjectDetailsModus()) host_.SetProjectDetailsModus(false);
+}
+
+void TIni::ChangeLanguage(int32_t id) {
+  if (id == Language) return;
+  SetLanguage(id);
+  // Through the main window's own close, so that no command can still reach
+  // the project that is gone.
+  if (host_.ProjectOpen()) host_.CloseProject();
+}
+
+}  // namespace core

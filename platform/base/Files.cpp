@@ -1,0 +1,264 @@
+#include "platform/base/Files.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+FileFaults* g_faults = nullptr;
+
+FileFaults& Faults() {
+  static FileFaults none;
+  return g_faults ? *g_faults : none;
+}
+
+[[noreturn]] void ThrowLastError() { throw EInOutError(GetLastError()); }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+size_t LastDelimiter(const std::string& path, const char* delimiters) {
+  return path.find_last_of(delimiters);
+}
+
+// One Win32 call moves at most this much.
+constexpr size_t kMaxChunk = 1u << 30;
+
+}  // namespace
+
+std::string SysErrorMessage(DWORD code) {
+  char* text = nullptr;
+  const DWORD n = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+      reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string message;
+  if (n > 0 && text) message.assign(text, n);
+  if (text) LocalFree(text);
+  while (!message.empty() && IsBlank(message.back())) message.pop_back();
+  const auto first = std::find_if_not(message.begin(), message.end(), IsBlank);
+  message.erase(message.begin(), first);
+  if (message.empty()) message = "E/A-Fehler " + std::to_string(code);
+  return message;
+}
+
+EInOutError::EInOutError(DWORD code) : EInOutError(code, SysErrorMessage(code)) {}
+
+EInOutError::EInOutError(DWORD code, const std::string& message) : std::runtime_error(message), code_(code) {}
+
+FileFaults::~FileFaults() = default;
+bool FileFaults::FailOpen(const std::string&, bool) { return false; }
+bool FileFaults::FailRead(const std::string&) { return false; }
+size_t FileFaults::LimitWrite(const std::string&, size_t n) { return n; }
+bool FileFaults::FailClose(const std::string&) { return false; }
+bool FileFaults::FailSize(const std::string&) { return false; }
+
+void SetFileFaults(FileFaults* faults) { g_faults = faults; }
+
+// --- TFile ---
+
+TFile::~TFile() { Release(); }
+
+TFile::TFile(TFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)),
+      path_(std::move(other.path_)),
+      faultPath_(std::move(other.faultPath_)) {}
+
+TFile& TFile::operator=(TFile&& other) noexcept {
+  if (this != &other) {
+    Release();
+    handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
+    path_ = std::move(other.path_);
+    faultPath_ = std::move(other.faultPath_);
+  }
+  return *this;
+}
+
+void TFile::Release() noexcept {
+  if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  handle_ = INVALID_HANDLE_VALUE;
+}
+
+void TFile::Open(const std::string& path, bool forWrite, const std::string& faultPath) {
+  Release();
+  path_ = path;
+  faultPath_ = faultPath;
+  if (Faults().FailOpen(faultPath_, forWrite)) throw EInOutError(ERROR_ACCESS_DENIED);
+  HANDLE h = forWrite ? CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr)
+                      : CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) ThrowLastError();
+  handle_ = h;
+}
+
+void TFile::OpenRead(const std::string& path) { Open(path, false, path); }
+
+void TFile::Rewrite(const std::string& path) { Open(path, true, path); }
+
+size_t TFile::Read(void* buffer, size_t n) {
+  if (!IsOpen()) throw EInOutError(ERROR_INVALID_HANDLE);
+  if (Faults().FailRead(faultPath_)) throw EInOutError(ERROR_READ_FAULT);
+  auto* p = static_cast<char*>(buffer);
+  size_t total = 0;
+  while (total < n) {
+    const DWORD want = static_cast<DWORD>(std::min(n - total, kMaxChunk));
+    DWORD got = 0;
+    if (!ReadFile(handle_, p + total, want, &got, nullptr)) ThrowLastError();
+    if (got == 0) break;
+    total += got;
+  }
+  return total;
+}
+
+size_t TFile::Write(const void* buffer, size_t n) {
+  if (!IsOpen()) throw EInOutError(ERROR_INVALID_HANDLE);
+  const size_t allowed = std::min(n, Faults().LimitWrite(faultPath_, n));
+  const auto* p = static_cast<const char*>(buffer);
+  size_t total = 0;
+  while (total < allowed) {
+    const DWORD want = static_cast<DWORD>(std::min(allowed - total, kMaxChunk));
+    DWORD put = 0;
+    if (!WriteFile(handle_, p + total, want, &put, nullptr)) ThrowLastError();
+    if (put == 0) break;
+    total += put;
+  }
+  return total;
+}
+
+int64_t TFile::Size() {
+  if (!IsOpen()) throw EInOutError(ERROR_INVALID_HANDLE);
+  if (Faults().FailSize(faultPath_)) throw EInOutError(ERROR_READ_FAULT);
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(handle_, &size)) ThrowLastError();
+  return size.QuadPart;
+}
+
+bool TFile::Eof() {
+  const int64_t size = Size();
+  LARGE_INTEGER zero = {}, pos;
+  if (!SetFilePointerEx(handle_, zero, &pos, FILE_CURRENT)) ThrowLastError();
+  return pos.QuadPart >= size;
+}
+
+void TFile::Close() {
+  if (!IsOpen()) return;
+  const bool simulated = Faults().FailClose(faultPath_);
+  const HANDLE h = std::exchange(handle_, INVALID_HANDLE_VALUE);
+  if (!CloseHandle(h)) ThrowLastError();
+  if (simulated) throw EInOutError(ERROR_WRITE_FAULT);
+}
+
+// --- helpers ---
+
+bool FileExists(const std::string& path) {
+  const DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+  const DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  TFile f;
+  f.OpenRead(path);
+  std::string data(static_cast<size_t>(f.Size()), '\0');
+  data.resize(f.Read(data.data(), data.size()));
+  // A file that grew meanwhile is read to its end.
+  char block[4096];
+  while (const size_t n = f.Read(block, sizeof block)) data.append(block, n);
+  f.Close();
+  return data;
+}
+
+void WriteFileBytes(const std::string& path, const std::string& data) {
+  TFile f;
+  f.Rewrite(path);
+  if (f.Write(data.data(), data.size()) != data.size()) throw EInOutError(ERROR_DISK_FULL);
+  f.Close();
+}
+
+void ReplaceFileBytes(const std::string& path, const std::string& data) {
+  const DWORD a = GetFileAttributesA(path.c_str());
+  if (a != INVALID_FILE_ATTRIBUTES && (a & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    throw EInOutError(ERROR_ACCESS_DENIED);
+  const std::string full = ExpandFileName(path);
+  const std::string dir = full.find('\\') == std::string::npos ? std::string(".") : ExtractFilePath(full);
+  char temp[MAX_PATH + 16];
+  if (dir.size() >= MAX_PATH - 14 || !GetTempFileNameA(dir.c_str(), "qv", 0, temp)) {
+    WriteFileBytes(path, data);
+    return;
+  }
+  try {
+    TFile f;
+    f.Open(temp, true, path);
+    if (f.Write(data.data(), data.size()) != data.size()) throw EInOutError(ERROR_DISK_FULL);
+    f.Close();
+    if (!MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) ThrowLastError();
+  } catch (...) {
+    DeleteFileA(temp);
+    throw;
+  }
+}
+
+bool DeleteFileIfExists(const std::string& path) {
+  if (DeleteFileA(path.c_str())) return true;
+  const DWORD error = GetLastError();
+  if (!FileExists(path)) return false;
+  throw EInOutError(error);
+}
+
+void ForceDirectories(const std::string& path) {
+  std::string dir = path;
+  while (dir.size() > 1 && dir.back() == '\\') dir.pop_back();
+  if (dir.empty()) throw EInOutError(ERROR_INVALID_NAME);
+  if (DirectoryExists(dir)) return;
+  const std::string parent = ExtractFilePath(dir);
+  if (!parent.empty() && parent.size() < dir.size()) ForceDirectories(parent);
+  if (!CreateDirectoryA(dir.c_str(), nullptr)) {
+    const DWORD error = GetLastError();
+    if (!DirectoryExists(dir)) throw EInOutError(error);
+  }
+}
+
+std::string ExtractFilePath(const std::string& path) {
+  const size_t i = LastDelimiter(path, "\\:");
+  return i == std::string::npos ? std::string() : path.substr(0, i + 1);
+}
+
+std::string ExtractFileName(const std::string& path) {
+  const size_t i = LastDelimiter(path, "\\:");
+  return i == std::string::npos ? path : path.substr(i + 1);
+}
+
+std::string ExtractFileExt(const std::string& path) {
+  const size_t i = LastDelimiter(path, ".\\:");
+  return i != std::string::npos && path[i] == '.' ? path.substr(i) : std::string();
+}
+
+std::string ChangeFileExt(const std::string& path, const std::string& ext) {
+  const size_t i = LastDelimiter(path, ".\\:");
+  if (i == std::string::npos || path[i] != '.') return path + ext;
+  return path.substr(0, i) + ext;
+}
+
+std::string IncludeTrailingBackslash(const std::string& path) {
+  return !path.empty() && path.back() == '\\' ? path : path + '\\';
+}
+
+std::string ExpandFileName(const std::string& path) {
+  if (path.empty()) return path;
+  std::string out(MAX_PATH, '\0');
+  DWORD n = GetFullPathNameA(path.c_str(), static_cast<DWORD>(out.size()), out.data(), nullptr);
+  if (n >= out.size()) {
+    out.assign(n, '\0');
+    n = GetFullPathNameA(path.c_str(), static_cast<DWORD>(out.size()), out.data(), nullptr);
+  }
+  if (n == 0 || n >= out.size()) return path;
+  out.resize(n);
+  return out;
+}
+
+}  // namespace platform

@@ -1,0 +1,404 @@
+#include "platform/gui/Dialogs.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+#include "platform/base/Resources.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/UiSeam.h"
+
+namespace platform {
+
+namespace {
+
+// The library's own texts; a program's string table (or a language module)
+// may translate them, the defaults stand where neither has them.
+enum LibraryText : unsigned {
+  txtWarning = 65312,
+  txtError = 65313,
+  txtInformation = 65314,
+  txtConfirmation = 65315,
+  txtYes = 65316,
+  txtNo = 65317,
+  txtHelp = 65318,
+  txtCancel = 65319,
+};
+
+std::string LibraryString(unsigned id, const char* fallback) {
+  auto s = LoadResString(id);
+  return s && !s->empty() ? *s : std::string(fallback);
+}
+
+std::string ProgramTitle() {
+  if (!App().Title().empty()) return App().Title();
+  // Without a title the program file's name stands in, as the window list shows it.
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return {};
+    if (n < path.size()) {
+      path.resize(n);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  std::string name = path.substr(path.find_last_of("\\/") + 1);
+  const auto dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
+std::string CaptionOf(MsgDlgType type) {
+  switch (type) {
+    case MsgDlgType::Warning: return LibraryString(txtWarning, "Warnung");
+    case MsgDlgType::Error: return LibraryString(txtError, "Fehler");
+    case MsgDlgType::Information: return LibraryString(txtInformation, "Information");
+    case MsgDlgType::Confirmation: return LibraryString(txtConfirmation, "Bestätigen");
+    case MsgDlgType::Custom: break;
+  }
+  return ProgramTitle();
+}
+
+LPCSTR IconOf(MsgDlgType type) {
+  switch (type) {
+    case MsgDlgType::Warning: return IDI_EXCLAMATION;
+    case MsgDlgType::Error: return IDI_HAND;
+    case MsgDlgType::Information: return IDI_ASTERISK;
+    case MsgDlgType::Confirmation: return IDI_QUESTION;
+    case MsgDlgType::Custom: break;
+  }
+  return nullptr;
+}
+
+// The buttons in the order the box shows them. Each control id is the modal
+// result it gives (mrOk = IDOK, ..., mrNo = IDNO); Help has IDHELP.
+struct ButtonDef {
+  unsigned flag;
+  int id;
+  unsigned textId;  // 0: not in the table
+  const char* text;
+};
+constexpr int kHelpId = 9;  // IDHELP; beyond every modal result
+constexpr ButtonDef kButtons[] = {
+    {mbYes, mrYes, txtYes, "&Ja"},
+    {mbNo, mrNo, txtNo, "&Nein"},
+    {mbOK, mrOk, 0, "OK"},
+    {mbCancel, mrCancel, txtCancel, "Abbrechen"},
+    {mbAbort, mrAbort, 0, "&Abbrechen"},
+    {mbRetry, mrRetry, 0, "&Wiederholen"},
+    {mbIgnore, mrIgnore, 0, "&Ignorieren"},
+    {mbAll, mrAll, 0, "&Alle"},
+    {mbHelp, kHelpId, txtHelp, "&Hilfe"},
+};
+constexpr unsigned kAnswerButtons = mbYes | mbNo | mbOK | mbCancel | mbAbort | mbRetry | mbIgnore | mbAll;
+
+// A lone CR (or LF) breaks the line in our texts; the static control wants CRLF.
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r') {
+      out += "\r\n";
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (c == '\n') {
+      out += "\r\n";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+const char kBoxClass[] = "QuarvelinMessageBox";
+
+class MessageBoxWindow {
+ public:
+  MessageBoxWindow(const UiRequest& request, MsgDlgType type) : request_(request), type_(type) {
+    unsigned buttons = request.buttons;
+    // A box must be answerable by a button, not only by Esc.
+    if ((buttons & kAnswerButtons) == 0) buttons |= mbOK;
+    for (const auto& def : kButtons) {
+      if (buttons & def.flag) shown_.push_back(def);
+    }
+    int answerButtons = 0;
+    for (const auto& def : shown_) {
+      if (def.flag != mbHelp) {
+        ++answerButtons;
+        if (defaultId_ == 0) defaultId_ = def.id;
+      }
+    }
+    closeResult_ = answerButtons == 1 ? defaultId_ : mrCancel;
+  }
+  MessageBoxWindow(const MessageBoxWindow&) = delete;
+  MessageBoxWindow& operator=(const MessageBoxWindow&) = delete;
+  ~MessageBoxWindow() {
+    if (font_) DeleteObject(font_);
+  }
+
+  int Run();
+
+ private:
+  static void RegisterClassOnce();
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  void CreateControls();
+  void OnCommand(int id);
+  void Finish(int result) {
+    result_ = result;
+    done_ = true;
+  }
+
+  const UiRequest& request_;
+  MsgDlgType type_;
+  std::vector<ButtonDef> shown_;
+  int defaultId_ = 0;
+  int closeResult_ = mrCancel;
+  HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
+  bool done_ = false;
+  int result_ = mrCancel;
+};
+
+void MessageBoxWindow::RegisterClassOnce() {
+  static const bool registered = [] {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &MessageBoxWindow::Proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kBoxClass;
+    return RegisterClassExA(&wc) != 0;
+  }();
+  (void)registered;
+}
+
+LRESULT CALLBACK MessageBoxWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto self = static_cast<MessageBoxWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto self = reinterpret_cast<MessageBoxWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    // Teardown messages after this point must not reach the object.
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+  try {
+    return self->Handle(msg, wp, lp);
+  } catch (const std::exception& e) {
+    App().HandleException(e);
+    return 0;
+  }
+}
+
+LRESULT MessageBoxWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (HIWORD(wp) == BN_CLICKED) OnCommand(LOWORD(wp));
+      return 0;
+    case WM_CLOSE:
+      Finish(closeResult_);
+      return 0;
+    case DM_GETDEFID: {
+      // Enter presses the focused button, else the default one.
+      HWND focus = GetFocus();
+      if (focus && GetParent(focus) == hwnd_) {
+        const int id = GetDlgCtrlID(focus);
+        if (id != 0) return MAKELRESULT(id, DC_HASDEFID);
+      }
+      return MAKELRESULT(defaultId_, DC_HASDEFID);
+    }
+    default:
+      return DefWindowProcA(hwnd_, msg, wp, lp);
+  }
+}
+
+void MessageBoxWindow::OnCommand(int id) {
+  if (id == kHelpId) {
+    // The help page opens beside the box; the question stays to be answered.
+    App().HelpContext(request_.helpContext);
+    return;
+  }
+  if (id == IDCANCEL && !std::any_of(shown_.begin(), shown_.end(), [](const ButtonDef& d) { return d.id == IDCANCEL; })) {
+    Finish(closeResult_);  // Esc
+    return;
+  }
+  for (const auto& def : shown_) {
+    if (def.id == id) {
+      Finish(id);
+      return;
+    }
+  }
+}
+
+void MessageBoxWindow::CreateControls() {
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    font_ = CreateFontIndirectA(&metrics.lfMessageFont);
+  }
+  HFONT font = font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+
+  RECT work{0, 0, 800, 600};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const int workWidth = work.right - work.left;
+  const int workHeight = work.bottom - work.top;
+
+  const std::string text = WithCrLf(request_.text);
+  constexpr int kMargin = 12, kGap = 6, kButtonHeight = 23, kMinButtonWidth = 75, kIconGap = 12;
+
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  RECT textRect{0, 0, std::max(200, workWidth * 2 / 3), 0};
+  DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &textRect,
+            DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+  std::vector<int> widths;
+  for (const auto& def : shown_) {
+    const std::string caption = def.textId ? LibraryString(def.textId, def.text) : def.text;
+    RECT r{0, 0, 0, 0};
+    DrawTextA(dc, caption.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
+    widths.push_back(std::max(kMinButtonWidth, static_cast<int>(r.right) + 2 * kMargin));
+  }
+  SelectObject(dc, oldFont);
+  ReleaseDC(hwnd_, dc);
+
+  const LPCSTR iconName = IconOf(type_);
+  const HICON icon = iconName ? LoadIconA(nullptr, iconName) : nullptr;
+  const int iconSize = icon ? GetSystemMetrics(SM_CXICON) : 0;
+  const int textLeft = kMargin + (icon ? iconSize + kIconGap : 0);
+  const int textWidth = textRect.right - textRect.left;
+  const int textHeight = std::max(static_cast<int>(textRect.bottom - textRect.top), iconSize);
+  int buttonsWidth = 0;
+  for (int w : widths) buttonsWidth += w;
+  buttonsWidth += kGap * (static_cast<int>(widths.size()) - 1);
+
+  const int clientWidth = std::max(textLeft + textWidth, kMargin + buttonsWidth) + kMargin;
+  const int buttonTop = kMargin + textHeight + kMargin + kGap;
+  const int clientHeight = buttonTop + kButtonHeight + kMargin;
+
+  const HINSTANCE inst = GetModuleHandleA(nullptr);
+  if (icon) {
+    HWND iconCtl = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, kMargin, kMargin, iconSize,
+                                   iconSize, hwnd_, nullptr, inst, nullptr);
+    SendMessageA(iconCtl, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  }
+  HWND textCtl = CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, textLeft,
+                                 kMargin, textWidth, textRect.bottom - textRect.top, hwnd_, nullptr, inst, nullptr);
+  SendMessageA(textCtl, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+
+  int x = (clientWidth - buttonsWidth) / 2;
+  HWND first = nullptr;
+  for (std::size_t i = 0; i < shown_.size(); ++i) {
+    const auto& def = shown_[i];
+    const std::string caption = def.textId ? LibraryString(def.textId, def.text) : def.text;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (def.id == defaultId_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    HWND button = CreateWindowExA(0, "BUTTON", caption.c_str(), style, x, buttonTop, widths[i], kButtonHeight, hwnd_,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(def.id)), inst, nullptr);
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (def.id == defaultId_) first = button;
+    x += widths[i] + kGap;
+  }
+
+  RECT frame{0, 0, clientWidth, clientHeight};
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
+  const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE));
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  SetWindowPos(hwnd_, nullptr, work.left + (workWidth - width) / 2, work.top + std::max(0, (workHeight - height) / 2),
+               width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (first) SetFocus(first);
+}
+
+struct DisabledWindows {
+  DWORD thread;
+  HWND except;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK DisableThreadWindow(HWND hwnd, LPARAM lp) {
+  auto list = reinterpret_cast<DisabledWindows*>(lp);
+  if (hwnd != list->except && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+    EnableWindow(hwnd, FALSE);
+    list->windows.push_back(hwnd);
+  }
+  return TRUE;
+}
+
+int MessageBoxWindow::Run() {
+  RegisterClassOnce();
+  HWND previous = GetActiveWindow();
+  HWND owner = previous ? GetAncestor(previous, GA_ROOT) : nullptr;
+  result_ = closeResult_;
+  hwnd_ = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kBoxClass, request_.caption.c_str(),
+                          WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 100,
+                          100, owner, nullptr, GetModuleHandleA(nullptr), this);
+  if (!hwnd_) return GiveUpAnswer(request_);
+  CreateControls();
+
+  // Modal to every window of the thread, not only the owner: a progress
+  // window or a second form must not be clickable while the question waits.
+  DisabledWindows disabled{GetCurrentThreadId(), hwnd_, {}};
+  EnumThreadWindows(disabled.thread, &DisableThreadWindow, reinterpret_cast<LPARAM>(&disabled));
+
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  HWND focus = GetDlgItem(hwnd_, defaultId_);
+  if (focus) SetFocus(focus);
+
+  bool quit = false;
+  WPARAM quitCode = 0;
+  MSG msg;
+  while (!done_ && hwnd_) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      // The program is ending: give up on the question and pass the quit on.
+      quit = true;
+      quitCode = msg.wParam;
+      result_ = closeResult_;
+      break;
+    }
+    if (got < 0) break;
+    if (!IsDialogMessageA(hwnd_, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+
+  // Enable before destroying, so that activation returns to the owner
+  // instead of to some other program's window.
+  for (HWND w : disabled.windows) {
+    if (IsWindow(w)) EnableWindow(w, TRUE);
+  }
+  if (hwnd_) DestroyWindow(hwnd_);
+  if (previous && IsWindow(previous)) SetActiveWindow(previous);
+  if (quit) PostQuitMessage(static_cast<int>(quitCode));
+  return result_;
+}
+
+}  // namespace
+
+int MessageDlg(const std::string& text, MsgDlgType type, unsigned buttons, int helpContext) {
+  UiRequest request;
+  request.kind = UiKind::MessageBox;
+  request.caption = CaptionOf(type);
+  request.text = text;
+  request.helpContext = helpContext;
+  request.buttons = buttons;
+  return RunModal(request, [type](UiRequest& r) {
+    MessageBoxWindow box(r, type);
+    return box.Run();
+  });
+}
+
+void ShowMessage(const std::string& text) { MessageDlg(text, MsgDlgType::Custom, mbOK, 0); }
+
+}  // namespace platform

@@ -1,0 +1,7 @@
+quarvelin_test(platform_base_test
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ClockTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FilesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StringListTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/IniFileTest.cpp
+  LIBS qplatform_base)

@@ -1,0 +1,21 @@
+// The main of test programs that open windows: the application is
+// initialised as a program's start-up does, with Corvanta's texts.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/Texts.h"
+#include "corvanta/Texts.h"
+#include "platform/gui/Application.h"
+
+int main(int argc, char** argv) {
+  testing::InitGoogleMock(&argc, argv);
+  core::SetTextTable(corvanta::TextTable());
+  platform::App().Initialize();
+  platform::App().SetTitle(core::LoadStr(core::Txt::ProgramTitle));
+  // An exception that escapes an event handler would otherwise end up in a
+  // message box that nobody closes; here it fails the running test.
+  platform::App().OnException = [](const std::exception& e) {
+    ADD_FAILURE() << "exception in an event handler: " << e.what();
+  };
+  return RUN_ALL_TESTS();
+}
