@@ -1,0 +1,40 @@
+#pragma once
+// A hidden window that receives a component's private messages (WinSock
+// notifications, delayed steps). The window class is registered once per
+// module; the owner is bound at creation and detached before the window goes,
+// so no message reaches a half-destroyed owner.
+#include <windows.h>
+
+namespace net {
+
+// The owner of a hidden window. A handler may free its owner (and with it the
+// window); the window touches nothing of either after the call.
+class IMessageTarget {
+ public:
+  // Returns true when it handled the message (result in result).
+  virtual bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+
+ protected:
+  ~IMessageTarget() = default;
+};
+
+class THiddenWindow {
+ public:
+  THiddenWindow(const char* className, IMessageTarget& target);
+  ~THiddenWindow();
+  THiddenWindow(const THiddenWindow&) = delete;
+  THiddenWindow& operator=(const THiddenWindow&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  void Post(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { PostMessageA(hwnd_, msg, wParam, lParam); }
+  // Drops this window's queued messages in [first, last].
+  void Purge(UINT first, UINT last) const;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+  HWND hwnd_ = nullptr;
+  IMessageTarget* target_;
+};
+
+}  // namespace net

@@ -1,0 +1,47 @@
+#pragma once
+// The streams the HTTP client reads a POST body from and writes a received
+// document to.
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+namespace net {
+
+class TStream {
+ public:
+  virtual ~TStream() = default;
+  // Returns the count read (0 at the end) / written.
+  virtual int Read(void* buffer, int count) = 0;
+  virtual int Write(const void* buffer, int count) = 0;
+  virtual std::int64_t Size() const = 0;
+};
+
+// A stream in memory; reading starts at the front.
+class TMemoryStream : public TStream {
+ public:
+  int Read(void* buffer, int count) override {
+    const size_t n = std::min(data_.size() - pos_, static_cast<size_t>(std::max(count, 0)));
+    std::memcpy(buffer, data_.data() + pos_, n);
+    pos_ += n;
+    return static_cast<int>(n);
+  }
+  int Write(const void* buffer, int count) override {
+    if (count <= 0) return 0;
+    data_.append(static_cast<const char*>(buffer), static_cast<size_t>(count));
+    return count;
+  }
+  std::int64_t Size() const override { return static_cast<std::int64_t>(data_.size()); }
+
+  const std::string& Data() const { return data_; }
+  void SetData(std::string data) {
+    data_ = std::move(data);
+    pos_ = 0;
+  }
+
+ private:
+  std::string data_;
+  size_t pos_ = 0;
+};
+
+}  // namespace net
