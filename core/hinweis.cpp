@@ -1,5 +1,7 @@
 #include "core/hinweis.h"
 
+#include <utility>
+
 #include "core/ProgressTimes.h"
 #include "platform/gui/Application.h"
 
@@ -11,8 +13,10 @@ THinweisDlg* g_hinweisDlg = nullptr;
 
 THinweisDlg* HinweisDlg() { return g_hinweisDlg; }
 
-THinweisDlg::THinweisDlg()
-    : Form("THinweisDlg"),
+THinweisDlg::THinweisDlg() : THinweisDlg(std::vector<std::string>{"THinweisDlg"}) {}
+
+THinweisDlg::THinweisDlg(std::vector<std::string> layoutChain)
+    : Form(std::move(layoutChain)),
       lblAnzeige(Find<platform::Label>("lblAnzeige")),
       pbFortschritt(Find<platform::ProgressBar>("pbFortschritt")),
       btnKnopf(Find<platform::Button>("btnKnopf")),

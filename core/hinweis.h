@@ -47,6 +47,11 @@ class THinweisDlg : public platform::Form {
   void Timer1Timer();
   // For operations without a meaningful remaining time.
   void HideTimeLabels();
+
+ protected:
+  // A program's variant of the window: the layouts of the chain, this
+  // window's own first.
+  explicit THinweisDlg(std::vector<std::string> layoutChain);
 };
 
 // The progress window while one exists, nullptr otherwise.
