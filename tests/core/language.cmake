@@ -14,11 +14,7 @@ set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/LanguageProgram.rc PROPERT
 foreach(lang ENU FR)
   set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/LanguageModule${lang}.rc PROPERTIES
     OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/LanguageTestDlg.${lang}.form)
-  add_library(core_language_module_${lang} MODULE ${CMAKE_CURRENT_LIST_DIR}/LanguageModule${lang}.rc)
-  set_target_properties(core_language_module_${lang} PROPERTIES
-    PREFIX "" OUTPUT_NAME core_language_test SUFFIX ".${lang}"
-    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-    LINKER_LANGUAGE C)
-  target_link_options(core_language_module_${lang} PRIVATE -nostdlib -Wl,--entry=0)
+  quarvelin_resource_module(core_language_module_${lang} core_language_test .${lang}
+    ${CMAKE_CURRENT_LIST_DIR}/LanguageModule${lang}.rc)
   add_dependencies(core_language_test core_language_module_${lang})
 endforeach()

@@ -3,16 +3,12 @@
 # test process (the servers use WinSock directly; the component loads it by
 # name).
 if(TARGET qnet)
-  quarvelin_test(net_test
+  quarvelin_test(net_test GUI
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/LocalServer.cpp
             ${CMAKE_CURRENT_LIST_DIR}/SocketTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/SocksLineTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/HttpTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/WalkerTest.cpp
-            ${CMAKE_SOURCE_DIR}/tests/support/GuiTestMain.cpp
-            $<TARGET_OBJECTS:qcore_forms>
-            $<TARGET_OBJECTS:corvanta_texts>
     LIBS qnet ws2_32
-    OWN_MAIN
     TIMEOUT 180)
 endif()

@@ -10,9 +10,6 @@ quarvelin_test(platform_gui_test
   LIBS qcore qplatform_gui
   OWN_MAIN
   TIMEOUT 60)
-add_library(platform_gui_test_forms MODULE ${CMAKE_CURRENT_LIST_DIR}/testforms_module.rc)
-set_target_properties(platform_gui_test_forms PROPERTIES
-  PREFIX "" LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests LINKER_LANGUAGE C)
-# No code, so no entry point.
-target_link_options(platform_gui_test_forms PRIVATE -nostdlib -Wl,-e,0)
+quarvelin_resource_module(platform_gui_test_forms platform_gui_test_forms .dll
+  ${CMAKE_CURRENT_LIST_DIR}/testforms_module.rc)
 add_dependencies(platform_gui_test platform_gui_test_forms)
