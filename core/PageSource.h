@@ -1,0 +1,38 @@
+#pragma once
+// Where the index run gets the text of a page from. Corvanta fetches the page
+// over HTTP and treats a failed fetch as an empty page, silently; Pellinova
+// reads a local file and asks the retry question. Tests and the benchmark hand
+// pages over from memory.
+#include <string>
+#include <unordered_map>
+#include <utility>
+
+namespace core {
+
+class PageSource {
+ public:
+  virtual ~PageSource() = default;
+
+  // The whole text of the page at `position` in the project, whose address
+  // (URL, or path relative to the source folder) is `address`. A page that
+  // cannot be had is returned empty. A source that asks the user may set
+  // abort when told to give up; the run then ends before the page is parsed.
+  virtual std::string ReadPage(int position, const std::string& address, bool& abort) = 0;
+};
+
+// Pages held in memory, by address; an unknown address is an empty page, as a
+// failed fetch is.
+class MemoryPageSource : public PageSource {
+ public:
+  void Put(const std::string& address, std::string text) { pages_[address] = std::move(text); }
+
+  std::string ReadPage(int, const std::string& address, bool&) override {
+    const auto it = pages_.find(address);
+    return it == pages_.end() ? std::string() : it->second;
+  }
+
+ private:
+  std::unordered_map<std::string, std::string> pages_;
+};
+
+}  // namespace core

@@ -1,0 +1,125 @@
+#pragma once
+// The index run: every page of the open project is read and scanned, its words
+// filtered and corrected, and the JavaScript database of the search form is
+// written by copying the template's JavaScript file and inserting the
+// constants, the glossary and the page entries after its marker lines.
+//
+// The line builders and the compaction are free functions, so that they can
+// be tested alone; a program whose entries differ (another link, keywords
+// split into per-letter files, another output) derives from tJavascript and
+// replaces the hooks.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/base/StringList.h"
+
+namespace core {
+
+class PageSource;
+class ReviewDialogs;
+class THinweisDlg;
+class TProjekt;
+class TSchlagwortDatei;
+
+// Lines of the page entries are wrapped to this width (except where noted).
+constexpr std::size_t kLineWidth = 78;
+
+// The keyword lines of one entry: prefix, the words joined by ",", closing
+// mark; wrapped with continuation lines unless optimized. A backslash in a
+// word is written as "/".
+void AppendKeywordLines(const std::string& prefix, const platform::TStringList& words, bool optimized,
+                        platform::TStringList& lines);
+// The URL lines: wrapped after a "/"; the last line is not limited.
+void AppendUrlLines(const std::string& prefix, const std::string& url, bool optimized, platform::TStringList& lines);
+// The description lines: wrapped after a blank.
+void AppendDescriptionLines(const std::string& prefix, const std::string& description, bool optimized,
+                            platform::TStringList& lines);
+
+// The byte counts of the generated file: as written, and after compaction.
+struct FileSizes {
+  std::int64_t plain = 0;      // DateiGroesse
+  std::int64_t optimized = 0;  // DateiGroesseOptimiert
+};
+
+// Passes one line on its way to the output and counts it. Unless optimizing,
+// the line is kept as it is. Optimizing, a line that holds a marker is kept
+// as it is; any other loses its trailing comment (one outside a string),
+// blanks at both ends, one trailing ";" and doubled blanks, and is dropped
+// when nothing is left. Returns whether the line is written.
+bool OptimizeLine(std::string& line, bool optimize, const std::array<std::string, 3>& markers, FileSizes& sizes);
+
+class tJavascript {
+ public:
+  // silent: no review dialogs (the automatic optimisation's runs); dialogs
+  // may then be null.
+  tJavascript(TProjekt& project, PageSource& pages, ReviewDialogs* dialogs, bool silent);
+  virtual ~tJavascript();
+  tJavascript(const tJavascript&) = delete;
+  tJavascript& operator=(const tJavascript&) = delete;
+
+  // The run. The caller has shown the window, captioned for the analysis,
+  // and emptied every page's words and META keywords and the glossary. abort
+  // may already be set; on return it tells whether the run was cancelled or
+  // failed.
+  void Generate(THinweisDlg& window, bool& abort);
+
+  const std::string& TemplatePath() const { return templatePath_; }
+  const std::string& OutputPath() const { return outputPath_; }
+
+ protected:
+  // The page's name in the review dialog's page line, and shortened in the
+  // progress label.
+  virtual std::string PageName(const TSchlagwortDatei& page) const;
+  virtual std::string PageLabel(const TSchlagwortDatei& page) const;
+  // Whether the run builds and writes a glossary.
+  virtual bool UsesGlossary() const;
+  // The entry of the page numbered n in the output.
+  virtual void FormatKeywordLines(TSchlagwortDatei& page, int n);
+  virtual void FormatUrlLines(TSchlagwortDatei& page, int n);
+  virtual void FormatDescriptionLines(TSchlagwortDatei& page, int n);
+  // The file step: the JavaScript database into the target folder.
+  virtual void WriteFiles(bool& abort);
+
+  // Copies the template to the output with the three insertions.
+  void WriteJavascriptFile(bool& abort);
+
+  TProjekt& project_;
+  THinweisDlg* window_ = nullptr;
+  std::string templatePath_;
+  std::string outputPath_;
+  bool silent_;
+
+ private:
+  bool Analyse(bool& abort);
+  bool PostProcess(bool& abort);
+  void BuildGlossary();
+  bool Format(bool& abort);
+
+  // One step of the progress bar, never past its maximum, and the
+  // percentage in the application title.
+  void Step();
+  // Puts the position counted here into the bar (the glossary step moves
+  // the bar itself), or takes it from there.
+  void ShowPosition();
+  void TakePosition();
+  // The current page in the label; unless forced, at most once per
+  // kLabelInterval, since the window repaints only that often anyway.
+  void ShowLabel(const TSchlagwortDatei& page, bool force);
+  void SetCaption(std::string_view suffix);
+  void Fail(bool& abort);
+  bool Cancelled() const;
+
+  PageSource& pages_;
+  ReviewDialogs* dialogs_;
+  // Every message to a control is a round trip through the window system;
+  // the run keeps the bar's position itself and hands it to the bar when the
+  // drawn bar can change.
+  int position_ = 0;
+  int maximum_ = 1;
+  int shown_ = 0;
+  unsigned labelTick_ = 0;
+  bool labelShown_ = false;
+};
+
+}  // namespace core
