@@ -34,13 +34,24 @@ enum class KeyDefault : std::uint8_t {
   Descriptor,      // the template descriptor's value `descriptor`
   ProgramFolder,   // the program's folder + the text defaultText
   WithGlossary,    // the template descriptor's WithGlossary switch
+  TemplateMega,    // the template descriptor's Mega switch
+  OtherKey,        // the value just read into defaultField
 };
 
 // What happens around a key beyond reading or writing it.
 enum class KeyRule : std::uint8_t {
   None,
-  // Load: a folder that does not exist becomes "C:" (DefDrive).
+  // Load: a folder that does not exist becomes "C:" (DefDrive). The project
+  // notes a folder that came from no setting of its file this way (see
+  // TProjekt::FolderSubstituted).
   ExistingFolder,
+  // Load: the key is not read; it takes its default (a template's choice
+  // that the project file cannot override).
+  NotRead,
+  // Load: with the per-letter files on (Mega, read before), the switch is
+  // off and not read: neither a glossary nor the automatic optimisation
+  // applies to them.
+  OffInLetterMode,
   // Load: the template folder is applied through LoadTemplateSettings; one
   // that does not exist is replaced by the default.
   TemplateFolder,
@@ -59,6 +70,7 @@ struct SettingKey {
   Txt defaultText = Txt::Count;
   DescriptorValue descriptor = DescriptorValue::Count;
   KeyRule rule = KeyRule::None;
+  std::string ProjectSettings::* defaultField = nullptr;
 };
 
 struct Profile {
@@ -74,6 +86,9 @@ struct Profile {
   std::span<const SettingKey> templateKeys;
   // Makes the record of a page (a program may keep more per page).
   std::unique_ptr<TSchlagwortDatei> (*newPage)(const std::string& address) = nullptr;
+  // The page's name in progress labels and the review dialog (nullptr: its
+  // address).
+  std::string (*pageName)(const ProjectSettings& settings, const TSchlagwortDatei& page) = nullptr;
 };
 
 const Profile& CorvantaProfile();

@@ -53,6 +53,20 @@ struct ProjectSettings {
 
   std::int32_t SchlagworteMaximal = 300;
   std::int32_t SchlagworteGesamt = 0;
+
+  // Pellinova's projects: a folder of local files instead of a site. The page
+  // addresses are paths relative to HTMLVerzeichnis; the links of the search
+  // form are built relative to the target folder (RelativerPfad), under a
+  // server name, or as file URLs. Mega splits the keywords into one database
+  // file per initial letter; XML writes the XML export instead of the
+  // database.
+  std::string HTMLVerzeichnis;
+  std::string XMLDatei;
+  std::string ServerName;
+  bool ServerNameVerwenden = false;
+  bool RelativerPfad = true;
+  bool Mega = false;
+  bool XML = false;
 };
 
 }  // namespace core

@@ -78,8 +78,9 @@ class TSchlagwortDatei {
   void SetChangeLogText(const std::string& value);
 
   // Start of a run: words, META keywords and glossary references emptied, the
-  // word list sorted again (the glossary step leaves it unsorted).
-  void ClearRunData();
+  // word list sorted again (the glossary step leaves it unsorted). A program
+  // that keeps more per page empties that too.
+  virtual void ClearRunData();
   // Start of a page's parse: the description and META description of the
   // last run go, so that a second run does not build on them.
   void ClearScanResults();

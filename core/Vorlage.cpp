@@ -33,6 +33,9 @@ constexpr std::array<DescriptorRow, kValues> kRows = {{
     {Txt::DescOptions, Txt::DescSearchInput},
     {Txt::DescOptions, Txt::DescSearchHelp},
     {Txt::DescOptions, Txt::DescSearchLoad},
+    {Txt::DescMegaStrings, Txt::DescMegaEntryKeywords},
+    {Txt::DescOptions, Txt::DescXMLBase},
+    {Txt::DescOptions, Txt::DescMegaSearchBase},
 }};
 
 struct KeyAndDefault {
@@ -77,7 +80,14 @@ void ResetTemplateDescriptor() { FillDefaults(Values()); }
 std::string DescriptorPath(const std::string& directory) { return directory + "\\" + LoadStr(Txt::DescFileName); }
 
 bool ReadTemplateDescriptor(const std::string& directory, bool& withGlossary) {
-  withGlossary = false;
+  TemplateSwitches switches;
+  const bool read = ReadTemplateDescriptor(directory, switches);
+  withGlossary = switches.withGlossary;
+  return read;
+}
+
+bool ReadTemplateDescriptor(const std::string& directory, TemplateSwitches& switches) {
+  switches = TemplateSwitches();
   const std::string path = DescriptorPath(directory);
   if (!platform::FileExists(path)) return false;
   // A descriptor that exists but cannot be read reads as one without keys:
@@ -92,11 +102,15 @@ bool ReadTemplateDescriptor(const std::string& directory, bool& withGlossary) {
   State& state = Values();
   for (int i = 0; i < kValues; ++i) {
     const KeyAndDefault kd = Split(kRows[i].keyAndDefault);
-    state.values[i] = ini.ReadString(LoadStr(kRows[i].section), kd.key, kd.def);
+    // A value the program's table does not name is not the program's: it
+    // keeps its (empty) default.
+    state.values[i] = kd.key.empty() ? kd.def : ini.ReadString(LoadStr(kRows[i].section), kd.key, kd.def);
   }
   state.filled = true;
   const KeyAndDefault glossary = Split(Txt::DescWithGlossary);
-  withGlossary = ini.ReadBool(LoadStr(Txt::DescOptions), glossary.key, glossary.def != "0");
+  switches.withGlossary = ini.ReadBool(LoadStr(Txt::DescOptions), glossary.key, glossary.def != "0");
+  const KeyAndDefault mega = Split(Txt::DescMega);
+  switches.mega = !mega.key.empty() && ini.ReadBool(LoadStr(Txt::DescOptions), mega.key, mega.def != "0");
   return true;
 }
 

@@ -33,7 +33,19 @@ enum class DescriptorValue : int {
   SearchInput,  // "suchein.htm"  -> FrameEingabeDatei
   SearchHelp,   // "suchhilf.htm" -> FrameHilfeDatei
   SearchLoad,   // "suchlade.htm" -> FrameLadenDatei
+  // Pellinova's: the line format of its letter files (section "MegaStrings"),
+  // the default name of the XML export, the name pattern of the letter files.
+  MegaEntryKeywords,  // ""
+  XMLBase,            // "suche.xml"    -> XMLDatei
+  MegaSearchBase,     // "suche_%s.js", %s = "a" ... "z", "number", "other"
   Count
+};
+
+// The descriptor's switches, which go into the project rather than into
+// program-wide values.
+struct TemplateSwitches {
+  bool withGlossary = false;  // "Options" WithGlossary: default of GlossarModus
+  bool mega = false;          // "Options" Mega: Pellinova's per-letter files
 };
 
 // The current value (the default until a descriptor was read).
@@ -47,6 +59,7 @@ std::string DescriptorPath(const std::string& directory);
 // descriptor changes nothing and gives false. The file is read afresh, not
 // from a copy cached earlier.
 bool ReadTemplateDescriptor(const std::string& directory, bool& withGlossary);
+bool ReadTemplateDescriptor(const std::string& directory, TemplateSwitches& switches);
 
 // Back to the built-in defaults (for tests).
 void ResetTemplateDescriptor();

@@ -207,11 +207,23 @@ void AppendKeywordLines(const std::string& prefix, const platform::TStringList& 
 }
 
 void AppendUrlLines(const std::string& prefix, const std::string& url, bool optimized, platform::TStringList& lines) {
+  // The address stands inside a JavaScript string: a backslash would start an
+  // escape and a double quote would end the string, so neither may pass as is.
+  std::string safe;
+  safe.reserve(url.size());
+  for (char c : url) {
+    if (c == '\\')
+      safe += '/';
+    else if (c == '"')
+      safe += "%22";
+    else
+      safe += c;
+  }
   if (optimized) {
-    lines.Add(prefix + url + ClosingMark());
+    lines.Add(prefix + safe + ClosingMark());
     return;
   }
-  AppendWrapped(prefix, url, '/', false, lines);
+  AppendWrapped(prefix, safe, '/', false, lines);
 }
 
 void AppendDescriptionLines(const std::string& prefix, const std::string& description, bool optimized,
@@ -264,7 +276,7 @@ tJavascript::tJavascript(TProjekt& project, PageSource& pages, ReviewDialogs* di
 
 tJavascript::~tJavascript() = default;
 
-std::string tJavascript::PageName(const TSchlagwortDatei& page) const { return page.url; }
+std::string tJavascript::PageName(const TSchlagwortDatei& page) const { return project_.PageName(page); }
 
 std::string tJavascript::PageLabel(const TSchlagwortDatei& page) const {
   return Text().ShortenUrl(PageName(page), kLabelWidth);
@@ -348,6 +360,7 @@ void tJavascript::Generate(THinweisDlg& window, bool& abort) {
   if (!Analyse(abort) || !PostProcess(abort)) return;
 
   project_.DropEmptyPages();
+  PagesKept();
   project_.SetSpeicherGroesse(Clamp32(TotalWordCharacters(project_, UsesGlossary())));
   if (UsesGlossary()) BuildGlossary();
   project_.SetSpeicherGroesseMitGlossar(Clamp32(TotalWordCharacters(project_, UsesGlossary())));

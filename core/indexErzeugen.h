@@ -74,6 +74,9 @@ class tJavascript {
   virtual std::string PageLabel(const TSchlagwortDatei& page) const;
   // Whether the run builds and writes a glossary.
   virtual bool UsesGlossary() const;
+  // Once the pages without words are dropped, before the glossary numbers
+  // or anything else replace the words: what the words are to the reader.
+  virtual void PagesKept() {}
   // The entry of the page numbered n in the output.
   virtual void FormatKeywordLines(TSchlagwortDatei& page, int n);
   virtual void FormatUrlLines(TSchlagwortDatei& page, int n);

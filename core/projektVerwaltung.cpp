@@ -158,14 +158,27 @@ void TProjekt::ReadKey(const SettingKey& key) {
     case KeyDefault::WithGlossary:
       defaultSwitch = templateWithGlossary_;
       break;
+    case KeyDefault::TemplateMega:
+      defaultSwitch = templateMega_;
+      break;
+    case KeyDefault::OtherKey:
+      defaultText = s_.*key.defaultField;
+      break;
+  }
+  const bool switchDefault = key.def == KeyDefault::WithGlossary || key.def == KeyDefault::TemplateMega;
+  if (key.rule == KeyRule::OffInLetterMode && s_.Mega) {
+    if (auto member = std::get_if<bool ProjectSettings::*>(&key.field)) s_.**member = false;
+    return;
   }
   std::visit(
       [&](auto member) {
         using T = std::remove_reference_t<decltype(s_.*member)>;
         if constexpr (std::is_same_v<T, std::string>) {
-          s_.*member = ReadString(section, name, key.def == KeyDefault::Member ? kFresh.*member : defaultText);
+          const std::string def = key.def == KeyDefault::Member ? kFresh.*member : defaultText;
+          s_.*member = key.rule == KeyRule::NotRead ? def : ReadString(section, name, def);
         } else if constexpr (std::is_same_v<T, bool>) {
-          s_.*member = ReadBool(section, name, key.def == KeyDefault::WithGlossary ? defaultSwitch : kFresh.*member);
+          const bool def = switchDefault ? defaultSwitch : kFresh.*member;
+          s_.*member = key.rule == KeyRule::NotRead ? def : ReadBool(section, name, def);
         } else {
           // Bytes keep the low eight bits of the number, as the file's
           // readers always did.
@@ -176,8 +189,18 @@ void TProjekt::ReadKey(const SettingKey& key) {
 
   switch (key.rule) {
     case KeyRule::ExistingFolder: {
-      std::string& folder = s_.*std::get<std::string ProjectSettings::*>(key.field);
-      if (!Dir().DirExists(folder)) folder = LoadStr(Txt::DefDrive);
+      const auto field = std::get<std::string ProjectSettings::*>(key.field);
+      std::string& folder = s_.*field;
+      const std::string drive = LoadStr(Txt::DefDrive);
+      bool substituted = !Dir().DirExists(folder);
+      if (substituted) {
+        folder = drive;
+      } else if (ReadString(section, name, {}).empty()) {
+        // Not named by the file: the default is a setting only when it came
+        // from another folder that was one.
+        substituted = key.def == KeyDefault::OtherKey ? FolderSubstituted(key.defaultField) : folder == drive;
+      }
+      if (substituted) substitutedFolders_.push_back({key.name, field});
       break;
     }
     case KeyRule::TemplateFolder: {
@@ -217,11 +240,29 @@ bool TProjekt::LoadPages(THinweisDlg& window) {
 void TProjekt::LoadTemplateSettings(const std::string& directory) {
   s_.VorlagenVerzeichnis = directory;
   saved_ = false;
-  if (!ReadTemplateDescriptor(directory, templateWithGlossary_)) return;
+  TemplateSwitches switches;
+  if (!ReadTemplateDescriptor(directory, switches)) return;
+  templateWithGlossary_ = switches.withGlossary;
+  templateMega_ = switches.mega;
   for (const SettingKey& key : CurrentProfile().templateKeys) ReadKey(key);
 }
 
 std::string TProjekt::StopWordFileName() const { return s_.VorlagenVerzeichnis + "\\" + s_.StopwortListe; }
+
+bool TProjekt::FolderSubstituted(Txt key) const {
+  return std::any_of(substitutedFolders_.begin(), substitutedFolders_.end(),
+                     [&](const SubstitutedFolder& f) { return f.key == key; });
+}
+
+bool TProjekt::FolderSubstituted(std::string ProjectSettings::* field) const {
+  return std::any_of(substitutedFolders_.begin(), substitutedFolders_.end(),
+                     [&](const SubstitutedFolder& f) { return f.field == field; });
+}
+
+std::string TProjekt::PageName(const TSchlagwortDatei& page) const {
+  const auto pageName = CurrentProfile().pageName;
+  return pageName ? pageName(s_, page) : page.url;
+}
 
 // --- save ---
 
@@ -324,29 +365,10 @@ void TProjekt::ClearRunData() {
 void TProjekt::RemoveStopWords(int position) {
   platform::TStringList& words = pages_.at(static_cast<size_t>(position))->words;
   if (stopWords_.Count() == 0 || words.Count() == 0) return;
-  // Both lists are sorted in the same case-insensitive order, so one walk
-  // through both finds every stop word among the words.
-  std::vector<std::string> kept;
-  kept.reserve(static_cast<size_t>(words.Count()));
-  bool removed = false;
-  int s = 0;
-  for (int w = 0; w < words.Count(); ++w) {
-    platform::App().ProcessMessages();
-    const std::string& word = words[w];
-    int c = 1;
-    if (words.Sorted()) {
-      while (s < stopWords_.Count() && (c = platform::AnsiCompareText(word, stopWords_[s])) > 0) ++s;
-      if (s == stopWords_.Count()) c = -1;
-    } else {
-      int at;
-      c = stopWords_.Find(word, at) ? 0 : -1;
-    }
-    if (c == 0) removed = true;
-    else kept.push_back(word);
-  }
-  if (!removed) return;
-  words.Clear();
-  for (const auto& word : kept) words.Add(word);
+  platform::App().ProcessMessages();
+  // One pass deletes the stop words and closes up the rest; while the words
+  // are sorted it walks both lists side by side.
+  words.DeleteLinesIn(stopWords_);
 }
 
 void TProjekt::DropEmptyPages() {
@@ -362,7 +384,8 @@ void TProjekt::BuildGlossary(THinweisDlg& window) {
   for (const auto& entry : glossary_) byWord.emplace(entry->wort, entry.get());
 
   for (auto& page : pages_) {
-    window.lblAnzeige.SetCaption(core::Text().StripTrailingChar('\\', core::Text().ShortenUrl(page->url, kGlossaryLabelWidth)));
+    window.lblAnzeige.SetCaption(
+        core::Text().StripTrailingChar('\\', core::Text().ShortenUrl(PageName(*page), kGlossaryLabelWidth)));
     const int maximum = window.pbFortschritt.Max();
     const int position = std::min(window.pbFortschritt.Position() + 1, maximum);
     window.pbFortschritt.SetPosition(position);

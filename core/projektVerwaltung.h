@@ -14,6 +14,7 @@
 
 #include "core/ProjectSettings.h"
 #include "core/Schlagworte.h"
+#include "core/Texts.h"
 #include "platform/base/IniFile.h"
 #include "platform/base/StringList.h"
 
@@ -139,6 +140,14 @@ class TProjekt : public platform::TIniFile {
   void MarkStopWordsEdited() { stopWordsWritable_ = true; }
   // VorlagenVerzeichnis + "\" + StopwortListe.
   std::string StopWordFileName() const;
+  // Whether the load put the drive "C:" in place of the folder key because
+  // the file named none (the key missing or empty) or one that does not
+  // exist. Interactive use goes on with it; a batch run must not search or
+  // write a whole drive on such a project.
+  bool FolderSubstituted(Txt key) const;
+  // The page's name in progress labels and the review dialog: its address,
+  // or what the profile makes of it (Pellinova: the full path of the file).
+  std::string PageName(const TSchlagwortDatei& page) const;
 
   // Empties every page's words and META keywords and frees the glossary: the
   // callers of an index run do this first.
@@ -155,12 +164,16 @@ class TProjekt : public platform::TIniFile {
   // The glossary as its one JavaScript line: g = "w1,w2,...";
   void GlossaryLine();
 
- private:
+ protected:
+  // For the setters of a program's own keys: Set(MutableSettings().Key, v).
+  ProjectSettings& MutableSettings() { return s_; }
   template <class T>
   void Set(T& member, const T& value) {
     member = value;
     saved_ = false;
   }
+
+ private:
   void Load(const std::string& path, bool& failed);
   void ReadKey(const SettingKey& key);
   void WriteKey(const SettingKey& key);
@@ -173,6 +186,13 @@ class TProjekt : public platform::TIniFile {
   bool saved_ = false;
   bool stopWordsWritable_ = false;  // loaded from its file, or edited since
   bool templateWithGlossary_ = false;  // the last descriptor's WithGlossary
+  bool templateMega_ = false;          // the last descriptor's Mega
+  struct SubstitutedFolder {
+    Txt key;
+    std::string ProjectSettings::* field;
+  };
+  bool FolderSubstituted(std::string ProjectSettings::* field) const;
+  std::vector<SubstitutedFolder> substitutedFolders_;
   int anzahlEintraege_ = 0;         // page entries the file announced
   PageList pages_;
   Glossary glossary_;

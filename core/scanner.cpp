@@ -11,6 +11,7 @@
 #include "core/Schlagworte.h"
 #include "core/hinweis.h"
 #include "core/projektVerwaltung.h"
+#include "platform/base/StringList.h"
 #include "platform/gui/Application.h"
 
 namespace core {
@@ -99,6 +100,29 @@ void SlashForBackslash(std::string& word) {
 }
 
 void PumpMessages() { platform::App().ProcessMessages(); }
+
+// The words of the page being read, before they go into its list.
+struct PageWords {
+  platform::TStringList found;  // unsorted, in the order met
+  std::unordered_set<std::string> added;
+  bool busy = false;
+
+  // Empty while in use, and emptied after.
+  class Use {
+   public:
+    explicit Use(PageWords& words) : words_(words) { words_.busy = true; }
+    ~Use() {
+      words_.found.Clear();
+      words_.added.clear();
+      words_.busy = false;
+    }
+    Use(const Use&) = delete;
+    Use& operator=(const Use&) = delete;
+
+   private:
+    PageWords& words_;
+  };
+};
 
 }  // namespace
 
@@ -343,7 +367,8 @@ void tScanner::AddAltText(std::string text) {
     std::size_t blank = text.find(' ', start);
     if (blank == std::string::npos) blank = text.size();
     const std::string piece = Trimmed(std::string_view(text).substr(start, blank - start));
-    if (!piece.empty() && WordWidthOk(settings_, piece) && NumberOk(settings_, piece)) page_.words.Add(piece);
+    if (!piece.empty() && WordWidthOk(settings_, piece) && NumberOk(settings_, piece))
+      (tagWords_ ? *tagWords_ : page_.words).Add(piece);
     start = blank + 1;
   }
 }
@@ -387,17 +412,27 @@ void tParser::ParsePage(THinweisDlg& window, bool& abort) {
   // and META description.
   page_.ClearScanResults();
   const ProjectSettings& settings = project_.Settings();
-  // Adding a word costs a binary search with the locale comparison; a word
-  // met before on this page is in the list already and needs none.
-  std::unordered_set<std::string> added;
+  // Added one by one, every new word would shift the sorted list behind it:
+  // the page's words go in at once, in the order met, which decides the
+  // spelling that stays of words equal but for case. A word met before on
+  // this page is there already. The containers keep their buffers from page
+  // to page, since under Wine a heap that hands out and takes back large
+  // blocks between the pages' lists soon searches long for every block.
+  thread_local PageWords shared;
+  PageWords own;  // should a page ever be read while another one is
+  PageWords& scratch = shared.busy ? own : shared;
+  const PageWords::Use use(scratch);
+  scanner_.CollectTagWordsInto(&scratch.found);
   word_ = scanner_.NextWord(abort);
   if (!window.Visible()) abort = true;
   while (!abort && !word_.empty()) {
     PumpMessages();
-    if (WordWidthOk(settings, word_) && added.insert(word_).second) page_.words.Add(word_);
+    if (WordWidthOk(settings, word_) && scratch.added.insert(word_).second) scratch.found.Add(word_);
     word_ = scanner_.NextWord(abort);
     if (!window.Visible()) abort = true;
   }
+  scanner_.CollectTagWordsInto(nullptr);
+  page_.words.AddStrings(scratch.found);
   if (abort) return;
   page_.ComposeDescription(settings);
   page_.ApplyIndexModes(settings);

@@ -10,6 +10,10 @@
 #include <string>
 #include <string_view>
 
+namespace platform {
+class TStringList;
+}
+
 namespace core {
 
 class PageSource;
@@ -88,6 +92,9 @@ class tScanner {
 
   // The next word; "" at the end of the page, or as soon as abort is set.
   std::string NextWord(bool& abort);
+  // Words that tags bring (ALT texts) go into list, unsorted and in the order
+  // met, instead of the page's words; null puts them back there.
+  void CollectTagWordsInto(platform::TStringList* list) { tagWords_ = list; }
 
   // The titles of the page so far, in canonical entity form.
   const std::string& Title() const { return title_; }
@@ -112,6 +119,7 @@ class tScanner {
   TSchlagwortDatei& page_;
   const ProjectSettings& settings_;
   MessagePump pump_;
+  platform::TStringList* tagWords_ = nullptr;
   std::string tag_;
   std::string title_;
   std::string entity_;

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
+#include <mutex>
+#include <unordered_map>
 
 #include "platform/base/Files.h"
 
@@ -24,11 +27,93 @@ bool IsSpaceOrControl(unsigned char c) { return c <= ' '; }
 
 }  // namespace
 
+namespace detail {
+
+struct SharedSortKey {
+  std::string bytes;                  // empty: the locale gave none
+  const std::string* text = nullptr;  // the pool's copy of the line
+  mutable std::size_t refs = 0;       // lines holding it; guarded by the pool's lock
+};
+
+}  // namespace detail
+
+namespace {
+
+using detail::SharedSortKey;
+
+// The sort keys of the lines of all sorted lists, one per distinct text, kept
+// while some line holds it. Every call that takes the lock does a whole list's
+// worth of work under it.
+class SortKeyPool {
+ public:
+  static SortKeyPool& Instance() {
+    // Never destroyed: lists in static storage may outlive any other static.
+    static SortKeyPool* pool = new SortKeyPool;
+    return *pool;
+  }
+
+  std::unique_lock<std::mutex> Lock() { return std::unique_lock<std::mutex>(mutex_); }
+
+  const SharedSortKey* Acquire(const std::string& text) {
+    auto [it, fresh] = keys_.try_emplace(text);
+    SharedSortKey& key = it->second;
+    if (fresh) {
+      key.text = &it->first;
+      key.bytes = AnsiTextSortKey(text);
+    }
+    ++key.refs;
+    return &key;
+  }
+
+  static void Retain(const SharedSortKey* key) { ++key->refs; }
+
+  void Release(const SharedSortKey* key) {
+    if (--key->refs > 0) return;
+    keys_.erase(keys_.find(*key->text));
+  }
+
+  std::size_t Count() {
+    const auto lock = Lock();
+    return keys_.size();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::unordered_map<std::string, SharedSortKey> keys_;
+};
+
+int CompareKeyBytes(const std::string& a, const std::string& b) {
+  // Sort keys compare as unsigned bytes, as char_traits<char> compares.
+  const int c = a.compare(b);
+  return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+}  // namespace
+
 int AnsiCompareText(const std::string& a, const std::string& b) { return LocaleCompare(a, b, NORM_IGNORECASE); }
 
 int AnsiCompareStr(const std::string& a, const std::string& b) { return LocaleCompare(a, b, 0); }
 
 bool SameText(const std::string& a, const std::string& b) { return AnsiCompareText(a, b) == 0; }
+
+std::string AnsiTextSortKey(const std::string& s) {
+  // The locale maps no empty text; comparisons with it go to CompareStringA.
+  if (s.empty() || s.size() > INT_MAX / 8) return std::string();
+  constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  const int length = static_cast<int>(s.size());
+  char buffer[256];
+  int n = LCMapStringA(LOCALE_USER_DEFAULT, kFlags, s.data(), length, buffer, sizeof buffer);
+  if (n > 0) return std::string(buffer, static_cast<size_t>(n));
+  if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return std::string();
+  n = LCMapStringA(LOCALE_USER_DEFAULT, kFlags, s.data(), length, nullptr, 0);
+  if (n <= 0) return std::string();
+  std::string key(static_cast<size_t>(n), '\0');
+  n = LCMapStringA(LOCALE_USER_DEFAULT, kFlags, s.data(), length, key.data(), n);
+  key.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  return key;
+}
+
+std::size_t SharedSortKeyCount() { return SortKeyPool::Instance().Count(); }
 
 std::string AnsiUpperCase(std::string s) {
   if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
@@ -46,8 +131,73 @@ TStringList::TStringList(std::initializer_list<std::string> lines) {
   for (const auto& s : lines) Add(s);
 }
 
+TStringList::TStringList(const TStringList& other)
+    : items_(other.items_),
+      sorted_(other.sorted_),
+      caseSensitive_(other.caseSensitive_),
+      duplicates_(other.duplicates_) {
+  if (!Keyed()) return;
+  const auto lock = SortKeyPool::Instance().Lock();
+  for (const auto& item : items_) SortKeyPool::Retain(item.key);
+}
+
+TStringList::TStringList(TStringList&& other) noexcept
+    : items_(std::move(other.items_)),
+      sorted_(other.sorted_),
+      caseSensitive_(other.caseSensitive_),
+      duplicates_(other.duplicates_) {
+  other.items_.clear();
+}
+
+TStringList& TStringList::operator=(const TStringList& other) {
+  if (this != &other) *this = TStringList(other);
+  return *this;
+}
+
+TStringList& TStringList::operator=(TStringList&& other) noexcept {
+  if (this == &other) return *this;
+  Clear();
+  items_ = std::move(other.items_);
+  other.items_.clear();
+  sorted_ = other.sorted_;
+  caseSensitive_ = other.caseSensitive_;
+  duplicates_ = other.duplicates_;
+  return *this;
+}
+
+TStringList::~TStringList() { Clear(); }
+
 int TStringList::Compare(const std::string& a, const std::string& b) const {
   return caseSensitive_ ? AnsiCompareStr(a, b) : AnsiCompareText(a, b);
+}
+
+int TStringList::CompareLines(const std::string& a, const detail::SharedSortKey* aKey, const std::string& b,
+                              const detail::SharedSortKey* bKey) const {
+  if (aKey && bKey) {
+    if (aKey == bKey) return 0;
+    if (!aKey->bytes.empty() && !bKey->bytes.empty()) return CompareKeyBytes(aKey->bytes, bKey->bytes);
+  }
+  return Compare(a, b);
+}
+
+int TStringList::CompareItems(const Item& a, const Item& b) const { return CompareLines(a.text, a.key, b.text, b.key); }
+
+void TStringList::TakeKeys() {
+  if (!Keyed()) return;
+  auto& pool = SortKeyPool::Instance();
+  const auto lock = pool.Lock();
+  for (auto& item : items_) {
+    if (!item.key) item.key = pool.Acquire(item.text);
+  }
+}
+
+void TStringList::DropKeys() {
+  auto& pool = SortKeyPool::Instance();
+  const auto lock = pool.Lock();
+  for (auto& item : items_) {
+    if (item.key) pool.Release(item.key);
+    item.key = nullptr;
+  }
 }
 
 void TStringList::CheckIndex(int i, bool allowEnd) const {
@@ -85,21 +235,148 @@ int TStringList::AddObject(const std::string& s, void* object) {
 }
 
 int TStringList::InsertSorted(const std::string& s, void* object) {
-  int index = 0;
-  if (Find(s, index)) {
+  Item item{s, object, nullptr};
+  auto& pool = SortKeyPool::Instance();
+  if (Keyed()) {
+    const auto lock = pool.Lock();
+    item.key = pool.Acquire(s);
+  }
+  // The key goes back to the pool unless the line stays.
+  const detail::SharedSortKey* const key = item.key;
+  auto giveBack = [&] {
+    if (!key) return;
+    const auto lock = pool.Lock();
+    pool.Release(key);
+  };
+  bool found = false;
+  int index = FindItem(item, found);
+  if (found) {
     switch (duplicates_) {
       case TDuplicates::dupIgnore:
+        giveBack();
         return index;
       case TDuplicates::dupError:
+        giveBack();
         throw EStringListError("Die Liste erlaubt keine Duplikate");
       case TDuplicates::dupAccept:
         // After the equal lines, so that equal lines keep the order they came in.
-        while (index < Count() && Compare(items_[static_cast<size_t>(index)].text, s) == 0) ++index;
+        while (index < Count() && CompareItems(items_[static_cast<size_t>(index)], item) == 0) ++index;
         break;
     }
   }
-  items_.insert(items_.begin() + index, Item{s, object});
+  try {
+    items_.insert(items_.begin() + index, std::move(item));
+  } catch (...) {
+    giveBack();
+    throw;
+  }
   return index;
+}
+
+void TStringList::AddBatch(const Item* fresh, size_t count) {
+  if (count == 0) return;
+  if (!sorted_) {
+    for (size_t i = 0; i < count; ++i) items_.push_back(Item{fresh[i].text, fresh[i].object, nullptr});
+    return;
+  }
+  if (duplicates_ == TDuplicates::dupError) {
+    // Refusing must leave the lines before the duplicate added.
+    for (size_t i = 0; i < count; ++i) InsertSorted(fresh[i].text, fresh[i].object);
+    return;
+  }
+  // The new lines are put in order as small records, and the list's items
+  // are then built once, in their places. The records are kept from call to
+  // call: a run adds a batch per page, and every buffer the heap hands out
+  // and takes back between the lists that stay fragments it.
+  struct Fresh {
+    const SharedSortKey* key;
+    size_t from;
+  };
+  thread_local std::vector<Fresh> order;
+  order.clear();
+  order.reserve(count);
+  auto& pool = SortKeyPool::Instance();
+  const bool keyed = Keyed();
+  {
+    std::unique_lock<std::mutex> lock;
+    if (keyed) lock = pool.Lock();
+    for (size_t i = 0; i < count; ++i) {
+      const SharedSortKey* key = nullptr;
+      if (keyed && fresh[i].key) {
+        key = fresh[i].key;
+        SortKeyPool::Retain(key);
+      } else if (keyed) {
+        key = pool.Acquire(fresh[i].text);
+      }
+      order.push_back(Fresh{key, i});
+    }
+  }
+  auto compare = [&](const Fresh& a, const Fresh& b) {
+    return CompareLines(fresh[a.from].text, a.key, fresh[b.from].text, b.key);
+  };
+  auto compareOld = [&](const Item& old, const Fresh& b) {
+    return CompareLines(old.text, old.key, fresh[b.from].text, b.key);
+  };
+  // Of equal lines the one added earlier comes first, as with one Add after
+  // the other.
+  std::sort(order.begin(), order.end(), [&](const Fresh& a, const Fresh& b) {
+    const int c = compare(a, b);
+    return c != 0 ? c < 0 : a.from < b.from;
+  });
+  if (duplicates_ == TDuplicates::dupIgnore) {
+    // The first of equal lines stays: one already in the list, else the
+    // first one added.
+    std::unique_lock<std::mutex> lock;
+    if (keyed) lock = pool.Lock();
+    size_t kept = 0;
+    size_t old = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+      while (old < items_.size() && compareOld(items_[old], order[i]) < 0) ++old;
+      const bool duplicate = (kept > 0 && compare(order[kept - 1], order[i]) == 0) ||
+                             (old < items_.size() && compareOld(items_[old], order[i]) == 0);
+      if (!duplicate) {
+        order[kept++] = order[i];
+      } else if (order[i].key) {
+        pool.Release(order[i].key);
+      }
+    }
+    order.resize(kept);
+  }
+  std::vector<Item> added;
+  try {
+    added.reserve(order.size());
+    for (const auto& f : order) added.push_back(Item{fresh[f.from].text, fresh[f.from].object, f.key});
+    if (items_.empty()) {
+      items_.swap(added);
+      return;
+    }
+    std::vector<Item> merged;
+    merged.reserve(items_.size() + added.size());
+    size_t old = 0;
+    for (auto& item : added) {
+      // After the equal lines already there.
+      while (old < items_.size() && CompareItems(items_[old], item) <= 0) merged.push_back(std::move(items_[old++]));
+      merged.push_back(std::move(item));
+    }
+    while (old < items_.size()) merged.push_back(std::move(items_[old++]));
+    items_.swap(merged);
+  } catch (...) {
+    if (keyed) {
+      const auto lock = pool.Lock();
+      for (const auto& f : order) pool.Release(f.key);
+    }
+    throw;
+  }
+}
+
+void TStringList::AddLoaded(std::vector<Item> fresh) {
+  if (sorted_) {
+    AddBatch(fresh.data(), fresh.size());
+  } else if (items_.empty()) {
+    items_ = std::move(fresh);
+  } else {
+    items_.insert(items_.end(), std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+  }
 }
 
 void TStringList::AddStrings(const TStringList& other) {
@@ -108,7 +385,8 @@ void TStringList::AddStrings(const TStringList& other) {
     AddStrings(copy);
     return;
   }
-  for (const auto& item : other.items_) AddObject(item.text, item.object);
+  // The other list's keys serve here too when both lists have keys.
+  AddBatch(other.items_.data(), other.items_.size());
 }
 
 void TStringList::Insert(int i, const std::string& s) { InsertObject(i, s, nullptr); }
@@ -121,10 +399,47 @@ void TStringList::InsertObject(int i, const std::string& s, void* object) {
 
 void TStringList::Delete(int i) {
   CheckIndex(i);
+  if (const auto* key = items_[static_cast<size_t>(i)].key) {
+    auto& pool = SortKeyPool::Instance();
+    const auto lock = pool.Lock();
+    pool.Release(key);
+  }
   items_.erase(items_.begin() + i);
 }
 
-void TStringList::Clear() { items_.clear(); }
+int TStringList::DeleteLinesIn(const TStringList& other) {
+  if (items_.empty() || other.items_.empty()) return 0;
+  // Two lists sorted in the same order meet in one walk through both.
+  const bool walk = Keyed() && other.Keyed();
+  size_t j = 0;
+  auto held = [&](const Item& item) {
+    if (!walk) return other.IndexOf(item.text) >= 0;
+    while (j < other.items_.size() && CompareItems(other.items_[j], item) < 0) ++j;
+    return j < other.items_.size() && CompareItems(other.items_[j], item) == 0;
+  };
+  // The pool's lock is held for the keys of the lines that go: the other list
+  // asks the pool only when it has keys, and then the walk asks nothing.
+  auto& pool = SortKeyPool::Instance();
+  std::unique_lock<std::mutex> lock;
+  if (Keyed()) lock = pool.Lock();
+  size_t kept = 0;
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (held(items_[i])) {
+      if (items_[i].key) pool.Release(items_[i].key);
+      continue;
+    }
+    if (kept != i) items_[kept] = std::move(items_[i]);
+    ++kept;
+  }
+  const int count = static_cast<int>(items_.size() - kept);
+  items_.resize(kept);
+  return count;
+}
+
+void TStringList::Clear() {
+  DropKeys();
+  items_.clear();
+}
 
 void TStringList::Assign(const TStringList& other) {
   if (&other == this) return;
@@ -133,31 +448,38 @@ void TStringList::Assign(const TStringList& other) {
 }
 
 void TStringList::SetSorted(bool sorted) {
-  if (sorted && !sorted_) {
-    sorted_ = true;
-    Sort();
+  if (sorted == sorted_) return;
+  if (!sorted) {
+    // Lines of an unsorted list may be replaced: their keys would go stale.
+    DropKeys();
+    sorted_ = false;
+    return;
   }
-  sorted_ = sorted;
+  sorted_ = true;
+  TakeKeys();
+  Sort();
 }
 
 void TStringList::SetCaseSensitive(bool caseSensitive) {
   if (caseSensitive == caseSensitive_) return;
+  DropKeys();
   caseSensitive_ = caseSensitive;
+  TakeKeys();
   if (sorted_) Sort();
 }
 
 void TStringList::Sort() {
   std::stable_sort(items_.begin(), items_.end(),
-                   [this](const Item& a, const Item& b) { return Compare(a.text, b.text) < 0; });
+                   [this](const Item& a, const Item& b) { return CompareItems(a, b) < 0; });
 }
 
-bool TStringList::Find(const std::string& s, int& index) const {
-  // The first line not below s.
+int TStringList::FindItem(const Item& probe, bool& found) const {
+  // The first line not below probe.
   int lo = 0, hi = Count();
-  bool found = false;
+  found = false;
   while (lo < hi) {
     const int mid = lo + (hi - lo) / 2;
-    const int c = Compare(items_[static_cast<size_t>(mid)].text, s);
+    const int c = CompareItems(items_[static_cast<size_t>(mid)], probe);
     if (c < 0) {
       lo = mid + 1;
     } else {
@@ -165,7 +487,22 @@ bool TStringList::Find(const std::string& s, int& index) const {
       hi = mid;
     }
   }
-  index = lo;
+  return lo;
+}
+
+bool TStringList::Find(const std::string& s, int& index) const {
+  Item probe{s, nullptr, nullptr};
+  auto& pool = SortKeyPool::Instance();
+  if (Keyed()) {
+    const auto lock = pool.Lock();
+    probe.key = pool.Acquire(s);
+  }
+  bool found = false;
+  index = FindItem(probe, found);
+  if (probe.key) {
+    const auto lock = pool.Lock();
+    pool.Release(probe.key);
+  }
   return found;
 }
 
@@ -211,6 +548,7 @@ std::string TStringList::CommaText() const {
 
 void TStringList::SetCommaText(const std::string& text) {
   Clear();
+  std::vector<Item> fresh;
   const size_t n = text.size();
   size_t p = 0;
   auto skipBlanks = [&] {
@@ -240,13 +578,14 @@ void TStringList::SetCommaText(const std::string& text) {
       while (p < n && !IsSpaceOrControl(static_cast<unsigned char>(text[p])) && text[p] != ',') ++p;
       s = text.substr(start, p - start);
     }
-    Add(s);
+    fresh.push_back(Item{std::move(s), nullptr, nullptr});
     skipBlanks();
     if (p < n && text[p] == ',') {
       ++p;
       skipBlanks();
     }
   }
+  AddLoaded(std::move(fresh));
 }
 
 std::string TStringList::Text() const {
@@ -263,16 +602,18 @@ std::string TStringList::Text() const {
 
 void TStringList::SetText(const std::string& text) {
   Clear();
+  std::vector<Item> fresh;
   const size_t n = text.size();
   size_t p = 0;
   while (p < n) {
     const size_t end = text.find_first_of("\r\n", p);
     const size_t stop = end == std::string::npos ? n : end;
-    Add(text.substr(p, stop - p));
+    fresh.push_back(Item{text.substr(p, stop - p), nullptr, nullptr});
     p = stop;
     if (p < n && text[p] == '\r') ++p;
     if (p < n && text[p] == '\n') ++p;
   }
+  AddLoaded(std::move(fresh));
 }
 
 std::string TStringList::Names(int i) const {

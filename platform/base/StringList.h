@@ -17,6 +17,12 @@ int AnsiCompareText(const std::string& a, const std::string& b);
 // The same with case.
 int AnsiCompareStr(const std::string& a, const std::string& b);
 bool SameText(const std::string& a, const std::string& b);
+// The locale's sort key of s with case ignored: two keys compared byte by byte
+// (then by length) order as AnsiCompareText orders their texts. Empty when
+// the locale gives none (it gives none for the empty text).
+std::string AnsiTextSortKey(const std::string& s);
+// The sort keys the sorted lists of the process share at the moment.
+std::size_t SharedSortKeyCount();
 std::string AnsiUpperCase(std::string s);
 std::string AnsiLowerCase(std::string s);
 
@@ -29,10 +35,19 @@ class EStringListError : public std::logic_error {
 
 enum class TDuplicates { dupIgnore, dupAccept, dupError };
 
+namespace detail {
+struct SharedSortKey;
+}
+
 class TStringList {
  public:
   TStringList() = default;
   TStringList(std::initializer_list<std::string> lines);
+  TStringList(const TStringList& other);
+  TStringList(TStringList&& other) noexcept;
+  TStringList& operator=(const TStringList& other);
+  TStringList& operator=(TStringList&& other) noexcept;
+  ~TStringList();
 
   int Count() const { return static_cast<int>(items_.size()); }
   const std::string& operator[](int i) const { return Strings(i); }
@@ -47,11 +62,16 @@ class TStringList {
   // equal lines) or refused by throwing, as Duplicates says.
   int Add(const std::string& s);
   int AddObject(const std::string& s, void* object);
+  // As Add for each line of other in turn, with the same result, but a
+  // sorted list takes them all in one merge.
   void AddStrings(const TStringList& other);
   // Not on a sorted list: throws.
   void Insert(int i, const std::string& s);
   void InsertObject(int i, const std::string& s, void* object);
   void Delete(int i);
+  // Deletes, in one pass, every line that other holds (other.IndexOf finds
+  // it); the rest keep their order. Returns how many went.
+  int DeleteLinesIn(const TStringList& other);
   void Clear();
   // Copies lines and objects; this list keeps its own flags (a sorted list
   // sorts them).
@@ -101,13 +121,31 @@ class TStringList {
   bool operator==(const TStringList& other) const;  // same lines, byte for byte
 
  private:
+  // A sorted list that ignores case compares its lines by their sort keys,
+  // taken once per line from a pool that every list of the process shares:
+  // the locale's comparison is far dearer than comparing bytes, and a page
+  // holds the same words as the pages before it.
   struct Item {
     std::string text;
     void* object = nullptr;
+    const detail::SharedSortKey* key = nullptr;  // while Keyed()
   };
+  bool Keyed() const { return sorted_ && !caseSensitive_; }
   int Compare(const std::string& a, const std::string& b) const;
+  int CompareLines(const std::string& a, const detail::SharedSortKey* aKey, const std::string& b,
+                   const detail::SharedSortKey* bKey) const;
+  int CompareItems(const Item& a, const Item& b) const;
   void CheckIndex(int i, bool allowEnd = false) const;
   int InsertSorted(const std::string& s, void* object);
+  // Adds copies of the lines as Add would one by one. Their keys serve when
+  // both lists have keys.
+  void AddBatch(const Item* fresh, size_t count);
+  // The same with lines of its own, which an unsorted list takes as they are.
+  void AddLoaded(std::vector<Item> fresh);
+  // Keys for every line, or none, as Keyed() says.
+  void TakeKeys();
+  void DropKeys();
+  int FindItem(const Item& probe, bool& found) const;
 
   std::vector<Item> items_;
   bool sorted_ = false;

@@ -11,6 +11,8 @@ namespace platform {
 
 namespace {
 constexpr UINT_PTR kSubclassId = 1;
+// Far from the small numbers the standard controls use for their own timers.
+constexpr UINT_PTR kRepaintTimerId = 0x51A7;
 
 // The window property that leads from a control's window to its object (the
 // subclass reference data cannot be read back through MinGW's comctl32).
@@ -185,11 +187,40 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     }
     return DefSubclassProc(hwnd, msg, wParam, lParam);
   }
-  if (self->IsContainer()) {
-    LRESULT result = 0;
-    if (Reflect(msg, wParam, lParam, result)) return result;
+  if (msg == WM_PAINT) self->lastPaint_ = GetTickCount();
+  if (msg == WM_TIMER && wParam == kRepaintTimerId) {
+    KillTimer(hwnd, kRepaintTimerId);
+    self->repaintTimer_ = false;
+    self->Invalidate();
+    return 0;
   }
+  LRESULT result = 0;
+  bool handled = false;
+  App().Guard([&] { handled = self->OnOwnMessage(msg, wParam, lParam, result); });
+  if (handled) return result;
+  if (self->IsContainer() && Reflect(msg, wParam, lParam, result)) return result;
   return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+void Control::ScheduleRepaint() {
+  if (!hwnd_ || repaintTimer_) return;
+  const DWORD since = GetTickCount() - lastPaint_;
+  if (since >= kRepaintIntervalMs) {
+    Invalidate();
+    return;
+  }
+  // Without a timer the last change of a burst would wait for the next
+  // change to be painted, however long that takes.
+  repaintTimer_ = SetTimer(hwnd_, kRepaintTimerId, kRepaintIntervalMs - since, nullptr) != 0;
+  if (!repaintTimer_) Invalidate();
+}
+
+void Control::Invalidate() {
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+LRESULT Control::CallStandard(UINT msg, WPARAM wParam, LPARAM lParam) const {
+  return hwnd_ ? DefSubclassProc(hwnd_, msg, wParam, lParam) : 0;
 }
 
 }  // namespace platform

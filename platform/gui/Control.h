@@ -69,6 +69,12 @@ class Control : public Component {
   int HelpContext() const { return helpContext_; }
   void SetHelpContext(int helpContext) { helpContext_ = helpContext; }
 
+  // Repaints of a control that changes all the time are spaced this far
+  // apart: each paint shows the latest state, and the bar and the text of a
+  // progress window still move more smoothly than an eye can follow. (Under
+  // Wine a paint costs about a millisecond.)
+  static constexpr DWORD kRepaintIntervalMs = 40;
+
   // Windows that hold other controls pass their children's notifications on.
   virtual bool IsContainer() const { return false; }
 
@@ -100,6 +106,18 @@ class Control : public Component {
   virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
   // Colours of the control: return the brush, or nullptr for the default.
   virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+  // Messages to the control's own window, before the standard control sees
+  // them. Handled: return true; result is then the message's result.
+  virtual bool OnOwnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
+  // Hands a message straight to the standard control. Only from OnOwnMessage:
+  // it goes on along the subclass chain of the message being handled.
+  LRESULT CallStandard(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+  // Invalidates the control now, or when the interval since its last paint is
+  // over. The paint itself comes with the message pump.
+  void ScheduleRepaint();
+  // What a repaint invalidates: the whole window, erased.
+  virtual void Invalidate();
 
  private:
   friend class Form;
@@ -112,6 +130,8 @@ class Control : public Component {
   HWND hwnd_ = nullptr;
   int helpContext_ = 0;
   bool ownFont_ = false;
+  DWORD lastPaint_ = 0;
+  bool repaintTimer_ = false;
 };
 
 }  // namespace platform

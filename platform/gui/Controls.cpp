@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/Timer.h"
@@ -37,9 +40,9 @@ void Label::Create(const LayoutObject& stored, HWND parent) {
   showAccelChar_ = stored.Bool("ShowAccelChar").value_or(showAccelChar_);
   wordWrap_ = stored.Bool("WordWrap").value_or(wordWrap_);
   transparent_ = stored.Bool("Transparent").value_or(transparent_);
-  CreateWindowFor({.className = "STATIC", .text = stored.Text("Caption").value_or(""), .style = StaticStyle(),
-                   .parent = parent},
-                  stored);
+  text_ = stored.Text("Caption").value_or("");
+  CreateWindowFor({.className = "STATIC", .text = text_, .style = StaticStyle(), .parent = parent}, stored);
+  textKnown_ = true;
 }
 
 void Label::Apply(const LayoutObject& stored) {
@@ -52,18 +55,58 @@ void Label::Apply(const LayoutObject& stored) {
   if (auto caption = stored.Text("Caption")) SetCaption(*caption);
 }
 
+std::string Label::Caption() const {
+  if (!Handle()) return {};
+  return textKnown_ ? text_ : ReadText();
+}
+
 void Label::SetCaption(const std::string& caption) {
   if (!Handle()) return;
-  WriteText(caption);
-  if (transparent_) {
-    // The label paints no background: what lies behind it must be painted
-    // afresh, or the old text would show through the new one.
-    RECT r{};
-    GetWindowRect(Handle(), &r);
-    HWND parent = GetParent(Handle());
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    RedrawWindow(parent, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  if (!textKnown_) {
+    text_ = ReadText();
+    textKnown_ = true;
   }
+  if (caption == text_) return;
+  text_ = caption;
+  // One paint is on its way already; it takes the newest text.
+  if (textPending_) return;
+  textPending_ = true;
+  ScheduleRepaint();
+}
+
+void Label::Invalidate() {
+  if (!transparent_) {
+    InvalidateRect(Handle(), nullptr, TRUE);
+    return;
+  }
+  // The label paints no background: what lies behind it must be painted
+  // afresh, or the old text would show through the new one.
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  HWND parent = GetParent(Handle());
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  RedrawWindow(parent, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Label::HandTextToWindow() {
+  textPending_ = false;
+  // Past the static control: its own WM_SETTEXT would paint at once, over a
+  // background that is not erased yet. A text static keeps its text nowhere
+  // but in the window, so storing it is all its WM_SETTEXT does besides.
+  DefWindowProcA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.c_str()));
+}
+
+bool Label::OnOwnMessage(UINT msg, WPARAM, LPARAM, LRESULT&) {
+  if (msg == WM_SETTEXT) {
+    // Text from outside replaces ours, and we no longer know what it is.
+    textPending_ = false;
+    textKnown_ = false;
+    return false;
+  }
+  // Whatever comes to the window (its paint, a question for its text, a
+  // change that makes it paint) finds the newest text in it.
+  if (textPending_) HandTextToWindow();
+  return false;
 }
 
 HBRUSH Label::OnCtlColor(HDC dc) {
@@ -230,12 +273,27 @@ void ProgressBar::Apply(const LayoutObject& stored) {
   if (auto step = stored.Int("Step")) SetStep(*step);
 }
 
-int ProgressBar::Min() const { return static_cast<int>(Send(PBM_GETRANGE, TRUE)); }
-int ProgressBar::Max() const { return static_cast<int>(Send(PBM_GETRANGE, FALSE)); }
-void ProgressBar::SetMin(int min) { Send(PBM_SETRANGE32, static_cast<WPARAM>(min), Max()); }
-void ProgressBar::SetMax(int max) { Send(PBM_SETRANGE32, static_cast<WPARAM>(Min()), max); }
-int ProgressBar::Position() const { return static_cast<int>(Send(PBM_GETPOS)); }
-void ProgressBar::SetPosition(int position) { Send(PBM_SETPOS, static_cast<WPARAM>(position)); }
+void ProgressBar::SetMin(int min) { Send(PBM_SETRANGE32, static_cast<WPARAM>(min), max_); }
+void ProgressBar::SetMax(int max) { Send(PBM_SETRANGE32, static_cast<WPARAM>(min_), max); }
+
+void ProgressBar::SetPosition(int position) {
+  if (!Handle()) return;
+  // What the control makes of a position in a reversed range is its own
+  // business: it is asked.
+  if (min_ > max_) {
+    Send(PBM_SETPOS, static_cast<WPARAM>(position));
+    return;
+  }
+  position = std::clamp(position, min_, max_);
+  if (position == position_) return;
+  position_ = position;
+  if (paintPending_ || LooksAlike(position_, held_)) return;
+  paintPending_ = true;
+  ScheduleRepaint();
+}
+
+// The control paints its own background.
+void ProgressBar::Invalidate() { InvalidateRect(Handle(), nullptr, FALSE); }
 
 void ProgressBar::SetStep(int step) {
   step_ = step;
@@ -243,6 +301,81 @@ void ProgressBar::SetStep(int step) {
 }
 
 void ProgressBar::StepIt() { Send(PBM_STEPIT); }
+
+bool ProgressBar::LooksAlike(int a, int b) const {
+  RECT r{};
+  GetClientRect(Handle(), &r);
+  return ProgressLooksAlike(a, b, min_, max_, r.right - r.left);
+}
+
+void ProgressBar::HandPositionToControl() {
+  if (held_ == position_) return;
+  // Before the message: the control repaints at once, and that paint comes
+  // back through OnOwnMessage.
+  held_ = position_;
+  CallStandard(PBM_SETPOS, static_cast<WPARAM>(position_));
+}
+
+void ProgressBar::ReadStateBack() {
+  PBRANGE range{};
+  CallStandard(PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+  min_ = range.iLow;
+  max_ = range.iHigh;
+  position_ = held_ = static_cast<int>(CallStandard(PBM_GETPOS));
+}
+
+bool ProgressBar::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (msg) {
+    case PBM_GETPOS:
+      result = position_;
+      return true;
+    case PBM_SETPOS:
+      if (min_ <= max_) {
+        result = position_;
+        SetPosition(static_cast<int>(wParam));
+        return true;
+      }
+      [[fallthrough]];
+    case PBM_DELTAPOS:
+    case PBM_STEPIT:
+    case PBM_SETRANGE:
+    case PBM_SETRANGE32:
+      // Ours or anybody's: the control works from the position we report,
+      // and its answer becomes our state (it clamps and wraps as it does).
+      HandPositionToControl();
+      result = CallStandard(msg, wParam, lParam);
+      ReadStateBack();
+      return true;
+    case WM_PAINT:
+      paintPending_ = false;
+      if (held_ == position_) return false;
+      // The control paints the new position before this returns; if that
+      // paint covered everything, this one has nothing left to do.
+      HandPositionToControl();
+      if (GetUpdateRect(Handle(), nullptr, FALSE)) return false;
+      result = 0;
+      return true;
+    case WM_PRINT:
+    case WM_PRINTCLIENT:
+      HandPositionToControl();
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool ProgressLooksAlike(int a, int b, int min, int max, int clientWidth) {
+  if (a == b) return true;
+  // The ends are always shown exactly: a full bar must be full.
+  if (max <= min || a == min || b == min || a == max || b == max) return false;
+  // The control fills MulDiv(position - min, width, max - min) pixels of the
+  // width inside its one-pixel frame (MulDiv rounds halves up).
+  const std::int64_t width = std::int64_t{clientWidth} - 2;
+  if (width <= 0) return false;
+  const std::int64_t range = std::int64_t{max} - min;
+  auto filled = [&](int position) { return (2 * (std::int64_t{position} - min) * width + range) / (2 * range); };
+  return filled(a) == filled(b);
+}
 
 // ---- Factory ------------------------------------------------------------
 

@@ -146,6 +146,15 @@ TEST(IndexLines, UrlWrapsAfterSlashesAndEndsUnlimited) {
   EXPECT_EQ(optimized.Lines(), (Lines{prefix + url + "\";"}));
 }
 
+// A link from a file name may hold a backslash or a double quote; either would
+// break the JavaScript string it is written into.
+TEST(IndexLines, UrlNeverBreaksItsString) {
+  const std::string prefix = "eintrag.item[0].seite = \"";
+  TStringList lines;
+  core::AppendUrlLines(prefix, "bilder\\xmas \"neu\".htm", true, lines);
+  EXPECT_EQ(lines.Lines(), (Lines{prefix + "bilder/xmas %22neu%22.htm\";"}));
+}
+
 TEST(IndexLines, DescriptionWrapsAfterBlanksAndLimitsTheLastLine) {
   const std::string prefix = "eintrag.item[1].beschreibung = \"";  // 32 columns
   TStringList lines;

@@ -5,6 +5,8 @@ quarvelin_test(platform_gui_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/FormLayoutTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/FormTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/testforms.rc
+          ${CMAKE_CURRENT_LIST_DIR}/ControlUpdateTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/updateforms.rc
           ${CMAKE_SOURCE_DIR}/tests/support/GuiTestMain.cpp
           $<TARGET_OBJECTS:corvanta_texts>
   LIBS qcore qplatform_gui

@@ -1,0 +1,25 @@
+#pragma once
+// Corvanta's pages for the index run: each page is fetched over HTTP with the
+// site's login and the proxy of the settings. A page that cannot be fetched
+// is an empty page, without a message: the run goes on with the others.
+#include <string>
+
+#include "core/PageSource.h"
+#include "net/UHTTP.h"
+
+namespace corvanta {
+
+class HttpPageSource : public core::PageSource {
+ public:
+  HttpPageSource(net::THttpClient& client, std::string user, std::string password, net::TProxySettings proxy);
+
+  std::string ReadPage(int position, const std::string& address, bool& abort) override;
+
+ private:
+  net::THttpClient& client_;
+  std::string user_;
+  std::string password_;
+  net::TProxySettings proxy_;
+};
+
+}  // namespace corvanta

@@ -1,0 +1,102 @@
+#include "corvanta/commandline.h"
+
+#include <memory>
+#include <stdexcept>
+
+#include "core/Texts.h"
+#include "core/projektVerwaltung.h"
+#include "corvanta/HttpPageSource.h"
+#include "corvanta/RunSteps.h"
+#include "corvanta/SiteFetch.h"
+#include "corvanta/TextNumbers.h"
+#include "net/dtmHTTP.h"
+#include "platform/base/Files.h"
+#include "platform/base/StringList.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Dialogs.h"
+
+namespace corvanta {
+
+namespace {
+
+std::string TitleWith(unsigned suffix) { return core::LoadStr(core::Txt::ProgramTitle) + txt::Load(suffix); }
+
+net::THttpClient& ProgramClient() {
+  net::TdtmHTTP* module = net::dtmHTTP();
+  if (!module) throw std::logic_error("BatchIndex: the HTTP data module does not exist");
+  return module->httpClient;
+}
+
+}  // namespace
+
+TCommandDlg::TCommandDlg()
+    : Form("TCommandDlg"), lblVersion(Find<platform::Label>("lblVersion")), OKBtn(Find<platform::Button>("OKBtn")) {
+  FormCreate();
+}
+
+void TCommandDlg::FormCreate() { lblVersion.SetCaption(core::LoadStr(core::Txt::ProgramVersion)); }
+
+core::ParameterFileNames ParameterFiles() {
+  return {txt::Fixed(txt::kProjekteFolder), txt::Fixed(txt::kParamDefault), txt::Fixed(txt::kProjectExt)};
+}
+
+std::optional<int> HandleCommandLine(const std::vector<std::string>& params, const BatchEnvironment& env) {
+  const std::string programDir = env.programDir.empty() ? core::ProgramDirectory() : env.programDir;
+  const core::CommandLineChoice choice = core::ParseCommandLine(params, programDir, ParameterFiles());
+  switch (choice.action) {
+    case core::CommandAction::Interactive:
+      return std::nullopt;
+    case core::CommandAction::Help: {
+      TCommandDlg dlg;
+      dlg.ShowModal();
+      return kExitOk;
+    }
+    case core::CommandAction::Batch:
+      break;
+  }
+  if (choice.nameGiven && !platform::FileExists(choice.parameterFile)) {
+    platform::ShowMessage(core::FormatStr(txt::Load(txt::kParamMissing), {choice.parameterFile}));
+    return kExitMissingParameterFile;
+  }
+  return RunBatch(choice.parameterFile, env);
+}
+
+int RunBatch(const std::string& path, const BatchEnvironment& env) {
+  bool failed = false;
+  auto project = std::make_unique<core::TProjekt>(path, failed);
+  if (failed) return kExitFailed;
+
+  bool abort = false;
+  platform::TStringList urls;
+  MakeUrlList(urls);
+  WalkSite(*project, env.proxy, TitleWith(txt::kCapSuche), urls, abort);
+  // A site that could not be reached yields no page. Merging that would
+  // throw away every page of the project, with the user's descriptions and
+  // corrections, and report success.
+  if (!abort && urls.Count() == 0) return kExitFailed;
+  DropSearchFormFiles(*project, urls, abort);
+  // Also after a cancelled walk: the project is then not saved anyway.
+  MergeFileList(*project, urls);
+
+  const int code = BatchIndex(*project, false, abort, env);
+  if (code != kExitOk) return code;
+  if (!abort) project->SaveProject();
+  return kExitOk;
+}
+
+int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnvironment& env) {
+  if (CheckRunSettings(project, abort) != RunCheck::Passed) return kExitFailed;
+  if (abort) return kExitOk;
+
+  platform::App().ProcessMessagesNow();
+  HttpPageSource pages(ProgramClient(), project.GetBenutzername(), project.GetPasswort(), env.proxy);
+  GenerateIndex(project, pages, env.dialogs, silent, TitleWith(txt::kCapAnalyse), abort);
+  if (abort) return kExitFailed;
+
+  project.SetJavascriptGroesse(IndexFileSize(project));
+  CopyRemainingTemplateFiles(project, TitleWith(txt::kCapKopiere), abort);
+  platform::App().ProcessMessagesNow();
+  return kExitOk;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,67 @@
+#pragma once
+// Corvanta's command line: a help switch shows the page of switches; a batch
+// switch runs a parameter file (a project file below the folder "projekte"
+// beside the program) without the main window: the site is walked, its
+// pages merged into the project, the database and the search form's files
+// generated, and the project saved.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/CommandLine.h"
+#include "net/UHTTP.h"
+#include "platform/gui/Controls.h"
+#include "platform/gui/Form.h"
+
+namespace core {
+class ReviewDialogs;
+class TProjekt;
+}  // namespace core
+
+namespace corvanta {
+
+// Exit codes of a batch run.
+constexpr int kExitOk = 0;                     // done, or the walk or the copy step was cancelled
+constexpr int kExitMissingParameterFile = 1;  // the parameter file named does not exist
+constexpr int kExitFailed = 2;                // not loadable, a failed check, no page found, analysis cancelled
+
+// The page that explains the switches.
+class TCommandDlg : public platform::Form {
+ public:
+  TCommandDlg();
+  platform::Label& lblVersion;
+  platform::Button& OKBtn;
+
+ private:
+  void FormCreate();
+};
+
+// What a batch run takes from the running program.
+struct BatchEnvironment {
+  net::TProxySettings proxy;               // the settings' proxy
+  core::ReviewDialogs* dialogs = nullptr;  // the review dialogs a run opens; none without
+  // The folder that holds "projekte", with a trailing "\"; empty: the
+  // program's own folder.
+  std::string programDir;
+};
+
+// Corvanta's parameter files: "projekte", ".ovk", "auto.ovk".
+core::ParameterFileNames ParameterFiles();
+
+// Handles the first help or batch switch. Nothing (std::nullopt) when there
+// is none and the interactive program starts; otherwise the exit code with
+// which the process ends. A named parameter file that does not exist is
+// reported and gives kExitMissingParameterFile.
+std::optional<int> HandleCommandLine(const std::vector<std::string>& params, const BatchEnvironment& env);
+
+// The batch run on a parameter file; returns the exit code.
+int RunBatch(const std::string& path, const BatchEnvironment& env);
+
+// The index part of a batch run: the checks, the generation, the database's
+// size and the copy of the remaining template files. kExitFailed when a check
+// failed or the generation was cancelled; otherwise kExitOk, with abort set
+// when the copy step was cancelled (or was set before, and then nothing but
+// the stop-word check is done).
+int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnvironment& env);
+
+}  // namespace corvanta

@@ -1,0 +1,120 @@
+#include "pellinova/commandline.h"
+
+#include <memory>
+
+#include "core/CommandLine.h"
+#include "core/Hilfsmittel.h"
+#include "core/Texts.h"
+#include "core/hinweis.h"
+#include "core/ini.h"
+#include "pellinova/FileSearch.h"
+#include "pellinova/LocalPageSource.h"
+#include "pellinova/SuchformularKopieren.h"
+#include "pellinova/TextNumbers.h"
+#include "pellinova/indexErzeugen.h"
+#include "pellinova/projektVerwaltung.h"
+#include "platform/base/Clock.h"
+#include "platform/base/Files.h"
+#include "platform/base/StringList.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Dialogs.h"
+
+namespace pellinova {
+
+namespace {
+
+constexpr int kExitMissingFile = 1;
+constexpr int kExitFailed = 2;
+
+core::ParameterFileNames ParameterFiles() {
+  return {txt::Fixed(txt::kProjekteFolder), txt::Fixed(txt::kParamDefault), txt::Fixed(txt::kParamExtension)};
+}
+
+void ShowProgress(core::THinweisDlg& window, unsigned caption, bool timeLabels) {
+  window.SetCaption(core::LoadStr(core::Txt::ProgramTitle) + txt::Load(caption));
+  if (!timeLabels) window.HideTimeLabels();
+  window.StartTime = platform::Now();
+  window.Show();
+}
+
+}  // namespace
+
+TCommandDlg::TCommandDlg()
+    : Form("TCommandDlg"), lblVersion(Find<platform::Label>("lblVersion")), OKBtn(Find<platform::Button>("OKBtn")) {
+  FormCreate();
+}
+
+void TCommandDlg::FormCreate() { lblVersion.SetCaption(core::LoadStr(core::Txt::ProgramVersion)); }
+
+std::optional<int> HandleCommandLine(const std::vector<std::string>& params, const core::TIni& settings) {
+  const core::CommandLineChoice choice = core::ParseCommandLine(params, core::ProgramDirectory(), ParameterFiles());
+  switch (choice.action) {
+    case core::CommandAction::Interactive:
+      return std::nullopt;
+    case core::CommandAction::Help: {
+      TCommandDlg dlg;
+      dlg.ShowModal();
+      return 0;
+    }
+    case core::CommandAction::Batch:
+      break;
+  }
+  if (choice.nameGiven && !platform::FileExists(choice.parameterFile)) {
+    platform::ShowMessage(core::FormatStr(txt::Load(txt::kMsgParamMissing), {choice.parameterFile}));
+    return kExitMissingFile;
+  }
+  return RunBatch(choice.parameterFile, settings);
+}
+
+int RunBatch(const std::string& path, const core::TIni& settings) {
+  bool failed = false;
+  auto project = std::make_unique<TProjekt>(path, failed);
+  if (failed) return kExitFailed;
+  // A folder the file does not name (or that has gone) was put as the drive
+  // "C:": searching and writing there is never what the run was started for.
+  if (project->FoldersSubstituted()) return kExitFailed;
+
+  bool abort = false;
+  platform::TStringList files;
+  files.SetSorted(true);
+  {
+    core::THinweisDlg window;
+    ShowProgress(window, txt::kCapSearchFiles, false);
+    SearchSourceFiles(window, project->Settings(), abort, files);
+    DropSearchFormFiles(project->Settings(), files, abort);
+  }
+  // What a cancelled search found is merged all the same.
+  project->MergeFileList(files);
+
+  const int code = BatchIndex(*project, false, abort, settings);
+  if (code != 0) return code;
+  if (!abort) project->SaveProject();
+  return 0;
+}
+
+int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& settings) {
+  const core::TDir& dir = core::Dir();
+  if (project.GetStopwortListeVerwenden() && !platform::FileExists(project.StopWordFileName())) return kExitFailed;
+  if (!abort && !dir.DirExists(project.GetHTMLVerzeichnis())) return kExitFailed;
+  if (!abort && !dir.DirExists(project.GetZielVerzeichnis())) return kExitFailed;
+  if (!abort && !dir.DirExists(project.GetVorlagenVerzeichnis())) return kExitFailed;
+  if (abort) return 0;
+
+  platform::App().ProcessMessagesNow();
+  {
+    core::THinweisDlg window;
+    ShowProgress(window, txt::kCapAnalyseFiles, true);
+    project.ClearRunData();
+    LocalPageSource source(project);
+    tJavascript run(project, source, nullptr, silent, settings.GetWWWBrowserUnix() ? &settings.Drives() : nullptr);
+    run.Generate(window, abort);
+  }
+  if (abort) return kExitFailed;
+
+  project.SetJavascriptGroesse(IndexFileSize(project));
+  CopyRemainingTemplateFiles(project, abort);
+  platform::App().ProcessMessagesNow();
+  return 0;
+}
+
+}  // namespace pellinova

@@ -1,0 +1,52 @@
+#pragma once
+// Pellinova's command line: a help switch shows the page of switches; a batch
+// switch runs a parameter file (a project file in the folder "projekte"
+// beside the program) once without the main window: the source folder is
+// searched for the project's files, the pages merged, the database generated,
+// the search form's other files copied and the project saved.
+//
+// Exit codes of a batch run: 0 normal end, or the search or the copy was
+// cancelled (the project is then not saved); 1 the parameter file named does
+// not exist; 2 the project could not be loaded, names no usable source or
+// target folder, a check before the analysis failed, or the analysis was
+// cancelled or failed.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/gui/Controls.h"
+#include "platform/gui/Form.h"
+
+namespace core {
+class TIni;
+}
+
+namespace pellinova {
+
+class TProjekt;
+
+// The page that explains the switches.
+class TCommandDlg : public platform::Form {
+ public:
+  TCommandDlg();
+  platform::Label& lblVersion;
+  platform::Button& OKBtn;
+
+ private:
+  void FormCreate();
+};
+
+// Handles the first help or batch switch. Nothing (std::nullopt) when there
+// is none and the interactive program starts; otherwise the exit code.
+std::optional<int> HandleCommandLine(const std::vector<std::string>& params, const core::TIni& settings);
+
+// The batch run on a parameter file; returns the exit code.
+int RunBatch(const std::string& path, const core::TIni& settings);
+
+// The index part of a batch run on a loaded project: the checks, the run and
+// the copy of the template's files. Returns 2 when a check failed or the
+// analysis did not complete; 0 otherwise, abort then telling whether the
+// copy (or the search before) was cancelled.
+int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& settings);
+
+}  // namespace pellinova

@@ -1,0 +1,170 @@
+#include "tessarel/SchlagwortSeite.h"
+
+#include "core/Hilfsmittel.h"
+#include "core/RelativeLink.h"
+#include "core/Retry.h"
+#include "core/TextFile.h"
+#include "core/Texts.h"
+#include "platform/base/Files.h"
+#include "platform/gui/Application.h"
+#include "tessarel/HtmlEncode.h"
+#include "tessarel/TextNumbers.h"
+#include "tessarel/ini.h"
+
+namespace tessarel {
+
+namespace {
+
+constexpr int kHelpContext = 0;
+
+std::string Join(const std::string& folder, const std::string& name) {
+  return core::Text().StripTrailingChar('\\', folder) + "\\" + name;
+}
+
+std::string Underscored(std::string s, bool backslashes) {
+  const core::TText& t = core::Text();
+  s = t.ReplaceAll(s, ".", "_");
+  s = t.ReplaceAll(s, " ", "_");
+  if (backslashes) s = t.ReplaceAll(s, "\\", "_");
+  return s;
+}
+
+std::string Trimmed(const std::string& s) {
+  size_t b = 0;
+  size_t e = s.size();
+  while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
+  while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
+  return s.substr(b, e - b);
+}
+
+// A section's words: trimmed, without the "," after the last one.
+std::string WordsParagraph(const std::string& words) {
+  std::string w = Trimmed(words);
+  core::Text().StripTrailingCharInPlace(',', w);
+  return core::FormatStr(txt::Fixed(txt::kFmtWords), {w});
+}
+
+std::string Anchor(char c) {
+  return core::FormatStr(txt::Fixed(txt::kFmtAnchor), {std::to_string(static_cast<unsigned char>(c))});
+}
+
+std::string LetterLink(char c) {
+  return core::FormatStr(txt::Fixed(txt::kFmtLetterLink),
+                         {Anchor(c), HtmlEncode(platform::AnsiUpperCase(std::string(1, c)))});
+}
+
+std::string Heading(char c) {
+  return platform::AnsiUpperCase(core::FormatStr(txt::Fixed(txt::kFmtHeading), {Anchor(c), std::string(1, c)}));
+}
+
+void CopyLines(core::TextReader& in, core::TextWriter& out, const std::string& templatePath,
+               const std::string& outputPath, const PageValues& values, bool& abort) {
+  using core::FormatStr;
+  using core::LoadStr;
+  using core::Txt;
+  const std::string markFilename = txt::Fixed(txt::kMarkFilename);
+  const std::string markKeywords = txt::Fixed(txt::kMarkKeywords);
+  const std::string markDate = txt::Fixed(txt::kMarkDate);
+  const std::string eofText = FormatStr(LoadStr(Txt::ActTestEof), {templatePath});
+  const std::string readText = FormatStr(LoadStr(Txt::ActRead), {templatePath});
+  const std::string writeText = FormatStr(LoadStr(Txt::ActWrite), {outputPath});
+  const core::TText& t = core::Text();
+  while (!abort) {
+    bool eof = false;
+    if (!core::RetryStep(abort, eofText, kHelpContext, [&] { eof = in.Eof(); }) || eof) break;
+    platform::App().ProcessMessages();
+    std::string line;
+    if (!core::RetryStep(abort, readText, kHelpContext, [&] { line = in.ReadLine(); })) break;
+    line = t.ReplaceAll(line, markFilename, values.linkText);
+    line = t.ReplaceAll(line, markKeywords, values.body);
+    line = t.ReplaceAll(line, markDate, values.footer);
+    core::RetryStep(abort, writeText, kHelpContext, [&] { out.WriteLine(line); });
+  }
+}
+
+}  // namespace
+
+std::string PageFileName(const std::string& documentsFolder, const std::string& relative, bool commonFrame,
+                         const std::string& frameFolder) {
+  const std::string ext = txt::Fixed(txt::kPageExt);
+  if (commonFrame) return Join(frameFolder, Underscored(relative, true) + ext);
+  const std::string full = Join(documentsFolder, relative);
+  return platform::ExtractFilePath(full) + Underscored(platform::ExtractFileName(full), false) + ext;
+}
+
+std::string PageLinkText(const std::string& documentsFolder, const std::string& relative, bool commonFrame,
+                         const std::string& frameFolder, bool unixBrowser) {
+  std::string link;
+  if (commonFrame) {
+    const TIni* settings = Settings();
+    const core::WineDrives* drives = unixBrowser && settings ? &settings->Drives() : nullptr;
+    link = core::RelativeLink(documentsFolder, frameFolder, relative, drives);
+  } else {
+    link = platform::ExtractFileName(Join(documentsFolder, relative));
+  }
+  const core::TText& t = core::Text();
+  link = t.ReplaceAll(link, "\"", "&quot;");
+  link = t.ReplaceAll(link, "<", "&lt;");
+  return t.ReplaceAll(link, ">", "&gt;");
+}
+
+std::string KeywordBody(const platform::TStringList& keywords) {
+  char c = keywords[0][0];
+  std::string links = LetterLink(c);
+  std::string body = Heading(c);
+  std::string words;
+  for (int i = 0; i < keywords.Count(); ++i) {
+    const std::string& w = keywords[i];
+    const char f = w[0];
+    if (platform::AnsiCompareText(std::string(1, c), std::string(1, f)) < 0) {
+      c = f;
+      links += LetterLink(c);
+      body += WordsParagraph(words) + Heading(c);
+      words = w + ", ";
+    } else {
+      words += w + ", ";
+    }
+  }
+  body += WordsParagraph(words);
+  return core::FormatStr(txt::Fixed(txt::kFmtLinks), {Trimmed(links)}) + body;
+}
+
+std::string PageFooter(platform::TDateTime when) {
+  const std::string stamp = platform::ShortDateString(when) + ", " + platform::LongTimeString(when);
+  const std::string dateLine = core::FormatStr(txt::Load(txt::kFmtDateLine), {stamp, std::string()});
+  return core::FormatStr(txt::Load(txt::kFmtFooter), {dateLine});
+}
+
+void WriteKeywordPage(const std::string& templatePath, const std::string& outputPath, const PageValues& values,
+                      bool& abort) {
+  using core::FormatStr;
+  using core::LoadStr;
+  using core::Txt;
+  core::TextReader in;
+  core::RetryStep(abort, FormatStr(LoadStr(Txt::ActOpenRead), {templatePath}), kHelpContext,
+                  [&] { in.Open(templatePath); });
+  if (!abort) {
+    bool created = false;
+    {
+      core::TextWriter out;
+      created = core::RetryStep(abort, FormatStr(LoadStr(Txt::ActOpenWrite), {outputPath}), kHelpContext,
+                                [&] { out.Rewrite(outputPath); });
+      if (!abort) CopyLines(in, out, templatePath, outputPath, values, abort);
+      if (created)
+        core::RetryCloseStep(abort, FormatStr(LoadStr(Txt::ActClose), {outputPath}), kHelpContext,
+                             [&] { out.Close(); });
+    }  // the writer lets go of the file here, also after a close that failed
+    if (created && abort) {
+      try {
+        platform::DeleteFileIfExists(outputPath);
+      } catch (const std::exception&) {
+        // The run is cancelled already; a page that cannot go stays.
+      }
+    }
+  }
+  if (in.IsOpen())
+    core::RetryCloseStep(abort, FormatStr(LoadStr(Txt::ActClose), {templatePath}), kHelpContext,
+                         [&] { in.Close(); });
+}
+
+}  // namespace tessarel

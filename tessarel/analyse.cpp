@@ -1,0 +1,214 @@
+#include "tessarel/analyse.h"
+
+#include <windows.h>
+
+#include <cmath>
+
+#include "core/Hilfsmittel.h"
+#include "core/ProgressTimes.h"
+#include "core/Texts.h"
+#include "platform/base/Clock.h"
+#include "platform/base/Files.h"
+#include "platform/gui/Application.h"
+#include "tessarel/SchlagwortSeite.h"
+#include "tessarel/TextNumbers.h"
+#include "tessarel/WortFilter.h"
+#include "tessarel/hinweis.h"
+#include "tessarel/ini.h"
+#include "tessarel/projektVerwaltung.h"
+#include "tessarel/scanner.h"
+
+namespace tessarel {
+
+namespace {
+
+constexpr int kLabelWidth = 50;
+constexpr int kShownWordLength = 50;
+
+std::string ProgramTitle() { return core::LoadStr(core::Txt::ProgramTitle); }
+
+std::string LabelPath(const std::string& path) {
+  return core::Text().StripTrailingChar('\\', core::Text().ShortenUrl(path, kLabelWidth));
+}
+
+std::string PercentTitle(int position, int maximum) {
+  const double share = maximum > 0 ? 100.0 * position / maximum : 0.0;
+  return core::FormatStr(txt::Load(txt::kTitlePercent),
+                         {ProgramTitle(), std::to_string(static_cast<long long>(std::nearbyint(share)))});
+}
+
+bool LastWrite(const std::string& path, FILETIME& time) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+  time = data.ftLastWriteTime;
+  return true;
+}
+
+platform::TStringList SortedList() {
+  platform::TStringList list;
+  list.SetSorted(true);
+  list.SetDuplicates(platform::TDuplicates::dupIgnore);
+  return list;
+}
+
+// Closes the find handle on every path out.
+struct FindHandle {
+  HANDLE h;
+  ~FindHandle() {
+    if (h != INVALID_HANDLE_VALUE) FindClose(h);
+  }
+};
+
+}  // namespace
+
+bool PageOutdated(const std::string& page, const std::string& document, bool always) {
+  FILETIME pageTime{};
+  if (always || !LastWrite(page, pageTime)) return true;
+  FILETIME documentTime{};
+  if (!LastWrite(document, documentTime)) return false;
+  return CompareFileTime(&pageTime, &documentTime) < 0;
+}
+
+tAnalyse::tAnalyse(const std::string& documentsFolder, bool& abort, bool commonFrame, const std::string& frameFolder)
+    : documentsFolder_(documentsFolder),
+      frameFolder_(frameFolder),
+      commonFrame_(commonFrame),
+      keywords_(SortedList()),
+      documents_(SortedList()) {
+  THinweisDlg window;
+  platform::App().SetTitle(ProgramTitle() + txt::Load(txt::kTitleSuche));
+  window.SetCaption(ProgramTitle() + txt::Load(txt::kCaptionSuche));
+  window.SingleBar();
+  window.Show();
+
+  std::string root = documentsFolder_;
+  if (root.empty() || root.back() != '\\') root += '\\';
+  if (!abort) Search(window, root, std::string(), abort);
+
+  ExcludeByExtensions(documents_, Projekt()->ExcludeDateiendungen + txt::Fixed(txt::kExcludeAlways), abort);
+}
+
+tAnalyse::~tAnalyse() = default;
+
+bool tAnalyse::Step(THinweisDlg& window, const std::string& folder, bool& abort) {
+  window.lblAnzeige.SetCaption(LabelPath(folder));
+  platform::ProgressBar& bar = window.pbFortschritt;
+  bar.SetPosition(bar.Position() >= 100 ? 1 : bar.Position() + 1);
+  if (!window.Visible()) {
+    abort = true;
+    return false;
+  }
+  platform::App().ProcessMessages();
+  return true;
+}
+
+void tAnalyse::Search(THinweisDlg& window, const std::string& root, const std::string& relative, bool& abort) {
+  const std::string folder = root + relative;
+  const std::string mask = folder + "*.*";
+  WIN32_FIND_DATAA fd{};
+
+  // Sub-folders first, depth first; hidden and system folders are passed over.
+  {
+    FindHandle find{FindFirstFileA(mask.c_str(), &fd)};
+    if (find.h != INVALID_HANDLE_VALUE) {
+      do {
+        if (fd.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
+        if (!Step(window, folder, abort)) return;
+        const std::string name = fd.cFileName;
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !name.empty() && name[0] != '.') {
+          Search(window, root, relative + name + "\\", abort);
+          if (abort) return;
+        }
+      } while (FindNextFileA(find.h, &fd));
+    }
+  }
+
+  FindHandle find{FindFirstFileA(mask.c_str(), &fd)};
+  if (find.h == INVALID_HANDLE_VALUE) return;
+  do {
+    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    documents_.Add(relative + fd.cFileName);
+    if (!Step(window, folder, abort)) return;
+  } while (FindNextFileA(find.h, &fd));
+}
+
+void tAnalyse::Analyse(bool& abort) {
+  TProjekt& p = *Projekt();
+  const platform::TDateTime start = platform::Now();
+  const std::string title = ProgramTitle();
+  const std::string templatePath = p.VorlagenVerzeichnis + "\\" + p.Rahmen;
+  const WordFilter filter(p);
+  const bool unixBrowser = Settings() && Settings()->GetWWWBrowserUnix();
+
+  THinweisDlg window;
+  platform::App().SetTitle(title + txt::Load(txt::kTitleAnalyse));
+  window.SetCaption(title + txt::Load(txt::kCaptionAnalyse));
+  window.StartTime = start;
+  window.pbFortschritt.SetMax(documents_.Count() + 1);
+  window.Show();
+
+  p.automationErrors.Clear();
+  int analysed = 0;
+  long long total = 0;
+
+  auto cancel = [&] {
+    abort = true;
+    scanner_.reset();
+    platform::App().SetTitle(title);
+  };
+
+  for (int i = 0; i < documents_.Count(); ++i) {
+    const std::string& relative = documents_[i];
+    platform::App().SetTitle(PercentTitle(window.pbFortschritt.Position(), window.pbFortschritt.Max()));
+    const std::string page = PageFileName(documentsFolder_, relative, commonFrame_, frameFolder_);
+    const std::string document = core::Text().StripTrailingChar('\\', documentsFolder_) + "\\" + relative;
+    if (!PageOutdated(page, document, p.UpdateHTMLDatei)) continue;
+
+    ++analysed;
+    keywords_.Clear();
+    platform::App().ProcessMessages();
+
+    bool rawRead = false;
+    scanner_ = std::make_unique<tScanner>(&window, abort, rawRead, document, p);
+
+    window.lblAnzeige2.SetCaption(LabelPath(platform::AnsiUpperCase(relative)));
+    window.lblAnzeige.SetCaption(txt::Load(txt::kSucheSchlagworte));
+    window.pbFortschritt.SetPosition(window.pbFortschritt.Position() + 1);
+
+    // A reader whose file the user gave up opening has set abort already:
+    // nothing more is read, and nothing more asked.
+    if (abort || !window.Visible()) return cancel();
+
+    std::string word;
+    while (!scanner_->AtEnd()) {
+      if (!window.Visible()) return cancel();
+      scanner_->NextWord(abort, word);
+      if (abort) return cancel();
+      const WordVerdict verdict = filter.Judge(word, rawRead);
+      if (verdict == WordVerdict::Dropped) continue;
+      if (verdict == WordVerdict::Keyword) {
+        keywords_.Add(word);
+        window.lblAnzeige.SetCaption(core::FormatStr(txt::Load(txt::kShownWord), {word.substr(0, kShownWordLength)}));
+      }
+      if (filter.LimitReached(keywords_.Count())) break;
+    }
+
+    if (keywords_.Count() > 0) {
+      const PageValues values{PageLinkText(documentsFolder_, relative, commonFrame_, frameFolder_, unixBrowser),
+                              KeywordBody(keywords_), PageFooter(platform::Now())};
+      WriteKeywordPage(templatePath, page, values, abort);
+      if (abort) return cancel();
+      total += keywords_.Count();
+    }
+    scanner_.reset();
+  }
+
+  p.duration = core::FormatDuration(platform::Now() - start);
+  platform::App().SetTitle(title);
+  p.considered = std::to_string(documents_.Count());
+  p.analysed = std::to_string(analysed);
+  p.keywords = std::to_string(total);
+  p.average = analysed > 0 ? std::to_string(total / analysed) : "0";
+}
+
+}  // namespace tessarel

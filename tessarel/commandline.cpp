@@ -1,0 +1,81 @@
+#include "tessarel/commandline.h"
+
+#include "core/Retry.h"
+#include "core/Texts.h"
+#include "platform/base/Files.h"
+#include "platform/base/StringList.h"
+#include "platform/gui/Dialogs.h"
+#include "tessarel/TextNumbers.h"
+#include "tessarel/analyse.h"
+#include "tessarel/projektVerwaltung.h"
+
+namespace tessarel {
+
+namespace {
+
+constexpr int kHelpContext = 0;
+constexpr int kExitMissingFile = 1;
+constexpr int kExitFailed = 2;
+
+// One line per error, CRLF, replacing an older file; giving up the write
+// counts as a failed run.
+bool WriteErrorFile(const platform::TStringList& errors, const std::string& path) {
+  bool abort = false;
+  core::RetryStep(abort, core::FormatStr(core::LoadStr(core::Txt::ActWrite), {path}), kHelpContext,
+                  [&] { platform::WriteFileBytes(path, errors.Text()); });
+  return !abort;
+}
+
+}  // namespace
+
+TCommandDlg::TCommandDlg()
+    : Form("TCommandDlg"), lblVersion(Find<platform::Label>("lblVersion")), OKBtn(Find<platform::Button>("OKBtn")) {
+  FormCreate();
+}
+
+void TCommandDlg::FormCreate() { lblVersion.SetCaption(txt::Load(txt::kVersion)); }
+
+core::ParameterFileNames TessarelParameterFiles() {
+  return {txt::Fixed(txt::kProjekteFolder), txt::Fixed(txt::kParamDefault), txt::Fixed(txt::kParamExt)};
+}
+
+std::optional<int> HandleCommandLine(const std::vector<std::string>& params) {
+  const core::CommandLineChoice choice = core::ParseCommandLine(params, ProgramDir(), TessarelParameterFiles());
+  switch (choice.action) {
+    case core::CommandAction::Interactive:
+      return std::nullopt;
+    case core::CommandAction::Help: {
+      TCommandDlg dlg;
+      dlg.ShowModal();
+      return 0;
+    }
+    case core::CommandAction::Batch:
+      break;
+  }
+  // Without a name the default file must exist too: walking a whole drive
+  // with the defaults is never what a batch run was started for.
+  if (!platform::FileExists(choice.parameterFile)) {
+    platform::ShowMessage(core::FormatStr(txt::Load(txt::kParamMissing), {choice.parameterFile}));
+    return kExitMissingFile;
+  }
+  return RunBatch(choice.parameterFile);
+}
+
+int RunBatch(const std::string& path) {
+  TProjekt& p = ReloadProjekt(path);
+  // A documents folder that has gone was replaced by "C:" on loading; the run
+  // would walk the whole drive.
+  if (p.DokumenteVerzeichnisErsetzt()) return kExitFailed;
+
+  bool abort = false;
+  {
+    tAnalyse run(p.DokumenteVerzeichnis, abort, p.GemeinsamesRahmenVerzeichnis, p.RahmenVerzeichnis);
+    if (!abort) run.Analyse(abort);
+  }
+  if (p.automationErrors.Count() > 0 &&
+      !WriteErrorFile(p.automationErrors, platform::ChangeFileExt(path, txt::Fixed(txt::kErrorExt))))
+    return kExitFailed;
+  return abort ? kExitFailed : 0;
+}
+
+}  // namespace tessarel

@@ -1,0 +1,43 @@
+#pragma once
+// Tessarel's command line: a help switch shows the page of switches; a batch
+// switch runs the analysis of a parameter file (a project file below the
+// folder "projekte" beside the program) once, without the main window, and
+// writes the automation errors of the run to a ".ERR" file beside it.
+//
+// Exit codes of a batch run: 0 normal end; 1 the parameter file does not
+// exist; 2 the analysis could not be set up, was cancelled or failed.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/CommandLine.h"
+#include "platform/gui/Controls.h"
+#include "platform/gui/Form.h"
+
+namespace tessarel {
+
+// The page that explains the switches.
+class TCommandDlg : public platform::Form {
+ public:
+  TCommandDlg();
+  platform::Label& lblVersion;
+  platform::Button& OKBtn;
+
+ private:
+  void FormCreate();
+};
+
+// Tessarel's parameter files: "projekte", "auto.tzn", ".tzn".
+core::ParameterFileNames TessarelParameterFiles();
+
+// Handles the first help or batch switch (core::ParseCommandLine). Nothing
+// (std::nullopt) when there is none and the interactive program starts;
+// otherwise the exit code. A parameter file that does not exist ends with 1,
+// the default "auto.tzn" too: a batch run never walks a drive with the
+// defaults.
+std::optional<int> HandleCommandLine(const std::vector<std::string>& params);
+
+// The batch run on an existing parameter file; returns the exit code.
+int RunBatch(const std::string& path);
+
+}  // namespace tessarel

@@ -1,0 +1,84 @@
+// Tessarel's start-up: language, application, settings, main window, the
+// command line, and in interactive use the message loop, after which the
+// settings are written. A help or batch run writes no settings.
+#include <windows.h>
+
+#include <exception>
+#include <optional>
+
+#include "core/CommandLine.h"
+#include "core/Texts.h"
+#include "core/ULanguage.h"
+#include "core/ini.h"
+#include "platform/base/Files.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Dialogs.h"
+#include "tessarel/Texts.h"
+#include "tessarel/commandline.h"
+#include "tessarel/ini.h"
+#include "tessarel/menue.h"
+#include "tessarel/ueber.h"
+
+namespace {
+
+// The settings exist before the main window that answers for them.
+class MainWindowHost : public tessarel::SettingsHost {
+ public:
+  tessarel::TBrisoltHauptmenue* window = nullptr;
+
+  bool SelectFile(const std::string& title, const std::string& initialFile, const std::string& filter,
+                  std::string& fileName) override {
+    return window && window->SelectFile(title, initialFile, filter, fileName);
+  }
+  int RunFirstRunDialog(tessarel::TIni& settings) override {
+    return window ? window->RunFirstRunDialog(settings) : int(platform::mrNone);
+  }
+  void TerminateApplication() override { platform::App().Terminate(); }
+};
+
+constexpr LCID kDefaultLanguage = 1033;
+constexpr int kExitFailed = 2;
+
+int Run() {
+  core::SetTextTable(tessarel::TextTable());
+  core::TLanguage language;
+  language.DetectLanguage(kDefaultLanguage);
+  platform::App().Initialize();
+
+  const std::string settingsFile = core::SettingsFileName();
+  MainWindowHost host;
+  tessarel::TIni settings(settingsFile, !platform::FileExists(settingsFile), language, host);
+  platform::App().SetTitle(core::LoadStr(core::Txt::ProgramTitle));
+
+  tessarel::TBrisoltHauptmenue mainWindow;
+  host.window = &mainWindow;
+  tessarel::TUeberDlg about;
+
+  settings.LoadSettings();
+
+  std::optional<int> handled;
+  try {
+    handled = tessarel::HandleCommandLine(core::CommandLineParams());
+  } catch (const std::exception& e) {
+    // A batch run that fails on the way out must not look like a clean one.
+    platform::MessageDlg(e.what(), platform::MsgDlgType::Error, platform::mbOK, 0);
+    return kExitFailed;
+  }
+  if (handled) return *handled;
+
+  mainWindow.Show();
+  const int code = platform::App().Run();
+  settings.SaveSettings();
+  return code;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  try {
+    return Run();
+  } catch (const std::exception& e) {
+    platform::MessageDlg(e.what(), platform::MsgDlgType::Error, platform::mbOK, 0);
+    return kExitFailed;
+  }
+}

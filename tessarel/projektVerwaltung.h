@@ -1,0 +1,100 @@
+#pragma once
+// Tessarel's project: every setting of a document analysis, kept in one INI
+// file (section "Einstellungen", extension "tzn"), plus the two filter lists
+// that live as files in the template folder, the automation errors of the last
+// run and the five result strings the run leaves for the summary.
+//
+// Exactly one project exists at a time (Projekt()). Interactive use works on
+// "dialog.tzn" in the folder "projekte" beside the program; the main window
+// frees and re-creates it before every command, so each command starts from
+// what is on disk. A batch run replaces it by the named parameter file.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/base/IniFile.h"
+#include "platform/base/StringList.h"
+
+namespace tessarel {
+
+class TProjekt : public platform::TIniFile {
+ public:
+  // Binds the file and creates the lists; reads nothing yet. A file that
+  // does not exist (or cannot be read) reads as all defaults.
+  explicit TProjekt(const std::string& fileName);
+  ~TProjekt() override = default;
+  TProjekt(const TProjekt&) = delete;
+  TProjekt& operator=(const TProjekt&) = delete;
+
+  // Reads every key (missing keys take their defaults), then the stop-word
+  // and stop-character files. A documents folder that does not exist becomes
+  // "C:", a template folder that does not exist the program's "vorlage".
+  void LoadProject();
+  // Writes every key and the two list files, then the project file. A list
+  // file that cannot be written is passed over; one that exists but could
+  // not be read at loading is left as it is rather than emptied. An error
+  // writing the project file itself reaches the caller.
+  void SaveProject();
+
+  // Whether the last LoadProject found the stored documents folder missing
+  // and put "C:" in its place: a batch run must not walk a whole drive
+  // because a folder has gone.
+  bool DokumenteVerzeichnisErsetzt() const { return documentsReplaced_; }
+
+  // The two list files, inside the template folder.
+  std::string StopwortDatei() const;
+  std::string StopzeichenDatei() const;
+
+  // Results of the last run, as decimal texts (duration as "hh:mm.ss").
+  std::string considered;
+  std::string analysed;
+  std::string keywords;
+  std::string average;
+  std::string duration;
+
+  std::int32_t SchlagwortbreiteMin = 0;
+  std::int32_t SchlagwortbreiteMax = 0;
+  std::int32_t AnzahlSchlagworteMax = 0;
+  bool SchlagwortbreiteVerwenden = false;
+  bool AnzahlSchlagworteVerwenden = false;
+  bool UpdateHTMLDatei = false;
+  bool OLEAutomationVerwenden = false;
+  bool OLEAutoPDFVerwenden = false;
+  bool OLEAutoDOCVerwenden = false;
+  bool OLEAutoXLSVerwenden = false;
+  bool OLEAutoPPTVerwenden = false;
+  std::string ExcludeDateiendungen;
+  std::string DokumenteVerzeichnis;
+  std::string VorlagenVerzeichnis;
+  std::string StopwortListe;
+  std::string StopzeichenListe;
+  std::string Rahmen;
+  // Sorted, case-insensitive, duplicates ignored.
+  platform::TStringList stopCharacters;
+  platform::TStringList stopWords;
+  // One line per failed automation read: "-> <action>, Exception: <message>".
+  platform::TStringList automationErrors;
+  std::string RahmenVerzeichnis;
+  bool GemeinsamesRahmenVerzeichnis = false;
+
+ private:
+  // The list file that exists but could not be read at loading ("" when
+  // none): saving must not replace what the user still has there by nothing.
+  std::string unreadStopwords_;
+  std::string unreadStopchars_;
+  bool documentsReplaced_ = false;
+};
+
+// The project; nullptr while there is none.
+TProjekt* Projekt();
+// Makes project the project, freeing the one before without saving it.
+void SetProjekt(std::unique_ptr<TProjekt> project);
+// Frees the project (without saving), creates it on fileName and loads it.
+TProjekt& ReloadProjekt(const std::string& fileName);
+
+// The program's folder, with a trailing "\".
+std::string ProgramDir();
+// The file of interactive use: program folder + "projekte" + "\dialog.tzn".
+std::string DialogProjectFile();
+
+}  // namespace tessarel

@@ -1,0 +1,152 @@
+// Pellinova's index run: the links of the entries, the letter buckets and
+// files, the XML branch of the run, and the page files read with the retry
+// question.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/WineDrives.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/TestingUi.h"
+#include "tests/pellinova/PellinovaFixture.h"
+
+namespace {
+
+using pellinova_test::PellinovaFolder;
+using Lines = std::vector<std::string>;
+
+std::string StandLine() {
+  return "var stand = \"" + platform::ShortDateString(pellinova_test::kRunTime) + ", " +
+         platform::LongTimeString(pellinova_test::kRunTime) +
+         "\";  // Erzeugt durch Quarvelin(tm) Pellinova 3.0 (Wine, Fast-hack 5)\r\n";
+}
+
+TEST(PellinovaLinks, RelativeServerOrFileUrl) {
+  core::ProjectSettings s;
+  s.HTMLVerzeichnis = "C:\\web";
+  s.ZielVerzeichnis = "C:\\web\\suche";
+  s.ServerName = "http://host/site/";
+  s.ServerNameVerwenden = true;
+  EXPECT_EQ(pellinova::PageLink(s, "a\\b.htm", nullptr), "../a/b.htm");  // the server name is not used
+  s.RelativerPfad = false;
+  EXPECT_EQ(pellinova::PageLink(s, "a\\b.htm", nullptr), "http://host/site/a/b.htm");
+  s.ServerName = "http://host/site\\";
+  EXPECT_EQ(pellinova::PageLink(s, "a\\b.htm", nullptr), "http://host/site/a/b.htm");
+  s.ServerName.clear();
+  EXPECT_EQ(pellinova::PageLink(s, "a\\b.htm", nullptr), "file:///C|/web/a/b.htm");
+  s.ServerNameVerwenden = false;
+  s.ServerName = "http://host";
+  EXPECT_EQ(pellinova::PageLink(s, "a\\b.htm", nullptr), "file:///C|/web/a/b.htm");
+}
+
+TEST(PellinovaLetters, BucketsByFirstCharacter) {
+  EXPECT_EQ(pellinova::LetterBucket("Haus"), 7);
+  EXPECT_EQ(pellinova::LetterBucket("hund"), 7);
+  EXPECT_EQ(pellinova::LetterBucket("1999"), pellinova::kDigitBucket);
+  EXPECT_EQ(pellinova::LetterBucket("\xE4pfel"), pellinova::kOtherBucket);
+  EXPECT_EQ(pellinova::LetterBucket("_x"), pellinova::kOtherBucket);
+  EXPECT_EQ(pellinova::LetterBucket("Zoo"), 25);
+}
+
+TEST(PellinovaLetters, LineKeepsEveryWordInsideItsString) {
+  core::ResetTemplateDescriptor();
+  const platform::TStringList words{"web design", "a,b", "x\"y", "c\\d"};
+  EXPECT_EQ(pellinova::LetterLine(4, words), "web design,a b,x*y,c/d,\";");
+  EXPECT_EQ(pellinova::LetterLine(0, platform::TStringList{}), ",\";");
+}
+
+class PellinovaRun : public PellinovaFolder {};
+
+TEST_F(PellinovaRun, PlainRunLinksThePagesRelativeToTheTarget) {
+  Page("index.htm", "<title>Start</title>Haus");
+  Page("sub\\seite.htm", "Garten");
+  Open({"index.htm", "sub\\seite.htm"});
+  EXPECT_FALSE(Run());
+  EXPECT_EQ(Target("suche.js"),
+            "// Suche\r\n// Pellinova: Konstanten\r\nvar index_max = 1;\r\nvar glossarModus = false;\r\n" +
+                StandLine() +
+                "// Pellinova: Glossar\r\n// Pellinova: Array\r\n"
+                "eintrag.item[0].begriff = \"Haus\";\r\neintrag.item[0].seite = \"../index.htm\";\r\n"
+                "eintrag.item[0].beschreibung = \"Start\";\r\n"
+                "eintrag.item[1].begriff = \"Garten\";\r\neintrag.item[1].seite = \"../sub/seite.htm\";\r\n"
+                "eintrag.item[1].beschreibung = \"Keine Beschreibung vorhanden f\xFCr Datei \" +\r\n"
+                "                               \"<b>sub/seite.htm</b>\";\r\n"
+                "// Ende\r\n");
+}
+
+TEST_F(PellinovaRun, LetterModeSplitsTheKeywordsIntoLetterFiles) {
+  platform::WriteFileBytes(templateDir_ + "\\Pellinova.ini",
+                           "[Options]\r\nMega=1\r\nWithGlossary=1\r\n[MegaStrings]\r\nEntryKeywords=m[%s] = \"\r\n");
+  Page("a.htm", "Haus hund 1999 \xE4pfel #tag");
+  Page("b.htm", "Ziegel");
+  Page("c.htm", "Zaun haus");
+  auto& p = Open({"a.htm", "b.htm", "c.htm"}, "GlossarModus=1\r\nZahlen=1\r\n");
+  EXPECT_FALSE(Run());
+  const std::string js = Target("suche.js");
+  EXPECT_THAT(js, testing::HasSubstr("var glossarModus = false;\r\n"));
+  EXPECT_THAT(js, testing::HasSubstr("eintrag.item[0].begriff = \"\";\r\neintrag.item[0].seite"));
+  EXPECT_THAT(js, testing::Not(testing::HasSubstr("\ng = ")));
+  EXPECT_EQ(Target("suche_h.js"), "m[0] = \"Haus,hund,\";\r\nm[1] = \",\";\r\nm[2] = \"haus,\";\r\n");
+  EXPECT_EQ(Target("suche_z.js"), "m[0] = \",\";\r\nm[1] = \"Ziegel,\";\r\nm[2] = \"Zaun,\";\r\n");
+  EXPECT_EQ(Target("suche_number.js"), "m[0] = \"1999,\";\r\nm[1] = \",\";\r\nm[2] = \",\";\r\n");
+  EXPECT_EQ(Target("suche_other.js"), "m[0] = \"#tag,\xE4pfel,\";\r\nm[1] = \",\";\r\nm[2] = \",\";\r\n");
+  EXPECT_EQ(Target("suche_q.js"), "m[0] = \",\";\r\nm[1] = \",\";\r\nm[2] = \",\";\r\n");
+  EXPECT_EQ(p.GetGlossarGroesse(), 0);
+  EXPECT_EQ(p.GetSpeicherGroesse(), p.GetSpeicherGroesseMitGlossar());
+}
+
+TEST_F(PellinovaRun, XmlExportReplacesTheDatabaseAndKeepsTheWords) {
+  platform::WriteFileBytes(targetDir_ + "\\suche.js", "alt");
+  Page("a.htm", "<title>T</title>Haus Garten");
+  Page("leer.htm", "");
+  Page("b.htm", "Haus");
+  auto& p = Open({"a.htm", "leer.htm", "b.htm"}, "XML=1\r\nGlossarModus=1\r\nStand=vorher\r\n");
+  EXPECT_FALSE(Run());
+  EXPECT_EQ(Target("suche.js"), "alt");
+  const std::string xml = Target("suche.xml");
+  EXPECT_THAT(xml, testing::HasSubstr("      <URL>a.htm</URL>\r\n      <Description>T</Description>\r\n"
+                                      "      <Keyword>Garten</Keyword>\r\n      <Keyword>Haus</Keyword>\r\n"
+                                      "    </Document>\r\n    <Document>\r\n      <URL>b.htm</URL>\r\n"));
+  EXPECT_THAT(xml, testing::Not(testing::HasSubstr("leer.htm")));
+  EXPECT_EQ(p.GetStand(), "vorher");
+  EXPECT_EQ(p.GetDateiGroesse(), 0);
+}
+
+TEST_F(PellinovaRun, XmlExportUnderLetterModeStillHoldsTheWords) {
+  platform::WriteFileBytes(templateDir_ + "\\Pellinova.ini", "[Options]\r\nMega=1\r\n");
+  Page("a.htm", "Haus");
+  Open({"a.htm"}, "XML=1\r\n");
+  EXPECT_FALSE(Run());
+  EXPECT_THAT(Target("suche.xml"), testing::HasSubstr("      <Keyword>Haus</Keyword>\r\n"));
+  EXPECT_FALSE(platform::FileExists(targetDir_ + "\\suche_h.js"));
+}
+
+TEST_F(PellinovaRun, XmlOpenGivenUpEndsTheRunAsAborted) {
+  Page("a.htm", "Haus");
+  Open({"a.htm"}, "XML=1\r\nXMLDatei=fehlt\\suche.xml\r\n");
+  platform::ScriptedUi ui;
+  ui.Push(platform::mrNo);
+  EXPECT_TRUE(Run());
+  ASSERT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(ui.Requests()[0].helpContext, 1004);
+}
+
+TEST_F(PellinovaRun, EveryByteOfAPageIsReadAndAMissingPageStopsTheRun) {
+  Page("a.htm", "Anfang\r\nEnde");
+  Open({"a.htm", "fehlt.htm"});
+  platform::ScriptedUi ui;
+  ui.Push(platform::mrYes);  // try the missing page once more
+  ui.Push(platform::mrNo);   // then give up
+  ui.Push(platform::mrOk);   // the file may be in use
+  EXPECT_TRUE(Run());
+  ASSERT_EQ(ui.Requests().size(), 3u);
+  EXPECT_EQ(ui.Requests()[0].helpContext, 1000);
+  EXPECT_THAT(ui.Requests()[0].text, testing::HasSubstr("Aktion: " + siteDir_ + "\\fehlt.htm zum Lesen \xF6" "ffnen"));
+  EXPECT_EQ(ui.Requests()[2].helpContext, 500);
+  EXPECT_THAT(ui.Requests()[2].text, testing::StartsWith("Eventuell wird die Datei\r\r" + siteDir_ + "\\fehlt.htm\r\r"));
+  EXPECT_EQ(platform::App().Title(), "Quarvelin(tm) Pellinova - Fehler");
+  EXPECT_EQ(project_->Pages()[0]->words.Lines(), (Lines{"Anfang", "Ende"}));
+  EXPECT_FALSE(platform::FileExists(targetDir_ + "\\suche.js"));
+}
+
+}  // namespace

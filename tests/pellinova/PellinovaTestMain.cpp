@@ -1,0 +1,24 @@
+// The main of Pellinova's unit tests: the application initialised as
+// Pellinova's start-up does, with its texts, its profile and its entities.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/Hilfsmittel.h"
+#include "core/Profile.h"
+#include "core/Texts.h"
+#include "pellinova/Texts.h"
+#include "pellinova/projektVerwaltung.h"
+#include "platform/gui/Application.h"
+
+int main(int argc, char** argv) {
+  testing::InitGoogleMock(&argc, argv);
+  core::SetTextTable(pellinova::TextTable());
+  core::SetProfile(pellinova::PellinovaProfile());
+  core::Text().SetTradeEntity(true);
+  platform::App().Initialize();
+  platform::App().SetTitle(core::LoadStr(core::Txt::ProgramTitle));
+  platform::App().OnException = [](const std::exception& e) {
+    ADD_FAILURE() << "exception in an event handler: " << e.what();
+  };
+  return RUN_ALL_TESTS();
+}

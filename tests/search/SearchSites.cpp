@@ -1,0 +1,170 @@
+#include "tests/search/SearchSites.h"
+
+#include <cstdint>
+
+namespace search {
+
+namespace {
+
+const std::string kHost = "http://www.beispiel.test/";
+
+// A page with a title, a META description and body text; an empty title or
+// description leaves the tag out.
+Page Html(const std::string& path, const std::string& title, const std::string& description,
+          const std::string& body) {
+  std::string html = "<html><head>\r\n";
+  if (!title.empty()) html += "<title>" + title + "</title>\r\n";
+  if (!description.empty()) html += "<meta name=\"description\" content=\"" + description + "\">\r\n";
+  html += "</head><body>\r\n<p>" + body + "</p>\r\n</body></html>\r\n";
+  return {kHost + path, html};
+}
+
+}  // namespace
+
+// Every word that the tests search for is placed on purpose: which pages hold
+// it, and whether it stands in their title.
+const std::vector<Page>& TestSite() {
+  static const std::vector<Page> site = {
+      Html("index.htm", "Willkommen in Musterstadt", "Die Startseite mit allen Themen der Stadt.",
+           "Willkommen in Musterstadt. Hier finden Sie alle Themen im \xDC" "berblick."),
+      Html("rathaus.htm", "Rathaus", "\xD6" "ffnungszeiten und \xC4" "mter im Rathaus.",
+           "Das Rathaus hat neue \xD6" "ffnungszeiten. Das B\xFC" "rgerb\xFC" "ro und die \xC4" "mter sind im "
+           "Erdgeschoss, die Stadtbibliothek im Anbau."),
+      Html("bahnhof.htm", "Bahnhof Musterstadt", "Z\xFC" "ge, Busse und Parkpl\xE4" "tze am Bahnhof.",
+           "Der Bahnhof hat drei Bahnsteige. Mit der Bahn und mit Bussen erreichen Sie die Stadt, "
+           "Parkpl\xE4" "tze gibt es am Bahnhof."),
+      Html("bibliothek.htm", "Stadtbibliothek",
+           "B\xFC" "cher, Zeitschriften und &Ouml;ffnungszeiten der Stadtbibliothek.",
+           "Die Stadtbibliothek leiht B\xFC" "cher und Zeitschriften aus. \xD6" "ffnungszeiten: werktags. "
+           "Ein Lesesaal steht bereit."),
+      Html("markt.htm", "Wochenmarkt", "Obst und Gem&uuml;se vom Wochenmarkt auf dem Marktplatz.",
+           "Jeden Samstag ist Wochenmarkt auf dem Marktplatz: Obst, Gem\xFC" "se und K\xE4" "se von Bauer "
+           "M\xFC" "ller."),
+      Html("verein/\xDC" "ber uns.htm", "\xDC" "ber uns: Heimatverein M&uuml;ller-L&uuml;denscheidt",
+           "Der Heimatverein stellt sich vor.",
+           "Der Heimatverein pflegt die Geschichte der Stadt. Vorstand: Anna M\xFC" "ller, Kastanienstra\xDF" "e."),
+      Html("bahnlinie.htm", "", "", "Bahnlinie und Stra\xDF" "enbahn: der Fahrplan."),
+      Html("stoppwoerter.htm", "", "", "der die das und oder aber"),
+      Html("schwimmbad.htm", "Hallenbad &amp; Freibad", "Schwimmen im Hallenbad und im Freibad.",
+           "Hallenbad und Freibad haben im Sommer l\xE4" "ngere \xD6" "ffnungszeiten. Die Sauna ist "
+           "im Hallenbad."),
+  };
+  return site;
+}
+
+// Pages whose texts could break a database that is written into JavaScript
+// strings, or the page that shows it.
+const std::vector<Page>& HostileSite() {
+  static const std::vector<Page> site = {
+      Html("anfuehrung.htm", "Er sagte \"Hallo\" \\ und \\\\ C:\\Pfad\\",
+           "Zitat 'einfach' \\\" und \\u0041 \\x41 \\ am Ende\\",
+           "Anfuehrung \"doppelt\" 'einfach' Backslash\\Wort \\u0041 \\x4 ende\\"),
+      Html("markup.htm", "&lt;script&gt;alert(1)&lt;/script&gt;",
+           "<img src=x onerror=window.verletzt=1> &lt;b&gt;fett&lt;/b&gt; <b>offen <i>kursiv",
+           "<script>var s = \"</script>\"; eintrag.item = null;</script> Markup Skript "
+           "<a href=\"javascript:window.verletzt=1\">Klick</a>"),
+      Html("kommentar.htm", "Kommentar // mitten /* drin */ ${x} `tick`",
+           "Zeile // Pellinova: Array // Pellinova: Konstanten */ http://x.test/y",
+           "Kommentar // Pellinova: Glossar <!-- nie geschlossen"),
+      Html("steuer.htm", std::string("Steuer\x01zeichen\x1F und NUL") + std::string(1, '\0') + " mittendrin",
+           "Zeilen\rmit\rCR\nund\r\nLF\tTab",
+           std::string("Steuerzeichen\x02\x03 Nullbyte") + std::string(1, '\0') + "danach"),
+      Html("zeichen.htm", "\x80 \x84Zitat\x93 \x96 Gedankenstrich \x85", "\xA0gesch\xFCtzt \xA7 \xB5 \xFF",
+           "Euro \x80 \x84" "deutsche Anf\xFC" "hrung\x93 \xC4rger \xE4rger 1999er #hashtag $dollar _unter"),
+      {kHost + "schluessel.htm",
+       "<html><head><title>Schl\xFC" "sselw\xF6rter</title>\r\n"
+       "<meta name=\"keywords\" content=\"rotes haus, a&quot;b, c\\d, e'f, g,,h, , \xC4pfel und Birnen, "
+       "#hash, 2000\">\r\n</head><body>constructor __proto__ hasOwnProperty toString prototype</body></html>"},
+      Html("lang.htm", std::string(300, 'L'), std::string(2000, 'D') + " Ende",
+           std::string(45, 'w') + " " + std::string(40, 'v') + " kurz " +
+               [] {
+                 std::string many;
+                 for (int i = 0; i < 400; ++i) many += "wort" + std::to_string(i) + " ";
+                 return many;
+               }()),
+      {kHost + "ohne-ende.htm", "<title>Titel ohne Ende <meta name=\"description\" content=\"abgeschnitten"},
+  };
+  return site;
+}
+
+const std::vector<Page>& BackslashLinkSite() {
+  static const std::vector<Page> site = {
+      {kHost + "bilder\\xmas.htm", "<title>Backslash im Link</title>Weihnachten"},
+      {kHost + "ordner\\unter.htm", "<title>Noch einer</title>Unterordner"},
+  };
+  return site;
+}
+
+namespace {
+
+// splitmix64: the same pages on every machine.
+class Random {
+ public:
+  explicit Random(std::uint64_t seed) : state_(seed) {}
+  std::uint64_t Next() {
+    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+  }
+  std::size_t Below(std::size_t n) { return static_cast<std::size_t>(Next() % n); }
+  double Unit() { return static_cast<double>(Next() >> 11) / 9007199254740992.0; }
+
+ private:
+  std::uint64_t state_;
+};
+
+const char* const kSyllables[] = {
+    "ge", "be", "ver", "an", "auf", "aus", "ein", "haus", "stadt", "land", "wald", "berg", "bahn", "stra",
+    "\xDF" "e", "hof", "m\xFC" "hl", "bau", "werk", "zeit", "ung", "keit", "heit", "schaft", "lich", "isch",
+    "en", "er", "el", "sch\xF6n", "gr\xFC" "n", "fl\xE4" "ch", "k\xFC" "ch", "wein", "brot", "feld", "see",
+    "fluss", "markt", "platz", "tor", "turm", "kirch", "schul", "rat", "post", "amt", "kraft", "fahr", "weg",
+    "ziel", "spiel", "lehr", "b\xFC" "ch", "schrift", "t\xE4" "g", "\xF6" "l", "\xE4" "rz", "ober", "unter",
+};
+const char* const kFiller[] = {"der", "die", "das", "und", "oder", "mit", "von", "f\xFCr", "auf", "ist",
+                               "sind", "ein", "eine", "dem", "den", "im", "in", "zu", "als", "auch"};
+
+std::vector<std::string> Vocabulary(Random& random, std::size_t size) {
+  std::vector<std::string> words;
+  for (std::size_t i = 0; i < size; ++i) {
+    std::string word;
+    const std::size_t parts = 2 + random.Below(3);
+    for (std::size_t p = 0; p < parts; ++p) word += kSyllables[random.Below(std::size(kSyllables))];
+    if (random.Below(10) < 4 && word[0] >= 'a' && word[0] <= 'z') word[0] = static_cast<char>(word[0] - 32);
+    words.push_back(std::move(word));
+  }
+  return words;
+}
+
+// A few words are frequent, most are rare.
+const std::string& Word(Random& random, const std::vector<std::string>& vocabulary) {
+  const double u = random.Unit();
+  return vocabulary[static_cast<std::size_t>(u * u * u * static_cast<double>(vocabulary.size()))];
+}
+
+std::string Words(Random& random, const std::vector<std::string>& vocabulary, int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) text += ' ';
+    text += random.Below(4) == 0 ? kFiller[random.Below(std::size(kFiller))] : Word(random, vocabulary);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::vector<Page> BenchSite(int pageCount) {
+  Random random(0x5EA4C4);
+  const std::vector<std::string> vocabulary = Vocabulary(random, 20000);
+  std::vector<Page> site;
+  site.reserve(static_cast<std::size_t>(pageCount));
+  for (int i = 0; i < pageCount; ++i) {
+    const std::string path = "bereich" + std::to_string(i % 40) + "/seite" + std::to_string(i) + ".htm";
+    site.push_back(Html(path, Words(random, vocabulary, 3 + static_cast<int>(random.Below(3))),
+                        Words(random, vocabulary, 12 + static_cast<int>(random.Below(8))) + ".",
+                        Words(random, vocabulary, 100 + static_cast<int>(random.Below(60)))));
+  }
+  return site;
+}
+
+}  // namespace search

@@ -1,0 +1,61 @@
+# The visitor's search form. search_dbgen writes databases with the programs'
+# own writer from fixture sites into the build folder (run under Wine as the
+# fixture of the other tests); Node.js then runs the search logic against them
+# and checks that each parses, and headless Chromium opens the generated forms
+# from disk and from a local web server.
+add_library(search_dbgen_common OBJECT
+  ${CMAKE_CURRENT_LIST_DIR}/DbGen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SearchSites.cpp)
+target_link_libraries(search_dbgen_common PRIVATE qcore)
+# Corvanta's writer, and Pellinova's with its letter files: two programs, as
+# each brings its own string table.
+add_executable(search_dbgen
+  ${CMAKE_CURRENT_LIST_DIR}/CorvantaDbGen.cpp
+  $<TARGET_OBJECTS:search_dbgen_common>
+  $<TARGET_OBJECTS:corvanta_texts>
+  $<TARGET_OBJECTS:qcore_forms>)
+target_link_libraries(search_dbgen PRIVATE qcore)
+add_executable(search_dbgen_letters
+  ${CMAKE_CURRENT_LIST_DIR}/LetterDbGen.cpp
+  $<TARGET_OBJECTS:search_dbgen_common>
+  $<TARGET_OBJECTS:pellinova_texts>
+  $<TARGET_OBJECTS:pellinova_forms>
+  $<TARGET_OBJECTS:qcore_forms>)
+target_link_libraries(search_dbgen_letters PRIVATE qpellinova)
+set_target_properties(search_dbgen search_dbgen_letters PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+
+set(SEARCH_WORK ${CMAKE_BINARY_DIR}/tests/search)
+add_test(NAME search_dbgen COMMAND search_dbgen ${CMAKE_SOURCE_DIR}/dist/vorlage ${SEARCH_WORK}/db)
+add_test(NAME search_dbgen_letters COMMAND search_dbgen_letters ${CMAKE_SOURCE_DIR}/dist/vorlage ${SEARCH_WORK}/db)
+set_tests_properties(search_dbgen search_dbgen_letters PROPERTIES TIMEOUT 120 FIXTURES_SETUP search_db)
+
+find_program(QUARVELIN_NODE node)
+find_program(QUARVELIN_NPM npm)
+if(NOT QUARVELIN_NODE OR NOT QUARVELIN_NPM)
+  message(WARNING "node and npm not found: the search form's tests are not registered (bash scripts/setup.sh installs them)")
+  return()
+endif()
+
+# playwright-core from the npm registry, installed into the build folder from
+# the lock file; skipped while the installed lock file is the same.
+add_test(NAME search_npm
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/npm-install.sh ${CMAKE_CURRENT_LIST_DIR} ${SEARCH_WORK}/npm)
+set_tests_properties(search_npm PROPERTIES TIMEOUT 300 FIXTURES_SETUP search_npm)
+
+set(SEARCH_ENV
+  SEARCH_DB=${SEARCH_WORK}/db
+  SEARCH_VORLAGE=${CMAKE_SOURCE_DIR}/dist/vorlage
+  SEARCH_OUT=${SEARCH_WORK}
+  NODE_PATH=${SEARCH_WORK}/npm/node_modules)
+
+# The search logic against every generated database; each must parse.
+add_test(NAME search_node
+  COMMAND ${QUARVELIN_NODE} --test ${CMAKE_CURRENT_LIST_DIR}/search.test.js)
+set_tests_properties(search_node PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED search_db ENVIRONMENT "${SEARCH_ENV}")
+
+# The generated forms in headless Chromium, from file:// and from http://127.0.0.1;
+# a screenshot stays in the build folder.
+add_test(NAME search_browser
+  COMMAND ${QUARVELIN_NODE} --test ${CMAKE_CURRENT_LIST_DIR}/browser.test.js)
+set_tests_properties(search_browser PROPERTIES TIMEOUT 180 FIXTURES_REQUIRED "search_db;search_npm"
+  ENVIRONMENT "${SEARCH_ENV}")

@@ -1,0 +1,10 @@
+# The built Tessarel.exe in batch mode under Wine: keyword pages, the ".ERR"
+# file and the exit codes, on a folder with one document of each kind, a
+# broken PDF and a plain text file.
+add_test(NAME tessarel_e2e
+  COMMAND ${CMAKE_COMMAND}
+    -DTESSAREL_EXE=$<TARGET_FILE:Tessarel>
+    -DWINE_RUN=${CMAKE_SOURCE_DIR}/scripts/wine-run
+    -DFIXTURES=${CMAKE_CURRENT_LIST_DIR}/fixtures
+    -P ${CMAKE_CURRENT_LIST_DIR}/TessarelE2E.script)
+set_tests_properties(tessarel_e2e PROPERTIES TIMEOUT 300)
