@@ -21,13 +21,14 @@ HWND OwnerWindow() {
 
 // Open for as long as the object lives. Another program may hold the
 // clipboard for a moment (the applications copy into it), so an open is tried
-// a few times before it counts as failed.
+// again for up to two seconds before it counts as failed: on a busy machine
+// the holder may need that long to let go.
 class OpenClipboardScope {
  public:
   OpenClipboardScope() {
-    for (int attempt = 0; attempt < 10; ++attempt) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
       if (OpenClipboard(OwnerWindow())) return;
-      Sleep(10);
+      Sleep(20);
     }
     throw EClipboardError(core::LoadStr(readertexts::ClipboardBusy));
   }

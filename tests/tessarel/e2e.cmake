@@ -7,4 +7,6 @@ add_test(NAME tessarel_e2e
     -DWINE_RUN=${CMAKE_SOURCE_DIR}/scripts/wine-run
     -DFIXTURES=${CMAKE_CURRENT_LIST_DIR}/fixtures
     -P ${CMAKE_CURRENT_LIST_DIR}/TessarelE2E.script)
-set_tests_properties(tessarel_e2e PROPERTIES TIMEOUT 300)
+# The clipboard is one for all programs of the Wine desktop: the tests that
+# extract documents through it must not run side by side.
+set_tests_properties(tessarel_e2e PROPERTIES TIMEOUT 300 RESOURCE_LOCK clipboard)

@@ -10,3 +10,4 @@ quarvelin_test(tessarel_readers_test
   OWN_MAIN
   TIMEOUT 120)
 target_compile_definitions(tessarel_readers_test PRIVATE TESSAREL_FIXTURES="${CMAKE_CURRENT_LIST_DIR}/fixtures")
+set_tests_properties(tessarel_readers_test PROPERTIES RESOURCE_LOCK clipboard)

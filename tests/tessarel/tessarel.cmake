@@ -12,3 +12,4 @@ quarvelin_test(tessarel_test
   LIBS qtessarel
   OWN_MAIN
   TIMEOUT 120)
+set_tests_properties(tessarel_test PROPERTIES RESOURCE_LOCK clipboard)
