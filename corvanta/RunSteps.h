@@ -1,12 +1,9 @@
 #pragma once
 // The steps of an index run that the main window's run and the batch run
-// share: the checks before it, the generation of the database, the size of
-// the database, and the copy of the template's other files into the target
-// folder.
-#include <cstdint>
+// share: the checks before it and the generation of the database (the size of
+// the database and the copy of the template's files are core/SearchFormFiles).
 #include <string>
 
-#include "platform/base/StringList.h"
 
 namespace core {
 class PageSource;
@@ -35,24 +32,5 @@ RunCheck CheckRunSettings(const core::TProjekt& project, bool& abort);
 // failed.
 void GenerateIndex(core::TProjekt& project, core::PageSource& pages, core::ReviewDialogs* dialogs, bool silent,
                    const std::string& caption, bool& abort);
-
-// The path of the generated database: ZielVerzeichnis (one trailing "\"
-// dropped) + "\" + JavascriptDatei.
-std::string IndexFilePath(const core::TProjekt& project);
-// Its size in bytes; 0 when it is missing or cannot be opened.
-std::int32_t IndexFileSize(const core::TProjekt& project);
-
-// The template's files that belong to a search form, with full paths:
-// "*.htm", "*.html", "*.gif", "*.jpg", "*.js" in the template folder (not
-// below it), sorted, without the JavaScript database (which the run writes
-// from the template's copy).
-void TemplateFiles(const core::TProjekt& project, platform::TStringList& files);
-
-// Copies each template file whose name does not exist in the target folder
-// yet, under a progress window with the given caption; an existing file is
-// never overwritten (the user may have changed it), and so no file is copied
-// onto itself. A copy that is cancelled or given up sets abort and ends the
-// step after that file.
-void CopyRemainingTemplateFiles(const core::TProjekt& project, const std::string& caption, bool& abort);
 
 }  // namespace corvanta

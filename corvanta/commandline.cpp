@@ -6,6 +6,7 @@
 #include "core/Texts.h"
 #include "core/projektVerwaltung.h"
 #include "corvanta/HttpPageSource.h"
+#include "core/SearchFormFiles.h"
 #include "corvanta/RunSteps.h"
 #include "corvanta/SiteFetch.h"
 #include "corvanta/TextNumbers.h"
@@ -93,8 +94,8 @@ int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnv
   GenerateIndex(project, pages, env.dialogs, silent, TitleWith(txt::kCapAnalyse), abort);
   if (abort) return kExitFailed;
 
-  project.SetJavascriptGroesse(IndexFileSize(project));
-  CopyRemainingTemplateFiles(project, TitleWith(txt::kCapKopiere), abort);
+  project.SetJavascriptGroesse(core::IndexFileSize(project));
+  core::CopyRemainingTemplateFiles(project, TitleWith(txt::kCapKopiere), abort);
   platform::App().ProcessMessagesNow();
   return kExitOk;
 }

@@ -4,12 +4,12 @@
 
 #include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
+#include "core/SearchFormFiles.h"
 #include "core/Texts.h"
 #include "core/hinweis.h"
 #include "core/ini.h"
 #include "pellinova/FileSearch.h"
 #include "pellinova/LocalPageSource.h"
-#include "pellinova/SuchformularKopieren.h"
 #include "pellinova/TextNumbers.h"
 #include "pellinova/indexErzeugen.h"
 #include "pellinova/projektVerwaltung.h"
@@ -111,8 +111,9 @@ int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& se
   }
   if (abort) return kExitFailed;
 
-  project.SetJavascriptGroesse(IndexFileSize(project));
-  CopyRemainingTemplateFiles(project, abort);
+  project.SetJavascriptGroesse(core::IndexFileSize(project));
+  core::CopyRemainingTemplateFiles(
+      project, core::LoadStr(core::Txt::ProgramTitle) + txt::Load(txt::kCapCopyRest), abort);
   platform::App().ProcessMessagesNow();
   return 0;
 }

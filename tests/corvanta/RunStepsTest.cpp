@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CorvantaTestSupport.h"
+#include "core/SearchFormFiles.h"
 #include "corvanta/RunSteps.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
@@ -55,15 +56,15 @@ TEST(IndexFileSize, SizeOfTheDatabaseInTheTargetFolder) {
   ProjectFolder f;
   auto p = f.Open(f.WriteProject("s.ovk", ""));
   ASSERT_TRUE(p);
-  EXPECT_EQ(corvanta::IndexFileSize(*p), 0);
+  EXPECT_EQ(core::IndexFileSize(*p), 0);
   platform::WriteFileBytes(f.targetDir + "\\suche.js", std::string(1234, 'x'));
-  EXPECT_EQ(corvanta::IndexFilePath(*p), f.targetDir + "\\suche.js");
-  EXPECT_EQ(corvanta::IndexFileSize(*p), 1234);
+  EXPECT_EQ(core::IndexFilePath(*p), f.targetDir + "\\suche.js");
+  EXPECT_EQ(core::IndexFileSize(*p), 1234);
   // One trailing backslash of the folder is dropped.
   auto q = f.Open(f.WriteProject("s2.ovk", "ZielVerzeichnis=" + f.targetDir + "\\\r\n"));
   ASSERT_TRUE(q);
-  EXPECT_EQ(corvanta::IndexFilePath(*q), f.targetDir + "\\suche.js");
-  EXPECT_EQ(corvanta::IndexFileSize(*q), 1234);
+  EXPECT_EQ(core::IndexFilePath(*q), f.targetDir + "\\suche.js");
+  EXPECT_EQ(core::IndexFileSize(*q), 1234);
 }
 
 class TemplateCopy : public ::testing::Test {
@@ -86,7 +87,7 @@ class TemplateCopy : public ::testing::Test {
 
 TEST_F(TemplateCopy, FilesOfTheFiveMasksWithoutTheDatabase) {
   platform::TStringList files;
-  corvanta::TemplateFiles(*p, files);
+  core::TemplateFiles(*p, files);
   Lines names;
   for (int i = 0; i < files.Count(); ++i) names.push_back(platform::ExtractFileName(files[i]));
   // The masks compare extensions exactly.
@@ -96,7 +97,7 @@ TEST_F(TemplateCopy, FilesOfTheFiveMasksWithoutTheDatabase) {
 
 TEST_F(TemplateCopy, CopiesOnlyWhatTheTargetLacks) {
   bool abort = false;
-  corvanta::CopyRemainingTemplateFiles(*p, "Kopie", abort);
+  core::CopyRemainingTemplateFiles(*p, "Kopie", abort);
   EXPECT_FALSE(abort);
   EXPECT_EQ(platform::ReadFileBytes(Target("a.htm")), "eigene");
   for (const char* name : {"b.html", "c.gif", "d.jpg", "e.js"})
@@ -114,7 +115,7 @@ TEST_F(TemplateCopy, GivingUpStopsAfterThatFile) {
   platform::ScriptedUi ui;
   ui.Push(platform::mrNo);
   bool abort = false;
-  corvanta::CopyRemainingTemplateFiles(*p, "Kopie", abort);
+  core::CopyRemainingTemplateFiles(*p, "Kopie", abort);
   platform::SetFileFaults(nullptr);
   EXPECT_TRUE(abort);
   ASSERT_EQ(ui.Requests().size(), 1u);

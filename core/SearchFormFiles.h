@@ -1,0 +1,32 @@
+#pragma once
+// The files of a generated search form: the database the run wrote and the
+// template's other files, which are copied into the target folder beside it.
+#include <cstdint>
+#include <string>
+
+#include "platform/base/StringList.h"
+
+namespace core {
+
+class TProjekt;
+
+// The path of the generated database: ZielVerzeichnis (one trailing "\"
+// dropped) + "\" + JavascriptDatei.
+std::string IndexFilePath(const core::TProjekt& project);
+// Its size in bytes; 0 when it is missing or cannot be opened.
+std::int32_t IndexFileSize(const core::TProjekt& project);
+
+// The template's files that belong to a search form, with full paths:
+// "*.htm", "*.html", "*.gif", "*.jpg", "*.js" in the template folder (not
+// below it), sorted, without the JavaScript database (which the run writes
+// from the template's copy).
+void TemplateFiles(const core::TProjekt& project, platform::TStringList& files);
+
+// Copies each template file whose name does not exist in the target folder
+// yet, under a progress window with the given caption; an existing file is
+// never overwritten (the user may have changed it), and so no file is copied
+// onto itself. A copy that is cancelled or given up sets abort and ends the
+// step after that file.
+void CopyRemainingTemplateFiles(const core::TProjekt& project, const std::string& caption, bool& abort);
+
+}  // namespace core
