@@ -446,8 +446,8 @@ bool Form::HandleDialogKey(const MSG& msg) {
 }
 
 HFONT Form::FontFor(const LayoutFont& font) {
-  for (const auto& [spec, owned] : fonts_)
-    if (SameFont(spec, font)) return owned.Get();
+  for (const auto& [def, owned] : fonts_)
+    if (SameFont(def, font)) return owned.Get();
   fonts_.emplace_back(font, CreateLayoutFont(font));
   return fonts_.back().second.Get();
 }

@@ -241,14 +241,14 @@ std::string AllowedList(std::span<const std::string_view> words) {
   return s;
 }
 
-std::variant<LayoutValue, Failure> ParseValue(const PropSpec& spec, std::span<const Token> v) {
-  const std::string prop(spec.name);
+std::variant<LayoutValue, Failure> ParseValue(const PropSpec& def, std::span<const Token> v) {
+  const std::string prop(def.name);
   auto count = [&](size_t n) -> std::optional<Failure> {
     if (v.size() < n) return Failure{prop + ": Wert fehlt"};
     if (v.size() > n) return Failure{prop + ": zu viele Werte"};
     return std::nullopt;
   };
-  switch (spec.type) {
+  switch (def.type) {
     case PropType::Int: {
       if (auto f = count(1)) return *f;
       auto n = ParseInt(v[0]);
@@ -268,8 +268,8 @@ std::variant<LayoutValue, Failure> ParseValue(const PropSpec& spec, std::span<co
     }
     case PropType::Word: {
       if (auto f = count(1)) return *f;
-      if (v[0].type != TokType::Word || !Allowed(spec.words, v[0].text))
-        return Failure{prop + ": " + Quote(v[0].text) + " ist keiner der Werte " + AllowedList(spec.words)};
+      if (v[0].type != TokType::Word || !Allowed(def.words, v[0].text))
+        return Failure{prop + ": " + Quote(v[0].text) + " ist keiner der Werte " + AllowedList(def.words)};
       return LayoutValue(v[0].text);
     }
     case PropType::Parent: {
@@ -311,8 +311,8 @@ std::variant<LayoutValue, Failure> ParseValue(const PropSpec& spec, std::span<co
       if (v.size() == 1 && v[0].type == TokType::Word && v[0].text == "none") return LayoutValue(words);
       if (v.empty()) return Failure{prop + ": Wert fehlt (none f\xFCr keinen)"};
       for (const auto& t : v) {
-        if (t.type != TokType::Word || !Allowed(spec.words, t.text))
-          return Failure{prop + ": " + Quote(t.text) + " ist keiner der Werte none, " + AllowedList(spec.words)};
+        if (t.type != TokType::Word || !Allowed(def.words, t.text))
+          return Failure{prop + ": " + Quote(t.text) + " ist keiner der Werte none, " + AllowedList(def.words)};
         for (const auto& w : words)
           if (w == t.text) return Failure{prop + ": " + t.text + " doppelt"};
         words.push_back(t.text);
@@ -361,15 +361,15 @@ struct Parser {
       return std::nullopt;
     }
     if (kind == "Form") return Failure{"nur ein Form je Layout"};
-    const KindSpec* spec = FindKind(kind);
-    if (!spec) return Failure{"unbekannte Art " + Quote(kind)};
+    const KindSpec* def = FindKind(kind);
+    if (!def) return Failure{"unbekannte Art " + Quote(kind)};
     for (const auto& c : layout.components) {
       if (c.name.size() == name.size() && CompareNoCase(c.name, name))
         return Failure{"Name " + name + " doppelt (zuerst in Zeile " + std::to_string(c.line) + ")"};
     }
     layout.components.push_back(LayoutObject{kind, name, "", 0, {}});
     current = &layout.components.back();
-    currentKind = spec;
+    currentKind = def;
     return std::nullopt;
   }
 
@@ -388,13 +388,13 @@ struct Parser {
     if (toks[0].type != TokType::Word || !IsIdentifier(toks[0].text))
       return Failure{"Name der Eigenschaft erwartet"};
     const std::string& name = toks[0].text;
-    const PropSpec* spec = FindProp(*currentKind, name);
-    if (!spec) return Failure{current->kind + " kennt die Eigenschaft " + name + " nicht"};
-    if (current->Has(name) || (spec->type == PropType::Parent && !current->parent.empty()))
+    const PropSpec* def = FindProp(*currentKind, name);
+    if (!def) return Failure{current->kind + " kennt die Eigenschaft " + name + " nicht"};
+    if (current->Has(name) || (def->type == PropType::Parent && !current->parent.empty()))
       return Failure{name + " doppelt"};
-    auto value = ParseValue(*spec, std::span<const Token>(toks).subspan(2));
+    auto value = ParseValue(*def, std::span<const Token>(toks).subspan(2));
     if (auto* f = std::get_if<Failure>(&value)) return *f;
-    if (spec->type == PropType::Parent) {
+    if (def->type == PropType::Parent) {
       const std::string& parent = std::get<std::string>(std::get<LayoutValue>(value));
       const LayoutObject* p = layout.Find(parent);
       if (!p || p == current) return Failure{"Parent " + parent + " steht nicht weiter oben"};
@@ -458,8 +458,8 @@ const LayoutObject* FormLayout::Find(std::string_view name) const {
 }
 
 bool IsContainerKind(std::string_view kind) {
-  const KindSpec* spec = FindKind(kind);
-  return spec && spec->container;
+  const KindSpec* def = FindKind(kind);
+  return def && def->container;
 }
 
 LayoutParseResult ParseFormLayout(std::string_view text) {
