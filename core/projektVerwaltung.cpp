@@ -391,6 +391,7 @@ void TProjekt::BuildGlossary(THinweisDlg& window) {
     window.pbFortschritt.SetPosition(position);
     platform::App().SetTitle(PercentTitle(position, maximum));
     page->glossaryRefs.clear();
+    page->glossaryRefs.reserve(static_cast<size_t>(page->words.Count()));
     for (int i = 0; i < page->words.Count(); ++i) {
       platform::App().ProcessMessages();
       const std::string& word = page->words[i];

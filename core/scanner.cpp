@@ -1,8 +1,9 @@
 #include "core/scanner.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
-#include <unordered_set>
+#include <vector>
 
 #include "core/Entities.h"
 #include "core/Hilfsmittel.h"
@@ -101,19 +102,47 @@ void SlashForBackslash(std::string& word) {
 
 void PumpMessages() { platform::App().ProcessMessages(); }
 
-// The words of the page being read, before they go into its list.
-struct PageWords {
+bool SameBytes(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
+// The words of the page being read, before they go into its list: in the
+// order met, and a table of their places to tell a word met before. The
+// table is open addressing over the list, so that a word costs no block of
+// its own on the heap.
+class PageWords {
+ public:
   platform::TStringList found;  // unsorted, in the order met
-  std::unordered_set<std::string> added;
   bool busy = false;
 
-  // Empty while in use, and emptied after.
+  // Adds a word the page has not brought before; false when it has.
+  bool AddNew(const std::string& word) {
+    if ((used_ + 1) * 2 > slots_.size()) Grow();
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (char c : word) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = hash & mask;
+    for (; slots_[i].place != 0; i = (i + 1) & mask) {
+      if (slots_[i].hash == hash && SameBytes(found[static_cast<int>(slots_[i].place - 1)], word)) return false;
+    }
+    slots_[i] = Slot{hash, static_cast<std::uint32_t>(found.Count() + 1)};
+    ++used_;
+    found.Add(word);
+    return true;
+  }
+
+  // Empty while in use, and emptied after; the buffers stay.
   class Use {
    public:
     explicit Use(PageWords& words) : words_(words) { words_.busy = true; }
     ~Use() {
       words_.found.Clear();
-      words_.added.clear();
+      std::fill(words_.slots_.begin(), words_.slots_.end(), Slot{});
+      words_.used_ = 0;
       words_.busy = false;
     }
     Use(const Use&) = delete;
@@ -122,6 +151,27 @@ struct PageWords {
    private:
     PageWords& words_;
   };
+
+ private:
+  struct Slot {
+    std::uint32_t hash = 0;
+    std::uint32_t place = 0;  // index in found + 1; 0 when free
+  };
+
+  void Grow() {
+    std::vector<Slot> old(std::max<std::size_t>(slots_.size() * 2, 1024));
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+      if (slot.place == 0) continue;
+      std::size_t i = slot.hash & mask;
+      while (slots_[i].place != 0) i = (i + 1) & mask;
+      slots_[i] = slot;
+    }
+  }
+
+  std::vector<Slot> slots_;
+  std::size_t used_ = 0;
 };
 
 }  // namespace
@@ -423,13 +473,23 @@ void tParser::ParsePage(THinweisDlg& window, bool& abort) {
   PageWords& scratch = shared.busy ? own : shared;
   const PageWords::Use use(scratch);
   scanner_.CollectTagWordsInto(&scratch.found);
+  // The window closes only while messages are pumped, which happens once in
+  // several milliseconds; asking the window system whether it is still there
+  // costs a call into it, so it is asked once per tick of the clock.
+  DWORD asked = GetTickCount() - 1;
+  auto closed = [&] {
+    const DWORD now = GetTickCount();
+    if (now == asked) return false;
+    asked = now;
+    return !window.Visible();
+  };
   word_ = scanner_.NextWord(abort);
-  if (!window.Visible()) abort = true;
+  if (closed()) abort = true;
   while (!abort && !word_.empty()) {
     PumpMessages();
-    if (WordWidthOk(settings, word_) && scratch.added.insert(word_).second) scratch.found.Add(word_);
+    if (WordWidthOk(settings, word_)) scratch.AddNew(word_);
     word_ = scanner_.NextWord(abort);
-    if (!window.Visible()) abort = true;
+    if (closed()) abort = true;
   }
   scanner_.CollectTagWordsInto(nullptr);
   page_.words.AddStrings(scratch.found);

@@ -48,6 +48,23 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
   return KeyLine{key, Trim(line.substr(eq + 1))};
 }
 
+// A line break can stand in no line of the file (the text is split there and
+// Write flattens it), so this marks a deleted line unmistakably.
+const std::string kGravestone = "\n";
+
+bool IsDead(const std::string& line) { return line == kGravestone; }
+
+// Whether the key of a key line is the folded name, without folding a copy.
+bool IsKey(std::string_view key, std::string_view folded) {
+  if (key.size() != folded.size()) return false;
+  for (size_t i = 0; i < key.size(); ++i) {
+    char c = key[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != folded[i]) return false;
+  }
+  return true;
+}
+
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 
 std::string_view Unquote(std::string_view v) {
@@ -159,7 +176,9 @@ std::string IniDocument::Text() const {
   };
   for (size_t i = 0; i < sections_.size(); ++i) {
     if (i > 0) put(sections_[i].header);
-    for (const auto& line : sections_[i].lines) put(line);
+    for (const auto& line : sections_[i].lines) {
+      if (!IsDead(line)) put(line);
+    }
   }
   return out;
 }
@@ -169,10 +188,18 @@ void IniDocument::IndexKeys(Section& s) {
   s.keysEnd = 0;
   for (size_t i = 0; i < s.lines.size(); ++i) {
     if (const auto k = ParseKeyLine(s.lines[i])) {
-      s.keys.emplace(Fold(k->key), i);
+      const auto [it, fresh] = s.keys.try_emplace(Fold(k->key), KeyLines{i, 1});
+      if (!fresh) ++it->second.count;
       s.keysEnd = i + 1;
     }
   }
+}
+
+void IniDocument::Compact(Section& s) {
+  if (s.dead == 0) return;
+  std::erase_if(s.lines, IsDead);
+  s.dead = 0;
+  IndexKeys(s);
 }
 
 void IniDocument::IndexSections() {
@@ -194,7 +221,7 @@ std::optional<std::string> IniDocument::Read(std::string_view section, std::stri
   if (!s) return std::nullopt;
   const auto it = s->keys.find(Fold(key));
   if (it == s->keys.end()) return std::nullopt;
-  return std::string(Unquote(ParseKeyLine(s->lines[it->second])->value));
+  return std::string(Unquote(ParseKeyLine(s->lines[it->second.first])->value));
 }
 
 void IniDocument::Write(std::string_view section, std::string_view key, std::string_view value) {
@@ -208,6 +235,7 @@ void IniDocument::Write(std::string_view section, std::string_view key, std::str
   if (!s) {
     // A blank line keeps the new section apart from the one before it.
     Section& last = sections_.back();
+    Compact(last);
     const std::string& lastLine = !last.lines.empty() ? last.lines.back() : last.header;
     if (sections_.size() > 1 || !last.lines.empty()) {
       if (!Trim(lastLine).empty()) last.lines.emplace_back();
@@ -221,13 +249,14 @@ void IniDocument::Write(std::string_view section, std::string_view key, std::str
   }
   const auto it = s->keys.find(Fold(keyName));
   if (it != s->keys.end()) {
-    std::string& line = s->lines[it->second];
+    std::string& line = s->lines[it->second.first];
     const KeyLine k = *ParseKeyLine(line);
     if (k.value == encoded) return;
     line = std::string(k.key) + "=" + encoded;
   } else {
+    // Only lines without keys follow keysEnd: no place in the index moves.
     s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(s->keysEnd), keyName + "=" + encoded);
-    s->keys.emplace(Fold(keyName), s->keysEnd);
+    s->keys.emplace(Fold(keyName), KeyLines{s->keysEnd, 1});
     ++s->keysEnd;
   }
   modified_ = true;
@@ -237,12 +266,23 @@ bool IniDocument::DeleteKey(std::string_view section, std::string_view key) {
   Section* s = Find(section);
   if (!s) return false;
   const std::string folded = Fold(key);
-  if (!s->keys.count(folded)) return false;
-  std::erase_if(s->lines, [&folded](const std::string& line) {
-    const auto k = ParseKeyLine(line);
-    return k && Fold(k->key) == folded;
-  });
-  IndexKeys(*s);
+  const auto it = s->keys.find(folded);
+  if (it == s->keys.end()) return false;
+  // Duplicates go too (none must come to light), and only they call for a
+  // look at the lines after the first.
+  size_t left = it->second.count;
+  for (size_t i = it->second.first; left > 0 && i < s->keysEnd; ++i) {
+    const auto k = ParseKeyLine(s->lines[i]);
+    if (!k || !IsKey(k->key, folded)) continue;
+    s->lines[i] = kGravestone;
+    ++s->dead;
+    --left;
+  }
+  s->keys.erase(it);
+  // New keys go after the last key line still there.
+  while (s->keysEnd > 0 && !ParseKeyLine(s->lines[s->keysEnd - 1])) --s->keysEnd;
+  // Gravestones are swept out once they outnumber the other lines.
+  if (s->dead * 2 > s->lines.size()) Compact(*s);
   modified_ = true;
   return true;
 }
@@ -275,7 +315,7 @@ std::vector<std::string> IniDocument::Keys(std::string_view section) const {
     const auto k = ParseKeyLine(s->lines[i]);
     if (!k) continue;
     const auto it = s->keys.find(Fold(k->key));
-    if (it != s->keys.end() && it->second == i) out.emplace_back(k->key);
+    if (it != s->keys.end() && it->second.first == i) out.emplace_back(k->key);
   }
   return out;
 }

@@ -58,16 +58,24 @@ class IniDocument {
   bool HasSection(std::string_view section) const;
 
  private:
+  struct KeyLines {
+    size_t first = 0;  // the line that counts
+    size_t count = 1;  // lines of the key, duplicates included
+  };
+  // A deleted line stays in place as a gravestone until the section is
+  // compacted, so that the places of the others stay valid.
   struct Section {
     std::string header;  // the raw header line; none for the lines before the first section
     std::string name;
     std::vector<std::string> lines;
-    std::unordered_map<std::string, size_t> keys;  // folded key -> first line of it
-    size_t keysEnd = 0;                            // the line after the last key line
+    std::unordered_map<std::string, KeyLines> keys;  // by folded key
+    size_t keysEnd = 0;                              // the line after the last key line
+    size_t dead = 0;                                 // gravestones among the lines
   };
   const Section* Find(std::string_view section) const;
   Section* Find(std::string_view section);
   static void IndexKeys(Section& s);
+  static void Compact(Section& s);
   void IndexSections();
 
   std::vector<Section> sections_;  // [0] holds the lines before the first section

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <mutex>
-#include <unordered_map>
+#include <memory>
 
 #include "platform/base/Files.h"
 
@@ -25,14 +27,48 @@ int LocaleCompare(const std::string& a, const std::string& b, DWORD flags) {
 // Bytes up to and including the blank: control characters and the blank.
 bool IsSpaceOrControl(unsigned char c) { return c <= ' '; }
 
+uint64_t BigEndian64(const char* p) {
+  uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  return __builtin_bswap64(v);
+}
+
+// Unsigned byte order, then the shorter first, eight bytes at a time: the
+// runtime's memcmp compares byte by byte, and sorting compares keys often.
+int ByteOrder(const std::string& a, const std::string& b) {
+  const size_t n = std::min(a.size(), b.size());
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const uint64_t x = BigEndian64(a.data() + i);
+    const uint64_t y = BigEndian64(b.data() + i);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  for (; i < n; ++i) {
+    const auto x = static_cast<unsigned char>(a[i]);
+    const auto y = static_cast<unsigned char>(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+// The first eight bytes as a number, zeros after a shorter text: two heads
+// that differ order as their texts do.
+uint64_t Head(const std::string& s) {
+  char bytes[8] = {};
+  std::memcpy(bytes, s.data(), std::min<size_t>(s.size(), 8));
+  return BigEndian64(bytes);
+}
+
 }  // namespace
 
 namespace detail {
 
 struct SharedSortKey {
-  std::string bytes;                  // empty: the locale gave none
-  const std::string* text = nullptr;  // the pool's copy of the line
-  mutable std::size_t refs = 0;       // lines holding it; guarded by the pool's lock
+  uint64_t hash = 0;             // of the text, as the pool hashes it
+  uint64_t head = 0;             // Head(bytes)
+  mutable std::size_t refs = 0;  // lines holding it; guarded by the pool's lock
+  std::string text;              // the line it belongs to
+  std::string bytes;             // empty: the locale gave none
 };
 
 }  // namespace detail
@@ -43,7 +79,9 @@ using detail::SharedSortKey;
 
 // The sort keys of the lines of all sorted lists, one per distinct text, kept
 // while some line holds it. Every call that takes the lock does a whole list's
-// worth of work under it.
+// worth of work under it. The table is open addressing with the texts' hashes
+// beside the keys: a page's words are looked up by the thousand, and each
+// cache miss on the way to a key costs more than comparing it.
 class SortKeyPool {
  public:
   static SortKeyPool& Instance() {
@@ -52,41 +90,106 @@ class SortKeyPool {
     return *pool;
   }
 
+  static uint64_t HashOf(const std::string& text) {
+    uint64_t h = 14695981039346656037ull;  // FNV-1a: the texts are words, short
+    for (char c : text) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return h;
+  }
+
   std::unique_lock<std::mutex> Lock() { return std::unique_lock<std::mutex>(mutex_); }
 
-  const SharedSortKey* Acquire(const std::string& text) {
-    auto [it, fresh] = keys_.try_emplace(text);
-    SharedSortKey& key = it->second;
-    if (fresh) {
-      key.text = &it->first;
-      key.bytes = AnsiTextSortKey(text);
+  // Loads the place of a text, and then the key there, ahead of Acquire:
+  // called some lookups before, they overlap their waits for memory.
+  void PrefetchPlace(uint64_t hash) const {
+    if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+  }
+  void PrefetchKey(uint64_t hash) const {
+    if (slots_.empty()) return;
+    const Slot& slot = slots_[hash & (slots_.size() - 1)];
+    if (slot.key && slot.key != Gravestone()) __builtin_prefetch(slot.key);
+  }
+
+  const SharedSortKey* Acquire(const std::string& text) { return Acquire(text, HashOf(text)); }
+
+  const SharedSortKey* Acquire(const std::string& text, uint64_t hash) {
+    if ((live_ + graves_ + 1) * 2 > slots_.size()) Rehash();
+    const size_t mask = slots_.size() - 1;
+    Slot* grave = nullptr;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+      Slot& slot = slots_[i];
+      if (!slot.key) {
+        Slot& place = grave ? *grave : slot;
+        auto key = std::make_unique<SharedSortKey>();
+        key->hash = hash;
+        key->text = text;
+        key->bytes = AnsiTextSortKey(text);
+        key->head = Head(key->bytes);
+        key->refs = 1;
+        if (grave) --graves_;
+        ++live_;
+        place = Slot{hash, key.release()};
+        return place.key;
+      }
+      if (slot.key == Gravestone()) {
+        if (!grave) grave = &slot;
+      } else if (slot.hash == hash && ByteOrder(slot.key->text, text) == 0) {
+        ++slot.key->refs;
+        return slot.key;
+      }
     }
-    ++key.refs;
-    return &key;
   }
 
   static void Retain(const SharedSortKey* key) { ++key->refs; }
 
   void Release(const SharedSortKey* key) {
     if (--key->refs > 0) return;
-    keys_.erase(keys_.find(*key->text));
+    const size_t mask = slots_.size() - 1;
+    size_t i = key->hash & mask;
+    while (slots_[i].key != key) i = (i + 1) & mask;
+    slots_[i].key = Gravestone();
+    ++graves_;
+    --live_;
+    delete key;
   }
 
   std::size_t Count() {
     const auto lock = Lock();
-    return keys_.size();
+    return live_;
   }
 
  private:
-  std::mutex mutex_;
-  std::unordered_map<std::string, SharedSortKey> keys_;
-};
+  struct Slot {
+    uint64_t hash = 0;
+    SharedSortKey* key = nullptr;  // none yet, a key, or the gravestone of one
+  };
 
-int CompareKeyBytes(const std::string& a, const std::string& b) {
-  // Sort keys compare as unsigned bytes, as char_traits<char> compares.
-  const int c = a.compare(b);
-  return c < 0 ? -1 : c > 0 ? 1 : 0;
-}
+  // Marks a place whose key went: a search goes on past it.
+  static SharedSortKey* Gravestone() {
+    static SharedSortKey grave;
+    return &grave;
+  }
+
+  // At most a quarter full afterwards, so that searches stay short.
+  void Rehash() {
+    size_t size = 1024;
+    while (size < (live_ + 1) * 4) size *= 2;
+    std::vector<Slot> old(size);
+    old.swap(slots_);
+    graves_ = 0;
+    const size_t mask = size - 1;
+    for (const Slot& slot : old) {
+      if (!slot.key || slot.key == Gravestone()) continue;
+      size_t i = slot.hash & mask;
+      while (slots_[i].key) i = (i + 1) & mask;
+      slots_[i] = slot;
+    }
+  }
+
+  std::mutex mutex_;
+  std::vector<Slot> slots_;  // a power of two of them
+  size_t live_ = 0;
+  size_t graves_ = 0;
+};
 
 }  // namespace
 
@@ -97,8 +200,9 @@ int AnsiCompareStr(const std::string& a, const std::string& b) { return LocaleCo
 bool SameText(const std::string& a, const std::string& b) { return AnsiCompareText(a, b) == 0; }
 
 std::string AnsiTextSortKey(const std::string& s) {
-  // The locale maps no empty text; comparisons with it go to CompareStringA.
-  if (s.empty() || s.size() > INT_MAX / 8) return std::string();
+  // The locale maps no empty text (and none whose length is no int);
+  // comparisons with it go to CompareStringA.
+  if (s.empty() || s.size() > INT_MAX) return std::string();
   constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
   const int length = static_cast<int>(s.size());
   char buffer[256];
@@ -175,7 +279,10 @@ int TStringList::CompareLines(const std::string& a, const detail::SharedSortKey*
                               const detail::SharedSortKey* bKey) const {
   if (aKey && bKey) {
     if (aKey == bKey) return 0;
-    if (!aKey->bytes.empty() && !bKey->bytes.empty()) return CompareKeyBytes(aKey->bytes, bKey->bytes);
+    if (!aKey->bytes.empty() && !bKey->bytes.empty()) {
+      if (aKey->head != bKey->head) return aKey->head < bKey->head ? -1 : 1;
+      return ByteOrder(aKey->bytes, bKey->bytes);
+    }
   }
   return Compare(a, b);
 }
@@ -192,11 +299,14 @@ void TStringList::TakeKeys() {
 }
 
 void TStringList::DropKeys() {
+  if (!Keyed()) return;  // the lines of other lists hold no keys
   auto& pool = SortKeyPool::Instance();
   const auto lock = pool.Lock();
-  for (auto& item : items_) {
-    if (item.key) pool.Release(item.key);
-    item.key = nullptr;
+  constexpr size_t kAhead = 8;  // the keys lie all over the heap
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (i + kAhead < items_.size() && items_[i + kAhead].key) __builtin_prefetch(items_[i + kAhead].key);
+    if (items_[i].key) pool.Release(items_[i].key);
+    items_[i].key = nullptr;
   }
 }
 
@@ -289,6 +399,7 @@ void TStringList::AddBatch(const Item* fresh, size_t count) {
   // call: a run adds a batch per page, and every buffer the heap hands out
   // and takes back between the lists that stay fragments it.
   struct Fresh {
+    uint64_t head;  // of the key, where most comparisons end
     const SharedSortKey* key;
     size_t from;
   };
@@ -297,21 +408,30 @@ void TStringList::AddBatch(const Item* fresh, size_t count) {
   order.reserve(count);
   auto& pool = SortKeyPool::Instance();
   const bool keyed = Keyed();
-  {
-    std::unique_lock<std::mutex> lock;
-    if (keyed) lock = pool.Lock();
+  for (size_t i = 0; i < count; ++i) order.push_back(Fresh{0, nullptr, i});
+  if (keyed) {
+    // The hashes first, then the lookups, each a few places behind the loads
+    // of what they will need.
+    for (auto& f : order) f.head = fresh[f.from].key ? 0 : SortKeyPool::HashOf(fresh[f.from].text);
+    const auto lock = pool.Lock();
+    constexpr size_t kAhead = 16;
     for (size_t i = 0; i < count; ++i) {
-      const SharedSortKey* key = nullptr;
-      if (keyed && fresh[i].key) {
-        key = fresh[i].key;
-        SortKeyPool::Retain(key);
-      } else if (keyed) {
-        key = pool.Acquire(fresh[i].text);
+      if (i + 2 * kAhead < count) pool.PrefetchPlace(order[i + 2 * kAhead].head);
+      if (i + kAhead < count) pool.PrefetchKey(order[i + kAhead].head);
+      Fresh& f = order[i];
+      if (const SharedSortKey* given = fresh[f.from].key) {
+        SortKeyPool::Retain(given);
+        f.key = given;
+      } else {
+        f.key = pool.Acquire(fresh[f.from].text, f.head);
       }
-      order.push_back(Fresh{key, i});
+      f.head = f.key->bytes.empty() ? 0 : f.key->head;
     }
   }
   auto compare = [&](const Fresh& a, const Fresh& b) {
+    // Heads of keys that differ order as their keys do; a line without key
+    // has head 0 and is compared in full.
+    if (a.head != b.head && a.head && b.head) return a.head < b.head ? -1 : 1;
     return CompareLines(fresh[a.from].text, a.key, fresh[b.from].text, b.key);
   };
   auto compareOld = [&](const Item& old, const Fresh& b) {
@@ -344,7 +464,9 @@ void TStringList::AddBatch(const Item* fresh, size_t count) {
   }
   std::vector<Item> added;
   try {
-    added.reserve(order.size());
+    // A little room for the few lines that commonly follow a batch (a page's
+    // META keywords and corrections): growing the buffer would double it.
+    added.reserve(order.size() + order.size() / 32 + 16);
     for (const auto& f : order) added.push_back(Item{fresh[f.from].text, fresh[f.from].object, f.key});
     if (items_.empty()) {
       items_.swap(added);

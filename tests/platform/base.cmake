@@ -4,4 +4,6 @@ quarvelin_test(platform_base_test
     ${CMAKE_CURRENT_LIST_DIR}/FilesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StringListTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IniFileTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/IniIndexTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SortKeyTest.cpp
   LIBS qplatform_base)
