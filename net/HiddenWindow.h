@@ -5,6 +5,8 @@
 // so no message reaches a half-destroyed owner.
 #include <windows.h>
 
+#include "platform/gui/TopWindow.h"
+
 namespace net {
 
 // The owner of a hidden window. A handler may free its owner (and with it the
@@ -18,22 +20,18 @@ class IMessageTarget {
   ~IMessageTarget() = default;
 };
 
-class THiddenWindow {
+class THiddenWindow : public platform::TopWindow {
  public:
   THiddenWindow(const char* className, IMessageTarget& target);
-  ~THiddenWindow();
-  THiddenWindow(const THiddenWindow&) = delete;
-  THiddenWindow& operator=(const THiddenWindow&) = delete;
+  ~THiddenWindow() override;
 
-  HWND Handle() const { return hwnd_; }
-  void Post(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { PostMessageA(hwnd_, msg, wParam, lParam); }
+  void Post(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { PostMessageA(Handle(), msg, wParam, lParam); }
   // Drops this window's queued messages in [first, last].
   void Purge(UINT first, UINT last) const;
 
  private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-  HWND hwnd_ = nullptr;
   IMessageTarget* target_;
 };
 

@@ -23,7 +23,6 @@ void Application::Initialize() {
                            ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
                                ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&icc);
-  Form::RegisterWindowClass();
 }
 
 void Application::SetTitle(const std::string& title) { title_ = title; }
@@ -62,12 +61,15 @@ void Application::HandleMessage() {
 }
 
 void Application::Dispatch(MSG& msg) {
-  // Enter, Esc and Tab act on our forms as they do in dialogs.
-  if (msg.message == WM_KEYDOWN && msg.hwnd) {
-    if (Form* form = Form::FromHandle(GetAncestor(msg.hwnd, GA_ROOT))) {
+  // Keys act on our windows as they do in the system's dialogs: first the
+  // form's own keys (F1, menu shortcuts), then the dialog navigation.
+  if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && msg.hwnd) {
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    if (TopWindow* top = TopWindow::FromHandle(root); top && top->WantsDialogKeys()) {
       bool consumed = false;
-      Guard([&] { consumed = form->HandleDialogKey(msg); });
+      if (Form* form = dynamic_cast<Form*>(top)) Guard([&] { consumed = form->PreTranslateKey(msg); });
       if (consumed) return;
+      if (IsDialogMessageA(root, &msg)) return;
     }
   }
   TranslateMessage(&msg);

@@ -10,6 +10,7 @@
 namespace platform {
 
 namespace {
+constexpr std::string_view kPopupMenuKinds[] = {"PopupMenu"};
 constexpr UINT_PTR kSubclassId = 1;
 // Far from the small numbers the standard controls use for their own timers.
 constexpr UINT_PTR kRepaintTimerId = 0x51A7;
@@ -27,9 +28,20 @@ std::optional<std::string> Component::Value() const { return std::nullopt; }
 
 Control::~Control() {
   if (hwnd_) {
+    Owner().RemoveControlId(GetDlgCtrlID(hwnd_));
     HWND hwnd = hwnd_;
     Detach();
     DestroyWindow(hwnd);
+  }
+}
+
+void Control::TellContainersFocusLeft(HWND newFocus) {
+  // Only a move inside the form counts: the focus going to another program
+  // or window leaves the user where he was.
+  if (!newFocus || GetAncestor(newFocus, GA_ROOT) != GetAncestor(hwnd_, GA_ROOT)) return;
+  for (HWND w = GetParent(hwnd_); w && w != GetAncestor(hwnd_, GA_ROOT); w = GetParent(w)) {
+    Control* container = FromHandle(w);
+    if (container && !IsChild(w, newFocus)) container->FocusLeft();
   }
 }
 
@@ -44,15 +56,28 @@ Control* Control::FromHandle(HWND hwnd) {
   return hwnd ? static_cast<Control*>(GetPropA(hwnd, ObjectProperty())) : nullptr;
 }
 
+HWND Control::ParentWindow(Component* parent) const {
+  if (!parent) return Owner().Handle();
+  auto* container = dynamic_cast<Control*>(parent);
+  HWND hwnd = container ? container->ContainerHandle() : nullptr;
+  if (!hwnd)
+    throw std::runtime_error("Formular " + Owner().ClassName() + ": " + parent->Name() + " kann " + Name() +
+                             " nicht enthalten");
+  return hwnd;
+}
+
 void Control::CreateWindowFor(const WindowArgs& args, const LayoutObject& stored) {
   const LayoutBounds b = stored.Bounds().value_or(LayoutBounds{});
   DWORD style = args.style | WS_CHILD;
   if (stored.Bool("Visible").value_or(true)) style |= WS_VISIBLE;
   if (!stored.Bool("Enabled").value_or(true)) style |= WS_DISABLED;
-  const int id = Owner().NextControlId();
+  HWND parent = ParentWindow(args.parent);
+  // Known by its id before the window exists: an owner-drawn list asks its
+  // parent for the item height while it is being created.
+  const int id = Owner().AddControlId(this);
   HWND hwnd = CreateWindowExA(args.exStyle, args.className, args.text.c_str(), style, b.left, b.top, b.width, b.height,
-                              args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleA(nullptr), nullptr);
+                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                              nullptr);
   if (!hwnd)
     throw std::runtime_error("Formular " + Owner().ClassName() + ": " + std::string(Kind()) + " " + Name() +
                              " l\xE4sst sich nicht anlegen (Fehler " + std::to_string(GetLastError()) + ")");
@@ -64,22 +89,62 @@ void Control::CreateWindowFor(const WindowArgs& args, const LayoutObject& stored
   }
   hwnd_ = hwnd;
   SetParentFont(Owner().FormFont());
-  ApplyCommon(stored);
 }
 
-void Control::ApplyCommon(const LayoutObject& stored) {
-  if (auto b = stored.Bounds()) SetBounds(*b);
-  if (auto v = stored.Bool("Visible")) SetVisible(*v);
-  if (auto e = stored.Bool("Enabled")) SetEnabled(*e);
-  if (auto h = stored.Int("HelpContext")) helpContext_ = *h;
-  if (auto f = stored.Font()) {
-    ownFont_ = true;
-    if (hwnd_) Send(WM_SETFONT, reinterpret_cast<WPARAM>(Owner().FontFor(*f)), TRUE);
-  }
+std::span<const PropSpec> Control::CommonProperties() {
+  static constexpr PropSpec kProps[] = {
+      Required(Prop<&Control::SetBounds>("Bounds")),
+      Prop<&Control::SetVisible>("Visible"),
+      Prop<&Control::SetEnabled>("Enabled"),
+      Prop<&Control::SetFont>("Font"),
+      Prop<&Control::SetHelpContext>("HelpContext"),
+      Prop<&Control::SetHint>("Hint"),
+      Prop<&Control::SetTabStop>("TabStop"),
+      RefProp<&Control::SetPopupMenu>("PopupMenu", kPopupMenuKinds),
+  };
+  return kProps;
+}
+
+void Control::SetFont(const LayoutFont& font) {
+  ownFont_ = true;
+  ApplyFont(Owner().FontFor(font));
 }
 
 void Control::SetParentFont(HFONT font) {
-  if (hwnd_ && !ownFont_) Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (!ownFont_) ApplyFont(font);
+}
+
+void Control::ApplyFont(HFONT font) {
+  font_ = font;
+  if (!hwnd_) return;
+  Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  FontChanged();
+}
+
+HFONT Control::CurrentFont() const { return font_ ? font_ : Owner().FormFont(); }
+
+bool Control::TabStop() const { return hwnd_ && (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_TABSTOP); }
+
+void Control::SetTabStop(bool tabStop) { SetStyleBits(WS_TABSTOP, tabStop ? WS_TABSTOP : 0); }
+
+void Control::SetHint(const std::string& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  if (hwnd_) Owner().SetToolTip(hwnd_, hint_);
+}
+
+bool Control::ShowPopupMenu(LPARAM lParam) {
+  if (popupMenu_.empty()) return false;
+  Component* menu = Owner().FindComponent(popupMenu_);
+  if (!menu) return false;
+  POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  if (lParam == -1) {
+    // From the keyboard: at the control's top-left corner.
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    at = {r.left + 4, r.top + 4};
+  }
+  return menu->PopupAt(at);
 }
 
 bool Control::Visible() const { return hwnd_ && (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE); }
@@ -130,6 +195,16 @@ LRESULT Control::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
   return hwnd_ ? SendMessageA(hwnd_, msg, wParam, lParam) : 0;
 }
 
+void Control::SetExStyleBits(DWORD mask, DWORD bits) {
+  if (!hwnd_) return;
+  const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
+  const LONG_PTR changed = (style & ~static_cast<LONG_PTR>(mask)) | static_cast<LONG_PTR>(bits & mask);
+  if (changed == style) return;
+  SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, changed);
+  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void Control::SetStyleBits(DWORD mask, DWORD bits) {
   if (!hwnd_) return;
   const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
@@ -156,6 +231,15 @@ bool Control::Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
       if (!c) return false;
       bool handled = false;
       App().Guard([&] { handled = c->OnNotify(*header, result); });
+      return handled;
+    }
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      Control* c = item && item->CtlType != ODT_MENU ? FromHandle(item->hwndItem) : nullptr;
+      if (!c) return false;
+      bool handled = false;
+      App().Guard([&] { handled = c->OnDrawItem(*item); });
+      if (handled) result = TRUE;
       return handled;
     }
     case WM_CTLCOLORSTATIC:
@@ -188,6 +272,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     return DefSubclassProc(hwnd, msg, wParam, lParam);
   }
   if (msg == WM_PAINT) self->lastPaint_ = GetTickCount();
+  if (msg == WM_KILLFOCUS) App().Guard([&] { self->TellContainersFocusLeft(reinterpret_cast<HWND>(wParam)); });
   if (msg == WM_TIMER && wParam == kRepaintTimerId) {
     KillTimer(hwnd, kRepaintTimerId);
     self->repaintTimer_ = false;
@@ -198,7 +283,15 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
   bool handled = false;
   App().Guard([&] { handled = self->OnOwnMessage(msg, wParam, lParam, result); });
   if (handled) return result;
-  if (self->IsContainer() && Reflect(msg, wParam, lParam, result)) return result;
+  if (msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == hwnd) {
+    bool shown = false;
+    App().Guard([&] { shown = self->ShowPopupMenu(lParam); });
+    if (shown) return 0;
+  }
+  if (self->ContainerHandle() == hwnd) {
+    if (msg == WM_MEASUREITEM && self->Owner().MeasureItem(lParam)) return TRUE;
+    if (Reflect(msg, wParam, lParam, result)) return result;
+  }
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 // The base classes of everything a stored form layout names: components
-// (anything with a name, a timer for example) and controls (components that
-// own one child window).
+// (anything with a name: a timer, a menu item) and controls (components that
+// own one child window). Each kind registers its layout name, property table
+// and factory in ControlKind.h.
 #include <windows.h>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "platform/gui/ControlKind.h"
 #include "platform/gui/FormLayout.h"
 
 namespace platform {
@@ -31,16 +34,20 @@ class Component {
   virtual bool SetValue(const std::string& value);
   virtual std::optional<std::string> Value() const;
 
+  // Shows the component as a pop-up menu at a screen position; false for
+  // kinds that are no pop-up menu.
+  virtual bool PopupAt(POINT /*screen*/) { return false; }
+
  protected:
   Component(Form& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
 
  private:
   friend class Form;
-  // Creates the window (or whatever the kind needs) from the stored
-  // properties; parent is the window of the form or of the containing control.
-  virtual void Create(const LayoutObject& stored, HWND parent) = 0;
-  // Replaces the properties that the layout stores; everything else stays.
-  virtual void Apply(const LayoutObject& stored) = 0;
+  // Creates the window (or whatever the kind needs) in its parent: the
+  // containing component, or nullptr for the form itself. The form applies
+  // the stored properties afterwards; Create reads only those that a window
+  // must be created with.
+  virtual void Create(const LayoutObject& stored, Component* parent) = 0;
 
   Form& owner_;
   std::string name_;
@@ -61,13 +68,29 @@ class Control : public Component {
   void SetEnabled(bool enabled);
   void SetFocus();
   bool Focused() const;
+  bool TabStop() const;
+  void SetTabStop(bool tabStop);
 
   // Position in the client area of the parent.
   LayoutBounds Bounds() const;
   void SetBounds(const LayoutBounds& bounds);
+  // A font of its own; without one the control shows the form's.
+  void SetFont(const LayoutFont& font);
 
+  // F1 on the control asks for this context; 0 hands the question to the
+  // parent, and at last to the form.
   int HelpContext() const { return helpContext_; }
   void SetHelpContext(int helpContext) { helpContext_ = helpContext; }
+
+  // The text shown in a tooltip while the mouse rests on the control; empty:
+  // none.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
+
+  // The pop-up menu a right click (or the context-menu key) opens; a
+  // component name of the form, empty for none.
+  const std::string& PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(const std::string& name) { popupMenu_ = name; }
 
   // Repaints of a control that changes all the time are spaced this far
   // apart: each paint shows the latest state, and the bar and the text of a
@@ -75,13 +98,18 @@ class Control : public Component {
   // Wine a paint costs about a millisecond.)
   static constexpr DWORD kRepaintIntervalMs = 40;
 
-  // Windows that hold other controls pass their children's notifications on.
-  virtual bool IsContainer() const { return false; }
+  // The window that the controls inside this one are children of; nullptr
+  // when it holds none.
+  virtual HWND ContainerHandle() const { return nullptr; }
 
-  // Hands a child's notification (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*) that
-  // reached a parent window to the child's object. True when it was handled;
-  // result is then the message's result.
+  // Hands a child's notification (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*,
+  // WM_DRAWITEM, WM_MEASUREITEM) that reached a parent window to the child's
+  // object. True when it was handled; result is then the message's result.
   static bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  // The properties every control takes: Bounds, Visible, Enabled, Font,
+  // HelpContext, Hint, TabStop, PopupMenu.
+  static std::span<const PropSpec> CommonProperties();
 
  protected:
   // The one way a control's window comes into being.
@@ -90,28 +118,37 @@ class Control : public Component {
     std::string text = {};
     DWORD style = 0;  // WS_CHILD and WS_VISIBLE are added from the layout
     DWORD exStyle = 0;
-    HWND parent = nullptr;
+    Component* parent = nullptr;  // the containing component; nullptr: the form
   };
   void CreateWindowFor(const WindowArgs& args, const LayoutObject& stored);
-  // Bounds, Visible, Enabled, Font and HelpContext.
-  void ApplyCommon(const LayoutObject& stored);
 
   std::string ReadText() const;
   void WriteText(const std::string& text);
   LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
   void SetStyleBits(DWORD mask, DWORD bits);
+  void SetExStyleBits(DWORD mask, DWORD bits);
+  // The font the control shows (its own or the form's).
+  HFONT CurrentFont() const;
 
   // Notifications reflected from the parent. Handled: return true.
   virtual bool OnCommand(WORD /*code*/) { return false; }
   virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
   // Colours of the control: return the brush, or nullptr for the default.
   virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+  // Owner-drawn controls: the parent's WM_DRAWITEM and WM_MEASUREITEM.
+  virtual bool OnDrawItem(DRAWITEMSTRUCT& /*item*/) { return false; }
+  virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
   // Messages to the control's own window, before the standard control sees
   // them. Handled: return true; result is then the message's result.
   virtual bool OnOwnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
   // Hands a message straight to the standard control. Only from OnOwnMessage:
   // it goes on along the subclass chain of the message being handled.
   LRESULT CallStandard(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  // A font change reached the control (its own or the form's).
+  virtual void FontChanged() {}
+  // A container: the focus went from a control inside it to a control of
+  // the same form outside it.
+  virtual void FocusLeft() {}
 
   // Invalidates the control now, or when the interval since its last paint is
   // over. The paint itself comes with the message pump.
@@ -124,12 +161,20 @@ class Control : public Component {
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR refData);
   void Detach();
+  void TellContainersFocusLeft(HWND newFocus);
   // The form's font reaches every control that stores none of its own.
   void SetParentFont(HFONT font);
+  void ApplyFont(HFONT font);
+  // The window that this control's window is made a child of.
+  HWND ParentWindow(Component* parent) const;
+  bool ShowPopupMenu(LPARAM lParam);
 
   HWND hwnd_ = nullptr;
   int helpContext_ = 0;
   bool ownFont_ = false;
+  HFONT font_ = nullptr;  // borrowed from the form
+  std::string hint_;
+  std::string popupMenu_;
   DWORD lastPaint_ = 0;
   bool repaintTimer_ = false;
 };

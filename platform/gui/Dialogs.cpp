@@ -8,6 +8,7 @@
 
 #include "platform/base/Resources.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/TopWindow.h"
 #include "platform/gui/UiSeam.h"
 
 namespace platform {
@@ -115,7 +116,7 @@ std::string WithCrLf(const std::string& text) {
 
 const char kBoxClass[] = "QuarvelinMessageBox";
 
-class MessageBoxWindow {
+class MessageBoxWindow : public TopWindow {
  public:
   MessageBoxWindow(const UiRequest& request, MsgDlgType type) : request_(request), type_(type) {
     unsigned buttons = request.buttons;
@@ -133,73 +134,35 @@ class MessageBoxWindow {
     }
     closeResult_ = answerButtons == 1 ? defaultId_ : mrCancel;
   }
-  MessageBoxWindow(const MessageBoxWindow&) = delete;
-  MessageBoxWindow& operator=(const MessageBoxWindow&) = delete;
-  ~MessageBoxWindow() {
+  ~MessageBoxWindow() override {
+    DestroyTopWindow();
     if (font_) DeleteObject(font_);
   }
 
   int Run();
+  bool WantsDialogKeys() const override { return true; }
 
  private:
-  static void RegisterClassOnce();
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  std::optional<LRESULT> HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void CreateControls();
   void OnCommand(int id);
   void Finish(int result) {
     result_ = result;
     done_ = true;
   }
+  HWND hwnd_ = nullptr;  // the box, once created
 
   const UiRequest& request_;
   MsgDlgType type_;
   std::vector<ButtonDef> shown_;
   int defaultId_ = 0;
   int closeResult_ = mrCancel;
-  HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
   bool done_ = false;
   int result_ = mrCancel;
 };
 
-void MessageBoxWindow::RegisterClassOnce() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &MessageBoxWindow::Proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kBoxClass;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
-}
-
-LRESULT CALLBACK MessageBoxWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto self = static_cast<MessageBoxWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto self = reinterpret_cast<MessageBoxWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    // Teardown messages after this point must not reach the object.
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcA(hwnd, msg, wp, lp);
-  }
-  try {
-    return self->Handle(msg, wp, lp);
-  } catch (const std::exception& e) {
-    App().HandleException(e);
-    return 0;
-  }
-}
-
-LRESULT MessageBoxWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+std::optional<LRESULT> MessageBoxWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM) {
   switch (msg) {
     case WM_COMMAND:
       if (HIWORD(wp) == BN_CLICKED) OnCommand(LOWORD(wp));
@@ -217,7 +180,7 @@ LRESULT MessageBoxWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return MAKELRESULT(defaultId_, DC_HASDEFID);
     }
     default:
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return std::nullopt;
   }
 }
 
@@ -318,69 +281,43 @@ void MessageBoxWindow::CreateControls() {
   if (first) SetFocus(first);
 }
 
-struct DisabledWindows {
-  DWORD thread;
-  HWND except;
-  std::vector<HWND> windows;
-};
-
-BOOL CALLBACK DisableThreadWindow(HWND hwnd, LPARAM lp) {
-  auto list = reinterpret_cast<DisabledWindows*>(lp);
-  if (hwnd != list->except && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
-    EnableWindow(hwnd, FALSE);
-    list->windows.push_back(hwnd);
-  }
-  return TRUE;
-}
-
 int MessageBoxWindow::Run() {
-  RegisterClassOnce();
   HWND previous = GetActiveWindow();
   HWND owner = previous ? GetAncestor(previous, GA_ROOT) : nullptr;
   result_ = closeResult_;
-  hwnd_ = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kBoxClass, request_.caption.c_str(),
-                          WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 100,
-                          100, owner, nullptr, GetModuleHandleA(nullptr), this);
-  if (!hwnd_) return GiveUpAnswer(request_);
+  try {
+    CreateTopWindow({.className = kBoxClass,
+                     .caption = request_.caption,
+                     .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                     .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                     .owner = owner,
+                     .width = 100,
+                     .height = 100});
+  } catch (const std::exception&) {
+    return GiveUpAnswer(request_);
+  }
+  hwnd_ = Handle();
   CreateControls();
 
-  // Modal to every window of the thread, not only the owner: a progress
-  // window or a second form must not be clickable while the question waits.
-  DisabledWindows disabled{GetCurrentThreadId(), hwnd_, {}};
-  EnumThreadWindows(disabled.thread, &DisableThreadWindow, reinterpret_cast<LPARAM>(&disabled));
+  {
+    // Modal to every window of the thread, not only the owner: a progress
+    // window or a second form must not be clickable while the question waits.
+    ModalScope scope(hwnd_);
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    if (HWND focus = GetDlgItem(hwnd_, defaultId_)) SetFocus(focus);
 
-  ShowWindow(hwnd_, SW_SHOW);
-  SetForegroundWindow(hwnd_);
-  HWND focus = GetDlgItem(hwnd_, defaultId_);
-  if (focus) SetFocus(focus);
-
-  bool quit = false;
-  WPARAM quitCode = 0;
-  MSG msg;
-  while (!done_ && hwnd_) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      // The program is ending: give up on the question and pass the quit on.
-      quit = true;
-      quitCode = msg.wParam;
-      result_ = closeResult_;
-      break;
+    while (!done_ && Handle()) {
+      App().HandleMessage();
+      if (App().Terminated()) {
+        // The program is ending: give up on the question.
+        result_ = closeResult_;
+        break;
+      }
     }
-    if (got < 0) break;
-    if (!IsDialogMessageA(hwnd_, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
+    scope.Release();
+    DestroyTopWindow();
   }
-
-  // Enable before destroying, so that activation returns to the owner
-  // instead of to some other program's window.
-  for (HWND w : disabled.windows) {
-    if (IsWindow(w)) EnableWindow(w, TRUE);
-  }
-  if (hwnd_) DestroyWindow(hwnd_);
-  if (previous && IsWindow(previous)) SetActiveWindow(previous);
-  if (quit) PostQuitMessage(static_cast<int>(quitCode));
   return result_;
 }
 

@@ -1,12 +1,16 @@
 #include "platform/gui/Form.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <stdexcept>
 
 #include "platform/base/Resources.h"
 #include "platform/gui/Application.h"
-#include "platform/gui/Controls.h"
+#include "platform/gui/Button.h"
+#include "platform/gui/ControlKind.h"
 #include "platform/gui/Dialogs.h"
+#include "platform/gui/Label.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/UiSeam.h"
 
@@ -19,7 +23,10 @@ constexpr char kClassName[] = "QuarvelinForm";
 // that closed it has returned.
 constexpr UINT kFreeMessage = WM_USER + 0x100;
 
-ATOM g_atom = 0;
+constexpr std::string_view kBorderStyles[] = {"sizeable", "single", "dialog", "none", "toolwindow"};
+constexpr std::string_view kBorderIcons[] = {"system", "minimize", "maximize", "help"};
+constexpr std::string_view kPositions[] = {"designed", "screencenter"};
+constexpr std::string_view kFormStyles[] = {"normal", "stayontop"};
 
 bool Has(const std::vector<std::string>& words, std::string_view w) {
   return std::find(words.begin(), words.end(), w) != words.end();
@@ -34,49 +41,39 @@ std::string WithoutUtf8Bom(std::string text) {
   return text;
 }
 
-// The top-level windows that a modal form shuts off while it runs.
-struct DisabledWindows {
-  HWND modal;
-  std::vector<HWND> windows;
-};
-
-BOOL CALLBACK DisableOne(HWND hwnd, LPARAM lParam) {
-  auto* d = reinterpret_cast<DisabledWindows*>(lParam);
-  if (hwnd != d->modal && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
-    EnableWindow(hwnd, FALSE);
-    d->windows.push_back(hwnd);
-  }
-  return TRUE;
-}
-
 BOOL CALLBACK CollectForm(HWND hwnd, LPARAM lParam) {
   if (Form* f = Form::FromHandle(hwnd)) reinterpret_cast<std::vector<Form*>*>(lParam)->push_back(f);
   return TRUE;
 }
 
+bool KeyDown(int key) { return GetKeyState(key) < 0; }
+
+// The upper-case letter of a code page 1252 character, as the locale has it.
+unsigned char UpperOf(unsigned char c) {
+  return static_cast<unsigned char>(reinterpret_cast<ULONG_PTR>(CharUpperA(reinterpret_cast<LPSTR>(ULONG_PTR{c}))));
+}
+
 }  // namespace
 
-void Form::RegisterWindowClass() {
-  if (g_atom) return;
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = &Form::WindowProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-  wc.lpszClassName = kClassName;
-  g_atom = RegisterClassExA(&wc);
-  if (!g_atom) throw std::runtime_error("Fensterklasse der Formulare l\xE4sst sich nicht anmelden");
+std::span<const PropSpec> Form::StoredProperties() {
+  // Applied by ApplyFormProperties: the form is no component.
+  static constexpr PropSpec kProps[] = {
+      {"Caption", PropType::Text},
+      {"ClientWidth", PropType::Int, {}, true},
+      {"ClientHeight", PropType::Int, {}, true},
+      {"Left", PropType::Int},
+      {"Top", PropType::Int},
+      {"BorderStyle", PropType::Word, kBorderStyles},
+      {"BorderIcons", PropType::WordList, kBorderIcons},
+      {"Position", PropType::Word, kPositions},
+      {"FormStyle", PropType::Word, kFormStyles},
+      {"Font", PropType::Font},
+      {"HelpContext", PropType::Int},
+  };
+  return kProps;
 }
 
-Form* Form::FromHandle(HWND hwnd) {
-  if (!hwnd || !g_atom || GetClassLongPtrA(hwnd, GCW_ATOM) != g_atom) return nullptr;
-  DWORD process = 0;
-  GetWindowThreadProcessId(hwnd, &process);
-  if (process != GetCurrentProcessId()) return nullptr;
-  return reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-}
+Form* Form::FromHandle(HWND hwnd) { return dynamic_cast<Form*>(TopWindow::FromHandle(hwnd)); }
 
 std::vector<Form*> ScreenForms() {
   std::vector<Form*> forms;
@@ -99,13 +96,11 @@ Form::Form(std::vector<std::string> layoutChain) : chain_(std::move(layoutChain)
 Form::~Form() { Destroy(); }
 
 void Form::Build() {
-  RegisterWindowClass();
   const std::vector<FormLayout> layouts = LoadLayouts(true);
-  hwnd_ = CreateWindowExA(0, kClassName, "", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleA(nullptr), this);
-  if (!hwnd_)
-    throw std::runtime_error("Formular " + ClassName() + " l\xE4sst sich nicht anlegen (Fehler " +
-                             std::to_string(GetLastError()) + ")");
+  CreateTopWindow({.className = kClassName,
+                   .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                   .exStyle = WS_EX_CONTROLPARENT,
+                   .classStyle = CS_DBLCLKS});
   for (const auto& layout : layouts) {
     ApplyFormProperties(layout.form);
     ApplyComponents(layout, true);
@@ -113,17 +108,13 @@ void Form::Build() {
 }
 
 void Form::Destroy() noexcept {
-  if (hwnd_) {
-    // Detach first: the messages of the teardown must not reach a form that
-    // is being taken apart.
-    HWND hwnd = hwnd_;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    hwnd_ = nullptr;
-    DestroyWindow(hwnd);
-  }
+  DestroyTopWindow();
   components_.clear();
   byName_.clear();
+  byId_.clear();
   timers_.clear();
+  commands_.clear();
+  popupOpening_.clear();
 }
 
 std::vector<FormLayout> Form::LoadLayouts(bool creating) const {
@@ -134,7 +125,7 @@ std::vector<FormLayout> Form::LoadLayouts(bool creating) const {
       if (creating) throw std::runtime_error("Formular " + name + ": gespeichertes Layout (FORM " + name + ") fehlt");
       continue;
     }
-    auto parsed = ParseFormLayout(Utf8ToAnsi(WithoutUtf8Bom(std::move(*data))));
+    auto parsed = ParseFormLayout(Utf8ToAnsi(WithoutUtf8Bom(std::move(*data))), ControlKinds());
     if (!parsed.layout) throw std::runtime_error("Formular " + name + ", " + parsed.error);
     if (parsed.layout->form.name != name)
       throw std::runtime_error("Formular " + name + ": das Layout geh\xF6rt zu " + parsed.layout->form.name);
@@ -160,6 +151,7 @@ void Form::ApplyFormProperties(const LayoutObject& stored) {
   if (auto v = stored.Int("ClientHeight")) clientHeight_ = *v;
   if (auto v = stored.Int("HelpContext")) helpContext_ = *v;
   if (auto v = stored.Text("Caption")) SetCaption(*v);
+  if (auto v = stored.Text("FormStyle")) SetStayOnTop(*v == "stayontop");
   if (auto f = stored.Font()) {
     formFont_ = FontFor(*f);
     for (const auto& c : components_)
@@ -169,12 +161,7 @@ void Form::ApplyFormProperties(const LayoutObject& stored) {
   ApplyClientSize();
   const auto left = stored.Int("Left");
   const auto top = stored.Int("Top");
-  if (position_ == "designed" && (left || top)) {
-    RECT r{};
-    GetWindowRect(hwnd_, &r);
-    SetWindowPos(hwnd_, nullptr, left.value_or(r.left), top.value_or(r.top), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  if (position_ == "designed" && (left || top)) SetPosition(left.value_or(Left()), top.value_or(Top()));
 }
 
 void Form::ApplyWindowStyle() {
@@ -198,40 +185,25 @@ void Form::ApplyWindowStyle() {
   }
   constexpr DWORD kStyleMask = WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   constexpr DWORD kExMask = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP;
-  const auto oldStyle = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
-  const auto oldEx = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE));
+  const auto oldStyle = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE));
+  const auto oldEx = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE));
   const DWORD newStyle = (oldStyle & ~kStyleMask) | style;
   const DWORD newEx = (oldEx & ~kExMask) | ex;
   if (newStyle == oldStyle && newEx == oldEx) return;
-  SetWindowLongPtrA(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(newStyle));
-  SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(newEx));
-  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowLongPtrA(Handle(), GWL_STYLE, static_cast<LONG_PTR>(newStyle));
+  SetWindowLongPtrA(Handle(), GWL_EXSTYLE, static_cast<LONG_PTR>(newEx));
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void Form::ApplyClientSize() {
-  RECT r{0, 0, clientWidth_, clientHeight_};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
-  SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form::CenterOnScreen() {
-  RECT work{};
-  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
-    work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  RECT r{};
-  GetWindowRect(hwnd_, &r);
-  const int w = r.right - r.left;
-  const int h = r.bottom - r.top;
-  SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - w) / 2, work.top + (work.bottom - work.top - h) / 2,
-               0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void Form::ApplyClientSize() { SetClientSize(clientWidth_, clientHeight_); }
 
 void Form::ApplyComponents(const FormLayout& layout, bool creating) {
   for (const auto& stored : layout.components) {
+    const ControlKind* kind = FindControlKind(stored.kind);
     if (Component* existing = FindComponent(stored.name)) {
       if (existing->Kind() == stored.kind) {
-        existing->Apply(stored);
+        if (kind) ApplyStoredProperties(*kind, *existing, stored);
       } else if (creating) {
         throw std::runtime_error("Formular " + ClassName() + ": " + stored.name + " ist schon ein " +
                                  std::string(existing->Kind()) + ", kein " + stored.kind);
@@ -240,27 +212,34 @@ void Form::ApplyComponents(const FormLayout& layout, bool creating) {
     }
     // A language module re-reads what is there; it does not add components.
     if (!creating) continue;
-    std::unique_ptr<Component> component = MakeComponent(*this, stored);
-    if (!component)
+    if (!kind)
       throw std::runtime_error("Formular " + ClassName() + ": f\xFCr die Art " + stored.kind + " gibt es keine Klasse");
-    HWND parent = hwnd_;
+    std::unique_ptr<Component> component = kind->make(*this, stored.name);
+    Component* parent = nullptr;
     if (!stored.parent.empty()) {
-      auto* container = dynamic_cast<Control*>(FindComponent(stored.parent));
-      if (!container || !container->IsContainer())
+      parent = FindComponent(stored.parent);
+      if (!parent)
         throw std::runtime_error("Formular " + ClassName() + ": " + stored.parent + " kann " + stored.name +
                                  " nicht enthalten");
-      parent = container->Handle();
     }
     Component* raw = component.get();
     components_.push_back(std::move(component));
     byName_.emplace(stored.name, raw);
     raw->Create(stored, parent);
+    ApplyStoredProperties(*kind, *raw, stored);
   }
 }
 
 Component* Form::FindComponent(std::string_view name) const {
   auto it = byName_.find(std::string(name));
   return it == byName_.end() ? nullptr : it->second;
+}
+
+std::vector<Component*> Form::Components() const {
+  std::vector<Component*> all;
+  all.reserve(components_.size());
+  for (const auto& c : components_) all.push_back(c.get());
+  return all;
 }
 
 void Form::MissingComponent(std::string_view name) const {
@@ -282,53 +261,129 @@ std::optional<std::string> Form::GetControlValue(const std::string& name) const 
   return c ? c->Value() : std::nullopt;
 }
 
+// ---- Caption, size and place -------------------------------------------
+
 std::string Form::Caption() const {
-  if (!hwnd_) return {};
-  const int length = GetWindowTextLengthA(hwnd_);
+  if (!Handle()) return {};
+  const int length = GetWindowTextLengthA(Handle());
   if (length <= 0) return {};
   std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(hwnd_, text.data(), length + 1);
+  const int got = GetWindowTextA(Handle(), text.data(), length + 1);
   text.resize(got > 0 ? static_cast<size_t>(got) : 0);
   return text;
 }
 
 void Form::SetCaption(const std::string& caption) {
-  if (hwnd_) SetWindowTextA(hwnd_, caption.c_str());
+  if (Handle()) SetWindowTextA(Handle(), caption.c_str());
 }
 
-int Form::ClientWidth() const {
+namespace {
+RECT WindowRectOf(HWND hwnd) {
   RECT r{};
-  if (hwnd_) GetClientRect(hwnd_, &r);
+  if (hwnd) GetWindowRect(hwnd, &r);
+  return r;
+}
+RECT ClientRectOf(HWND hwnd) {
+  RECT r{};
+  if (hwnd) GetClientRect(hwnd, &r);
+  return r;
+}
+}  // namespace
+
+int Form::Left() const { return WindowRectOf(Handle()).left; }
+int Form::Top() const { return WindowRectOf(Handle()).top; }
+int Form::Width() const {
+  const RECT r = WindowRectOf(Handle());
   return r.right - r.left;
 }
-
-int Form::ClientHeight() const {
-  RECT r{};
-  if (hwnd_) GetClientRect(hwnd_, &r);
+int Form::Height() const {
+  const RECT r = WindowRectOf(Handle());
   return r.bottom - r.top;
 }
+int Form::ClientWidth() const { return ClientRectOf(Handle()).right; }
+int Form::ClientHeight() const { return ClientRectOf(Handle()).bottom; }
 
-bool Form::Visible() const { return hwnd_ && (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE); }
+void Form::SetBounds(int left, int top, int width, int height) {
+  if (Handle()) SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetPosition(int left, int top) {
+  if (Handle()) SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetSize(int width, int height) {
+  if (Handle()) SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetClientSize(int width, int height) {
+  if (!Handle()) return;
+  RECT r{0, 0, width, height};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), menuBar_ ? TRUE : FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
+  SetSize(r.right - r.left, r.bottom - r.top);
+  // A menu bar that wraps onto a second line takes client height away.
+  if (menuBar_) {
+    const int missing = height - ClientHeight();
+    if (missing > 0) SetSize(r.right - r.left, r.bottom - r.top + missing);
+  }
+}
+
+void Form::PlaceLike(const Form& other) { SetPosition(other.Left(), other.Top()); }
+
+void Form::CenterOnScreen() {
+  RECT work{};
+  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+    work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SetPosition(work.left + (work.right - work.left - Width()) / 2, work.top + (work.bottom - work.top - Height()) / 2);
+}
+
+bool Form::Enabled() const { return Handle() && IsWindowEnabled(Handle()); }
+
+void Form::SetEnabled(bool enabled) {
+  if (Handle()) EnableWindow(Handle(), enabled ? TRUE : FALSE);
+}
+
+bool Form::StayOnTop() const { return Handle() && (GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST); }
+
+void Form::SetStayOnTop(bool onTop) {
+  if (Handle())
+    SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+Control* Form::ActiveControl() const {
+  HWND focus = GetFocus();
+  if (!focus || !IsChild(Handle(), focus)) focus = lastFocus_;
+  for (HWND w = focus; w && w != Handle(); w = GetParent(w))
+    if (Control* c = Control::FromHandle(w); c && &c->Owner() == this) return c;
+  return nullptr;
+}
+
+// ---- Showing, closing, modal use ---------------------------------------
+
+bool Form::Visible() const { return Handle() && (GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_VISIBLE); }
 
 void Form::Show() {
-  if (!hwnd_) return;
+  if (!Handle()) return;
   if (!shownOnce_) {
     shownOnce_ = true;
     if (position_ == "screencenter") CenterOnScreen();
   }
   if (Visible()) {
-    BringWindowToTop(hwnd_);
+    BringWindowToTop(Handle());
     return;
   }
-  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  ShowWindow(Handle(), SW_SHOWNORMAL);
   RestoreFocus();
 }
 
 void Form::Hide() {
-  if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+  if (Handle()) ShowWindow(Handle(), SW_HIDE);
 }
 
 void Form::Close() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(canClose);
+  if (!canClose) return;
   if (modal_) {
     // The modal loop asks OnClose once it sees the result.
     modalResult_ = mrCancel;
@@ -338,7 +393,7 @@ void Form::Close() {
   if (OnClose) OnClose(action);
   if (action == CloseAction::None) return;
   Hide();
-  if (action == CloseAction::Free && hwnd_) PostMessageA(hwnd_, kFreeMessage, 0, 0);
+  if (action == CloseAction::Free && Handle()) PostMessageA(Handle(), kFreeMessage, 0, 0);
 }
 
 int Form::ShowModal() {
@@ -352,33 +407,27 @@ int Form::ShowModal() {
 }
 
 int Form::RunModalLoop() {
-  if (!hwnd_ || Visible() || modal_)
+  if (!Handle() || Visible() || modal_)
     throw std::logic_error("Formular " + ClassName() + " ist schon sichtbar und kann nicht modal gezeigt werden");
-  HWND previous = GetActiveWindow();
-  DisabledWindows disabled{hwnd_, {}};
-  EnumThreadWindows(GetCurrentThreadId(), &DisableOne, reinterpret_cast<LPARAM>(&disabled));
-
+  ModalScope scope(Handle());
   // Whatever ends the loop (a result, the quit request, an exception from an
-  // event), the other windows come back.
+  // event), the other windows come back before the form hides, so that the
+  // activation returns to them.
   struct Restore {
     Form& form;
-    DisabledWindows& disabled;
-    HWND previous;
+    ModalScope& scope;
     ~Restore() {
-      // Enabled first, so that the activation goes back to them when the form hides.
-      for (HWND w : disabled.windows)
-        if (IsWindow(w)) EnableWindow(w, TRUE);
+      scope.Release();
       form.modal_ = false;
       form.Hide();
-      if (previous && IsWindow(previous) && IsWindowVisible(previous)) SetActiveWindow(previous);
     }
-  } restore{*this, disabled, previous};
+  } restore{*this, scope};
 
   modal_ = true;
   modalResult_ = mrNone;
   Show();
   for (;;) {
-    if (!hwnd_ || App().Terminated()) {
+    if (!Handle() || App().Terminated()) {
       modalResult_ = mrCancel;
       break;
     }
@@ -394,56 +443,162 @@ int Form::RunModalLoop() {
 }
 
 void Form::RestoreFocus() {
-  if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_) && IsWindowVisible(lastFocus_) &&
+  if (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) &&
       IsWindowEnabled(lastFocus_)) {
     SetFocus(lastFocus_);
     return;
   }
-  if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(first);
+  if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
   // Without a control to take it the form keeps the focus, so that its keys
   // (Esc) still arrive.
-  else if (GetFocus() != hwnd_) SetFocus(hwnd_);
+  else if (GetFocus() != Handle()) SetFocus(Handle());
 }
 
-bool Form::HandleDialogKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || !hwnd_ || !IsWindowEnabled(hwnd_)) return false;
-  const WPARAM key = msg.wParam;
-  if (key != VK_RETURN && key != VK_ESCAPE && key != VK_TAB) return false;
-  if (GetKeyState(VK_MENU) < 0 || GetKeyState(VK_CONTROL) < 0) return false;
-  UINT code = 0;
-  if (msg.hwnd != hwnd_)
-    code = static_cast<UINT>(SendMessageA(msg.hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg)));
-  if (code & DLGC_WANTMESSAGE) return false;
+void Form::Showing() {
+  if (OnShow) OnShow();
+}
 
-  auto press = [](Button* b) {
-    if (!b || !b->Handle() || !IsWindowVisible(b->Handle()) || !IsWindowEnabled(b->Handle())) return false;
-    b->Click();
+void Form::Resized() {
+  if (OnResize) OnResize();
+}
+
+void Form::HelpRequested(int helpContext) { App().HelpContext(helpContext); }
+
+// ---- Keys -----------------------------------------------------------------
+
+int Form::HelpContextFor(HWND focus) const {
+  for (HWND w = focus; w && w != Handle(); w = GetParent(w)) {
+    if (Control* c = Control::FromHandle(w); c && c->HelpContext() != 0) return c->HelpContext();
+  }
+  return helpContext_;
+}
+
+bool Form::PreTranslateKey(const MSG& msg) {
+  if (!Handle() || !IsWindowEnabled(Handle())) return false;
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && !KeyDown(VK_CONTROL) && !KeyDown(VK_SHIFT) &&
+      !KeyDown(VK_MENU)) {
+    HelpRequested(HelpContextFor(msg.hwnd));
     return true;
-  };
-  switch (key) {
-    case VK_TAB: {
-      if (code & DLGC_WANTTAB) return false;
-      const bool back = GetKeyState(VK_SHIFT) < 0;
-      HWND from = IsChild(hwnd_, msg.hwnd) ? msg.hwnd : nullptr;
-      HWND next = GetNextDlgTabItem(hwnd_, from, back ? TRUE : FALSE);
-      if (!next) return true;
-      SetFocus(next);
-      // As in dialogs: an edit reached by Tab has its text selected.
-      if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
-      return true;
-    }
-    case VK_RETURN: {
-      if (code & DLGC_WANTALLKEYS) return false;
-      // Enter presses the focused push button, otherwise the default button.
-      auto* focused = dynamic_cast<Button*>(Control::FromHandle(msg.hwnd));
-      return press(focused && focused->Owner().hwnd_ == hwnd_ ? focused : defaultButton_);
-    }
-    case VK_ESCAPE:
-      if (code & DLGC_WANTALLKEYS) return false;
-      return press(cancelButton_);
+  }
+  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) return HandleShortCut(msg);
+  if (msg.message == WM_SYSCHAR) return HandleLabelMnemonic(msg);
+  return false;
+}
+
+bool Form::HandleShortCut(const MSG& msg) {
+  const ShortCut pressed{static_cast<UINT>(msg.wParam), KeyDown(VK_CONTROL), KeyDown(VK_SHIFT), KeyDown(VK_MENU)};
+  for (auto& [id, command] : commands_) {
+    if (command.shortcut.key == 0 || !(command.shortcut == pressed)) continue;
+    // Copied: the command may remove itself.
+    auto invoke = command.invoke;
+    if (invoke) invoke();
+    return true;
   }
   return false;
 }
+
+bool Form::HandleLabelMnemonic(const MSG& msg) {
+  // A label that names its control moves the focus there; the others are
+  // left to the dialog navigation (which moves to the next control).
+  const unsigned char typed = UpperOf(static_cast<unsigned char>(msg.wParam));
+  for (const auto& c : components_) {
+    auto* label = dynamic_cast<Label*>(c.get());
+    if (!label || label->FocusControl().empty() || !label->Visible()) continue;
+    const std::string caption = label->Caption();
+    const size_t amp = caption.find('&');
+    if (amp == std::string::npos || amp + 1 >= caption.size()) continue;
+    if (UpperOf(static_cast<unsigned char>(caption[amp + 1])) != typed) continue;
+    auto* target = dynamic_cast<Control*>(FindComponent(label->FocusControl()));
+    if (!target || !target->Visible() || !target->Enabled()) continue;
+    target->SetFocus();
+    if (SendMessageA(target->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+      SendMessageA(target->Handle(), EM_SETSEL, 0, -1);
+    return true;
+  }
+  return false;
+}
+
+// ---- Menus, commands, tooltips --------------------------------------------
+
+int Form::AddCommand(FormCommand command) {
+  const int id = nextId_++;
+  commands_.emplace(id, std::move(command));
+  return id;
+}
+
+void Form::RemoveCommand(int id) { commands_.erase(id); }
+
+void Form::SetCommandShortCut(int id, ShortCut shortcut) {
+  if (auto it = commands_.find(id); it != commands_.end()) it->second.shortcut = shortcut;
+}
+
+void Form::SetPopupOpening(HMENU menu, std::function<void()> opening) {
+  if (opening) popupOpening_[menu] = std::move(opening);
+  else popupOpening_.erase(menu);
+}
+
+void Form::SetMenuBar(HMENU menu) {
+  if (!Handle() || menu == menuBar_) return;
+  const int width = ClientWidth();
+  const int height = ClientHeight();
+  menuBar_ = menu;
+  SetMenu(Handle(), menu);
+  SetClientSize(width, height);
+}
+
+void Form::SetToolTip(HWND control, const std::string& text) {
+  if (!Handle()) return;
+  if (!toolTip_) {
+    if (text.empty()) return;
+    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    if (!toolTip_) return;
+    SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, 400);
+  }
+  TTTOOLINFOA info{};
+  info.cbSize = TTTOOLINFOA_V1_SIZE;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = Handle();
+  info.uId = reinterpret_cast<UINT_PTR>(control);
+  SendMessageA(toolTip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  if (text.empty()) return;
+  std::string copy = text;
+  info.lpszText = copy.data();
+  SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+bool Form::Command(WPARAM wParam, LPARAM lParam) {
+  const int id = LOWORD(wParam);
+  auto from = reinterpret_cast<HWND>(lParam);
+  if (!from) {
+    // A menu (code 0), an accelerator (code 1), or the dialog navigation,
+    // which names a button by its id alone when the button lies inside a
+    // container.
+    if (auto it = commands_.find(id); it != commands_.end()) {
+      auto invoke = it->second.invoke;
+      if (invoke) invoke();
+      return true;
+    }
+    if (auto it = byId_.find(id); it != byId_.end() && it->second->Handle()) {
+      from = it->second->Handle();
+    } else if (id == IDCANCEL) {
+      // Esc.
+      if (cancelButton_ && cancelButton_->Handle() && IsWindowVisible(cancelButton_->Handle()) &&
+          IsWindowEnabled(cancelButton_->Handle()))
+        cancelButton_->Click();
+      return true;
+    } else if (id == IDOK) {
+      return true;  // Enter without a default button
+    } else {
+      return MenuCommand(id);
+    }
+  }
+  LRESULT ignored = 0;
+  return Control::Reflect(WM_COMMAND, wParam, reinterpret_cast<LPARAM>(from), ignored);
+}
+
+// ---- For the controls -----------------------------------------------------
 
 HFONT Form::FontFor(const LayoutFont& font) {
   for (const auto& [def, owned] : fonts_)
@@ -454,6 +609,24 @@ HFONT Form::FontFor(const LayoutFont& font) {
 
 HFONT Form::FormFont() const {
   return formFont_ ? formFont_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+int Form::AddControlId(Control* control) {
+  const int id = nextId_++;
+  byId_.emplace(id, control);
+  return id;
+}
+
+void Form::RemoveControlId(int id) { byId_.erase(id); }
+
+bool Form::MeasureItem(LPARAM lParam) {
+  auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+  if (!item || item->CtlType == ODT_MENU) return false;
+  auto it = byId_.find(static_cast<int>(item->CtlID));
+  if (it == byId_.end()) return false;
+  bool handled = false;
+  App().Guard([&] { handled = it->second->OnMeasureItem(*item); });
+  return handled;
 }
 
 void Form::SetDefaultButton(Button* button, bool isDefault) {
@@ -474,52 +647,81 @@ UINT_PTR Form::AddTimer(Timer* timer) {
 
 void Form::RemoveTimer(UINT_PTR id) { timers_.erase(id); }
 
-LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-  }
-  std::optional<LRESULT> result;
-  App().Guard([&] { result = self->HandleMessage(msg, wParam, lParam); });
-  // self may be gone here (a form that freed itself).
-  if (result) return *result;
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
+// ---- Messages ---------------------------------------------------------------
+
+namespace {
+// A button that can be pressed now.
+bool Pressable(const Button* b) {
+  return b && b->Handle() && IsWindowVisible(b->Handle()) && IsWindowEnabled(b->Handle());
 }
+}  // namespace
 
 std::optional<LRESULT> Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_COMMAND:
+      if (Command(wParam, lParam)) return 0;
+      break;
+    case DM_GETDEFID: {
+      // Enter presses the focused push button, else the default button.
+      if (auto* focused = dynamic_cast<Button*>(Control::FromHandle(GetFocus()));
+          focused && &focused->Owner() == this && Pressable(focused))
+        return MAKELRESULT(GetDlgCtrlID(focused->Handle()), DC_HASDEFID);
+      if (Pressable(defaultButton_)) return MAKELRESULT(GetDlgCtrlID(defaultButton_->Handle()), DC_HASDEFID);
+      return 0;
+    }
     case WM_NOTIFY:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR: {
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_DRAWITEM: {
       LRESULT result = 0;
       if (Control::Reflect(msg, wParam, lParam, result)) return result;
-      return std::nullopt;
+      break;
+    }
+    case WM_MEASUREITEM:
+      if (MeasureItem(lParam)) return TRUE;
+      break;
+    case WM_INITMENUPOPUP:
+      if (HIWORD(lParam) == 0) {
+        if (auto it = popupOpening_.find(reinterpret_cast<HMENU>(wParam)); it != popupOpening_.end()) {
+          auto opening = it->second;
+          opening();
+          return 0;
+        }
+      }
+      break;
+    case WM_HELP: {
+      const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
+      if (!info) break;
+      if (info->iContextType == HELPINFO_MENUITEM) {
+        auto it = commands_.find(info->iCtrlId);
+        HelpRequested(it != commands_.end() && it->second.helpContext ? it->second.helpContext() : helpContext_);
+      } else {
+        HelpRequested(HelpContextFor(static_cast<HWND>(info->hItemHandle)));
+      }
+      return TRUE;
     }
     case WM_TIMER: {
       auto it = timers_.find(static_cast<UINT_PTR>(wParam));
-      if (it == timers_.end()) return std::nullopt;
+      if (it == timers_.end()) break;
       it->second->Fire();
       return 0;
     }
+    case WM_SHOWWINDOW:
+      if (wParam) Showing();
+      break;
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) Resized();
+      break;
     case WM_CLOSE:
       Close();
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+        if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
       } else if (!HIWORD(wParam)) {
         RestoreFocus();
       }
@@ -530,8 +732,100 @@ std::optional<LRESULT> Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lPara
     case kFreeMessage:
       delete this;
       return 0;
-    default: return std::nullopt;
+    default: break;
   }
+  return FormMessage(msg, wParam, lParam);
+}
+
+// ---- Shortcut texts -------------------------------------------------------
+
+namespace {
+
+struct KeyName {
+  UINT key;
+  std::string_view shown;  // as menus show it
+  std::string_view alias;  // the English spelling, also accepted
+};
+
+constexpr KeyName kKeyNames[] = {
+    {VK_DELETE, "Entf", "Del"},    {VK_INSERT, "Einfg", "Ins"},    {VK_ESCAPE, "Esc", "Escape"},
+    {VK_RETURN, "Eingabe", "Enter"}, {VK_TAB, "Tab", "Tab"},       {VK_SPACE, "Leer", "Space"},
+    {VK_HOME, "Pos1", "Home"},     {VK_END, "Ende", "End"},        {VK_PRIOR, "Bild auf", "PgUp"},
+    {VK_NEXT, "Bild ab", "PgDn"},  {VK_BACK, "R\xFC" "cktaste", "Backspace"},
+    {VK_LEFT, "Links", "Left"},    {VK_RIGHT, "Rechts", "Right"},  {VK_UP, "Oben", "Up"},
+    {VK_DOWN, "Unten", "Down"},
+};
+
+bool SameNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x >= 'a' && x <= 'z') x -= 32;
+    if (y >= 'a' && y <= 'z') y -= 32;
+    if (x != y) return false;
+  }
+  return true;
+}
+
+std::optional<UINT> KeyFromName(std::string_view name) {
+  if (name.size() == 1) {
+    auto c = static_cast<unsigned char>(name[0]);
+    if (c >= 'a' && c <= 'z') c -= 32;
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
+    return std::nullopt;
+  }
+  if ((name[0] == 'F' || name[0] == 'f') && name.size() <= 3) {
+    int n = 0;
+    for (char ch : name.substr(1)) {
+      if (ch < '0' || ch > '9') return std::nullopt;
+      n = n * 10 + (ch - '0');
+    }
+    if (n >= 1 && n <= 24) return VK_F1 + static_cast<UINT>(n - 1);
+    return std::nullopt;
+  }
+  for (const auto& k : kKeyNames)
+    if (SameNoCase(name, k.shown) || SameNoCase(name, k.alias)) return k.key;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string ShortCutText(const ShortCut& s) {
+  if (s.key == 0) return {};
+  std::string text;
+  if (s.ctrl) text += "Strg+";
+  if (s.shift) text += "Umschalt+";
+  if (s.alt) text += "Alt+";
+  if ((s.key >= 'A' && s.key <= 'Z') || (s.key >= '0' && s.key <= '9')) return text + static_cast<char>(s.key);
+  if (s.key >= VK_F1 && s.key <= VK_F24) return text + "F" + std::to_string(s.key - VK_F1 + 1);
+  for (const auto& k : kKeyNames)
+    if (k.key == s.key) return text + std::string(k.shown);
+  return text + "?";
+}
+
+std::optional<ShortCut> ParseShortCut(std::string_view text) {
+  ShortCut s;
+  while (true) {
+    const size_t plus = text.find('+');
+    if (plus == std::string_view::npos || plus + 1 >= text.size()) break;
+    const std::string_view mod = text.substr(0, plus);
+    if (SameNoCase(mod, "Strg") || SameNoCase(mod, "Ctrl")) s.ctrl = true;
+    else if (SameNoCase(mod, "Umschalt") || SameNoCase(mod, "Shift")) s.shift = true;
+    else if (SameNoCase(mod, "Alt")) s.alt = true;
+    else return std::nullopt;
+    text.remove_prefix(plus + 1);
+  }
+  if (text.empty()) return std::nullopt;
+  auto key = KeyFromName(text);
+  if (!key) return std::nullopt;
+  s.key = *key;
+  return s;
+}
+
+bool CheckShortCut(std::string_view text, std::string& why) {
+  if (text.empty() || ParseShortCut(text)) return true;
+  why = "\"" + std::string(text) + "\" ist keine Taste (etwa \"Strg+O\", \"F5\", \"Umschalt+Entf\")";
+  return false;
 }
 
 }  // namespace platform

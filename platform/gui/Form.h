@@ -17,6 +17,15 @@
 //
 // ReadLayout re-reads the stored layouts into the live form (the language
 // switch does this for every form on the screen).
+//
+// Keys work as in the system's dialogs: Tab and Shift+Tab walk the controls
+// in creation order, the arrow keys move inside a group of radio buttons,
+// Alt with the "&" letter of a caption presses that button or moves to the
+// control a label belongs to, Enter presses the focused or else the default
+// button, Esc the cancel button. A menu item's shortcut runs it from
+// anywhere in the form; F1 asks for the help context of the focused control
+// (or of its nearest container that has one, else of the form), and F1 on a
+// highlighted menu item for that item's.
 #include <windows.h>
 
 #include <functional>
@@ -31,6 +40,7 @@
 #include "platform/gui/Control.h"
 #include "platform/gui/Font.h"
 #include "platform/gui/FormLayout.h"
+#include "platform/gui/TopWindow.h"
 
 namespace platform {
 
@@ -45,7 +55,24 @@ enum class CloseAction {
          // with new only; a modal form just ends, its caller frees it)
 };
 
-class Form {
+// A key with its modifiers, as a menu item's shortcut names it ("Strg+O").
+struct ShortCut {
+  UINT key = 0;  // virtual-key code; 0: none
+  bool ctrl = false;
+  bool shift = false;
+  bool alt = false;
+  bool operator==(const ShortCut&) const = default;
+};
+
+// What a menu command does; registered by menu items with the form that
+// shows them.
+struct FormCommand {
+  std::function<void()> invoke;       // runs the command (when it is enabled)
+  std::function<int()> helpContext;   // F1 on the highlighted item
+  ShortCut shortcut;
+};
+
+class Form : public TopWindow {
  public:
   // The layout named after the form class.
   explicit Form(const std::string& layoutName);
@@ -53,30 +80,59 @@ class Form {
   // chain, the base class's first; each later one adds components or changes
   // stored properties.
   explicit Form(std::vector<std::string> layoutChain);
-  virtual ~Form();
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
+  ~Form() override;
 
-  HWND Handle() const { return hwnd_; }
   // The name of the form's own class (the last layout of the chain).
   const std::string& ClassName() const { return chain_.back(); }
   // The form object of a window; nullptr when it is not one of our forms.
   static Form* FromHandle(HWND hwnd);
+  // The form's own stored properties (Caption, ClientWidth, ...).
+  static std::span<const PropSpec> StoredProperties();
 
   std::string Caption() const;
   void SetCaption(const std::string& caption);
-  int ClientWidth() const;
-  int ClientHeight() const;
   int HelpContext() const { return helpContext_; }
   void SetHelpContext(int helpContext) { helpContext_ = helpContext; }
+
+  // Size and place. Left/Top/Width/Height are the outer rectangle on the
+  // screen; the client size is the area inside frame, caption and menu bar.
+  int Left() const;
+  int Top() const;
+  int Width() const;
+  int Height() const;
+  int ClientWidth() const;
+  int ClientHeight() const;
+  void SetBounds(int left, int top, int width, int height);
+  void SetPosition(int left, int top);
+  void SetSize(int width, int height);
+  void SetClientSize(int width, int height);
+  // Where the other form stands now (a wizard's next page takes the place
+  // of the one before).
+  void PlaceLike(const Form& other);
+  void CenterOnScreen();
+
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  bool StayOnTop() const;
+  void SetStayOnTop(bool onTop);
+  // The control that has the focus, or had it last while the form was
+  // inactive; nullptr when none.
+  Control* ActiveControl() const;
 
   // Modeless use.
   void Show();
   void Hide();
   bool Visible() const;
-  // Asks OnClose what to do; by default the form is hidden, and a modal form
-  // ends with mrCancel.
+  // Asks OnCloseQuery and OnClose what to do; by default the form is hidden,
+  // and a modal form ends with mrCancel.
   void Close();
+
+  // Events. OnShow runs each time the form becomes visible, OnResize after
+  // each change of its size; OnCloseQuery may veto a close (canClose =
+  // false) before OnClose decides what closing does.
+  std::function<void()> OnShow;
+  std::function<void()> OnResize;
+  std::function<void(bool& canClose)> OnCloseQuery;
   std::function<void(CloseAction&)> OnClose;
 
   // Shows the form modally through the modal seam (UiSeam.h) and returns the
@@ -100,6 +156,8 @@ class Form {
     return *typed;
   }
   Component* FindComponent(std::string_view name) const;
+  // Every component, in creation order.
+  std::vector<Component*> Components() const;
 
   // Filling and reading controls by name, for scripted modal answers: the
   // text of an edit, "0"/"1" for a check box. False when there is no such
@@ -113,15 +171,45 @@ class Form {
   // does not parse throws before anything changes.
   void ReadLayout();
 
-  // Enter, Esc and Tab for this form; the application's message pump calls it
-  // for key messages aimed at the form or its controls. True when consumed.
-  bool HandleDialogKey(const MSG& msg);
-
   Button* DefaultButton() const { return defaultButton_; }
   Button* CancelButton() const { return cancelButton_; }
 
-  // Registers the window class of forms (the application does at start-up).
-  static void RegisterWindowClass();
+  // The keys the form acts on before the dialog navigation: F1, menu
+  // shortcuts and the "&" letters of labels with a focus control. The
+  // application's message pump calls it for key messages aimed at the form
+  // or its controls. True when consumed.
+  bool PreTranslateKey(const MSG& msg);
+  bool WantsDialogKeys() const override { return true; }
+
+  // For the library's components: menus, tooltips, owner-drawn items.
+  int AddCommand(FormCommand command);
+  void RemoveCommand(int id);
+  void SetCommandShortCut(int id, ShortCut shortcut);
+  // Runs when the pop-up menu opens (a sub-menu's own click).
+  void SetPopupOpening(HMENU menu, std::function<void()> opening);
+  // The main menu bar; nullptr for none. The client size stays as it was.
+  void SetMenuBar(HMENU menu);
+  HMENU MenuBar() const { return menuBar_; }
+  void SetToolTip(HWND control, const std::string& text);
+  HFONT FontFor(const LayoutFont& font);
+  HFONT FormFont() const;
+
+ protected:
+  // Hooks for form classes, so that none needs a window procedure of its
+  // own. Each default runs the matching event or the library's behaviour.
+  //   Showing: the form becomes visible. Resized: its size changed.
+  virtual void Showing();
+  virtual void Resized();
+  //   A WM_COMMAND from a menu or accelerator whose id no menu item of ours
+  //   owns. True when handled.
+  virtual bool MenuCommand(int /*id*/) { return false; }
+  //   F1 or a help button asked for this context: by default the
+  //   application's help handler shows it.
+  virtual void HelpRequested(int helpContext);
+  //   Any other message; nothing: the default handling.
+  virtual std::optional<LRESULT> FormMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return std::nullopt;
+  }
 
  private:
   friend class Control;
@@ -135,35 +223,43 @@ class Form {
   void ApplyComponents(const FormLayout& layout, bool creating);
   void ApplyWindowStyle();
   void ApplyClientSize();
-  void CenterOnScreen();
   int RunModalLoop();
   void RestoreFocus();
+  // The help context F1 asks for when the focus is on this window.
+  int HelpContextFor(HWND focus) const;
+  bool HandleShortCut(const MSG& msg);
+  bool HandleLabelMnemonic(const MSG& msg);
+  bool Command(WPARAM wParam, LPARAM lParam);
 
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  // The result of a message the form handles itself; nothing for DefWindowProc.
-  std::optional<LRESULT> HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   [[noreturn]] void MissingComponent(std::string_view name) const;
   [[noreturn]] void WrongKind(const Component& c, std::string_view wanted) const;
 
   // For the controls.
-  HFONT FontFor(const LayoutFont& font);
-  HFONT FormFont() const;
-  int NextControlId() { return nextControlId_++; }
+  int AddControlId(Control* control);
+  void RemoveControlId(int id);
+  bool MeasureItem(LPARAM lParam);
   void SetDefaultButton(Button* button, bool isDefault);
   void SetCancelButton(Button* button, bool isCancel);
   UINT_PTR AddTimer(Timer* timer);
   void RemoveTimer(UINT_PTR id);
 
   std::vector<std::string> chain_;
-  HWND hwnd_ = nullptr;
   std::vector<std::unique_ptr<Component>> components_;
   std::unordered_map<std::string, Component*> byName_;
+  std::unordered_map<int, Control*> byId_;
   std::unordered_map<UINT_PTR, Timer*> timers_;
+  std::unordered_map<int, FormCommand> commands_;
+  std::unordered_map<HMENU, std::function<void()>> popupOpening_;
   UINT_PTR nextTimerId_ = 1;
-  int nextControlId_ = 100;
+  // Controls and menu commands share the ids; they start high above the
+  // dialog ids (IDOK, IDCANCEL, ...) that the dialog navigation sends.
+  int nextId_ = 100;
   std::vector<std::pair<LayoutFont, OwnedFont>> fonts_;
   HFONT formFont_ = nullptr;  // borrowed from fonts_ or the stock GUI font
+  HMENU menuBar_ = nullptr;
+  HWND toolTip_ = nullptr;
 
   Button* defaultButton_ = nullptr;
   Button* cancelButton_ = nullptr;
@@ -185,5 +281,11 @@ class Form {
 // Our forms on the screen (visible or not), topmost first: what the language
 // switch re-reads.
 std::vector<Form*> ScreenForms();
+
+// A shortcut as menus show it, "Strg+Umschalt+F5"; and back. Nothing for a
+// text that names no key. The layout checks stored shortcuts with it.
+std::string ShortCutText(const ShortCut& shortcut);
+std::optional<ShortCut> ParseShortCut(std::string_view text);
+bool CheckShortCut(std::string_view text, std::string& why);
 
 }  // namespace platform

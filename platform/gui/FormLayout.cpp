@@ -8,117 +8,6 @@ namespace platform {
 
 namespace {
 
-enum class PropType { Int, Bool, Text, Word, Bounds, Font, WordList, Parent };
-
-struct PropSpec {
-  std::string_view name;
-  PropType type;
-  std::span<const std::string_view> words = {};  // Word and WordList: the allowed words
-  bool required = false;
-};
-
-struct KindSpec {
-  std::string_view kind;
-  bool windowed;  // has a window: takes the common control properties
-  bool container;
-  std::span<const PropSpec> props;
-};
-
-constexpr std::string_view kBorderStyles[] = {"sizeable", "single", "dialog", "none", "toolwindow"};
-constexpr std::string_view kBorderIcons[] = {"system", "minimize", "maximize", "help"};
-constexpr std::string_view kPositions[] = {"designed", "screencenter"};
-constexpr std::string_view kAlignments[] = {"left", "center", "right"};
-constexpr std::string_view kModalResults[] = {"none",  "ok",  "cancel", "abort", "retry",
-                                              "ignore", "yes", "no",     "all"};
-
-constexpr PropSpec kFormProps[] = {
-    {"Caption", PropType::Text},
-    {"ClientWidth", PropType::Int, {}, true},
-    {"ClientHeight", PropType::Int, {}, true},
-    {"Left", PropType::Int},
-    {"Top", PropType::Int},
-    {"BorderStyle", PropType::Word, kBorderStyles},
-    {"BorderIcons", PropType::WordList, kBorderIcons},
-    {"Position", PropType::Word, kPositions},
-    {"Font", PropType::Font},
-    {"HelpContext", PropType::Int},
-};
-
-constexpr PropSpec kControlProps[] = {
-    {"Bounds", PropType::Bounds, {}, true},
-    {"Visible", PropType::Bool},
-    {"Enabled", PropType::Bool},
-    {"Parent", PropType::Parent},
-    {"Font", PropType::Font},
-    {"HelpContext", PropType::Int},
-};
-
-constexpr PropSpec kLabelProps[] = {
-    {"Caption", PropType::Text},
-    {"Alignment", PropType::Word, kAlignments},
-    {"ShowAccelChar", PropType::Bool},
-    {"Transparent", PropType::Bool},
-    {"WordWrap", PropType::Bool},
-};
-
-constexpr PropSpec kButtonProps[] = {
-    {"Caption", PropType::Text},  {"Default", PropType::Bool}, {"Cancel", PropType::Bool},
-    {"TabStop", PropType::Bool},  {"ModalResult", PropType::Word, kModalResults},
-};
-
-constexpr PropSpec kEditProps[] = {
-    {"Text", PropType::Text},
-    {"ReadOnly", PropType::Bool},
-    {"MaxLength", PropType::Int},
-    {"TabStop", PropType::Bool},
-};
-
-constexpr PropSpec kCheckBoxProps[] = {
-    {"Caption", PropType::Text},
-    {"Checked", PropType::Bool},
-    {"TabStop", PropType::Bool},
-};
-
-constexpr PropSpec kGroupBoxProps[] = {
-    {"Caption", PropType::Text},
-};
-
-constexpr PropSpec kProgressBarProps[] = {
-    {"Min", PropType::Int},
-    {"Max", PropType::Int},
-    {"Position", PropType::Int},
-    {"Step", PropType::Int},
-};
-
-constexpr PropSpec kTimerProps[] = {
-    {"Interval", PropType::Int},
-    {"Enabled", PropType::Bool},
-};
-
-constexpr KindSpec kFormKind = {"Form", false, true, kFormProps};
-
-constexpr KindSpec kKinds[] = {
-    {"Label", true, false, kLabelProps},         {"Button", true, false, kButtonProps},
-    {"Edit", true, false, kEditProps},           {"CheckBox", true, false, kCheckBoxProps},
-    {"GroupBox", true, true, kGroupBoxProps},    {"ProgressBar", true, false, kProgressBarProps},
-    {"Timer", false, false, kTimerProps},
-};
-
-const KindSpec* FindKind(std::string_view kind) {
-  for (const auto& k : kKinds)
-    if (k.kind == kind) return &k;
-  return nullptr;
-}
-
-const PropSpec* FindProp(const KindSpec& kind, std::string_view name) {
-  for (const auto& p : kind.props)
-    if (p.name == name) return &p;
-  if (kind.windowed)
-    for (const auto& p : kControlProps)
-      if (p.name == name) return &p;
-  return nullptr;
-}
-
 // ---- Tokens of one line -------------------------------------------------
 
 enum class TokType { Word, String, Equals };
@@ -261,9 +150,14 @@ std::variant<LayoutValue, Failure> ParseValue(const PropSpec& def, std::span<con
       if (v[0].type == TokType::Word && v[0].text == "false") return LayoutValue(false);
       return Failure{prop + ": true oder false erwartet statt " + Quote(v[0].text)};
     }
-    case PropType::Text: {
+    case PropType::Text:
+    case PropType::Lines: {
       if (!v.empty() && v[0].type != TokType::String) return Failure{prop + ": Text in Anf\xFChrungszeichen erwartet"};
       if (auto f = count(1)) return *f;
+      if (def.check) {
+        std::string why;
+        if (!def.check(v[0].text, why)) return Failure{prop + ": " + why};
+      }
       return LayoutValue(v[0].text);
     }
     case PropType::Word: {
@@ -272,7 +166,7 @@ std::variant<LayoutValue, Failure> ParseValue(const PropSpec& def, std::span<con
         return Failure{prop + ": " + Quote(v[0].text) + " ist keiner der Werte " + AllowedList(def.words)};
       return LayoutValue(v[0].text);
     }
-    case PropType::Parent: {
+    case PropType::Ref: {
       if (auto f = count(1)) return *f;
       if (v[0].type != TokType::Word || !IsIdentifier(v[0].text)) return Failure{prop + ": Name erwartet"};
       return LayoutValue(v[0].text);
@@ -323,25 +217,56 @@ std::variant<LayoutValue, Failure> ParseValue(const PropSpec& def, std::span<con
   return Failure{prop + ": unbekannter Typ"};
 }
 
+bool SameNameNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x >= 'a' && x <= 'z') x -= 32;
+    if (y >= 'a' && y <= 'z') y -= 32;
+    if (x != y) return false;
+  }
+  return true;
+}
+
 // ---- The parser ---------------------------------------------------------
 
+// A property that names another component, checked once the whole text is read.
+struct PendingRef {
+  const LayoutObject* owner;
+  const PropSpec* spec;
+  std::string target;
+  int line;
+};
+
 struct Parser {
+  const LayoutSchema& schema;
   FormLayout layout;
   LayoutObject* current = nullptr;
-  const KindSpec* currentKind = nullptr;
+  const KindSchema* currentKind = nullptr;  // nullptr while the form's own properties are read
   bool haveForm = false;
+  std::vector<PendingRef> refs;
 
-  std::optional<Failure> Finish(const LayoutObject& obj, const KindSpec& kind) {
+  std::optional<Failure> Finish(const LayoutObject& obj, const KindSchema* kind) {
     auto missing = [&](const PropSpec& p) -> std::optional<Failure> {
       if (p.required && !obj.Has(p.name))
         return Failure{obj.kind + " " + obj.name + ": " + std::string(p.name) + " fehlt"};
       return std::nullopt;
     };
-    for (const auto& p : kind.props)
-      if (auto f = missing(p)) return f;
-    if (kind.windowed)
-      for (const auto& p : kControlProps)
+    if (!kind) {
+      for (const auto& p : schema.FormProps())
         if (auto f = missing(p)) return f;
+      return std::nullopt;
+    }
+    for (const auto& group : kind->props)
+      for (const auto& p : group)
+        if (auto f = missing(p)) return f;
+    if (kind->placement == Placement::Window)
+      for (const auto& p : schema.ControlProps()) {
+        if (p.type == PropType::Bounds && !kind->boundsRequired) continue;
+        if (auto f = missing(p)) return f;
+      }
+    if ((kind->placement == Placement::Menu || !kind->parents.empty()) && obj.parent.empty())
+      return Failure{obj.kind + " " + obj.name + ": Parent fehlt"};
     return std::nullopt;
   }
 
@@ -357,14 +282,14 @@ struct Parser {
       layout.form.kind = kind;
       layout.form.name = name;
       current = &layout.form;
-      currentKind = &kFormKind;
+      currentKind = nullptr;
       return std::nullopt;
     }
     if (kind == "Form") return Failure{"nur ein Form je Layout"};
-    const KindSpec* def = FindKind(kind);
+    const KindSchema* def = schema.FindKind(kind);
     if (!def) return Failure{"unbekannte Art " + Quote(kind)};
     for (const auto& c : layout.components) {
-      if (c.name.size() == name.size() && CompareNoCase(c.name, name))
+      if (SameNameNoCase(c.name, name))
         return Failure{"Name " + name + " doppelt (zuerst in Zeile " + std::to_string(c.line) + ")"};
     }
     layout.components.push_back(LayoutObject{kind, name, "", 0, {}});
@@ -373,41 +298,91 @@ struct Parser {
     return std::nullopt;
   }
 
-  static bool CompareNoCase(std::string_view a, std::string_view b) {
-    for (size_t i = 0; i < a.size(); ++i) {
-      auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-      if (x >= 'a' && x <= 'z') x -= 32;
-      if (y >= 'a' && y <= 'z') y -= 32;
-      if (x != y) return false;
+  std::optional<Failure> SetParent(std::span<const Token> v) {
+    const KindSchema& kind = *currentKind;
+    if (kind.placement == Placement::Form) return Failure{std::string(kind.kind) + " steht nur im Formular selbst"};
+    if (!current->parent.empty()) return Failure{"Parent doppelt"};
+    if (v.size() != 1 || v[0].type != TokType::Word || !IsIdentifier(v[0].text)) return Failure{"Parent: Name erwartet"};
+    const std::string& parent = v[0].text;
+    const LayoutObject* p = layout.Find(parent);
+    if (!p || p == current) return Failure{"Parent " + parent + " steht nicht weiter oben"};
+    const KindSchema* pk = schema.FindKind(p->kind);
+    bool fits = false;
+    if (!kind.parents.empty()) {
+      for (auto k : kind.parents) fits = fits || k == p->kind;
+    } else {
+      fits = pk && pk->holds == Holds::Controls && kind.placement == Placement::Window;
     }
-    return true;
+    if (!fits) return Failure{"Parent " + parent + " (" + p->kind + ") kann nichts enthalten"};
+    current->parent = parent;
+    return std::nullopt;
   }
 
-  std::optional<Failure> Property(const std::vector<Token>& toks) {
+  std::optional<Failure> Property(const std::vector<Token>& toks, int lineNo) {
     if (!current) return Failure{"Eigenschaft vor Form Klassenname"};
     if (toks[0].type != TokType::Word || !IsIdentifier(toks[0].text))
       return Failure{"Name der Eigenschaft erwartet"};
     const std::string& name = toks[0].text;
-    const PropSpec* def = FindProp(*currentKind, name);
+    const auto values = std::span<const Token>(toks).subspan(2);
+    if (name == "Parent" && currentKind) return SetParent(values);
+    const PropSpec* def = nullptr;
+    if (currentKind) {
+      def = schema.FindProp(*currentKind, name);
+    } else {
+      for (const auto& p : schema.FormProps())
+        if (p.name == name) def = &p;
+    }
     if (!def) return Failure{current->kind + " kennt die Eigenschaft " + name + " nicht"};
-    if (current->Has(name) || (def->type == PropType::Parent && !current->parent.empty()))
-      return Failure{name + " doppelt"};
-    auto value = ParseValue(*def, std::span<const Token>(toks).subspan(2));
+    const bool repeated = def->type == PropType::Lines;
+    if (current->Has(name) && !repeated) return Failure{name + " doppelt"};
+    auto value = ParseValue(*def, values);
     if (auto* f = std::get_if<Failure>(&value)) return *f;
-    if (def->type == PropType::Parent) {
-      const std::string& parent = std::get<std::string>(std::get<LayoutValue>(value));
-      const LayoutObject* p = layout.Find(parent);
-      if (!p || p == current) return Failure{"Parent " + parent + " steht nicht weiter oben"};
-      if (!IsContainerKind(p->kind)) return Failure{"Parent " + parent + " (" + p->kind + ") kann nichts enthalten"};
-      current->parent = parent;
+    LayoutValue& parsed = std::get<LayoutValue>(value);
+    if (repeated) {
+      auto [it, added] = current->properties.try_emplace(name, std::vector<std::string>{});
+      std::get<std::vector<std::string>>(it->second).push_back(std::move(std::get<std::string>(parsed)));
       return std::nullopt;
     }
-    current->properties.emplace(name, std::move(std::get<LayoutValue>(value)));
+    if (def->type == PropType::Ref) refs.push_back({current, def, std::get<std::string>(parsed), lineNo});
+    current->properties.emplace(name, std::move(parsed));
+    return std::nullopt;
+  }
+
+  // Names given by properties must stand somewhere in the layout.
+  std::optional<std::pair<int, Failure>> CheckRefs() const {
+    for (const auto& r : refs) {
+      const LayoutObject* target = layout.Find(r.target);
+      const std::string prop(r.spec->name);
+      if (!target || target == r.owner)
+        return std::pair{r.line, Failure{prop + ": " + r.target + " gibt es im Layout nicht"}};
+      bool fits = false;
+      if (r.spec->words.empty()) {
+        const KindSchema* k = schema.FindKind(target->kind);
+        fits = k && k->placement == Placement::Window;
+      }
+      for (auto k : r.spec->words) fits = fits || k == target->kind;
+      if (!fits) return std::pair{r.line, Failure{prop + ": " + r.target + " ist ein " + target->kind}};
+    }
     return std::nullopt;
   }
 };
 
 }  // namespace
+
+const PropSpec* LayoutSchema::FindProp(const KindSchema& kind, std::string_view name) const {
+  for (const auto& group : kind.props)
+    for (const auto& p : group)
+      if (p.name == name) return &p;
+  if (kind.placement == Placement::Window)
+    for (const auto& p : ControlProps())
+      if (p.name == name) return &p;
+  return nullptr;
+}
+
+bool LayoutSchema::IsContainer(std::string_view kind) const {
+  const KindSchema* k = FindKind(kind);
+  return k && k->holds != Holds::Nothing;
+}
 
 std::optional<int> LayoutObject::Int(std::string_view property) const {
   auto it = properties.find(property);
@@ -457,13 +432,8 @@ const LayoutObject* FormLayout::Find(std::string_view name) const {
   return nullptr;
 }
 
-bool IsContainerKind(std::string_view kind) {
-  const KindSpec* def = FindKind(kind);
-  return def && def->container;
-}
-
-LayoutParseResult ParseFormLayout(std::string_view text) {
-  Parser parser;
+LayoutParseResult ParseFormLayout(std::string_view text, const LayoutSchema& schema) {
+  Parser parser{schema};
   LayoutParseResult result;
   auto fail = [&](int line, const std::string& message) {
     result.line = line;
@@ -487,13 +457,13 @@ LayoutParseResult ParseFormLayout(std::string_view text) {
     if (auto f = Tokenize(line, toks)) return fail(lineNo, f->message);
     std::optional<Failure> f;
     if (toks.size() >= 2 && toks[1].type == TokType::Equals) {
-      f = parser.Property(toks);
+      f = parser.Property(toks, lineNo);
     } else {
       for (const auto& t : toks)
         if (t.type == TokType::Equals) return fail(lineNo, "Name der Eigenschaft vor = erwartet");
       // The object before this header is complete: check what it lacks.
       if (parser.current) {
-        if (auto g = parser.Finish(*parser.current, *parser.currentKind)) return fail(parser.current->line, g->message);
+        if (auto g = parser.Finish(*parser.current, parser.currentKind)) return fail(parser.current->line, g->message);
       }
       f = parser.Header(toks);
       if (!f) parser.current->line = lineNo;
@@ -501,7 +471,8 @@ LayoutParseResult ParseFormLayout(std::string_view text) {
     if (f) return fail(lineNo, f->message);
   }
   if (!parser.haveForm) return fail(lineNo, "leeres Layout: Form Klassenname fehlt");
-  if (auto g = parser.Finish(*parser.current, *parser.currentKind)) return fail(parser.current->line, g->message);
+  if (auto g = parser.Finish(*parser.current, parser.currentKind)) return fail(parser.current->line, g->message);
+  if (auto g = parser.CheckRefs()) return fail(g->first, g->second.message);
   result.layout = std::move(parser.layout);
   return result;
 }

@@ -13,20 +13,29 @@ Timer::~Timer() {
   }
 }
 
-void Timer::Create(const LayoutObject& stored, HWND) {
+const ControlKind& Timer::KindInfo() {
+  static constexpr PropSpec props[] = {
+      Prop<&Timer::SetStoredInterval>("Interval"),
+      Prop<&Timer::SetStoredEnabled>("Enabled"),
+  };
+  static const ControlKind kind{{.kind = kKind, .placement = Placement::Form, .props = {props}}, &Make<Timer>};
+  return kind;
+}
+
+void Timer::Create(const LayoutObject& stored, Component*) {
   id_ = Owner().AddTimer(this);
+  // The stored values come next; starting with them saves a restart.
   interval_ = stored.Int("Interval").value_or(interval_);
   enabled_ = stored.Bool("Enabled").value_or(enabled_);
   Restart();
 }
 
-void Timer::Apply(const LayoutObject& stored) {
-  const int interval = stored.Int("Interval").value_or(interval_);
-  const bool enabled = stored.Bool("Enabled").value_or(enabled_);
-  if (interval == interval_ && enabled == enabled_) return;  // a running count is not reset
-  interval_ = interval;
-  enabled_ = enabled;
-  Restart();
+void Timer::SetStoredInterval(int milliseconds) {
+  if (milliseconds != interval_) SetInterval(milliseconds);
+}
+
+void Timer::SetStoredEnabled(bool enabled) {
+  if (enabled != enabled_) SetEnabled(enabled);
 }
 
 void Timer::SetInterval(int milliseconds) {

@@ -13,6 +13,7 @@ class Timer : public Component {
   ~Timer() override;
   static constexpr std::string_view kKind = "Timer";
   std::string_view Kind() const override { return kKind; }
+  static const ControlKind& KindInfo();
 
   int Interval() const { return interval_; }
   void SetInterval(int milliseconds);
@@ -23,8 +24,10 @@ class Timer : public Component {
 
  private:
   friend class Form;
-  void Create(const LayoutObject& stored, HWND parent) override;
-  void Apply(const LayoutObject& stored) override;
+  void Create(const LayoutObject& stored, Component* parent) override;
+  // Re-reading a layout with the same values must not reset a running count.
+  void SetStoredInterval(int milliseconds);
+  void SetStoredEnabled(bool enabled);
   void Restart();
   void Fire();
 

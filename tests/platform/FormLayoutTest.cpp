@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/gui/ControlKind.h"
 #include "platform/gui/FormLayout.h"
 
 namespace {
@@ -25,10 +26,14 @@ constexpr const char* kValid =
     "  Alignment = center\n"
     "  ShowAccelChar = false\n"
     "Timer Timer1\n"
-    "  Interval = 1000";  // no line end at the end
+    "  Interval = 1000\n"
+    "Label lblZwei\n"
+    "  Bounds = 0 0 1 1\n"
+    "  FocusControl = lbl\n"  // a name given further up (or down)
+    "  Color = navy";  // no line end at the end
 
 TEST(FormLayoutParser, ReadsFormComponentsAndTypedValues) {
-  auto r = ParseFormLayout(kValid);
+  auto r = ParseFormLayout(kValid, platform::ControlKinds());
   ASSERT_TRUE(r.layout) << r.error;
   const auto& l = *r.layout;
   EXPECT_EQ(l.form.name, "TBeispiel");
@@ -42,7 +47,8 @@ TEST(FormLayoutParser, ReadsFormComponentsAndTypedValues) {
   EXPECT_FALSE(l.form.Font()->italic);
   EXPECT_FALSE(l.form.Has("Position"));
 
-  ASSERT_EQ(l.components.size(), 3u);
+  ASSERT_EQ(l.components.size(), 4u);
+  EXPECT_EQ(l.Find("lblZwei")->Text("FocusControl"), "lbl");
   EXPECT_EQ(l.components[0].kind, "GroupBox");
   const auto* lbl = l.Find("lbl");
   ASSERT_TRUE(lbl);
@@ -69,7 +75,7 @@ class HostileLayouts : public ::testing::TestWithParam<Hostile> {};
 
 TEST_P(HostileLayouts, AreRefusedWithLineAndReason) {
   const Hostile& h = GetParam();
-  auto r = ParseFormLayout(h.text);
+  auto r = ParseFormLayout(h.text, platform::ControlKinds());
   EXPECT_FALSE(r.layout);
   EXPECT_EQ(r.line, h.line) << r.error;
   EXPECT_NE(r.error.find("Zeile " + std::to_string(h.line) + ": "), std::string::npos) << r.error;
@@ -114,25 +120,33 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"BadName", "Form 1F\n", 1, "Name"},
         Hostile{"FontWithoutSize", "Form F\nFont = \"Arial\"\n", 2, "Font"},
         Hostile{"FontBadStyle", "Form F\nFont = \"Arial\" 8 fett\n", 2, "fett"},
-        Hostile{"IconsNoneAndMore", "Form F\nBorderIcons = system none\n", 2, "none"}),
+        Hostile{"IconsNoneAndMore", "Form F\nBorderIcons = system none\n", 2, "none"},
+        Hostile{"ParentOfFormLevelKind", kHead + "GroupBox g\nBounds = 1 2 3 4\nTimer t\nParent = g\n", 7,
+                "nur im Formular"},
+        Hostile{"FocusControlMissing", kHead + "Label l\nBounds = 1 2 3 4\nFocusControl = edX\n", 6,
+                "edX gibt es im Layout nicht"},
+        Hostile{"FocusControlNoControl", kHead + "Label l\nBounds = 1 2 3 4\nFocusControl = t\nTimer t\n", 6,
+                "t ist ein Timer"},
+        Hostile{"PopupMenuOfWrongKind", kHead + "Label l\nBounds = 1 2 3 4\nPopupMenu = m\nLabel m\nBounds = 1 2 3 4\n",
+                6, "m ist ein Label"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormLayoutParser, FeedsEveryPrefixWithoutCrashing) {
   // Any cut of a valid layout parses or fails with a line inside the text.
   const std::string text = kValid;
   for (size_t n = 0; n <= text.size(); ++n) {
-    auto r = ParseFormLayout(std::string_view(text).substr(0, n));
+    auto r = ParseFormLayout(std::string_view(text).substr(0, n), platform::ControlKinds());
     if (!r.layout) {
       EXPECT_GE(r.line, 1) << n;
-      EXPECT_LE(r.line, 17) << n;
+      EXPECT_LE(r.line, 21) << n;
     }
   }
 }
 
 TEST(FormLayoutParser, KnowsWhichKindsHoldControls) {
-  EXPECT_TRUE(platform::IsContainerKind("GroupBox"));
-  EXPECT_FALSE(platform::IsContainerKind("Label"));
-  EXPECT_FALSE(platform::IsContainerKind("Unbekannt"));
+  EXPECT_TRUE(platform::ControlKinds().IsContainer("GroupBox"));
+  EXPECT_FALSE(platform::ControlKinds().IsContainer("Label"));
+  EXPECT_FALSE(platform::ControlKinds().IsContainer("Unbekannt"));
 }
 
 }  // namespace

@@ -1,0 +1,118 @@
+#include "platform/gui/TopWindow.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/gui/Application.h"
+
+namespace platform {
+
+namespace {
+
+// The classes registered through this base; a window of another class is
+// never taken for one of ours.
+std::vector<ATOM>& OurClasses() {
+  static std::vector<ATOM> atoms;
+  return atoms;
+}
+
+}  // namespace
+
+TopWindow::~TopWindow() { DestroyTopWindow(); }
+
+TopWindow* TopWindow::FromHandle(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  const auto atom = static_cast<ATOM>(GetClassLongPtrA(hwnd, GCW_ATOM));
+  const auto& ours = OurClasses();
+  if (std::find(ours.begin(), ours.end(), atom) == ours.end()) return nullptr;
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd, &process);
+  if (process != GetCurrentProcessId()) return nullptr;
+  return reinterpret_cast<TopWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+void TopWindow::CreateTopWindow(const CreateArgs& args) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  if (!GetClassInfoExA(instance, args.className, &wc)) {
+    wc = WNDCLASSEXA{};
+    wc.cbSize = sizeof wc;
+    wc.style = args.classStyle;
+    wc.lpfnWndProc = &TopWindow::Proc;
+    wc.hInstance = instance;
+    if (args.visibleBackground) {
+      wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+      wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    }
+    wc.lpszClassName = args.className;
+    const ATOM atom = RegisterClassExA(&wc);
+    if (!atom) throw std::runtime_error(std::string("Fensterklasse ") + args.className + " l\xE4sst sich nicht anmelden");
+    OurClasses().push_back(atom);
+  } else if (wc.lpfnWndProc != &TopWindow::Proc) {
+    throw std::logic_error(std::string("Fensterklasse ") + args.className + " geh\xF6rt einem anderen");
+  }
+  HWND hwnd = CreateWindowExA(args.exStyle, args.className, args.caption.c_str(), args.style, args.left, args.top,
+                              args.width, args.height, args.owner, nullptr, instance, this);
+  if (!hwnd)
+    throw std::runtime_error(std::string("Fenster der Klasse ") + args.className +
+                             " l\xE4sst sich nicht anlegen (Fehler " + std::to_string(GetLastError()) + ")");
+}
+
+void TopWindow::DestroyTopWindow() noexcept {
+  if (!hwnd_) return;
+  // Detach first: the messages of the teardown must not reach an object
+  // that is being taken apart.
+  HWND hwnd = hwnd_;
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+  hwnd_ = nullptr;
+  DestroyWindow(hwnd);
+}
+
+LRESULT CALLBACK TopWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<TopWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TopWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    App().Guard([&] { self->WindowGone(); });
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+  }
+  std::optional<LRESULT> result;
+  App().Guard([&] { result = self->HandleMessage(msg, wParam, lParam); });
+  // self may be gone here (a form that freed itself).
+  if (result) return *result;
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+ModalScope::ModalScope(HWND modal) : modal_(modal), previous_(GetActiveWindow()) {
+  EnumThreadWindows(GetCurrentThreadId(), &ModalScope::DisableOne, reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CALLBACK ModalScope::DisableOne(HWND hwnd, LPARAM lParam) {
+  auto* self = reinterpret_cast<ModalScope*>(lParam);
+  if (hwnd != self->modal_ && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+    EnableWindow(hwnd, FALSE);
+    self->disabled_.push_back(hwnd);
+  }
+  return TRUE;
+}
+
+void ModalScope::Release() {
+  if (released_) return;
+  released_ = true;
+  for (HWND w : disabled_)
+    if (IsWindow(w)) EnableWindow(w, TRUE);
+}
+
+ModalScope::~ModalScope() {
+  Release();
+  if (previous_ && IsWindow(previous_) && IsWindowVisible(previous_)) SetActiveWindow(previous_);
+}
+
+}  // namespace platform

@@ -1,0 +1,86 @@
+#pragma once
+// The one base of the library's top-level windows (forms, the message box,
+// the hidden windows of components). It registers each window class once
+// with one window procedure, binds the object at WM_NCCREATE, detaches it
+// before the window goes (teardown messages never reach a half-destroyed
+// object), and runs every handler under the application's exception guard.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class TopWindow {
+ public:
+  virtual ~TopWindow();
+  TopWindow(const TopWindow&) = delete;
+  TopWindow& operator=(const TopWindow&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  // The object of one of our top-level windows of this process; nullptr for
+  // any other window.
+  static TopWindow* FromHandle(HWND hwnd);
+
+  // Whether keys aimed at this window or its controls get the dialog
+  // navigation: Tab and the arrow keys, "&" letters, Enter and Esc.
+  virtual bool WantsDialogKeys() const { return false; }
+
+ protected:
+  TopWindow() = default;
+
+  struct CreateArgs {
+    const char* className = nullptr;  // registered with the library's procedure on first use
+    std::string caption = {};
+    DWORD style = WS_OVERLAPPED;
+    DWORD exStyle = 0;
+    HWND owner = nullptr;
+    int left = CW_USEDEFAULT;
+    int top = CW_USEDEFAULT;
+    int width = CW_USEDEFAULT;
+    int height = CW_USEDEFAULT;
+    UINT classStyle = 0;
+    bool visibleBackground = true;  // false: a hidden window, no cursor, no brush
+  };
+  // Throws when the window cannot be created.
+  void CreateTopWindow(const CreateArgs& args);
+  // Detaches the object, then destroys the window.
+  void DestroyTopWindow() noexcept;
+
+  // The window's messages. Nothing: the default handling.
+  virtual std::optional<LRESULT> HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) = 0;
+  // The window is gone (destroyed from outside or by DestroyTopWindow).
+  virtual void WindowGone() {}
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+  HWND hwnd_ = nullptr;
+};
+
+// A modal window's hold on the rest of the thread: the thread's other
+// visible, enabled top-level windows are disabled while it lives; they are
+// enabled again (before the modal window hides, so that the activation goes
+// back to them) and the window active before gets the activation back.
+class ModalScope {
+ public:
+  explicit ModalScope(HWND modal);
+  ~ModalScope();
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+  // Enables the windows again now; the destructor then only restores the
+  // activation.
+  void Release();
+
+ private:
+  static BOOL CALLBACK DisableOne(HWND hwnd, LPARAM lParam);
+
+  HWND modal_;
+  HWND previous_;
+  std::vector<HWND> disabled_;
+  bool released_ = false;
+};
+
+}  // namespace platform
