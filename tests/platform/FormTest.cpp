@@ -354,6 +354,36 @@ TEST(ModelessForm, DialogKeysActLikeInADialog) {
   }
 }
 
+TEST(ModelessForm, AltLettersAndF1ReachTheirTargets) {
+  TTestForm f;
+  int ok = 0;
+  f.btnOk.OnClick = [&] { ++ok; };
+  std::vector<int> help;
+  auto savedHelp = App().OnHelp;
+  App().OnHelp = [&](int context) { help.push_back(context); };
+  f.Show();
+  f.edName.SetFocus();
+  // The "&" letters of buttons and check boxes press them.
+  PostMessageA(f.edName.Handle(), WM_SYSCHAR, 'o', 1 << 29);
+  EXPECT_TRUE(PumpUntil([&] { return ok == 1; }));
+  PostMessageA(f.edName.Handle(), WM_SYSCHAR, 'A', 1 << 29);
+  EXPECT_TRUE(PumpUntil([&] { return f.ckbAktiv.Checked(); }));
+
+  // F1 asks for the context of the focused control, else of its container,
+  // else of the form.
+  f.edName.SetFocus();
+  PressKey(f.edName.Handle(), VK_F1);
+  f.grpOptionen.SetHelpContext(7);
+  f.ckbInnen.SetFocus();
+  PressKey(f.ckbInnen.Handle(), VK_F1);
+  EXPECT_TRUE(PumpUntil([&] { return help.size() == 2; }));
+  f.ckbInnen.SetHelpContext(8);
+  PressKey(f.ckbInnen.Handle(), VK_F1);
+  EXPECT_TRUE(PumpUntil([&] { return help.size() == 3; }));
+  EXPECT_EQ(help, (std::vector<int>{42, 7, 8}));
+  App().OnHelp = savedHelp;
+}
+
 TEST(ModelessForm, CloseHidesOrFreesAsOnCloseSays) {
   TTestForm f;
   f.Show();
