@@ -6,7 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "core/Entities.h"
 #include "core/Retry.h"
 #include "core/Texts.h"
 #include "core/hinweis.h"
@@ -60,87 +59,7 @@ std::string ThousandsSeparator() {
 
 }  // namespace
 
-// --- TText ---------------------------------------------------------------
-
-void TText::StripTrailingCharInPlace(char c, std::string& s) const {
-  if (!s.empty() && s.back() == c) s.pop_back();
-}
-
-void TText::StripLeadingCharInPlace(char c, std::string& s) const {
-  if (!s.empty() && s.front() == c) s.erase(0, 1);
-}
-
-std::string TText::StripTrailingChar(char c, std::string_view s) const {
-  std::string result(s);
-  StripTrailingCharInPlace(c, result);
-  return result;
-}
-
-std::string TText::StripLeadingChar(char c, std::string_view s) const {
-  std::string result(s);
-  StripLeadingCharInPlace(c, result);
-  return result;
-}
-
-std::string TText::Spaces(int n) const { return n < 1 ? std::string() : std::string(static_cast<size_t>(n), ' '); }
-
-std::string TText::ReplaceAll(std::string_view text, std::string_view search, std::string_view replacement) const {
-  if (search.empty()) return std::string(text);
-  std::string result;
-  size_t from = 0;
-  for (size_t hit = text.find(search); hit != std::string_view::npos; hit = text.find(search, from)) {
-    result.append(text.substr(from, hit - from));
-    result.append(replacement);
-    from = hit + search.size();
-  }
-  result.append(text.substr(from));
-  return result;
-}
-
-void TText::DropLastChar(std::string& s) const {
-  if (!s.empty()) s.pop_back();
-}
-
-std::string TText::DecodeEntities(std::string_view text) const {
-  std::string result(text);
-  // Most texts hold no entity at all; every row needs an "&" to match.
-  if (result.find('&') == std::string::npos) return result;
-  for (const EntityRow& row : kNumericEntities) result = ReplaceAll(result, row.from, row.to);
-  for (const EntityRow& row : kNamedEntities) result = ReplaceAll(result, row.from, row.to);
-  if (tradeEntity_) result = ReplaceAll(result, kTradeEntity.from, kTradeEntity.to);
-  return result;
-}
-
-std::string TText::NormalizeEntities(std::string_view text) const {
-  std::string result = DecodeEntities(text);
-  for (const EntityRow& row : kCanonicalEntities) result = ReplaceAll(result, row.from, row.to);
-  return result;
-}
-
-int TText::LastPos(std::string_view search, std::string_view text) const {
-  if (search.empty()) return 0;
-  const size_t hit = text.rfind(search);
-  return hit == std::string_view::npos ? 0 : static_cast<int>(hit) + 1;
-}
-
-std::string TText::ShortenUrl(std::string_view text, int n) const {
-  const size_t first = text.find('/');
-  if (static_cast<long long>(text.size()) <= n || first == std::string_view::npos) return std::string(text);
-  const std::string head = std::string(text.substr(0, first + 1)) + "...";
-  std::string_view rest = text.substr(first + 1);
-  // Drop leading folders of the rest until head + rest fits into n + 1, or
-  // no "/" is left to cut at.
-  while (static_cast<long long>(head.size() + rest.size()) > static_cast<long long>(n) + 1) {
-    const size_t slash = rest.find('/');
-    if (slash == std::string_view::npos) break;
-    rest.remove_prefix(slash + 1);
-  }
-  return head + "/" + std::string(rest);
-}
-
-std::string TText::PathToFileUrl(std::string_view path) const {
-  return ReplaceAll("file:///" + ReplaceAll(path, ":", "|"), "\\", "/");
-}
+// --- TText (the part that asks the system) ----------------------------
 
 std::string TText::FormatThousands(std::int64_t number) const {
   const std::string separator = ThousandsSeparator();
@@ -154,22 +73,6 @@ std::string TText::FormatThousands(std::int64_t number) const {
     s.resize(s.size() - 3);
   }
   return (number < 0 ? "-" : "") + s + result;
-}
-
-std::string TText::PunctuationToSpaces(std::string_view text) const {
-  std::string result(text);
-  for (char& c : result) {
-    if (std::string_view(",.;\"'-/\\:?!").find(c) != std::string_view::npos) c = ' ';
-  }
-  return result;
-}
-
-std::string TText::NormalizeWhitespace(std::string_view text) const {
-  std::string result(text);
-  for (char& c : result) {
-    if (c == '\t' || static_cast<unsigned char>(c) == 254) c = ' ';
-  }
-  return ReplaceAll(result, "  ", " ");
 }
 
 // --- TDir ----------------------------------------------------------------
@@ -253,11 +156,6 @@ void Tfile::CopyFileWithProgress(THinweisDlg& window, const std::string& source,
 }
 
 // --- instances -----------------------------------------------------------
-
-TText& Text() {
-  static TText instance;
-  return instance;
-}
 
 TDir& Dir() {
   static TDir instance;

@@ -83,7 +83,7 @@ void TextWriter::Flush() {
     written_ += n;
     // A short write means the disk is full; what did reach the file stays
     // written, and a retry writes only the rest.
-    if (n == 0 || written_ < buffer_.size()) throw platform::EInOutError(ERROR_DISK_FULL);
+    if (n == 0 || written_ < buffer_.size()) throw platform::EInOutError(platform::kErrorDiskFull);
   }
   buffer_.clear();
   written_ = 0;

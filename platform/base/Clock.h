@@ -3,7 +3,9 @@
 // double, the fraction being the time of day. Before that day the integral
 // part counts back and the fraction still runs forward (-1.25 is 1899-12-29
 // 06:00). The user's date, time and number formats come from the locale.
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <functional>
 #include <string>
@@ -19,10 +21,12 @@ TDateTime Now();
 // brings the real clock back.
 void SetClockForTest(std::function<TDateTime()> clock);
 
+#ifdef _WIN32  // the system's own date type
 TDateTime DateTimeFromSystemTime(const SYSTEMTIME& st);
 // The time is rounded to the nearest millisecond. A value outside the years
 // 1 to 9999 (or not a number) gives 1899-12-30 00:00.
 SYSTEMTIME SystemTimeFromDateTime(TDateTime value);
+#endif
 
 // The user's short date ("30.12.1899" on a German system) and long time
 // ("13:05:09"). Empty when the locale cannot format the value (years before

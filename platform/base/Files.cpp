@@ -1,5 +1,7 @@
 #include "platform/base/Files.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -7,27 +9,18 @@ namespace platform {
 
 namespace {
 
-FileFaults* g_faults = nullptr;
-
-FileFaults& Faults() {
-  static FileFaults none;
-  return g_faults ? *g_faults : none;
-}
+HANDLE Sys(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
 [[noreturn]] void ThrowLastError() { throw EInOutError(GetLastError()); }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-size_t LastDelimiter(const std::string& path, const char* delimiters) {
-  return path.find_last_of(delimiters);
-}
 
 // One Win32 call moves at most this much.
 constexpr size_t kMaxChunk = 1u << 30;
 
 }  // namespace
 
-std::string SysErrorMessage(DWORD code) {
+std::string SysErrorMessage(std::uint32_t code) {
   char* text = nullptr;
   const DWORD n = FormatMessageA(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
@@ -42,32 +35,21 @@ std::string SysErrorMessage(DWORD code) {
   return message;
 }
 
-EInOutError::EInOutError(DWORD code) : EInOutError(code, SysErrorMessage(code)) {}
-
-EInOutError::EInOutError(DWORD code, const std::string& message) : std::runtime_error(message), code_(code) {}
-
-FileFaults::~FileFaults() = default;
-bool FileFaults::FailOpen(const std::string&, bool) { return false; }
-bool FileFaults::FailRead(const std::string&) { return false; }
-size_t FileFaults::LimitWrite(const std::string&, size_t n) { return n; }
-bool FileFaults::FailClose(const std::string&) { return false; }
-bool FileFaults::FailSize(const std::string&) { return false; }
-
-void SetFileFaults(FileFaults* faults) { g_faults = faults; }
+EInOutError::EInOutError(std::uint32_t code) : EInOutError(code, SysErrorMessage(code)) {}
 
 // --- TFile ---
 
 TFile::~TFile() { Release(); }
 
 TFile::TFile(TFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)),
+    : handle_(std::exchange(other.handle_, kNoHandle)),
       path_(std::move(other.path_)),
       faultPath_(std::move(other.faultPath_)) {}
 
 TFile& TFile::operator=(TFile&& other) noexcept {
   if (this != &other) {
     Release();
-    handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
+    handle_ = std::exchange(other.handle_, kNoHandle);
     path_ = std::move(other.path_);
     faultPath_ = std::move(other.faultPath_);
   }
@@ -75,21 +57,21 @@ TFile& TFile::operator=(TFile&& other) noexcept {
 }
 
 void TFile::Release() noexcept {
-  if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  handle_ = INVALID_HANDLE_VALUE;
+  if (handle_ != kNoHandle) CloseHandle(Sys(handle_));
+  handle_ = kNoHandle;
 }
 
 void TFile::Open(const std::string& path, bool forWrite, const std::string& faultPath) {
   Release();
   path_ = path;
   faultPath_ = faultPath;
-  if (Faults().FailOpen(faultPath_, forWrite)) throw EInOutError(ERROR_ACCESS_DENIED);
+  if (InstalledFileFaults().FailOpen(faultPath_, forWrite)) throw EInOutError(ERROR_ACCESS_DENIED);
   HANDLE h = forWrite ? CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr)
                       : CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) ThrowLastError();
-  handle_ = h;
+  handle_ = reinterpret_cast<std::intptr_t>(h);
 }
 
 void TFile::OpenRead(const std::string& path) { Open(path, false, path); }
@@ -98,13 +80,13 @@ void TFile::Rewrite(const std::string& path) { Open(path, true, path); }
 
 size_t TFile::Read(void* buffer, size_t n) {
   if (!IsOpen()) throw EInOutError(ERROR_INVALID_HANDLE);
-  if (Faults().FailRead(faultPath_)) throw EInOutError(ERROR_READ_FAULT);
+  if (InstalledFileFaults().FailRead(faultPath_)) throw EInOutError(ERROR_READ_FAULT);
   auto* p = static_cast<char*>(buffer);
   size_t total = 0;
   while (total < n) {
     const DWORD want = static_cast<DWORD>(std::min(n - total, kMaxChunk));
     DWORD got = 0;
-    if (!ReadFile(handle_, p + total, want, &got, nullptr)) ThrowLastError();
+    if (!ReadFile(Sys(handle_), p + total, want, &got, nullptr)) ThrowLastError();
     if (got == 0) break;
     total += got;
   }
@@ -113,13 +95,13 @@ size_t TFile::Read(void* buffer, size_t n) {
 
 size_t TFile::Write(const void* buffer, size_t n) {
   if (!IsOpen()) throw EInOutError(ERROR_INVALID_HANDLE);
-  const size_t allowed = std::min(n, Faults().LimitWrite(faultPath_, n));
+  const size_t allowed = std::min(n, InstalledFileFaults().LimitWrite(faultPath_, n));
   const auto* p = static_cast<const char*>(buffer);
   size_t total = 0;
   while (total < allowed) {
     const DWORD want = static_cast<DWORD>(std::min(allowed - total, kMaxChunk));
     DWORD put = 0;
-    if (!WriteFile(handle_, p + total, want, &put, nullptr)) ThrowLastError();
+    if (!WriteFile(Sys(handle_), p + total, want, &put, nullptr)) ThrowLastError();
     if (put == 0) break;
     total += put;
   }
@@ -128,23 +110,23 @@ size_t TFile::Write(const void* buffer, size_t n) {
 
 int64_t TFile::Size() {
   if (!IsOpen()) throw EInOutError(ERROR_INVALID_HANDLE);
-  if (Faults().FailSize(faultPath_)) throw EInOutError(ERROR_READ_FAULT);
+  if (InstalledFileFaults().FailSize(faultPath_)) throw EInOutError(ERROR_READ_FAULT);
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(handle_, &size)) ThrowLastError();
+  if (!GetFileSizeEx(Sys(handle_), &size)) ThrowLastError();
   return size.QuadPart;
 }
 
 bool TFile::Eof() {
   const int64_t size = Size();
   LARGE_INTEGER zero = {}, pos;
-  if (!SetFilePointerEx(handle_, zero, &pos, FILE_CURRENT)) ThrowLastError();
+  if (!SetFilePointerEx(Sys(handle_), zero, &pos, FILE_CURRENT)) ThrowLastError();
   return pos.QuadPart >= size;
 }
 
 void TFile::Close() {
   if (!IsOpen()) return;
-  const bool simulated = Faults().FailClose(faultPath_);
-  const HANDLE h = std::exchange(handle_, INVALID_HANDLE_VALUE);
+  const bool simulated = InstalledFileFaults().FailClose(faultPath_);
+  const HANDLE h = Sys(std::exchange(handle_, kNoHandle));
   if (!CloseHandle(h)) ThrowLastError();
   if (simulated) throw EInOutError(ERROR_WRITE_FAULT);
 }
@@ -161,25 +143,6 @@ bool DirectoryExists(const std::string& path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string ReadFileBytes(const std::string& path) {
-  TFile f;
-  f.OpenRead(path);
-  std::string data(static_cast<size_t>(f.Size()), '\0');
-  data.resize(f.Read(data.data(), data.size()));
-  // A file that grew meanwhile is read to its end.
-  char block[4096];
-  while (const size_t n = f.Read(block, sizeof block)) data.append(block, n);
-  f.Close();
-  return data;
-}
-
-void WriteFileBytes(const std::string& path, const std::string& data) {
-  TFile f;
-  f.Rewrite(path);
-  if (f.Write(data.data(), data.size()) != data.size()) throw EInOutError(ERROR_DISK_FULL);
-  f.Close();
-}
-
 void ReplaceFileBytes(const std::string& path, const std::string& data) {
   const DWORD a = GetFileAttributesA(path.c_str());
   if (a != INVALID_FILE_ATTRIBUTES && (a & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
@@ -194,7 +157,7 @@ void ReplaceFileBytes(const std::string& path, const std::string& data) {
   try {
     TFile f;
     f.Open(temp, true, path);
-    if (f.Write(data.data(), data.size()) != data.size()) throw EInOutError(ERROR_DISK_FULL);
+    if (f.Write(data.data(), data.size()) != data.size()) throw EInOutError(kErrorDiskFull);
     f.Close();
     if (!MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) ThrowLastError();
   } catch (...) {
@@ -221,31 +184,6 @@ void ForceDirectories(const std::string& path) {
     const DWORD error = GetLastError();
     if (!DirectoryExists(dir)) throw EInOutError(error);
   }
-}
-
-std::string ExtractFilePath(const std::string& path) {
-  const size_t i = LastDelimiter(path, "\\:");
-  return i == std::string::npos ? std::string() : path.substr(0, i + 1);
-}
-
-std::string ExtractFileName(const std::string& path) {
-  const size_t i = LastDelimiter(path, "\\:");
-  return i == std::string::npos ? path : path.substr(i + 1);
-}
-
-std::string ExtractFileExt(const std::string& path) {
-  const size_t i = LastDelimiter(path, ".\\:");
-  return i != std::string::npos && path[i] == '.' ? path.substr(i) : std::string();
-}
-
-std::string ChangeFileExt(const std::string& path, const std::string& ext) {
-  const size_t i = LastDelimiter(path, ".\\:");
-  if (i == std::string::npos || path[i] != '.') return path + ext;
-  return path.substr(0, i) + ext;
-}
-
-std::string IncludeTrailingBackslash(const std::string& path) {
-  return !path.empty() && path.back() == '\\' ? path : path + '\\';
 }
 
 std::string ExpandFileName(const std::string& path) {

@@ -2,9 +2,8 @@
 // Files: an owning file handle whose every step throws EInOutError with the
 // system's message, the class library's path helpers, and a fault seam through
 // which tests of callers simulate failing opens, reads, short writes and
-// failing closes.
-#include <windows.h>
-
+// failing closes. The interface needs no windows.h: the native build has a
+// POSIX half of its own.
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -14,17 +13,20 @@ namespace platform {
 
 // The system's text for a Win32 error code, trimmed; "E/A-Fehler <code>" when
 // the system has none.
-std::string SysErrorMessage(DWORD code);
+std::string SysErrorMessage(std::uint32_t code);
+
+// The system's code of a full disk (a short write), in both builds.
+inline constexpr std::uint32_t kErrorDiskFull = 112;
 
 class EInOutError : public std::runtime_error {
  public:
   // The message is SysErrorMessage(code).
-  explicit EInOutError(DWORD code);
-  EInOutError(DWORD code, const std::string& message);
-  DWORD ErrorCode() const { return code_; }
+  explicit EInOutError(std::uint32_t code);
+  EInOutError(std::uint32_t code, const std::string& message);
+  std::uint32_t ErrorCode() const { return code_; }
 
  private:
-  DWORD code_;
+  std::uint32_t code_;
 };
 
 // Faults for tests. TFile asks the installed object before every step; the
@@ -44,6 +46,8 @@ class FileFaults {
 
 // Installs the faults (nullptr: none). The caller keeps ownership.
 void SetFileFaults(FileFaults* faults);
+// The installed faults, or ones that inject nothing.
+FileFaults& InstalledFileFaults();
 
 class TFile {
  public:
@@ -69,7 +73,7 @@ class TFile {
   // Releases the handle even when it throws.
   void Close();
 
-  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+  bool IsOpen() const { return handle_ != kNoHandle; }
   const std::string& Path() const { return path_; }
 
  private:
@@ -77,7 +81,9 @@ class TFile {
   void Open(const std::string& path, bool forWrite, const std::string& faultPath);
   void Release() noexcept;
 
-  HANDLE handle_ = INVALID_HANDLE_VALUE;
+  // The system's handle (a file descriptor in the native build).
+  static constexpr std::intptr_t kNoHandle = -1;
+  std::intptr_t handle_ = kNoHandle;
   std::string path_;
   std::string faultPath_;  // the name the fault seam is asked with
 };

@@ -225,8 +225,10 @@ std::optional<std::string> IniDocument::Read(std::string_view section, std::stri
 }
 
 void IniDocument::Write(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string sectionName = OneLine(Trim(section));
-  const std::string keyName = OneLine(Trim(key));
+  // Flattened before trimming: a line break at either end becomes a blank
+  // that the name must not keep, or it would not read back.
+  const std::string sectionName(Trim(OneLine(section)));
+  const std::string keyName(Trim(OneLine(key)));
   const std::string probe = keyName + "=";
   const auto parsed = ParseKeyLine(probe);
   if (!parsed || parsed->key != keyName) throw std::invalid_argument("Ungültiger Schlüsselname: " + keyName);

@@ -1,7 +1,5 @@
 #include "platform/base/StringList.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -15,14 +13,6 @@
 namespace platform {
 
 namespace {
-
-int LocaleCompare(const std::string& a, const std::string& b, DWORD flags) {
-  const int r = CompareStringA(LOCALE_USER_DEFAULT, flags, a.data(), static_cast<int>(std::min<size_t>(a.size(), INT_MAX)),
-                               b.data(), static_cast<int>(std::min<size_t>(b.size(), INT_MAX)));
-  if (r != 0) return r - CSTR_EQUAL;
-  // The locale could not compare the two: byte order still gives a total order.
-  return a.compare(b);
-}
 
 // Bytes up to and including the blank: control characters and the blank.
 bool IsSpaceOrControl(unsigned char c) { return c <= ' '; }
@@ -193,41 +183,9 @@ class SortKeyPool {
 
 }  // namespace
 
-int AnsiCompareText(const std::string& a, const std::string& b) { return LocaleCompare(a, b, NORM_IGNORECASE); }
-
-int AnsiCompareStr(const std::string& a, const std::string& b) { return LocaleCompare(a, b, 0); }
-
 bool SameText(const std::string& a, const std::string& b) { return AnsiCompareText(a, b) == 0; }
 
-std::string AnsiTextSortKey(const std::string& s) {
-  // The locale maps no empty text (and none whose length is no int);
-  // comparisons with it go to CompareStringA.
-  if (s.empty() || s.size() > INT_MAX) return std::string();
-  constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
-  const int length = static_cast<int>(s.size());
-  char buffer[256];
-  int n = LCMapStringA(LOCALE_USER_DEFAULT, kFlags, s.data(), length, buffer, sizeof buffer);
-  if (n > 0) return std::string(buffer, static_cast<size_t>(n));
-  if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return std::string();
-  n = LCMapStringA(LOCALE_USER_DEFAULT, kFlags, s.data(), length, nullptr, 0);
-  if (n <= 0) return std::string();
-  std::string key(static_cast<size_t>(n), '\0');
-  n = LCMapStringA(LOCALE_USER_DEFAULT, kFlags, s.data(), length, key.data(), n);
-  key.resize(n > 0 ? static_cast<size_t>(n) : 0);
-  return key;
-}
-
 std::size_t SharedSortKeyCount() { return SortKeyPool::Instance().Count(); }
-
-std::string AnsiUpperCase(std::string s) {
-  if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-  return s;
-}
-
-std::string AnsiLowerCase(std::string s) {
-  if (!s.empty()) CharLowerBuffA(s.data(), static_cast<DWORD>(s.size()));
-  return s;
-}
 
 // --- TStringList ---
 
@@ -645,13 +603,14 @@ int TStringList::IndexOfObject(const void* object) const {
 }
 
 std::string TStringList::CommaText() const {
-  // A single empty line must not read back as no line at all.
-  if (Count() == 1 && items_[0].text.empty()) return "\"\"";
   std::string out;
   for (size_t i = 0; i < items_.size(); ++i) {
     const std::string& s = items_[i].text;
     if (i > 0) out += ',';
-    const bool quote = std::any_of(s.begin(), s.end(), [](char c) {
+    // An empty last line is quoted: a trailing comma, or nothing at all,
+    // would read back as no line.
+    const bool last = i + 1 == items_.size();
+    const bool quote = (last && s.empty()) || std::any_of(s.begin(), s.end(), [](char c) {
       return IsSpaceOrControl(static_cast<unsigned char>(c)) || c == '"' || c == ',';
     });
     if (!quote) {

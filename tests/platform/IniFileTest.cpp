@@ -113,6 +113,9 @@ TEST(IniFile, ValuesThatWouldNotReadBackAreQuotedAndLineBreaksFlattened) {
   const TIniFile back = TIniFile::FromText(ini.Text());
   EXPECT_EQ(back.ReadString("S", "Blanks", "-"), " x ");
   EXPECT_EQ(back.ReadString("S", "Quoted", "-"), "'y'");
+  // A line break at the end of a name turns into no blank that sticks to it.
+  ini.WriteString("\r\nT", "\nk\r", "w");
+  EXPECT_EQ(TIniFile::FromText(ini.Text()).ReadString("T", "k", "-"), "w");
   EXPECT_THROW(ini.WriteString("S", "", "v"), std::invalid_argument);
   EXPECT_THROW(ini.WriteString("S", "a=b", "v"), std::invalid_argument);
   EXPECT_THROW(ini.UpdateFile(), std::logic_error);

@@ -90,6 +90,11 @@ TEST(StringList, CommaText) {
   back.SetCommaText("\"open");
   EXPECT_EQ(back.Lines(), (Lines{"open"}));
 
+  TStringList trailing{"a", ""};
+  EXPECT_EQ(trailing.CommaText(), "a,\"\"");
+  back.SetCommaText(trailing.CommaText());
+  EXPECT_EQ(back, trailing);
+
   TStringList empty{""};
   EXPECT_EQ(empty.CommaText(), "\"\"");
   back.SetCommaText(empty.CommaText());
