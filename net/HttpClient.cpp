@@ -17,7 +17,8 @@ constexpr UINT WM_HTTP_SET_READY = WM_USER + 2;
 constexpr UINT WM_HTTP_LOGIN = WM_USER + 3;
 constexpr UINT_PTR kSilenceTimer = 1;
 
-std::string StartOf(const char* data, int count, int n) { return std::string(data, std::min(count, n)); }
+// What one read takes from the socket.
+constexpr int kReceiveBlock = 8192;
 
 }  // namespace
 
@@ -136,7 +137,7 @@ void THttpClient::RequestStart(THttpRequest request) {
   relocations_ = 0;
   locationChange_ = false;
   connected_ = false;
-  lineCount_ = 0;
+  ForgetHead();
   SetState(HttpStarting);
   docName_.clear();
   statusCode_ = 0;
@@ -282,13 +283,15 @@ void THttpClient::WriteRequestHeader(const std::string& method, const std::strin
   requestStream_.clear();
   Fire(OnRequestHeaderBegin);
   const bool post = method == "POST";
-  SendCommand(method + " " + target_.path + " HTTP/" + version);
+  // The target as linked may hold what no request line can: it goes out
+  // percent-encoded and without its fragment.
+  SendCommand(method + " " + RequestTarget(target_.path) + " HTTP/" + version);
   if (!Sender.empty()) SendCommand("From: " + Sender);
   if (!Accept.empty()) SendCommand("Accept: " + Accept);
   if (!Reference.empty()) SendCommand("Referer: " + Reference);
   if (post && !ContentTypePost.empty()) SendCommand("Content-Type: " + ContentTypePost);
   if (!Agent.empty()) SendCommand("User-Agent: " + Agent);
-  SendCommand("Host: " + target_.hostHeader);
+  SendCommand("Host: " + EncodeUnsafeBytes(target_.hostHeader));
   if (NoCache) SendCommand("Pragma: no-cache");
   if (post) SendCommand("Content-Length: " + std::to_string(SendStream ? SendStream->Size() : 0));
   if (ModifiedSince != 0) SendCommand("If-Modified-Since: " + HttpDateText(ModifiedSince) + " GMT");
@@ -331,49 +334,42 @@ void THttpClient::SendPostBlock() {
   }
 }
 
+void THttpClient::ForgetHead() {
+  head_.clear();
+  reply_.Reset();
+  linesTaken_ = 0;
+  headFailed_ = false;
+}
+
 void THttpClient::SocketDataAvailable(std::uint16_t) {
   Activity();
-  if (lineCount_ >= kLineBufferSize) {
-    // Read on, so the connection's end is still seen; the overlong line is
-    // not kept.
-    char scratch[4096];
-    while (socket_->Receive(scratch, sizeof scratch) > 0) {
-    }
-    throw EHttpException("HTTP line too long", 4);
-  }
-  const int n = socket_->Receive(lineBuffer_ + lineCount_, kLineBufferSize - lineCount_);
+  char block[kReceiveBlock];
+  const int n = socket_->Receive(block, sizeof block);
   if (n <= 0 || requestType_ == RequestNone || finished_) return;
-  lineCount_ += n;
-  lineBuffer_[lineCount_] = '\0';
+  if (state_ == HttpReceivingBody) return BodyChunk(block, n);
+  // After an overlong head the rest is read only so that the close is seen.
+  if (state_ != HttpWaitingHeader || headFailed_) return;
 
-  if (state_ == HttpReceivingBody) {
-    const int count = lineCount_;
-    lineCount_ = 0;
-    BodyChunk(lineBuffer_, count);
-    return;
+  head_.append(block, static_cast<size_t>(n));
+  const THttpParse parsed = reply_.Parse(head_);
+  while (linesTaken_ < reply_.Lines().size() && state_ == HttpWaitingHeader && !finished_)
+    HeaderLine(reply_.Lines()[linesTaken_++]);
+  if (state_ != HttpWaitingHeader || finished_) return;
+  if (parsed == THttpParse::Error) {
+    const bool line = reply_.LineTooLong();
+    ForgetHead();
+    headFailed_ = true;
+    throw EHttpException(line ? "HTTP line too long" : "HTTP header too long", 4);
   }
-  while (lineCount_ > 0 && state_ == HttpWaitingHeader && !finished_) {
-    const char* lf = static_cast<const char*>(std::memchr(lineBuffer_, '\n', static_cast<size_t>(lineCount_)));
-    if (!lf) return;
-    const int lineEnd = static_cast<int>(lf - lineBuffer_);
-    int textEnd = lineEnd;
-    if (textEnd > 0 && lineBuffer_[textEnd - 1] == '\r') --textEnd;
-    if (UpperAscii(StartOf(lineBuffer_, textEnd, 6)) == "<HTML>") {
-      HeaderlessBody();
-      return;
-    }
-    lastResponse_.assign(lineBuffer_, static_cast<size_t>(textEnd));
-    lineCount_ -= lineEnd + 1;
-    std::memmove(lineBuffer_, lineBuffer_ + lineEnd + 1, static_cast<size_t>(lineCount_));
-    lineBuffer_[lineCount_] = '\0';
-    HeaderLine(lastResponse_);
-    if (state_ == HttpReceivingBody && lineCount_ > 0 && !finished_) {
-      const int count = lineCount_;
-      lineCount_ = 0;
-      BodyChunk(lineBuffer_, count);
-      return;
-    }
-  }
+  if (parsed != THttpParse::Done) return;
+  const std::string head = std::move(head_);
+  const size_t bodyStart = reply_.BodyStart();
+  const bool htmlBody = reply_.HtmlBody();
+  ForgetHead();
+  const int rest = static_cast<int>(head.size() - bodyStart);
+  if (htmlBody) return HeaderlessBody(head.data() + bodyStart, rest);
+  HeaderLine(std::string());
+  if (state_ == HttpReceivingBody && rest > 0 && !finished_) BodyChunk(head.data() + bodyStart, rest);
 }
 
 void THttpClient::HeaderLine(const std::string& line) {
@@ -382,25 +378,17 @@ void THttpClient::HeaderLine(const std::string& line) {
   if (line.empty()) return HeaderEnd();
   rcvdHeader_.push_back(line);
   int code = 0;
-  std::string reason;
+  std::string reason, name, value;
   if (ParseStatusLine(line, code, reason)) {
     statusCode_ = code;
     reasonPhrase_ = reason;
-  } else if (const size_t colon = line.find(':'); colon != std::string::npos) {
-    const std::string name = LowerAscii(line.substr(0, colon));
-    size_t start = colon + 1;
-    while (start < line.size() && line[start] == ' ') ++start;
-    const std::string value = line.substr(start);
+  } else if (SplitHeaderField(line, name, value)) {
     if (name == "location") {
       locationChange_ = true;
       ApplyLocation(target_, value, !Proxy.empty());
       location_ = target_.location;
     } else if (name == "content-length") {
-      contentLength_ = 0;
-      for (char c : value) {
-        if (c < '0' || c > '9') break;
-        contentLength_ = contentLength_ * 10 + (c - '0');
-      }
+      contentLength_ = ParseContentLength(value);
     } else if (name == "content-range") {
       const size_t dash = value.find('-');
       const size_t slash = value.find('/');
@@ -429,7 +417,7 @@ void THttpClient::HeaderLine(const std::string& line) {
 void THttpClient::HeaderEnd() {
   if (locationChange_) {
     Fire(OnHeaderEnd);
-    lineCount_ = 0;
+    ForgetHead();
     headerLineCount_ = 0;
     bodyChunkCount_ = 0;
     if (relocations_ >= kMaxRelocations) {
@@ -455,15 +443,13 @@ void THttpClient::HeaderEnd() {
 
 // A reply without a header: the <HTML> line, its line end and everything
 // behind it are the body, as they came.
-void THttpClient::HeaderlessBody() {
+void THttpClient::HeaderlessBody(const char* data, int length) {
   if (headerLineCount_ == 0) Fire(OnHeaderBegin);
   ++headerLineCount_;
   if (contentType_.empty()) contentType_ = "text/html";
   SetState(HttpReceivingBody);
   Fire(OnHeaderEnd);
-  const int count = lineCount_;
-  lineCount_ = 0;
-  if (count > 0 && !finished_) BodyChunk(lineBuffer_, count);
+  if (length > 0 && !finished_) BodyChunk(data, length);
 }
 
 void THttpClient::BodyChunk(const char* data, int length) {
@@ -503,11 +489,6 @@ void THttpClient::RelocationContinuation() {
 
 void THttpClient::RequestClosed() {
   if (finished_) return;
-  // A header-less reply whose only line never ended is a body too.
-  if (state_ == HttpWaitingHeader && UpperAscii(StartOf(lineBuffer_, lineCount_, 6)) == "<HTML>") {
-    HeaderlessBody();
-    if (finished_) return;  // the body reached its cap and ended the request
-  }
   finished_ = true;
   connected_ = false;
   if (bodyChunkCount_ > 0) Fire(OnDocEnd);

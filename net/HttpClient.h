@@ -15,6 +15,7 @@
 
 #include "net/AsyncSocket.h"
 #include "net/HiddenWindow.h"
+#include "net/HttpReply.h"
 #include "net/HttpUtil.h"
 #include "net/Streams.h"
 
@@ -147,7 +148,8 @@ class THttpClient : protected IMessageTarget {
   void SendPostBlock();
   void HeaderLine(const std::string& line);
   void HeaderEnd();
-  void HeaderlessBody();
+  void HeaderlessBody(const char* data, int length);
+  void ForgetHead();
   void BodyChunk(const char* data, int length);
   void Activity();
   void CheckTimeout();
@@ -160,11 +162,13 @@ class THttpClient : protected IMessageTarget {
   bool connected_ = false;
   std::string dnsResult_;
   THttpRequest requestType_ = RequestNone;
-  // The reply's bytes not yet split into lines (8192 plus a terminating zero).
-  static constexpr int kLineBufferSize = 8192;
-  char lineBuffer_[kLineBufferSize + 1] = {};
-  int lineCount_ = 0;
-  std::string lastResponse_;
+  // The reply's head as it arrives, the lines of it already handled, and
+  // whether it broke the parser's limits (then the rest is read and dropped
+  // until the server closes).
+  std::string head_;
+  THttpReplyParser reply_;
+  size_t linesTaken_ = 0;
+  bool headFailed_ = false;
   int headerLineCount_ = 0;
   int bodyChunkCount_ = 0;
   bool allowedToSend_ = false;

@@ -159,6 +159,25 @@ void ApplyLocation(THttpTarget& t, const std::string& value, bool viaProxy) {
   t.location = t.path;
 }
 
+std::string EncodeUnsafeBytes(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(text.size());
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c <= ' ' || c >= 127 || c == '"' || c == '<' || c == '>') {
+      out += '%';
+      out += kHex[c >> 4];
+      out += kHex[c & 15];
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
+std::string RequestTarget(std::string_view target) { return EncodeUnsafeBytes(target.substr(0, target.find('#'))); }
+
 bool ParseStatusLine(std::string_view line, int& code, std::string& reason) {
   if (line.substr(0, 8) != "HTTP/1.0" && line.substr(0, 8) != "HTTP/1.1") return false;
   code = 0;

@@ -41,6 +41,13 @@ std::string DocumentName(const std::string& path);
 // Moves target to the URL of a "location" header value.
 void ApplyLocation(THttpTarget& target, const std::string& value, bool viaProxy);
 
+// A request target as it may stand in the request line: without its
+// fragment, and with controls, blanks, bytes above 127, '"', '<' and '>'
+// percent-encoded ("%" itself stays, so encoded links pass unchanged).
+std::string RequestTarget(std::string_view target);
+// The same encoding of a whole text (a header value), fragment and all.
+std::string EncodeUnsafeBytes(std::string_view text);
+
 // A reply's status line: true when line is one, with its code and reason.
 bool ParseStatusLine(std::string_view line, int& code, std::string& reason);
 

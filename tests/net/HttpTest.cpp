@@ -209,6 +209,28 @@ TEST(HttpClient, SendsTheRequestHeaderExactly) {
             "\r\n");
 }
 
+TEST(HttpClient, AHostileLinkCannotSplitTheRequest) {
+  SiteServer site;
+  THttpClient client;
+  client.URL = site.Base() + "/a b\r\nX-Injected: 1\x01\xe4\"<>%41.html#frag";
+  EXPECT_EQ(ErrorOf(client), "404 Not Found");
+  ASSERT_EQ(site.Requests().size(), 1u);
+  EXPECT_EQ(site.Requests()[0],
+            "GET /a%20b%0D%0AX-Injected:%201%01%E4%22%3C%3E%41.html HTTP/1.0\r\n"
+            "Accept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*\r\n"
+            "User-Agent: Mozilla/3.0 (compatible)\r\n"
+            "Host: 127.0.0.1\r\n"
+            "\r\n");
+  // The client's own address stays as it was linked.
+  EXPECT_EQ(client.Location(), client.URL);
+  // A fragment that a relocation brings is not sent either.
+  site.Reply("/moved", "HTTP/1.0 302 Found\r\nLocation: /there.html#part\r\n\r\n");
+  site.Page("/there.html", "here");
+  client.URL = site.Base() + "/moved";
+  client.Get();
+  EXPECT_EQ(site.Requests()[2].substr(0, 30), "GET /there.html HTTP/1.0\r\nAcce");
+}
+
 TEST(HttpClient, AsksAProxyForTheWholeUrlWithBasicAuthentication) {
   SiteServer proxy;
   proxy.Page("http://site.dom:8080/p.html", "via proxy");

@@ -8,6 +8,7 @@ if(TARGET qnet)
             ${CMAKE_CURRENT_LIST_DIR}/SocketTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/SocksLineTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/HttpTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/HttpReplyTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/WalkerTest.cpp
     LIBS qnet ws2_32
     TIMEOUT 180)
