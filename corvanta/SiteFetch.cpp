@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/Hilfsmittel.h"
 #include "core/Profile.h"
 #include "core/Schlagworte.h"
 #include "core/hinweis.h"
@@ -31,6 +32,17 @@ std::string_view LastSegment(std::string_view url) {
 
 }  // namespace
 
+void TWindowWalkProgress::ShowPage(const std::string& url) {
+  window_.lblAnzeige.SetCaption(core::Text().ShortenUrl(url, 55));
+  platform::App().ProcessMessages();
+}
+
+bool TWindowWalkProgress::NextLink() {
+  const int position = window_.pbFortschritt.Position();
+  window_.pbFortschritt.SetPosition(position == 100 ? 1 : position + 1);
+  return !window_.Visible();
+}
+
 void MakeUrlList(platform::TStringList& urls) {
   urls.SetSorted(true);
   urls.SetDuplicates(platform::TDuplicates::dupIgnore);
@@ -42,8 +54,9 @@ void WalkSite(const core::TProjekt& project, const net::TProxySettings& proxy, c
   window.SetCaption(caption);
   window.HideTimeLabels();
   window.Show();
+  TWindowWalkProgress progress(window);
   net::THTTPGetPage walker;
-  walker.SetProgressDialog(&window);
+  walker.SetProgress(&progress);
   walker.SetSite(project.GetWebSite(), project.GetBenutzername(), project.GetPasswort());
   walker.SetProxy(proxy.host, proxy.port, proxy.user, proxy.password);
   walker.SetPageExtensions(project.GetDateiendungen());

@@ -10,10 +10,23 @@
 #include "platform/base/StringList.h"
 
 namespace core {
+class THinweisDlg;
 class TProjekt;
 }
 
 namespace corvanta {
+
+// The walk in a progress window: the label shows each page (shortened), the
+// bar steps with each link, and the window closed is the user's cancel.
+class TWindowWalkProgress : public net::TWalkProgress {
+ public:
+  explicit TWindowWalkProgress(core::THinweisDlg& window) : window_(window) {}
+  void ShowPage(const std::string& url) override;
+  bool NextLink() override;
+
+ private:
+  core::THinweisDlg& window_;
+};
 
 // The list the walk fills: sorted, duplicates ignored.
 void MakeUrlList(platform::TStringList& urls);

@@ -3,12 +3,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "core/Hilfsmittel.h"
-#include "core/Texts.h"
-#include "core/hinweis.h"
 #include "net/SiteLinks.h"
 #include "net/dtmHTTP.h"
-#include "platform/gui/Application.h"
 
 namespace net {
 
@@ -31,7 +27,7 @@ void SetUpList(platform::TStringList& list) {
 THTTPGetPage::THTTPGetPage() : THTTPGetPage(ProgramClient()) {}
 
 THTTPGetPage::THTTPGetPage(THttpClient& client)
-    : client_(client), extensions_(core::LoadStr(core::Txt::DefDateiendungen)) {
+    : client_(client), extensions_(kDefaultPageExtensions) {
   SetUpList(VisitedList);
   SetUpList(FailedList);
 }
@@ -47,7 +43,7 @@ void THTTPGetPage::SetProxy(const std::string& host, const std::string& port, co
   proxy_ = {host, port, user, password};
 }
 
-void THTTPGetPage::SetProgressDialog(core::THinweisDlg* window) { window_ = window; }
+void THTTPGetPage::SetProgress(TWalkProgress* progress) { progress_ = progress; }
 
 void THTTPGetPage::SetPageExtensions(const std::string& extensions) { extensions_ = extensions; }
 
@@ -103,14 +99,9 @@ void THTTPGetPage::CrawlPage(const std::string& startUrl, bool& stop) {
     }
     const std::string link = top.links[top.next++];
     const std::string pageUrl = top.url;
-    if (window_) {
-      const int position = window_->pbFortschritt.Position();
-      window_->pbFortschritt.SetPosition(position == 100 ? 1 : position + 1);
-      // The closed progress window is the user's cancel.
-      if (!window_->Visible()) {
-        stop = true;
-        return;
-      }
+    if (progress_ && progress_->NextLink()) {
+      stop = true;
+      return;
     }
     const std::string url = ResolveLink(pageUrl, link);
     if (!IsVisited(url)) visit(url);
@@ -143,8 +134,7 @@ bool THTTPGetPage::FetchPage(const std::string& url, std::string& text) {
 
 void THTTPGetPage::ShowProgress(const std::string& url) {
   try {
-    if (window_) window_->lblAnzeige.SetCaption(core::Text().ShortenUrl(url, 55));
-    platform::App().ProcessMessages();
+    if (progress_) progress_->ShowPage(url);
   } catch (...) {
   }
 }

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "net/HttpClient.h"
+#include "net/WalkProgress.h"
 #include "platform/base/StringList.h"
 
-namespace core {
-class THinweisDlg;
-}
-
 namespace net {
+
+// The page extensions a walker follows until told others: the project's
+// default.
+inline constexpr const char* kDefaultPageExtensions = "html,htm,jhtml,shtml,asp,jsp,php3,cfm,cgi,pl,php";
 
 struct TProxySettings {
   std::string host, port, user, password;
@@ -29,10 +30,10 @@ class THTTPGetPage {
   void SetSite(const std::string& startUrl, const std::string& user, const std::string& password);
   void SetProxy(const std::string& host, const std::string& port, const std::string& user,
                 const std::string& password);
-  // The walk shows each URL in the window and stops when the window is
-  // hidden; without a window it runs to the end.
-  void SetProgressDialog(core::THinweisDlg* window);
-  // The project's page extensions ("html,htm,..."); the project default
+  // The walk reports each page and link to progress and stops when it says
+  // the user cancelled; without one it runs to the end. The caller keeps it.
+  void SetProgress(TWalkProgress* progress);
+  // The project's page extensions ("html,htm,..."); kDefaultPageExtensions
   // until set.
   void SetPageExtensions(const std::string& extensions);
 
@@ -65,7 +66,7 @@ class THTTPGetPage {
   std::string startUrl_;
   TProxySettings proxy_;
   std::string extensions_;
-  core::THinweisDlg* window_ = nullptr;
+  TWalkProgress* progress_ = nullptr;
 };
 
 // One page's text through client, with the site's login and the proxy

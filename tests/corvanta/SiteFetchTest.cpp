@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "CorvantaTestSupport.h"
+#include "core/Hilfsmittel.h"
 #include "core/Schlagworte.h"
+#include "core/Texts.h"
+#include "core/hinweis.h"
 #include "corvanta/SiteFetch.h"
 #include "platform/gui/TestingUi.h"
 
@@ -31,6 +34,24 @@ platform::TStringList UrlList(const Lines& urls) {
   corvanta::MakeUrlList(list);
   for (const auto& u : urls) list.Add(u);
   return list;
+}
+
+TEST(WindowWalkProgress, ShowsThePageStepsTheBarAndTheClosedWindowCancels) {
+  core::THinweisDlg window;
+  window.Show();
+  corvanta::TWindowWalkProgress progress(window);
+  const std::string url = "http://host/" + std::string(80, 'd') + "/page.html";
+  progress.ShowPage(url);
+  EXPECT_EQ(window.lblAnzeige.Caption(), core::Text().ShortenUrl(url, 55));
+  window.pbFortschritt.SetPosition(99);
+  EXPECT_FALSE(progress.NextLink());
+  EXPECT_EQ(window.pbFortschritt.Position(), 100);
+  EXPECT_FALSE(progress.NextLink());
+  EXPECT_EQ(window.pbFortschritt.Position(), 1);
+  window.btnKnopfClick();
+  EXPECT_TRUE(progress.NextLink());
+  // The walker's own default is the project's.
+  EXPECT_EQ(core::LoadStr(core::Txt::DefDateiendungen), net::kDefaultPageExtensions);
 }
 
 TEST(MergeFileList, PagesFoundStayWithWhatTheyHoldOthersGoNewOnesFollow) {

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "NetTestSupport.h"
-#include "core/hinweis.h"
 #include "net/SiteLinks.h"
 #include "net/UHTTP.h"
 #include "net/dtmHTTP.h"
@@ -157,26 +156,26 @@ TEST_F(SiteWalk, AnUnreachableStartGivesOnlyAFailure) {
   EXPECT_EQ(Lines(failed), std::vector<std::string>{start});
 }
 
-TEST_F(SiteWalk, ClosingTheProgressWindowStopsAtTheNextLink) {
-  core::THinweisDlg dlg;
-  dlg.Show();
-  int pages = 0;
-  client_.OnDocEnd = [&] {
-    if (++pages == 2) dlg.btnKnopfClick();
-  };
+TEST_F(SiteWalk, ACancelReportedByTheProgressStopsAtTheNextLink) {
+  struct Progress : TWalkProgress {
+    std::vector<std::string> pages;
+    int links = 0;
+    void ShowPage(const std::string& url) override { pages.push_back(url); }
+    bool NextLink() override { return ++links == 2; }
+  } progress;
   THTTPGetPage walker(client_);
   walker.SetSite(site_.Base() + "/index.html", "", "");
   walker.SetPageExtensions(kExtensions);
-  walker.SetProgressDialog(&dlg);
+  walker.SetProgress(&progress);
   platform::TStringList urls;
   bool stop = false;
   walker.CrawlSite(urls, stop);
   EXPECT_TRUE(stop);
   EXPECT_EQ(site_.Paths(), (std::vector<std::string>{"/index.html", "/A.html"}));
   EXPECT_EQ(urls.Count(), 2);
-  EXPECT_EQ(dlg.lblAnzeige.Caption(), site_.Base() + "/A.html");
-  EXPECT_EQ(dlg.pbFortschritt.Position(), 2);
-  client_.OnDocEnd = nullptr;
+  // The start is shown once before the walk and once as it is fetched.
+  EXPECT_EQ(progress.pages, (std::vector<std::string>{site_.Base() + "/index.html", site_.Base() + "/index.html",
+                                                      site_.Base() + "/A.html"}));
 }
 
 TEST_F(SiteWalk, TheFetcherSendsTheLoginAndProxyAndCutsAtAZeroByte) {
