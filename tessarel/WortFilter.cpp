@@ -213,4 +213,23 @@ void ExcludeByExtensions(platform::TStringList& documents, const std::string& pa
   ExcludeByExtension(documents, rest);
 }
 
+bool KeywordCollector::Add(const std::string& word) {
+  if (!keys_.insert(platform::AnsiTextSortKey(word)).second) return false;
+  words_.Add(word);
+  return true;
+}
+
+void KeywordCollector::Clear() {
+  keys_.clear();
+  words_.Clear();
+}
+
+platform::TStringList KeywordCollector::Sorted() const {
+  platform::TStringList list;
+  list.SetSorted(true);
+  list.SetDuplicates(platform::TDuplicates::dupIgnore);
+  list.AddStrings(words_);
+  return list;
+}
+
 }  // namespace tessarel

@@ -7,6 +7,7 @@
 // file yields. Every word then passes the width limits and the project's
 // stop-word and stop-character lists.
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/base/StringList.h"
@@ -71,6 +72,25 @@ class WordFilter {
   int maxWidth_ = 0;
   bool useLimit_ = false;
   int maxKeywords_ = 0;
+};
+
+// The keywords of one document as they are met: each word once, equal words
+// (case ignored in the locale, as the sorted keyword list compares them)
+// keeping the form met first. The words are sorted once at the end: putting
+// each into a sorted list as it comes costs time with the square of the
+// distinct words of a document.
+class KeywordCollector {
+ public:
+  // True when the word was not there yet.
+  bool Add(const std::string& word);
+  int Count() const { return words_.Count(); }
+  void Clear();
+  // The words as the keyword list holds them: sorted, case ignored.
+  platform::TStringList Sorted() const;
+
+ private:
+  std::unordered_set<std::string> keys_;  // the locale's sort keys of the words
+  platform::TStringList words_;           // in the order met
 };
 
 // Removes every document whose extension (upper-cased, without its dot)

@@ -73,7 +73,6 @@ tAnalyse::tAnalyse(const std::string& documentsFolder, bool& abort, bool commonF
     : documentsFolder_(documentsFolder),
       frameFolder_(frameFolder),
       commonFrame_(commonFrame),
-      keywords_(SortedList()),
       documents_(SortedList()) {
   THinweisDlg window;
   platform::App().SetTitle(ProgramTitle() + txt::Load(txt::kTitleSuche));
@@ -195,7 +194,7 @@ void tAnalyse::Analyse(bool& abort) {
 
     if (keywords_.Count() > 0) {
       const PageValues values{PageLinkText(documentsFolder_, relative, commonFrame_, frameFolder_, unixBrowser),
-                              KeywordBody(keywords_), PageFooter(platform::Now())};
+                              KeywordBody(keywords_.Sorted()), PageFooter(platform::Now())};
       WriteKeywordPage(templatePath, page, values, abort);
       if (abort) return cancel();
       total += keywords_.Count();

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/base/StringList.h"
+#include "tessarel/WortFilter.h"
 
 namespace tessarel {
 
@@ -49,7 +50,7 @@ class tAnalyse {
   std::string frameFolder_;
   bool commonFrame_;
   std::unique_ptr<tScanner> scanner_;
-  platform::TStringList keywords_;
+  KeywordCollector keywords_;
   platform::TStringList documents_;
 };
 

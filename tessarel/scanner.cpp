@@ -1,5 +1,7 @@
 #include "tessarel/scanner.h"
 
+#include <windows.h>
+
 #include <array>
 
 #include "core/Hilfsmittel.h"
@@ -30,6 +32,12 @@ constexpr std::array<CharClass, 256> MakeClasses() {
 }
 
 constexpr std::array<CharClass, 256> kClasses = MakeClasses();
+
+bool IsEmptyFile(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
+         !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0;
+}
 
 }  // namespace
 
@@ -73,7 +81,10 @@ tScanner::tScanner(THinweisDlg* window, bool& abort, bool& rawRead, const std::s
                               .xls = projekt.OLEAutoXLSVerwenden,
                               .ppt = projekt.OLEAutoPPTVerwenden};
   const ReaderProgress progress{window, window ? &window->pbFortschritt2 : nullptr};
-  reader_ = CreateReader(progress, abort, rawRead, path, options, projekt.automationErrors);
+  // A document of no bytes has no words: a converter's answer to it (a
+  // message, a form feed) must not become one.
+  if (IsEmptyFile(path)) reader_ = std::make_unique<thtmlDatei>(progress, abort, path);
+  else reader_ = CreateReader(progress, abort, rawRead, path, options, projekt.automationErrors);
 }
 
 tScanner::~tScanner() = default;

@@ -185,6 +185,39 @@ TEST_F(AnalysisRun, RawReadDocumentsLoseTheirGarbageWords) {
   EXPECT_EQ(page.find("abcdef"), std::string::npos);
 }
 
+TEST_F(AnalysisRun, AnEmptyDocumentHasNoWordsWhicheverReaderItGoesTo) {
+  for (const char* name : {"leer.doc", "leer.pdf", "leer.xls", "leer.ppt", "leer.dat"}) Doc(name, "");
+  Projekt()->ExcludeDateiendungen = "";
+  for (const bool automation : {false, true}) {
+    Projekt()->OLEAutomationVerwenden = automation;
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(Results()[2], "0") << automation;
+    for (const char* page : {"leer_doc.htm", "leer_pdf.htm", "leer_xls.htm", "leer_ppt.htm", "leer_dat.htm"})
+      EXPECT_FALSE(platform::FileExists(docs_ + "\\" + page)) << page << " " << automation;
+  }
+}
+
+TEST(KeywordCollector, GivesTheListThatAddingOneByOneGives) {
+  const std::vector<std::string> pieces = {"Stra\xDF" "e", "strasse", "co-op", "coop", "Apfel", "apfel",
+                                           "\xC4pfel", "o'neil", "x", "X1", "\xE6", "ae"};
+  tessarel::KeywordCollector collector;
+  platform::TStringList oneByOne;
+  oneByOne.SetSorted(true);
+  oneByOne.SetDuplicates(platform::TDuplicates::dupIgnore);
+  unsigned seed = 1;
+  for (int i = 0; i < 2000; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    std::string word = pieces[(seed >> 16) % pieces.size()];
+    if (i % 3 == 0) word += pieces[(seed >> 8) % pieces.size()];
+    EXPECT_EQ(collector.Add(word), oneByOne.IndexOf(word) < 0) << word;
+    oneByOne.Add(word);
+    ASSERT_EQ(collector.Count(), oneByOne.Count());
+  }
+  EXPECT_EQ(collector.Sorted().Lines(), oneByOne.Lines());
+  collector.Clear();
+  EXPECT_EQ(collector.Count(), 0);
+}
+
 TEST_F(AnalysisRun, StopListsAndTheKeywordLimit) {
   Doc("a.doc", "und vier eins zwei drei");
   TProjekt& p = *Projekt();
