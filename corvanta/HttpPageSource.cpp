@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/Utf8.h"
+
 namespace corvanta {
 
 HttpPageSource::HttpPageSource(net::THttpClient& client, std::string user, std::string password,
@@ -9,7 +11,10 @@ HttpPageSource::HttpPageSource(net::THttpClient& client, std::string user, std::
     : client_(client), user_(std::move(user)), password_(std::move(password)), proxy_(std::move(proxy)) {}
 
 std::string HttpPageSource::ReadPage(int, const std::string& address, bool&) {
-  return net::FetchPageText(client_, address, user_, password_, proxy_);
+  std::string text = net::FetchPageText(client_, address, user_, password_, proxy_);
+  // The reply's charset comes before what the page itself declares, as in
+  // the browser.
+  return core::PageAsAnsi(std::move(text), client_.ContentType());
 }
 
 }  // namespace corvanta

@@ -1,7 +1,9 @@
 #pragma once
 // Corvanta's pages for the index run: each page is fetched over HTTP with the
 // site's login and the proxy of the settings. A page that cannot be fetched
-// is an empty page, without a message: the run goes on with the others.
+// is an empty page, without a message: the run goes on with the others. A
+// page in UTF-8 (by its reply's Content-Type, its META tag or its byte order
+// mark) is handed on in code page 1252.
 #include <string>
 
 #include "core/PageSource.h"

@@ -1,7 +1,10 @@
 #include "pellinova/LocalPageSource.h"
 
+#include <utility>
+
 #include "core/Retry.h"
 #include "core/Texts.h"
+#include "core/Utf8.h"
 #include "pellinova/TextNumbers.h"
 #include "pellinova/projektVerwaltung.h"
 #include "platform/base/Files.h"
@@ -45,7 +48,7 @@ std::string LocalPageSource::ReadPage(int, const std::string& address, bool& abo
     file.Close();
   } catch (const platform::EInOutError&) {
   }
-  return text;
+  return core::PageAsAnsi(std::move(text), {});
 }
 
 }  // namespace pellinova

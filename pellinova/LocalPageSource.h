@@ -2,7 +2,8 @@
 // Pellinova's pages: each is a local file below the project's source folder,
 // read whole. Every file step runs in the retry loop; when the user gives up
 // opening a page, a message says the file may be in use, and the run ends
-// before that page.
+// before that page. A page in UTF-8 (by its META tag or its byte order mark)
+// is handed on in code page 1252.
 #include <string>
 
 #include "core/PageSource.h"

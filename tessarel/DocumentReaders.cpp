@@ -1,5 +1,6 @@
 #include "tessarel/DocumentReaders.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "core/Retry.h"
@@ -72,16 +73,65 @@ void thtmlDatei::PushBack() { advance_ = false; }
 
 bool thtmlDatei::AtFileEnd() { return bufferPos_ >= buffer_.size() && file_.Eof(); }
 
-unsigned char thtmlDatei::ReadByte() {
-  if (bufferPos_ >= buffer_.size()) {
-    std::string next(kReadAhead, '\0');
-    next.resize(file_.Read(next.data(), next.size()));
-    // The end test said there is more; a file that shrank meanwhile is a
-    // read error.
-    if (next.empty()) throw platform::EInOutError(ERROR_HANDLE_EOF);
-    buffer_ = std::move(next);
+std::string thtmlDatei::ReadBlock() {
+  std::string next(kReadAhead, '\0');
+  next.resize(file_.Read(next.data(), next.size()));
+  // The end test said there is more; a file that shrank meanwhile is a read
+  // error.
+  if (next.empty()) throw platform::EInOutError(ERROR_HANDLE_EOF);
+  return next;
+}
+
+// A failed read throws before anything read so far is given up, so that the
+// retry goes on where it stopped.
+void thtmlDatei::Refill() {
+  if (decided_) {
+    buffer_ = ReadBlock();
     bufferPos_ = 0;
+    return;
   }
+  for (;;) {
+    if (!held_.empty() && file_.Eof()) {
+      if (bom_ || check_.IsUtf8Text()) ConvertHeld();
+      break;
+    }
+    std::string block = ReadBlock();
+    if (!started_) {
+      started_ = true;
+      bom_ = core::StartsWithUtf8Bom(block);
+    }
+    const bool ascii =
+        std::all_of(block.begin(), block.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (held_.empty() && ascii) {
+      buffer_ = std::move(block);
+      bufferPos_ = 0;
+      return;
+    }
+    if (!bom_) check_.Feed(block);
+    held_ += block;
+    if (check_.Failed()) break;
+  }
+  decided_ = true;
+  buffer_ = std::move(held_);
+  held_.clear();
+  bufferPos_ = 0;
+}
+
+void thtmlDatei::ConvertHeld() {
+  std::string ansi = core::Utf8ToAnsi(held_, core::SystemAnsiTable());
+  // A file of nothing but the byte order mark still gives the character this
+  // read was asked for.
+  if (ansi.empty()) ansi.push_back(' ');
+  // The bar counts characters handed out, no longer bytes.
+  if (progress_.secondBar) {
+    SetSecondBarMax(static_cast<long long>(progress_.secondBar->Max()) - static_cast<long long>(held_.size()) +
+                    static_cast<long long>(ansi.size()));
+  }
+  held_ = std::move(ansi);
+}
+
+unsigned char thtmlDatei::ReadByte() {
+  if (bufferPos_ >= buffer_.size()) Refill();
   return static_cast<unsigned char>(buffer_[bufferPos_++]);
 }
 

@@ -20,6 +20,7 @@
 #include <memory>
 #include <string>
 
+#include "core/Utf8.h"
 #include "platform/base/Files.h"
 #include "platform/base/StringList.h"
 
@@ -51,7 +52,10 @@ struct ReaderOptions {
   bool ppt = true;
 };
 
-// The raw reader, and the base of all readers.
+// The raw reader, and the base of all readers. A text in UTF-8 (it begins
+// with the byte order mark, or it is well-formed UTF-8 with at least one
+// multi-byte character) is handed out in code page 1252, as the automation
+// readers' texts are.
 class thtmlDatei {
  public:
   // Opens the file for reading; every file step runs in the retry loop (help
@@ -89,12 +93,23 @@ class thtmlDatei {
  private:
   bool AtFileEnd();
   unsigned char ReadByte();
+  std::string ReadBlock();
+  void Refill();
+  void ConvertHeld();
 
   platform::TFile file_;
   // Bytes read ahead of the current one: one read per byte would cost a
   // system call per character of the document.
   std::string buffer_;
   size_t bufferPos_ = 0;
+  // Whether the text is UTF-8 is known only at its end, or at the first byte
+  // that rules it out. Until then the bytes from the first non-ASCII one on
+  // are held back (ASCII reads the same either way).
+  bool decided_ = false;
+  bool started_ = false;
+  bool bom_ = false;
+  core::Utf8Check check_;
+  std::string held_;
   // The retry question's action texts of NextChar, made once per document.
   std::string actTestEof_;
   std::string actRead_;

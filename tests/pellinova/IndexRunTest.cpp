@@ -149,4 +149,69 @@ TEST_F(PellinovaRun, EveryByteOfAPageIsReadAndAMissingPageStopsTheRun) {
   EXPECT_FALSE(platform::FileExists(targetDir_ + "\\suche.js"));
 }
 
+// ---- pages in UTF-8 ------------------------------------------------------------
+
+std::string U8(std::u8string_view text) { return std::string(text.begin(), text.end()); }
+
+// One German text in code page 1252 (as every other literal here) and in UTF-8.
+#define GERMAN(text) std::string(text), U8(u8##text)
+
+// Each entry of a database, its page line left out and its number blanked,
+// so that the entries of different pages compare.
+Lines EntriesWithoutPages(const std::string& db) {
+  Lines entries;
+  bool inPage = false;
+  size_t pos = 0;
+  while (pos < db.size()) {
+    const size_t end = db.find("\r\n", pos);
+    const std::string line = db.substr(pos, end - pos);
+    pos = end == std::string::npos ? db.size() : end + 2;
+    if (line.rfind("eintrag.item[", 0) != 0) {
+      // A continuation line belongs to the line before it.
+      if (!entries.empty() && !inPage && line.rfind(" ", 0) == 0) entries.back() += line;
+      continue;
+    }
+    const size_t close = line.find(']');
+    inPage = line.compare(close, 8, "].seite ") == 0;
+    if (inPage) continue;
+    const std::string field = line.substr(close);
+    if (field.rfind("].begriff", 0) == 0) entries.push_back("");
+    entries.back() += field;
+  }
+  return entries;
+}
+
+TEST_F(PellinovaRun, PageInUtf8GivesTheEntryOfItsCodePage1252Twin) {
+  const std::string head[] = {GERMAN(
+      "<title>\u00DCbersicht der Stra\u00DFen</title>\r\n"
+      "<meta name=\"description\" content=\"Gr\u00F6\u00DFen, Ma\u00DFe &amp; \u00C4mter\">\r\n")};
+  const std::string body[] = {GERMAN(
+      "</head><body><p>\u00DCbersetzt wird die Stra\u00DFe: \u00C4pfel, \u00D6l, Gr\u00FC\u00DFe, "
+      "M&uuml;ller.</p><img alt=\"Schl\u00FCssel f\u00FCr T\u00FCren\"></body></html>\r\n")};
+  Page("ansi.htm", "<html><head>" + head[0] + body[0]);
+  Page("cp1252.htm", "<html><head><meta charset=\"windows-1252\">" + head[0] + body[0]);
+  Page("meta.htm", "<html><head><meta charset=\"utf-8\">\r\n" + head[1] + body[1]);
+  Page("equiv.htm", "<html><head><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF8\">" + head[1] +
+                        body[1]);
+  Page("bom.htm", "\xEF\xBB\xBF<html><head>" + head[1] + body[1]);
+  Open({"ansi.htm", "cp1252.htm", "meta.htm", "equiv.htm", "bom.htm"});
+  EXPECT_FALSE(Run());
+  const Lines entries = EntriesWithoutPages(Target("suche.js"));
+  ASSERT_EQ(entries.size(), 5u);
+  EXPECT_THAT(entries[0], testing::HasSubstr("\xDC" "bersetzt"));
+  for (const std::string& entry : entries) EXPECT_EQ(entry, entries[0]);
+}
+
+TEST_F(PellinovaRun, Utf8CharactersOutsideCodePage1252AndInvalidBytes) {
+  Page("fremd.htm", "<meta charset=\"utf-8\">" + U8(u8"\u0141\u00F3d\u017A Haus\u6F22\u5B57Garten Euro\u20ACpreis"));
+  Page("kaputt.htm", "<meta charset=\"utf-8\">Gr\xFC\xDF" "e " + U8(u8"Gr\u00FC\u00DFe") + " Ende\xC3");
+  Open({"fremd.htm", "kaputt.htm"});
+  EXPECT_FALSE(Run());
+  const std::string db = Target("suche.js");
+  // Best fit, a blank that parts the words, and the euro sign, which the
+  // scanner skips inside a word as it does on a code page 1252 page.
+  EXPECT_THAT(db, testing::HasSubstr("item[0].begriff = \"Europreis,Garten,Haus,L\xF3" "dz\";"));
+  EXPECT_THAT(db, testing::HasSubstr("item[1].begriff = \"Ende\xC3,Gr\xFC\xDF" "e\";"));
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 // Writes the search databases of the tests with Pellinova's writer, whose
-// per-letter mode puts the keywords into one file per initial letter: each
+// per-letter mode puts the keywords into one file per initial letter (and the
+// site in UTF-8 into a single-file form): each
 // site is written as local files, indexed into a copy of the letter template,
 // and the form's files are copied beside the database. The links are
 // relative, so the hits lead to the pages on disk.
@@ -105,7 +106,8 @@ int main(int argc, char** argv) {
     variants = {{"bench_buchstaben", "Search_StandardMega", true, false, &bench}};
   } else {
     variants = {{"buchstaben", "Search_StandardMega", false, false, &search::TestSite()},
-                {"feindlich_buchstaben", "Search_StandardMega", true, false, &search::HostileSite()}};
+                {"feindlich_buchstaben", "Search_StandardMega", true, false, &search::HostileSite()},
+                {"utf8", "Search_Standard", false, false, &search::Utf8Site()}};
   }
   int result = 0;
   for (const search::Variant& variant : variants) {

@@ -1,6 +1,7 @@
 #include "tests/search/SearchSites.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace search {
 
@@ -83,6 +84,38 @@ const std::vector<Page>& HostileSite() {
                  return many;
                }()),
       {kHost + "ohne-ende.htm", "<title>Titel ohne Ende <meta name=\"description\" content=\"abgeschnitten"},
+  };
+  return site;
+}
+
+namespace {
+
+std::string U8(std::u8string_view text) { return std::string(text.begin(), text.end()); }
+
+// A page in UTF-8: its declaration goes first in the head.
+Page Utf8Html(const std::string& declaration, const std::string& path, std::u8string_view title,
+              std::u8string_view description, std::u8string_view body) {
+  Page page = Html(path, U8(title), U8(description), U8(body));
+  if (declaration == "\xEF\xBB\xBF")
+    page.html.insert(0, declaration);
+  else
+    page.html.insert(page.html.find("<head>") + 6, declaration);
+  return page;
+}
+
+}  // namespace
+
+const std::vector<Page>& Utf8Site() {
+  static const std::vector<Page> site = {
+      Utf8Html("<meta charset=\"utf-8\">", "handbuch/uebersetzung.htm", u8"\u00DCbersetzungen",
+               u8"Wie die Seiten \u00FCbersetzt werden.",
+               u8"\u00DCbersetzt wird jede Seite des Handbuchs. Gr\u00F6\u00DFere \u00C4nderungen pr\u00FCft "
+               u8"das Team in \u0141\u00F3d\u017A."),
+      Utf8Html("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">", "handbuch/pakete.htm",
+               u8"Pakete und Abh\u00E4ngigkeiten", u8"Was ein Paket \u00FCber andere wei\u00DF.",
+               u8"Abh\u00E4ngigkeiten werden gepr\u00FCft \u2013 \u00FCbersetzt sind die Beschreibungen auch."),
+      Utf8Html("\xEF\xBB\xBF", "handbuch/start.htm", u8"\u00DCber das Handbuch", u8"",
+               u8"Dieses Handbuch erkl\u00E4rt die Grundlagen f\u00FCr Einsteiger."),
   };
   return site;
 }

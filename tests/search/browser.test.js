@@ -230,3 +230,19 @@ describe('form with letter files (Search_StandardMega)', () => {
     await form.page.close();
   });
 });
+
+describe('a site written in UTF-8', () => {
+  it('finds its umlaut words and shows its titles as written', async () => {
+    const form = await open(fileUrl(path.join(DB, 'utf8', 'suche.htm')));
+    await type(form, 'übersetzt');
+    const result = await shown(form, /2 Seiten gefunden für „übersetzt“:/);
+    assert.deepEqual(addresses(result).sort(), ['handbuch/pakete.htm', 'handbuch/uebersetzung.htm']);
+    const texts = result.treffer.map((t) => t.text).sort();
+    assert.deepEqual(texts, ['Pakete und Abhängigkeiten\nWas ein Paket über andere weiß.',
+      'Übersetzungen\nWie die Seiten übersetzt werden.']);
+    await type(form, 'erklärt Grundlagen');
+    assert.deepEqual(addresses(await shown(form, /Eine Seite gefunden für „erklärt grundlagen“:/)), ['handbuch/start.htm']);
+    assert.deepEqual(form.errors, []);
+    await form.page.close();
+  });
+});

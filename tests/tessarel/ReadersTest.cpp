@@ -448,4 +448,30 @@ TEST(RawReader, AFailedReadIsRetriedAndLosesNoByte) {
   EXPECT_NE(ui.Requests()[0].text.find("a.txt lesen"), std::string::npos);
 }
 
+TEST(RawReader, TextInUtf8IsHandedOutInCodePage1252) {
+  auto u8 = [](std::u8string_view text) { return std::string(text.begin(), text.end()); };
+  const std::string ascii(5000, 'a');  // past the first block read
+  struct Case {
+    std::string bytes;
+    std::string chars;
+  } cases[] = {
+      {u8(u8"Gr\u00FC\u00DFe \u0141\u00F3d\u017A \u6F22"), "Gr\xFC\xDF" "e L\xF3" "dz  "},
+      {ascii + u8(u8" \u00DCbersicht"), ascii + " \xDC" "bersicht"},
+      {"\xEF\xBB\xBF" "Gr\xFC\xDF" "e " + u8(u8"\u00C4"), "Gr\xFC\xDF" "e \xC4"},  // the mark says UTF-8
+      {u8(u8"\u00C4") + ascii + "Gr\xFC\xDF" "e", u8(u8"\u00C4") + ascii + "Gr\xFC\xDF" "e"},  // not UTF-8
+      {ascii + "\xC3", ascii + "\xC3"},
+      {"\xEF\xBB\xBF", " "},
+  };
+  for (const Case& c : cases) {
+    BaseTestFolder folder;
+    platform::WriteFileBytes(folder / "u.txt", c.bytes);
+    core::THinweisDlg dlg;
+    dlg.pbFortschritt.SetPosition(0);
+    bool abort = false;
+    tessarel::thtmlDatei reader({&dlg, &dlg.pbFortschritt}, abort, folder / "u.txt");
+    EXPECT_EQ(ReadAll(reader, abort), c.chars) << c.bytes.substr(0, 20);
+    EXPECT_EQ(dlg.pbFortschritt.Position(), dlg.pbFortschritt.Max());
+  }
+}
+
 }  // namespace
