@@ -23,6 +23,8 @@ class Registry : public LayoutSchema {
              &GroupBox::KindInfo(),
              &ProgressBar::KindInfo(),
              &Timer::KindInfo(),
+             &ListBox::KindInfo(),
+             &ComboBox::KindInfo(),
          })
       Add(*kind);
   }

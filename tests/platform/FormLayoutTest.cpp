@@ -127,6 +127,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "edX gibt es im Layout nicht"},
         Hostile{"FocusControlNoControl", kHead + "Label l\nBounds = 1 2 3 4\nFocusControl = t\nTimer t\n", 6,
                 "t ist ein Timer"},
+        Hostile{"ListBoxUnknownStyle", kHead + "ListBox l\nBounds = 1 2 3 4\nStyle = ownerdrawvariable\n", 6,
+                "ownerdrawvariable"},
+        Hostile{"ComboItemWithoutQuotes", kHead + "ComboBox c\nBounds = 1 2 3 4\nItem = Deutsch\n", 6,
+                "Anf\xFChrungszeichen"},
         Hostile{"PopupMenuOfWrongKind", kHead + "Label l\nBounds = 1 2 3 4\nPopupMenu = m\nLabel m\nBounds = 1 2 3 4\n",
                 6, "m ist ein Label"}),
     [](const auto& info) { return std::string(info.param.name); });
