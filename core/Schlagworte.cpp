@@ -89,12 +89,11 @@ void TSchlagwortDatei::LimitKeywords(const ProjectSettings& settings) {
 }
 
 void TSchlagwortDatei::CleanDescription() {
-  if (!description.empty()) {
-    std::erase_if(description, [](char c) { return c == '\r' || c == '\n'; });
-    std::replace(description.begin(), description.end(), '"', '*');
-  } else {
-    description = FormatStr(LoadStr(Txt::FmtNoDescription), {url});
-  }
+  // The text for a page without description holds its address, which may
+  // hold a quote or a line break too: either would end the database's string.
+  if (description.empty()) description = FormatStr(LoadStr(Txt::FmtNoDescription), {url});
+  std::erase_if(description, [](char c) { return c == '\r' || c == '\n'; });
+  std::replace(description.begin(), description.end(), '"', '*');
   const auto first = std::find_if_not(description.begin(), description.end(), IsBlankOrControl);
   const auto last = std::find_if_not(description.rbegin(), description.rend(), IsBlankOrControl).base();
   description = first < last ? std::string(first, last) : std::string();

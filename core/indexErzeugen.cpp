@@ -34,47 +34,7 @@ constexpr int kLabelWidth = 55;
 // Milliseconds between two labels of a pass without file or network steps.
 constexpr unsigned kLabelInterval = 50;
 
-std::string ContinuationMark() { return LoadStr(Txt::JsContinuation); }
 std::string ClosingMark() { return LoadStr(Txt::JsClosing); }
-
-// The continuation lines start under the prefix's double quote.
-std::string Indent(const std::string& prefix) {
-  return std::string(prefix.empty() ? 0 : prefix.size() - 1, ' ') + '"';
-}
-
-// Splits text after each occurrence of separator and wraps the pieces to the
-// line width; the last line (rest and closing mark) is limited only when
-// wrapLast says so.
-void AppendWrapped(const std::string& prefix, const std::string& text, char separator, bool wrapLast,
-                   platform::TStringList& lines) {
-  const std::string continuation = ContinuationMark();
-  const std::string closing = ClosingMark();
-  std::string current = prefix;
-  std::size_t rest = 0;  // the text from here on is still to be placed
-  for (std::size_t sep = text.find(separator, rest); sep != std::string::npos; sep = text.find(separator, rest)) {
-    const std::size_t piece = sep + 1 - rest;
-    if (piece + current.size() + 3 > kLineWidth) {
-      current += continuation;
-      lines.Add(current);
-      current = Indent(prefix);
-    }
-    current.append(text, rest, piece);
-    rest = sep + 1;
-  }
-  const std::size_t restLength = text.size() - rest;
-  if (wrapLast && current.size() + restLength + closing.size() > kLineWidth) {
-    current += continuation;
-    lines.Add(current);
-    current = Indent(prefix);
-  }
-  current.append(text, rest, std::string::npos);
-  current += closing;
-  lines.Add(current);
-}
-
-bool Contains(const std::string& text, const std::string& needle) {
-  return !needle.empty() && text.find(needle) != std::string::npos;
-}
 
 // Whether two paths name one file: the same full path (case ignored), or
 // the same file reached under another name.
@@ -172,103 +132,6 @@ class SectionWriter {
 
 }  // namespace
 
-// --- Line builders -------------------------------------------------------------
-
-void AppendKeywordLines(const std::string& prefix, const platform::TStringList& words, bool optimized,
-                        platform::TStringList& lines) {
-  const std::string closing = ClosingMark();
-  std::string current = prefix;
-  auto append = [&](const std::string& word) {
-    const std::size_t start = current.size();
-    current += word;
-    for (std::size_t i = start; i < current.size(); ++i) {
-      if (current[i] == '\\') current[i] = '/';
-    }
-    current += ',';
-  };
-  if (optimized) {
-    for (int i = 0; i < words.Count(); ++i) append(words[i]);
-  } else {
-    const std::string continuation = ContinuationMark();
-    for (int i = 0; i < words.Count(); ++i) {
-      Pump();
-      const std::string& word = words[i];
-      if (word.size() + current.size() + 4 > kLineWidth) {
-        current += continuation;
-        lines.Add(current);
-        current = Indent(prefix);
-      }
-      append(word);
-    }
-  }
-  if (words.Count() > 0 && !current.empty() && current.back() == ',') current.pop_back();
-  current += closing;
-  lines.Add(current);
-}
-
-void AppendUrlLines(const std::string& prefix, const std::string& url, bool optimized, platform::TStringList& lines) {
-  // The address stands inside a JavaScript string: a backslash would start an
-  // escape and a double quote would end the string, so neither may pass as is.
-  std::string safe;
-  safe.reserve(url.size());
-  for (char c : url) {
-    if (c == '\\')
-      safe += '/';
-    else if (c == '"')
-      safe += "%22";
-    else
-      safe += c;
-  }
-  if (optimized) {
-    lines.Add(prefix + safe + ClosingMark());
-    return;
-  }
-  AppendWrapped(prefix, safe, '/', false, lines);
-}
-
-void AppendDescriptionLines(const std::string& prefix, const std::string& description, bool optimized,
-                            platform::TStringList& lines) {
-  if (optimized) {
-    lines.Add(prefix + description + ClosingMark());
-    return;
-  }
-  AppendWrapped(prefix, description, ' ', true, lines);
-}
-
-bool OptimizeLine(std::string& line, bool optimize, const std::array<std::string, 3>& markers, FileSizes& sizes) {
-  sizes.plain += static_cast<std::int64_t>(line.size() + 2);
-  if (!optimize) return true;
-  for (const std::string& marker : markers) {
-    if (Contains(line, marker)) {
-      sizes.optimized += static_cast<std::int64_t>(line.size() + 2);
-      return true;
-    }
-  }
-  const std::size_t comment = line.find("//");
-  if (comment == 0) {
-    line.clear();
-  } else if (comment != std::string::npos && line.find_first_of("'\"", comment) == std::string::npos) {
-    // A "//" followed by a quote may stand inside a string ("http://").
-    line.erase(comment);
-  }
-  std::size_t first = 0;
-  std::size_t last = line.size();
-  while (first < last && static_cast<unsigned char>(line[first]) <= ' ') ++first;
-  while (last > first && static_cast<unsigned char>(line[last - 1]) <= ' ') --last;
-  line = line.substr(first, last - first);
-  if (!line.empty() && line.back() == ';') line.pop_back();
-  std::string compact;
-  compact.reserve(line.size());
-  for (char ch : line) {
-    if (ch == ' ' && !compact.empty() && compact.back() == ' ') continue;
-    compact += ch;
-  }
-  line.swap(compact);
-  if (line.empty()) return false;
-  sizes.optimized += static_cast<std::int64_t>(line.size() + 2);
-  return true;
-}
-
 // --- tJavascript -----------------------------------------------------------------
 
 tJavascript::tJavascript(TProjekt& project, PageSource& pages, ReviewDialogs* dialogs, bool silent)
@@ -287,7 +150,7 @@ bool tJavascript::UsesGlossary() const { return project_.GetGlossarModus(); }
 void tJavascript::FormatKeywordLines(TSchlagwortDatei& page, int n) {
   page.keywordLines.Clear();
   AppendKeywordLines(FormatDescriptor(Descriptor(DescriptorValue::EntryKeywords), std::to_string(n)), page.words,
-                     project_.GetOptimiertModus(), page.keywordLines);
+                     project_.GetOptimiertModus(), page.keywordLines, &Pump);
 }
 
 void tJavascript::FormatUrlLines(TSchlagwortDatei& page, int n) {

@@ -28,8 +28,9 @@ constexpr std::size_t kLineWidth = 78;
 // The keyword lines of one entry: prefix, the words joined by ",", closing
 // mark; wrapped with continuation lines unless optimized. A backslash in a
 // word is written as "/".
+// pump, when given, is called once per word (a page may hold thousands).
 void AppendKeywordLines(const std::string& prefix, const platform::TStringList& words, bool optimized,
-                        platform::TStringList& lines);
+                        platform::TStringList& lines, void (*pump)() = nullptr);
 // The URL lines: wrapped after a "/"; the last line is not limited.
 void AppendUrlLines(const std::string& prefix, const std::string& url, bool optimized, platform::TStringList& lines);
 // The description lines: wrapped after a blank.

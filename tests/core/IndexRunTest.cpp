@@ -151,8 +151,8 @@ TEST(IndexLines, UrlWrapsAfterSlashesAndEndsUnlimited) {
 TEST(IndexLines, UrlNeverBreaksItsString) {
   const std::string prefix = "eintrag.item[0].seite = \"";
   TStringList lines;
-  core::AppendUrlLines(prefix, "bilder\\xmas \"neu\".htm", true, lines);
-  EXPECT_EQ(lines.Lines(), (Lines{prefix + "bilder/xmas %22neu%22.htm\";"}));
+  core::AppendUrlLines(prefix, "bilder\\xmas \"neu\"\r\n.htm", true, lines);
+  EXPECT_EQ(lines.Lines(), (Lines{prefix + "bilder/xmas %22neu%22%0D%0A.htm\";"}));
 }
 
 TEST(IndexLines, DescriptionWrapsAfterBlanksAndLimitsTheLastLine) {

@@ -105,6 +105,11 @@ TEST(PageRecord, CleanDescriptionMakesOneSafeJavascriptString) {
   EXPECT_EQ(page.GetDescription(),
             "Keine Beschreibung vorhanden f\xFCr Web-Seite <b>http://www.example.com/a/b.htm</b>");
 
+  // The address of a page without description is cleaned alike.
+  TSchlagwortDatei quoted("http://host/a\"b\r\n.htm");
+  quoted.CleanDescription();
+  EXPECT_EQ(quoted.GetDescription(), "Keine Beschreibung vorhanden f\xFCr Web-Seite <b>http://host/a*b.htm</b>");
+
   page.description = " \t Er sagte \"Ja\"\r\nund C:\\Pfad \x01";
   page.CleanDescription();
   EXPECT_EQ(page.GetDescription(), "Er sagte *Ja*und C:/Pfad");
