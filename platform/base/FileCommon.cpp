@@ -2,6 +2,8 @@
 // writes over TFile, and the path helpers.
 #include "platform/base/Files.h"
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -19,6 +21,8 @@ size_t LastDelimiter(const std::string& path, const char* delimiters) {
 
 }  // namespace
 
+EInOutError::EInOutError(std::uint32_t code) : EInOutError(code, SysErrorMessage(code)) {}
+
 EInOutError::EInOutError(std::uint32_t code, const std::string& message) : std::runtime_error(message), code_(code) {}
 
 FileFaults::~FileFaults() = default;
@@ -31,6 +35,28 @@ bool FileFaults::FailSize(const std::string&) { return false; }
 void SetFileFaults(FileFaults* faults) { g_faults = faults; }
 
 FileFaults& InstalledFileFaults() { return Active(); }
+
+// Each half closes its handle in Release.
+TFile::~TFile() { Release(); }
+
+TFile::TFile(TFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, kNoHandle)),
+      path_(std::move(other.path_)),
+      faultPath_(std::move(other.faultPath_)) {}
+
+TFile& TFile::operator=(TFile&& other) noexcept {
+  if (this != &other) {
+    Release();
+    handle_ = std::exchange(other.handle_, kNoHandle);
+    path_ = std::move(other.path_);
+    faultPath_ = std::move(other.faultPath_);
+  }
+  return *this;
+}
+
+void TFile::OpenRead(const std::string& path) { Open(path, false, path); }
+
+void TFile::Rewrite(const std::string& path) { Open(path, true, path); }
 
 std::string ReadFileBytes(const std::string& path) {
   TFile f;

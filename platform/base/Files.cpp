@@ -35,26 +35,8 @@ std::string SysErrorMessage(std::uint32_t code) {
   return message;
 }
 
-EInOutError::EInOutError(std::uint32_t code) : EInOutError(code, SysErrorMessage(code)) {}
 
 // --- TFile ---
-
-TFile::~TFile() { Release(); }
-
-TFile::TFile(TFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNoHandle)),
-      path_(std::move(other.path_)),
-      faultPath_(std::move(other.faultPath_)) {}
-
-TFile& TFile::operator=(TFile&& other) noexcept {
-  if (this != &other) {
-    Release();
-    handle_ = std::exchange(other.handle_, kNoHandle);
-    path_ = std::move(other.path_);
-    faultPath_ = std::move(other.faultPath_);
-  }
-  return *this;
-}
 
 void TFile::Release() noexcept {
   if (handle_ != kNoHandle) CloseHandle(Sys(handle_));
@@ -73,10 +55,6 @@ void TFile::Open(const std::string& path, bool forWrite, const std::string& faul
   if (h == INVALID_HANDLE_VALUE) ThrowLastError();
   handle_ = reinterpret_cast<std::intptr_t>(h);
 }
-
-void TFile::OpenRead(const std::string& path) { Open(path, false, path); }
-
-void TFile::Rewrite(const std::string& path) { Open(path, true, path); }
 
 size_t TFile::Read(void* buffer, size_t n) {
   if (!IsOpen()) throw EInOutError(ERROR_INVALID_HANDLE);

@@ -54,24 +54,6 @@ bool StatMode(const std::string& path, mode_t& mode) {
 
 std::string SysErrorMessage(std::uint32_t code) { return "E/A-Fehler " + std::to_string(code); }
 
-EInOutError::EInOutError(std::uint32_t code) : EInOutError(code, SysErrorMessage(code)) {}
-
-TFile::~TFile() { Release(); }
-
-TFile::TFile(TFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNoHandle)),
-      path_(std::move(other.path_)),
-      faultPath_(std::move(other.faultPath_)) {}
-
-TFile& TFile::operator=(TFile&& other) noexcept {
-  if (this != &other) {
-    Release();
-    handle_ = std::exchange(other.handle_, kNoHandle);
-    path_ = std::move(other.path_);
-    faultPath_ = std::move(other.faultPath_);
-  }
-  return *this;
-}
 
 void TFile::Release() noexcept {
   if (handle_ != kNoHandle) ::close(Fd(handle_));
@@ -90,10 +72,6 @@ void TFile::Open(const std::string& path, bool forWrite, const std::string& faul
   if (fd < 0) ThrowErrno();
   handle_ = fd;
 }
-
-void TFile::OpenRead(const std::string& path) { Open(path, false, path); }
-
-void TFile::Rewrite(const std::string& path) { Open(path, true, path); }
 
 size_t TFile::Read(void* buffer, size_t n) {
   if (!IsOpen()) throw EInOutError(kInvalidHandle);
