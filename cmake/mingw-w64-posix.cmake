@@ -14,3 +14,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # Test programs and tools built here run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+
+# Compiler cache where the machine has one: the developers' work trees share
+# their objects, and a rebuild after a rebase costs little.
+find_program(QUARVELIN_CCACHE ccache)
+if(QUARVELIN_CCACHE)
+  set(CMAKE_C_COMPILER_LAUNCHER ${QUARVELIN_CCACHE})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${QUARVELIN_CCACHE})
+endif()
