@@ -6,6 +6,10 @@
 #include "platform/gui/ControlKind.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/ImageList.h"
+#include "platform/gui/MainMenu.h"
+#include "platform/gui/MenuItem.h"
+#include "platform/gui/PopupMenu.h"
 #include "platform/gui/Timer.h"
 
 namespace platform {
@@ -25,6 +29,12 @@ class Registry : public LayoutSchema {
              &Timer::KindInfo(),
              &ListBox::KindInfo(),
              &ComboBox::KindInfo(),
+             &MainMenu::KindInfo(),
+             &PopupMenu::KindInfo(),
+             &MenuItem::KindInfo(),
+             &SpeedButton::KindInfo(),
+             &Image::KindInfo(),
+             &ImageList::KindInfo(),
          })
       Add(*kind);
   }

@@ -5,6 +5,8 @@
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Edit.h"
 #include "platform/gui/GroupBox.h"
+#include "platform/gui/Image.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ListBox.h"
 #include "platform/gui/ProgressBar.h"
+#include "platform/gui/SpeedButton.h"

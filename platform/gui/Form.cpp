@@ -321,10 +321,11 @@ void Form::SetClientSize(int width, int height) {
   AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), menuBar_ ? TRUE : FALSE,
                      static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
   SetSize(r.right - r.left, r.bottom - r.top);
-  // A menu bar that wraps onto a second line takes client height away.
+  // A menu bar that wraps onto a second line takes more client height away
+  // than the frame computation knows; an empty one takes none.
   if (menuBar_) {
     const int missing = height - ClientHeight();
-    if (missing > 0) SetSize(r.right - r.left, r.bottom - r.top + missing);
+    if (missing != 0) SetSize(r.right - r.left, r.bottom - r.top + missing);
   }
 }
 

@@ -132,7 +132,19 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"ComboItemWithoutQuotes", kHead + "ComboBox c\nBounds = 1 2 3 4\nItem = Deutsch\n", 6,
                 "Anf\xFChrungszeichen"},
         Hostile{"PopupMenuOfWrongKind", kHead + "Label l\nBounds = 1 2 3 4\nPopupMenu = m\nLabel m\nBounds = 1 2 3 4\n",
-                6, "m ist ein Label"}),
+                6, "m ist ein Label"},
+        Hostile{"MenuItemWithoutParent", kHead + "MainMenu m\nMenuItem i\nCaption = \"x\"\n", 5, "Parent fehlt"},
+        Hostile{"MenuItemInALabel", kHead + "Label l\nBounds = 1 2 3 4\nMenuItem i\nParent = l\n", 7,
+                "kann nichts enthalten"},
+        Hostile{"ControlInAMenu", kHead + "MainMenu m\nLabel l\nParent = m\n", 6, "kann nichts enthalten"},
+        Hostile{"MenuInAGroupBox", kHead + "GroupBox g\nBounds = 1 2 3 4\nPopupMenu p\nParent = g\n", 7,
+                "nur im Formular"},
+        Hostile{"MenuItemWithBounds", kHead + "MainMenu m\nMenuItem i\nParent = m\nBounds = 1 2 3 4\n", 7, "Bounds"},
+        Hostile{"ShortCutNamesNoKey", kHead + "MainMenu m\nMenuItem i\nParent = m\nShortCut = \"Strg+\xD6\"\n", 7,
+                "keine Taste"},
+        Hostile{"ImagesOfWrongKind", kHead + "MainMenu m\nImages = t\nTimer t\n", 5, "t ist ein Timer"},
+        Hostile{"SpeedButtonLayout", kHead + "SpeedButton s\nBounds = 1 2 3 4\nLayout = glyphright\n", 6,
+                "glyphright"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormLayoutParser, FeedsEveryPrefixWithoutCrashing) {
@@ -145,6 +157,16 @@ TEST(FormLayoutParser, FeedsEveryPrefixWithoutCrashing) {
       EXPECT_LE(r.line, 21) << n;
     }
   }
+}
+
+TEST(FormLayoutParser, MenusHoldItemsThatHoldSubMenus) {
+  auto r = ParseFormLayout(kHead + "MainMenu m\nImages = l\nMenuItem a\nParent = m\nMenuItem b\nParent = a\n"
+                                   "ShortCut = \"Strg+O\"\nImageList l\nItem = \"A\"\nItem = \"B\"\n",
+                           platform::ControlKinds());
+  ASSERT_TRUE(r.layout) << r.error;
+  EXPECT_EQ(r.layout->Find("b")->parent, "a");
+  EXPECT_EQ(r.layout->Find("b")->Text("ShortCut"), "Strg+O");
+  EXPECT_EQ(r.layout->Find("l")->Words("Item"), (std::vector<std::string>{"A", "B"}));
 }
 
 TEST(FormLayoutParser, KnowsWhichKindsHoldControls) {

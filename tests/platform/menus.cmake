@@ -1,0 +1,14 @@
+# Menus, tool buttons and pictures of the class library, with the programs'
+# pictures and the gallery's sample form of these kinds.
+quarvelin_test(platform_menus_test GUI
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/PictureControlsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/menuforms.rc
+          ${CMAKE_SOURCE_DIR}/tests/gallery/menusample.rc
+  LIBS qcore qplatform_gui
+  TIMEOUT 60)
+# windres does not report the form files it includes.
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/menuforms.rc PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/menutest.form)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/tests/gallery/menusample.rc PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gallery/menusample.form)
