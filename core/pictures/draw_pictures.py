@@ -48,6 +48,10 @@ class Canvas:
         if 0 <= x < self.width and 0 <= y < self.height:
             self.px[y][x] = color
 
+    def dots(self, color, points):
+        for x, y in points:
+            self.set(x, y, color)
+
     def rect(self, x0, y0, x1, y1, color):
         for y in range(y0, y1 + 1):
             for x in range(x0, x1 + 1):
@@ -165,14 +169,9 @@ def glyph_assistent():
         c.set(x, y, BLACK)
         c.set(x + 1, y, BLACK)
         c.set(x, y - 1, GREY if t < 8 else BLACK)
-    c.set(11, 5, WHITE)
-    c.set(12, 4, WHITE)
-    c.set(11, 4, WHITE)
+    c.dots(WHITE, [(11, 5), (12, 4), (11, 4)])
     sparkle(c, 12, 3)
-    c.set(8, 1, YELLOW)
-    c.set(15, 6, YELLOW)
-    c.set(14, 8, YELLOW)
-    c.set(6, 3, YELLOW)
+    c.dots(YELLOW, [(8, 1), (15, 6), (14, 8), (6, 3)])
     return c
 
 
@@ -189,11 +188,8 @@ def glyph_bearbeiten():
         c.set(cx, cy, body)
         c.set(cx + 1, cy, body if t < 7 else BACK)
         c.set(cx + 2, cy, BLACK if t < 7 else BACK)
-    c.set(13, 1, BLACK)
-    c.set(14, 1, BLACK)
-    c.set(6, 10, BLACK)
+    c.dots(BLACK, [(13, 1), (14, 1), (6, 10), (4, 12)])
     c.set(5, 11, TAN)
-    c.set(4, 12, BLACK)
     return c
 
 

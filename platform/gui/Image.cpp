@@ -37,24 +37,7 @@ void Image::SetCenter(bool center) {
 }
 
 bool Image::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
-  switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(Handle(), &ps);
-      Paint(dc);
-      EndPaint(Handle(), &ps);
-      result = 0;
-      return true;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      result = 0;
-      return true;
-    case WM_ERASEBKGND:
-      result = 1;  // the paint fills everything
-      return true;
-    default: return false;
-  }
+  return HandleOwnPaint(Handle(), msg, wParam, result, [this](HDC dc) { Paint(dc); });
 }
 
 void Image::Paint(HDC dc) {

@@ -71,7 +71,10 @@ void MenuItem::Create(const LayoutObject& stored, Component* parent) {
 
 std::string MenuItem::Text() const {
   std::string text = caption_;
-  if (auto parsed = ParseShortCut(shortCut_)) text += "\t" + ShortCutText(*parsed);
+  if (auto parsed = ParseShortCut(shortCut_)) {
+    text += '\t';
+    text += ShortCutText(*parsed);
+  }
   return text;
 }
 

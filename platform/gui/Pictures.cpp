@@ -138,4 +138,25 @@ const char* PaintedControlClass() {
   return kName;
 }
 
+bool HandleOwnPaint(HWND hwnd, UINT msg, WPARAM wParam, LRESULT& result, const std::function<void(HDC)>& paint) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      paint(dc);
+      EndPaint(hwnd, &ps);
+      result = 0;
+      return true;
+    }
+    case WM_PRINTCLIENT:
+      paint(reinterpret_cast<HDC>(wParam));
+      result = 0;
+      return true;
+    case WM_ERASEBKGND:
+      result = 1;
+      return true;
+    default: return false;
+  }
+}
+
 }  // namespace platform

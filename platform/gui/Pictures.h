@@ -6,65 +6,45 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 
 namespace platform {
 
-class OwnedBitmap {
+// Owns one handle of a kind that free releases; move-only.
+template <class Handle, void (*free)(Handle)>
+class OwnedHandle {
  public:
-  OwnedBitmap() = default;
-  explicit OwnedBitmap(HBITMAP bitmap) : bitmap_(bitmap) {}
-  ~OwnedBitmap() { Reset(); }
-  OwnedBitmap(OwnedBitmap&& other) noexcept : bitmap_(other.bitmap_) { other.bitmap_ = nullptr; }
-  OwnedBitmap& operator=(OwnedBitmap&& other) noexcept {
+  OwnedHandle() = default;
+  explicit OwnedHandle(Handle handle) : handle_(handle) {}
+  ~OwnedHandle() { Reset(); }
+  OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
+  OwnedHandle& operator=(OwnedHandle&& other) noexcept {
     if (this != &other) {
       Reset();
-      bitmap_ = other.bitmap_;
-      other.bitmap_ = nullptr;
+      handle_ = other.handle_;
+      other.handle_ = nullptr;
     }
     return *this;
   }
-  OwnedBitmap(const OwnedBitmap&) = delete;
-  OwnedBitmap& operator=(const OwnedBitmap&) = delete;
+  OwnedHandle(const OwnedHandle&) = delete;
+  OwnedHandle& operator=(const OwnedHandle&) = delete;
 
-  HBITMAP Get() const { return bitmap_; }
-  explicit operator bool() const { return bitmap_ != nullptr; }
+  Handle Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
   void Reset() {
-    if (bitmap_) DeleteObject(bitmap_);
-    bitmap_ = nullptr;
+    if (handle_) free(handle_);
+    handle_ = nullptr;
   }
 
  private:
-  HBITMAP bitmap_ = nullptr;
+  Handle handle_ = nullptr;
 };
 
-class OwnedImageList {
- public:
-  OwnedImageList() = default;
-  explicit OwnedImageList(HIMAGELIST list) : list_(list) {}
-  ~OwnedImageList() { Reset(); }
-  OwnedImageList(OwnedImageList&& other) noexcept : list_(other.list_) { other.list_ = nullptr; }
-  OwnedImageList& operator=(OwnedImageList&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      list_ = other.list_;
-      other.list_ = nullptr;
-    }
-    return *this;
-  }
-  OwnedImageList(const OwnedImageList&) = delete;
-  OwnedImageList& operator=(const OwnedImageList&) = delete;
-
-  HIMAGELIST Get() const { return list_; }
-  explicit operator bool() const { return list_ != nullptr; }
-  void Reset() {
-    if (list_) ImageList_Destroy(list_);
-    list_ = nullptr;
-  }
-
- private:
-  HIMAGELIST list_ = nullptr;
-};
+inline void FreeBitmap(HBITMAP bitmap) { DeleteObject(bitmap); }
+inline void FreeImageList(HIMAGELIST list) { ImageList_Destroy(list); }
+using OwnedBitmap = OwnedHandle<HBITMAP, &FreeBitmap>;
+using OwnedImageList = OwnedHandle<HIMAGELIST, &FreeImageList>;
 
 // The bitmap resource of that name from the program file; throws
 // std::runtime_error naming it when the program has none.
@@ -88,5 +68,9 @@ OwnedBitmap PictureOnColor(HIMAGELIST list, int index, COLORREF background);
 // A window class without behaviour of its own, for controls that paint and
 // handle their mouse themselves (tool buttons, images).
 const char* PaintedControlClass();
+// The paint messages of such a control: WM_PAINT and WM_PRINTCLIENT go to
+// paint, which fills the whole client area, so the background is not erased
+// first. True when msg was one of them; result is then its result.
+bool HandleOwnPaint(HWND hwnd, UINT msg, WPARAM wParam, LRESULT& result, const std::function<void(HDC)>& paint);
 
 }  // namespace platform

@@ -96,22 +96,8 @@ bool SpeedButton::MouseInside(LPARAM lParam) const {
 }
 
 bool SpeedButton::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (HandleOwnPaint(Handle(), msg, wParam, result, [this](HDC dc) { Paint(dc); })) return true;
   switch (msg) {
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      result = 0;
-      return true;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(Handle(), &ps);
-      Paint(dc);
-      EndPaint(Handle(), &ps);
-      result = 0;
-      return true;
-    }
-    case WM_ERASEBKGND:
-      result = 1;  // the paint fills everything
-      return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       tracking_ = pressed_ = true;
