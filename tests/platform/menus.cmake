@@ -4,11 +4,8 @@ quarvelin_test(platform_menus_test GUI
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/PictureControlsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/menuforms.rc
-          ${CMAKE_SOURCE_DIR}/tests/gallery/menusample.rc
   LIBS qcore qplatform_gui
   TIMEOUT 60)
 # windres does not report the form files it includes.
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/menuforms.rc PROPERTIES
-  OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/menutest.form)
-set_source_files_properties(${CMAKE_SOURCE_DIR}/tests/gallery/menusample.rc PROPERTIES
-  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gallery/menusample.form)
+  OBJECT_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/menutest.form;${CMAKE_SOURCE_DIR}/tests/gallery/TMenuSample.form")
