@@ -9,6 +9,7 @@ constexpr core::TextNumber kTable[] = {
 #include "corvanta/texts/settings.inc"
 #include "corvanta/texts/engine.inc"
 #include "corvanta/texts/scanner.inc"
+#include "corvanta/texts/words.inc"
 };
 }  // namespace
 

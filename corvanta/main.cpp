@@ -11,6 +11,7 @@
 #include "core/Texts.h"
 #include "core/ULanguage.h"
 #include "core/ini.h"
+#include "corvanta/SharedForms.h"
 #include "corvanta/Texts.h"
 #include "corvanta/commandline.h"
 #include "corvanta/menue.h"
@@ -36,7 +37,7 @@ int Run() {
   const std::string settingsFile = core::SettingsFileName();
   core::TIni settings(settingsFile, !platform::FileExists(settingsFile), language, mainWindow, true);
   mainWindow.SetSettings(&settings);
-  corvanta::TUeberDlg about;
+  corvanta::TUeberDlg about(corvanta::SharedLayouts{}.about, {});
 
   settings.LoadSettings();
 

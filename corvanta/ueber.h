@@ -1,6 +1,11 @@
 #pragma once
-// The about box: created at start-up, kept hidden, shown modally from the
-// help menu.
+// The about box of the three programs: created at start-up, kept hidden,
+// shown modally from the help menu. Pellinova's and Tessarel's differ in
+// their texts (their layouts' variants).
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "platform/gui/Controls.h"
 #include "platform/gui/Form.h"
 
@@ -8,12 +13,19 @@ namespace corvanta {
 
 class TUeberDlg : public platform::Form {
  public:
-  TUeberDlg();
+  // layouts: SharedLayouts::about of the running program.
+  TUeberDlg(std::vector<std::string> layouts, std::function<bool(const std::string& page)> openInBrowser);
   platform::Label& lblVersion;
   platform::Button& OKBtn;
+  platform::Button& BtnHomepage;
+  platform::Button& btnEmail;
 
  private:
   void FormCreate();
+  void BtnHomepageClick();
+  void btnEmailClick();
+
+  std::function<bool(const std::string& page)> openInBrowser_;
 };
 
 }  // namespace corvanta

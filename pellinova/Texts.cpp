@@ -9,6 +9,7 @@ constexpr core::TextNumber kTable[] = {
 #include "pellinova/texts/settings.inc"
 #include "pellinova/texts/engine.inc"
 #include "pellinova/texts/scanner.inc"
+#include "pellinova/texts/words.inc"
 #include "pellinova/texts/pellinova.inc"
 };
 }  // namespace

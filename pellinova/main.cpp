@@ -1,6 +1,6 @@
-// Pellinova's start-up: language, application, main window, settings, the
-// command line, and in interactive use the message loop, after which the
-// settings are written. A help or batch run writes no settings. Pellinova
+// Pellinova's start-up: language, application, main window, settings, about
+// box, the command line, and in interactive use the message loop, after which
+// the settings are written. A help or batch run writes no settings. Pellinova
 // fetches nothing over the network: it has no HTTP client to create.
 #include <windows.h>
 
@@ -13,6 +13,8 @@
 #include "core/Texts.h"
 #include "core/ULanguage.h"
 #include "core/ini.h"
+#include "corvanta/ueber.h"
+#include "pellinova/SharedForms.h"
 #include "pellinova/Texts.h"
 #include "pellinova/commandline.h"
 #include "pellinova/menue.h"
@@ -39,6 +41,8 @@ int Run() {
   pellinova::TMarbelkosteHaupt mainWindow;
   const std::string settingsFile = core::SettingsFileName();
   core::TIni settings(settingsFile, !platform::FileExists(settingsFile), language, mainWindow, false);
+  const corvanta::SharedLayouts layouts = pellinova::SharedLayouts();
+  corvanta::TUeberDlg about(layouts.about, {});
   settings.LoadSettings();
 
   std::optional<int> handled;

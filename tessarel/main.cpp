@@ -10,6 +10,7 @@
 #include "core/Texts.h"
 #include "core/ULanguage.h"
 #include "core/ini.h"
+#include "corvanta/ueber.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
@@ -17,7 +18,6 @@
 #include "tessarel/commandline.h"
 #include "tessarel/ini.h"
 #include "tessarel/menue.h"
-#include "tessarel/ueber.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ int Run() {
 
   tessarel::TBrisoltHauptmenue mainWindow;
   host.window = &mainWindow;
-  tessarel::TUeberDlg about;
+  corvanta::TUeberDlg about({"TUeberDlg", "TUeberDlgTessarel"}, {});
 
   settings.LoadSettings();
 

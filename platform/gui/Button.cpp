@@ -61,6 +61,12 @@ void Button::Click() {
   if (OnClick) OnClick();
 }
 
+bool Button::SetValue(const std::string&) {
+  if (!Enabled()) return false;
+  Click();
+  return true;
+}
+
 bool Button::OnCommand(WORD code) {
   if (code != BN_CLICKED) return false;
   Click();

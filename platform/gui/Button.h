@@ -30,6 +30,10 @@ class Button : public Control {
   void Click();
   std::function<void()> OnClick;
 
+  // A script presses the button: any value clicks it, as long as the user
+  // could (a disabled button refuses).
+  bool SetValue(const std::string& value) override;
+
  private:
   void Create(const LayoutObject& stored, Component* parent) override;
   bool OnCommand(WORD code) override;

@@ -19,6 +19,10 @@
 //   C:\daten\liste.txt           a file dialog: the file name chosen ...
 //   Cancel                       ... or Cancel (Abbrechen) for none
 //
+// The assignments are applied in order; assigning anything to a button
+// presses it, so a script can work a form through its buttons (a modal
+// form that a press opens takes the next line).
+//
 // Result words, case-insensitive: OK, Cancel, Yes, No, Abort, Retry, Ignore,
 // All, and the German Ja, Nein, Abbrechen (= Cancel). Blanks around a line and
 // around the result word and the control name are ignored. In an assignment

@@ -433,6 +433,13 @@ TEST(Controls, ValuesByNameForScripts) {
   EXPECT_EQ(f.GetControlValue("ckbAktiv"), "1");
   EXPECT_FALSE(f.SetControlValue("lblTitel", "x"));
   EXPECT_FALSE(f.SetControlValue("gibtsNicht", "x"));
+  // A button takes any value as a press, unless it is disabled.
+  int clicks = 0;
+  f.btnOk.OnClick = [&] { ++clicks; };
+  EXPECT_TRUE(f.SetControlValue("btnOk", ""));
+  f.btnOk.SetEnabled(false);
+  EXPECT_FALSE(f.SetControlValue("btnOk", "1"));
+  EXPECT_EQ(clicks, 1);
   EXPECT_EQ(f.GetControlValue("gibtsNicht"), std::nullopt);
 }
 

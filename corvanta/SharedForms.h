@@ -1,0 +1,28 @@
+#pragma once
+// The forms that Pellinova and Tessarel share with Corvanta: what each
+// program changes in them, and what they need of the program around them.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace corvanta {
+
+// The layouts of the shared forms: Corvanta's, then the running program's
+// variant of it (captions, sizes).
+struct SharedLayouts {
+  std::vector<std::string> about{"TUeberDlg"};
+  std::vector<std::string> wordList{"TWoerterListeDlg"};
+  std::vector<std::string> description{"TBeschreibungDlg"};
+  std::vector<std::string> stopWords{"TStopwortlisteDlg"};
+};
+
+// What the forms ask of the main window: a local page (a path, optionally
+// with "#" and an anchor) in the browser, false when it could not be shown
+// (the user has been told); and the shared file choice, false when the user
+// chose none.
+struct DialogServices {
+  std::function<bool(const std::string& page)> openInBrowser;
+  std::function<bool(const std::string& title, const std::string& filter, std::string& file)> selectFile;
+};
+
+}  // namespace corvanta

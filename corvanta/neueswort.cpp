@@ -1,0 +1,40 @@
+#include "corvanta/neueswort.h"
+
+#include "platform/gui/Dialogs.h"
+
+namespace corvanta {
+
+namespace {
+constexpr int kHelpNeuesWort = 400;
+}  // namespace
+
+TNeuesWortDlg::TNeuesWortDlg()
+    : Form("TNeuesWortDlg"),
+      edWort(Find<platform::Edit>("edWort")),
+      btnok(Find<platform::Button>("btnok")),
+      btnAbbruch(Find<platform::Button>("btnAbbruch")) {
+  OnShow = [this] { FormShow(); };
+}
+
+void TNeuesWortDlg::FormShow() { edWort.SetFocus(); }
+
+std::optional<std::string> AskWord(const std::string& caption, const std::string& word) {
+  TNeuesWortDlg dlg;
+  dlg.SetCaption(caption);
+  dlg.edWort.SetText(word);
+  if (dlg.ShowModal() != platform::mrOk) return std::nullopt;
+  return dlg.edWort.Text();
+}
+
+bool ConfirmEntry(bool withoutQuestion, core::Txt question, const std::string& word, int helpContext) {
+  return withoutQuestion ||
+         platform::MessageDlg(core::FormatStr(core::LoadStr(question), {word}), platform::MsgDlgType::Confirmation,
+                              platform::mbYes | platform::mbNo | platform::mbHelp, helpContext) == platform::mrYes;
+}
+
+void TellWordExists(const std::string& word) {
+  platform::MessageDlg(core::FormatStr(core::LoadStr(core::Txt::MsgWordExists), {word}),
+                       platform::MsgDlgType::Information, platform::mbOK | platform::mbHelp, kHelpNeuesWort);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,37 @@
+#pragma once
+// The one-line word entry of the keyword review, the stop-word editors and
+// the new-folder buttons, and the questions the word lists ask about a word.
+#include <optional>
+#include <string>
+
+#include "core/Texts.h"
+
+#include "platform/gui/Controls.h"
+#include "platform/gui/Form.h"
+
+namespace corvanta {
+
+class TNeuesWortDlg : public platform::Form {
+ public:
+  TNeuesWortDlg();
+  platform::Edit& edWort;
+  platform::Button& btnok;
+  platform::Button& btnAbbruch;
+
+ private:
+  void FormShow();
+};
+
+// Asks for a word under caption, starting from word: the text as typed
+// after OK, nothing after Abbrechen.
+std::optional<std::string> AskWord(const std::string& caption, const std::string& word);
+
+// Whether the entry may go: true at once when the user ticked "Ohne Frage"
+// (withoutQuestion), else when the question (confirmation; Yes, No, Help)
+// is answered Yes.
+bool ConfirmEntry(bool withoutQuestion, core::Txt question, const std::string& word, int helpContext);
+
+// The information that the list holds the word already.
+void TellWordExists(const std::string& word);
+
+}  // namespace corvanta

@@ -1,0 +1,12 @@
+#include "pellinova/SharedForms.h"
+
+namespace pellinova {
+
+corvanta::SharedLayouts SharedLayouts() {
+  corvanta::SharedLayouts layouts;
+  for (auto* chain : {&layouts.about, &layouts.wordList, &layouts.description, &layouts.stopWords})
+    chain->push_back(chain->front() + "Pellinova");
+  return layouts;
+}
+
+}  // namespace pellinova
