@@ -1,5 +1,6 @@
 #include "corvanta/neueswort.h"
 
+#include "corvanta/WordEdits.h"
 #include "platform/gui/Dialogs.h"
 
 namespace corvanta {
@@ -35,6 +36,20 @@ bool ConfirmEntry(bool withoutQuestion, core::Txt question, const std::string& w
 void TellWordExists(const std::string& word) {
   platform::MessageDlg(core::FormatStr(core::LoadStr(core::Txt::MsgWordExists), {word}),
                        platform::MsgDlgType::Information, platform::mbOK | platform::mbHelp, kHelpNeuesWort);
+}
+
+bool AcceptKeyword(const std::string& word) {
+  char character = 0;
+  std::string why;
+  switch (CheckKeyword(word, character)) {
+    case KeywordFault::None: return true;
+    case KeywordFault::Empty: why = core::LoadStr(core::Txt::MsgKeywordEmpty); break;
+    case KeywordFault::Character:
+      why = core::FormatStr(core::LoadStr(core::Txt::MsgKeywordCharacter), {word, std::string(1, character)});
+      break;
+  }
+  platform::MessageDlg(why, platform::MsgDlgType::Information, platform::mbOK | platform::mbHelp, kHelpNeuesWort);
+  return false;
 }
 
 }  // namespace corvanta

@@ -34,4 +34,8 @@ bool ConfirmEntry(bool withoutQuestion, core::Txt question, const std::string& w
 // The information that the list holds the word already.
 void TellWordExists(const std::string& word);
 
+// Whether word may become a keyword (CheckKeyword); otherwise the user is
+// told why, as of a word that exists already, and nothing changes.
+bool AcceptKeyword(const std::string& word);
+
 }  // namespace corvanta

@@ -7,12 +7,17 @@
 
 #include "core/CommandLine.h"
 #include "core/Texts.h"
+#include "core/hinweis.h"
 #include "corvanta/SharedForms.h"
+#include "corvanta/liste.h"
 #include "corvanta/neueswort.h"
+#include "corvanta/stopwort.h"
 #include "corvanta/ueber.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/TestingUi.h"
+#include "tests/corvanta/CorvantaTestSupport.h"
 
 namespace {
 
@@ -56,6 +61,188 @@ TEST(AboutBox, ShowsTheVersionAndOpensTheProjectPages) {
   about.btnEmail.Click();
   const std::string dir = core::ProgramDirectory();
   EXPECT_EQ(pages, (Lines{dir + "..\\homepage\\index.htm", dir + "..\\homepage\\mail.htm"}));
+}
+
+platform::TStringList Sorted(const Lines& lines) {
+  platform::TStringList list;
+  list.SetSorted(true);
+  for (const auto& l : lines) list.Add(l);
+  return list;
+}
+
+// A project whose template folder holds a stop-word list.
+struct ReviewProject {
+  ReviewProject() {
+    platform::WriteFileBytes(stopFile, "der\r\nund\r\n");
+    project = folder.Open(folder.WriteProject(
+        "p.ovk", "StopwortListeVerwenden=1\r\nStopwortListe=stopwort.lst\r\n", {{"http://x/a.htm", "", ""}}));
+  }
+  corvantatest::ProjectFolder folder;
+  std::string stopFile = folder.templateDir + "\\stopwort.lst";
+  std::unique_ptr<core::TProjekt> project;
+};
+
+TEST(KeywordReviewDialog, StoresTheEditedWordsAndTheirCorrections) {
+  ReviewProject p;
+  ASSERT_TRUE(p.project);
+  platform::TStringList words = Sorted({"alt", "bau", "Haus"});
+  platform::TStringList log = Sorted({"-weg"});
+  platform::ScriptedUi ui;
+  ui.Push(Answer(platform::mrOk, {{"lbxWoerter", "alt"}, {"btnBearbeiten", "1"},  // alt -> neu
+                                  {"lbxWoerter", "bau"}, {"btnLoeschen", "1"},    // asked, Yes
+                                  {"btnEinfuegen", "1"},                          // HAUS: exists
+                                  {"btnEinfuegen", "1"},                          // a,b: refused
+                                  {"lbxWoerter", "neu"}, {"btnBearbeiten", "1"},  // neu -> "": refused
+                                  {"ckbStopwortNachfragen", "1"}, {"lbxWoerter", "Haus"}, {"btnStopwort", "1"}}));
+  ui.Push(Answer(platform::mrOk, {{"edWort", "neu"}}));
+  ui.Push(platform::mrYes);
+  ui.Push(Answer(platform::mrOk, {{"edWort", "HAUS"}}));
+  ui.Push(platform::mrOk);
+  ui.Push(Answer(platform::mrOk, {{"edWort", "a,b"}}));
+  ui.Push(platform::mrOk);
+  ui.Push(Answer(platform::mrOk, {{"edWort", ""}}));
+  ui.Push(platform::mrOk);
+  bool cancel = true;
+  {
+    corvanta::TWoerterListeDlg dlg(*p.project, corvanta::SharedLayouts{}.wordList, {});
+    dlg.EditPageWords(words, log, cancel, "http://x/a.htm (0/9)");
+  }
+  EXPECT_FALSE(ui.RanDry());
+  EXPECT_FALSE(cancel);
+  EXPECT_EQ(words.Lines(), (Lines{"neu"}));
+  EXPECT_EQ(log.Lines(), Sorted({"-weg", "+neu", "-alt", "-bau"}).Lines());
+  EXPECT_EQ(platform::ReadFileBytes(p.stopFile), "der\r\nhaus\r\nund\r\n");
+
+  // The question and the refusals, in order (the word entries between them).
+  std::vector<std::pair<std::string, int>> boxes;
+  for (const auto& r : ui.Requests())
+    if (r.kind == platform::UiKind::MessageBox) boxes.emplace_back(r.text, r.helpContext);
+  const auto text = [](core::Txt id, std::initializer_list<std::string> args) {
+    return core::FormatStr(core::LoadStr(id), args);
+  };
+  EXPECT_EQ(boxes, (std::vector<std::pair<std::string, int>>{
+                       {text(core::Txt::AskDeleteEntry, {"bau"}), 401},
+                       {text(core::Txt::MsgWordExists, {"HAUS"}), 400},
+                       {text(core::Txt::MsgKeywordCharacter, {"a,b", ","}), 400},
+                       {core::LoadStr(core::Txt::MsgKeywordEmpty), 400}}));
+}
+
+TEST(KeywordReviewDialog, EmptyPageOffersInsertOnlyUntilAWordIsThere) {
+  ReviewProject p;
+  ASSERT_TRUE(p.project);
+  platform::TStringList words = Sorted({});
+  platform::TStringList log = Sorted({});
+  corvanta::TWoerterListeDlg dlg(*p.project, corvanta::SharedLayouts{}.wordList, {});
+  platform::ScriptedUi ui;
+  ui.Push([&](platform::UiRequest&) {
+    EXPECT_FALSE(dlg.btnBearbeiten.Enabled());
+    EXPECT_FALSE(dlg.btnStopwort.Enabled());
+    EXPECT_FALSE(dlg.ckbLoeschenNachfragen.Enabled());
+    // Nothing is current: the commands on an entry do nothing.
+    dlg.btnLoeschen.Click();
+    dlg.btnBearbeiten.Click();
+    dlg.btnEinfuegen.Click();
+    EXPECT_TRUE(dlg.btnBearbeiten.Enabled());
+    EXPECT_TRUE(dlg.btnStopwort.Enabled());
+    EXPECT_EQ(dlg.lbxWoerter.Value(), "Neu");
+    return platform::mrCancel;
+  });
+  ui.Push(Answer(platform::mrOk, {{"edWort", "Neu"}}));
+  bool cancel = false;
+  dlg.EditPageWords(words, log, cancel, "http://x/a.htm (0/0)");
+  EXPECT_EQ(ui.Requests().size(), 2u);
+  // Abbrechen ends the run and keeps the page as it was.
+  EXPECT_TRUE(cancel);
+  EXPECT_EQ(words.Count(), 0);
+  EXPECT_EQ(log.Count(), 0);
+}
+
+TEST(KeywordReviewDialog, EscapeKeepsThePageWithoutWords) {
+  ReviewProject p;
+  ASSERT_TRUE(p.project);
+  platform::TStringList words = Sorted({"alt", "bau"});
+  platform::TStringList log = Sorted({"+bau"});
+  platform::ScriptedUi ui;
+  ui.Push([](platform::UiRequest& r) {
+    // What the Esc key presses.
+    r.form->CancelButton()->Click();
+    return r.form->ModalResult();
+  });
+  bool cancel = true;
+  corvanta::TWoerterListeDlg dlg(*p.project, corvanta::SharedLayouts{}.wordList, {});
+  dlg.EditPageWords(words, log, cancel, "x");
+  EXPECT_FALSE(cancel);
+  EXPECT_EQ(words.Count(), 0);
+  EXPECT_EQ(log.Lines(), (Lines{"+bau"}));
+}
+
+TEST(StopWordEditor, OkWritesTheListAbbrechenLeavesIt) {
+  ReviewProject p;
+  ASSERT_TRUE(p.project);
+  for (const int result : {platform::mrCancel, platform::mrOk}) {
+    platform::ScriptedUi ui;
+    ui.Push(Answer(result, {{"btnEinfuegen", "1"}, {"lbxWoerter", "und"}, {"btnBearbeiten", "1"}}));
+    ui.Push(Answer(platform::mrOk, {{"edWort", "ODER"}}));
+    ui.Push(Answer(platform::mrOk, {{"edWort", "Und"}}));
+    bool cancel = result == platform::mrOk;
+    corvanta::TStopwortlisteDlg dlg(corvanta::SharedLayouts{}.stopWords, {});
+    dlg.EditStopWords(p.project->StopWords(), p.stopFile, cancel);
+    EXPECT_EQ(cancel, result != platform::mrOk);
+  }
+  EXPECT_EQ(p.project->StopWords().Lines(), (Lines{"der", "oder", "Und"}));
+  EXPECT_EQ(platform::ReadFileBytes(p.stopFile), "der\r\noder\r\nUnd\r\n");
+}
+
+// Closes the progress window of an import soon after it opened.
+void CALLBACK CloseProgress(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  if (core::HinweisDlg()) core::HinweisDlg()->btnKnopfClick();
+}
+
+TEST(StopWordEditor, ImportAddsNewWordsAndReportsAnEmptyOrCancelledFile) {
+  ReviewProject p;
+  ASSERT_TRUE(p.project);
+  const std::string importFile = p.folder.folder / "import.txt";
+  std::string many;
+  for (int i = 0; i < 20000; ++i) many.append("w").append(std::to_string(i)).append("\r\n");
+  const struct {
+    std::string content;
+    bool closeWindow;
+    const char* message;  // nullptr: none
+    int wordsAfter;       // -1: fewer than all
+  } cases[] = {
+      {"DER\r\nOder\r\n", false, nullptr, 3},
+      {"", false, "Keine Stopworte gefunden.", 2},
+      {many, true, "Datei konnte nicht vollst\xE4ndig\rbearbeitet werden. Breche ab.", -1},
+  };
+  for (const auto& c : cases) {
+    platform::WriteFileBytes(importFile, c.content);
+    platform::ScriptedUi ui;
+    ui.Push(Answer(platform::mrCancel, {{"btnEinfuegenDatei", "1"}}));
+    int words = 0;
+    corvanta::DialogServices services;
+    services.selectFile = [&](const std::string& title, const std::string& filter, std::string& file) {
+      EXPECT_EQ(title, "Stopwortedatei w\xE4hlen");
+      EXPECT_EQ(filter, "*.lst;*.txt|*.lst;*.txt");
+      if (c.closeWindow) SetTimer(nullptr, 0, 1, CloseProgress);
+      file = importFile;
+      return true;
+    };
+    corvanta::TStopwortlisteDlg dlg(corvanta::SharedLayouts{}.stopWords, services);
+    ui.Push([&](platform::UiRequest& r) {
+      words = dlg.lbxWoerter.Count();
+      EXPECT_EQ(r.text, c.message ? c.message : "");
+      return platform::mrOk;
+    });
+    bool cancel = false;
+    dlg.EditStopWords(p.project->StopWords(), p.stopFile, cancel);
+    if (!c.message) words = dlg.lbxWoerter.Count();
+    EXPECT_EQ(ui.Requests().size(), c.message ? 2u : 1u) << c.content.size();
+    if (c.wordsAfter >= 0) EXPECT_EQ(words, c.wordsAfter) << c.content.size();
+    else EXPECT_TRUE(words > 2 && words < 20002) << words;
+    EXPECT_EQ(core::HinweisDlg(), nullptr);
+  }
+  EXPECT_EQ(platform::ReadFileBytes(p.stopFile), "der\r\nund\r\n");
 }
 
 }  // namespace
