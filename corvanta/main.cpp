@@ -11,6 +11,7 @@
 #include "core/Texts.h"
 #include "core/ULanguage.h"
 #include "core/ini.h"
+#include "corvanta/RunDialogs.h"
 #include "corvanta/SharedForms.h"
 #include "corvanta/Texts.h"
 #include "corvanta/commandline.h"
@@ -37,11 +38,14 @@ int Run() {
   const std::string settingsFile = core::SettingsFileName();
   core::TIni settings(settingsFile, !platform::FileExists(settingsFile), language, mainWindow, true);
   mainWindow.SetSettings(&settings);
-  corvanta::TUeberDlg about(corvanta::SharedLayouts{}.about, {});
+  const corvanta::SharedLayouts layouts;
+  corvanta::TUeberDlg about(layouts.about, {});
 
   settings.LoadSettings();
 
+  const auto dialogs = corvanta::MakeReviewDialogs(layouts, {});
   corvanta::BatchEnvironment env;
+  env.dialogs = dialogs.get();
   env.proxy = {settings.GetProxyHost(), settings.GetProxyPort(), settings.GetProxyUsername(),
                settings.GetProxyPassword()};
   if (const std::optional<int> handled = corvanta::HandleCommandLine(core::CommandLineParams(), env))

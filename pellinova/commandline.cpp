@@ -46,7 +46,8 @@ TCommandDlg::TCommandDlg()
 
 void TCommandDlg::FormCreate() { lblVersion.SetCaption(core::LoadStr(core::Txt::ProgramVersion)); }
 
-std::optional<int> HandleCommandLine(const std::vector<std::string>& params, const core::TIni& settings) {
+std::optional<int> HandleCommandLine(const std::vector<std::string>& params, const core::TIni& settings,
+                                     core::ReviewDialogs* dialogs) {
   const core::CommandLineChoice choice = core::ParseCommandLine(params, core::ProgramDirectory(), ParameterFiles());
   switch (choice.action) {
     case core::CommandAction::Interactive:
@@ -63,10 +64,10 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params, con
     platform::ShowMessage(core::FormatStr(txt::Load(txt::kMsgParamMissing), {choice.parameterFile}));
     return kExitMissingFile;
   }
-  return RunBatch(choice.parameterFile, settings);
+  return RunBatch(choice.parameterFile, settings, dialogs);
 }
 
-int RunBatch(const std::string& path, const core::TIni& settings) {
+int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDialogs* dialogs) {
   bool failed = false;
   auto project = std::make_unique<TProjekt>(path, failed);
   if (failed) return kExitFailed;
@@ -86,13 +87,14 @@ int RunBatch(const std::string& path, const core::TIni& settings) {
   // What a cancelled search found is merged all the same.
   project->MergeFileList(files);
 
-  const int code = BatchIndex(*project, false, abort, settings);
+  const int code = BatchIndex(*project, false, abort, settings, dialogs);
   if (code != 0) return code;
   if (!abort) project->SaveProject();
   return 0;
 }
 
-int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& settings) {
+int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& settings,
+               core::ReviewDialogs* dialogs) {
   const core::TDir& dir = core::Dir();
   if (project.GetStopwortListeVerwenden() && !platform::FileExists(project.StopWordFileName())) return kExitFailed;
   if (!abort && !dir.DirExists(project.GetHTMLVerzeichnis())) return kExitFailed;
@@ -106,7 +108,7 @@ int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& se
     ShowProgress(window, txt::kCapAnalyseFiles, true);
     project.ClearRunData();
     LocalPageSource source(project);
-    tJavascript run(project, source, nullptr, silent, settings.GetWWWBrowserUnix() ? &settings.Drives() : nullptr);
+    tJavascript run(project, source, dialogs, silent, settings.GetWWWBrowserUnix() ? &settings.Drives() : nullptr);
     run.Generate(window, abort);
   }
   if (abort) return kExitFailed;

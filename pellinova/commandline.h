@@ -18,8 +18,9 @@
 #include "platform/gui/Form.h"
 
 namespace core {
+class ReviewDialogs;
 class TIni;
-}
+}  // namespace core
 
 namespace pellinova {
 
@@ -37,16 +38,19 @@ class TCommandDlg : public platform::Form {
 };
 
 // Handles the first help or batch switch. Nothing (std::nullopt) when there
-// is none and the interactive program starts; otherwise the exit code.
-std::optional<int> HandleCommandLine(const std::vector<std::string>& params, const core::TIni& settings);
+// is none and the interactive program starts; otherwise the exit code. The
+// batch run opens the review dialogs as its project asks (none without).
+std::optional<int> HandleCommandLine(const std::vector<std::string>& params, const core::TIni& settings,
+                                     core::ReviewDialogs* dialogs = nullptr);
 
 // The batch run on a parameter file; returns the exit code.
-int RunBatch(const std::string& path, const core::TIni& settings);
+int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDialogs* dialogs = nullptr);
 
 // The index part of a batch run on a loaded project: the checks, the run and
 // the copy of the template's files. Returns 2 when a check failed or the
 // analysis did not complete; 0 otherwise, abort then telling whether the
 // copy (or the search before) was cancelled.
-int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& settings);
+int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& settings,
+               core::ReviewDialogs* dialogs = nullptr);
 
 }  // namespace pellinova

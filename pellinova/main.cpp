@@ -13,6 +13,7 @@
 #include "core/Texts.h"
 #include "core/ULanguage.h"
 #include "core/ini.h"
+#include "corvanta/RunDialogs.h"
 #include "corvanta/ueber.h"
 #include "pellinova/SharedForms.h"
 #include "pellinova/Texts.h"
@@ -45,9 +46,10 @@ int Run() {
   corvanta::TUeberDlg about(layouts.about, {});
   settings.LoadSettings();
 
+  const auto dialogs = corvanta::MakeReviewDialogs(layouts, {});
   std::optional<int> handled;
   try {
-    handled = pellinova::HandleCommandLine(core::CommandLineParams(), settings);
+    handled = pellinova::HandleCommandLine(core::CommandLineParams(), settings, dialogs.get());
   } catch (const std::exception& e) {
     // A batch run that fails on the way (a project that cannot be written)
     // must not look like a clean one.

@@ -88,10 +88,12 @@ class CorvantaE2E : public ::testing::Test {
                                  pages);
   }
 
-  RunResult Run(const std::string& arguments) {
+  // answers: the UI script; by default nobody is there and every question is
+  // given up.
+  RunResult Run(const std::string& arguments, const std::string& answers = "") {
     const std::string script = folder_ / "antworten.txt";
     const std::string log = folder_ / "protokoll.txt";
-    platform::WriteFileBytes(script, "# nobody is there: every question is given up\r\n");
+    platform::WriteFileBytes(script, answers);
     SetEnvironmentVariableA("QUARVELIN_UI_SCRIPT", script.c_str());
     SetEnvironmentVariableA("QUARVELIN_UI_LOG", log.c_str());
     const std::string exe = appDir_ + "\\Corvanta.exe";
@@ -202,6 +204,44 @@ TEST_F(CorvantaE2E, BatchRunIndexesTheSite) {
   EXPECT_FALSE(platform::FileExists(Target("notiz.txt")));
   // A batch run writes no settings.
   EXPECT_EQ(platform::ReadFileBytes(appDir_ + "\\Corvanta.INI"), settingsBefore);
+}
+
+TEST_F(CorvantaE2E, ReviewedBatchRunStoresTheUsersCorrections) {
+  nettest::SiteServer site;
+  ServeSite(site);
+  const std::string page = site.Base() + "/stauden/pflege.htm";
+  WriteProject("pflege.ovk", page, "GefundeneSchlagworte=1\r\n");
+  const std::string project = platform::ReadFileBytes(ProjectPath("pflege.ovk"));
+  const std::string review =
+      "ModalForm\tQuarvelin(tm) Corvanta - Bearbeiten der gefundenen W\xF6rter\t\t0\t";
+  const auto keywords = [&] {
+    const std::string db = platform::ReadFileBytes(Target("suche.js"));
+    const size_t from = db.find("begriff = \"");
+    return from == std::string::npos ? db : db.substr(from + 11, db.find('"', from + 11) - from - 11);
+  };
+
+  // Abbrechen ends the run as failed and leaves the project as it was.
+  RunResult r = Run("/B pflege", "Abbrechen\r\n");
+  EXPECT_EQ(r.exitCode, 2u);
+  EXPECT_EQ(r.log, review + "Cancel\r\n");
+  EXPECT_EQ(platform::ReadFileBytes(ProjectPath("pflege.ovk")), project);
+
+  // One word renamed, one deleted: the database and the page's corrections.
+  r = Run("/B pflege",
+          "OK|lbxWoerter=Gie\xDF" "en|btnBearbeiten=1|lbxWoerter=D\xFCngen|ckbLoeschenNachfragen=1|btnLoeschen=1\r\n"
+          "OK|edWort=W\xE4ssern\r\n");
+  EXPECT_EQ(r.exitCode, 0u);
+  EXPECT_EQ(r.log, "ModalForm\tWort editieren\t\t0\tOK\r\n" + review + "OK\r\n");
+  EXPECT_EQ(keywords(), "Schneiden,W\xE4ssern");
+  platform::TIniFile saved(ProjectPath("pflege.ovk"));
+  EXPECT_EQ(saved.ReadString("Schlagworte", "1", ""), "+W\xE4ssern,-D\xFCngen,-Gie\xDF" "en");
+
+  // The next run finds the page's words again and corrects them before the
+  // review shows them.
+  r = Run("/B pflege", "OK\r\n");
+  EXPECT_EQ(r.exitCode, 0u);
+  EXPECT_EQ(r.log, review + "OK\r\n");
+  EXPECT_EQ(keywords(), "Schneiden,W\xE4ssern");
 }
 
 TEST_F(CorvantaE2E, MissingParameterFileEndsWithCode1) {

@@ -375,6 +375,24 @@ TEST_F(PellinovaBatch, XmlRunWritesTheExportInsteadOfTheDatabase) {
                                  {"DateiGroesseOptimiert", "0"}, {"Stand", "Noch nicht erzeugt"}}));
 }
 
+TEST_F(PellinovaBatch, ReviewedRunStoresTheUsersCorrections) {
+  WriteProject("sub.lvq", {{"HTMLVerzeichnis", site_ + "\\sub"}, {"ZielVerzeichnis", target_},
+                           {"VorlagenVerzeichnis", templates_ + "\\test"}, {"GefundeneSchlagworte", "1"}});
+  Write(folder_ / "antworten.txt",
+        "OK|lbxWoerter=Katze|btnBearbeiten=1|lbxWoerter=Maus|ckbLoeschenNachfragen=1|btnLoeschen=1\r\n"
+        "OK|edWort=Kater\r\nOK\r\n");
+  EXPECT_EQ(RunPellinova("/B sub"), 0);
+  const std::string review =
+      "ModalForm\tQuarvelin(tm) Pellinova - Bearbeiten der gefundenen W\xF6rter\t\t0\tOK\r\n";
+  EXPECT_EQ(uiLog_, "ModalForm\tWort editieren\t\t0\tOK\r\n" + review + review);
+  const std::string js = platform::ReadFileBytes(target_ + "\\suche.js");
+  EXPECT_NE(js.find("eintrag.item[0].begriff = \"Haus,Kater\";\r\neintrag.item[0].seite = \"../sub/seite.htm\""),
+            std::string::npos)
+      << js;
+  EXPECT_NE(Project("sub.lvq").find("[Schlagworte]\r\n1=+Kater,-Katze,-Maus\r\n"), std::string::npos)
+      << Project("sub.lvq");
+}
+
 TEST_F(PellinovaBatch, MissingParameterFileEndsWithCodeOne) {
   EXPECT_EQ(RunPellinova("/B fehlt"), 1);
   EXPECT_EQ(uiLog_, "MessageBox\tQuarvelin(tm) Pellinova\tDie Parameterdatei\\r\\r" +

@@ -1,0 +1,34 @@
+#include "corvanta/RunDialogs.h"
+
+#include "core/projektVerwaltung.h"
+#include "corvanta/liste.h"
+
+namespace corvanta {
+
+namespace {
+
+class RunDialogs : public core::ReviewDialogs {
+ public:
+  RunDialogs(SharedLayouts layouts, DialogServices services)
+      : layouts_(std::move(layouts)), services_(std::move(services)) {}
+
+  void EditPageWords(core::TProjekt& project, int position, const std::string& pageLine, bool& cancel) override {
+    core::TSchlagwortDatei& page = *project.Pages().at(static_cast<size_t>(position));
+    TWoerterListeDlg dlg(project, layouts_.wordList, services_);
+    dlg.EditPageWords(page.words, page.changeLog, cancel, pageLine);
+  }
+
+  void EditPageDescription(core::TProjekt&, int, bool& cancel) override { cancel = false; }
+
+ private:
+  SharedLayouts layouts_;
+  DialogServices services_;
+};
+
+}  // namespace
+
+std::unique_ptr<core::ReviewDialogs> MakeReviewDialogs(SharedLayouts layouts, DialogServices services) {
+  return std::make_unique<RunDialogs>(std::move(layouts), std::move(services));
+}
+
+}  // namespace corvanta
