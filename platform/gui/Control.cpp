@@ -23,6 +23,25 @@ LPCSTR ObjectProperty() {
 }
 }  // namespace
 
+namespace {
+// The upper-case letter of a code page 1252 character, as the locale has it.
+unsigned char UpperOf(unsigned char c) {
+  return static_cast<unsigned char>(reinterpret_cast<ULONG_PTR>(CharUpperA(reinterpret_cast<LPSTR>(ULONG_PTR{c}))));
+}
+}  // namespace
+
+bool MatchesMnemonic(std::string_view caption, WPARAM typed) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    return UpperOf(static_cast<unsigned char>(caption[i + 1])) == UpperOf(static_cast<unsigned char>(typed));
+  }
+  return false;
+}
+
 bool Component::SetValue(const std::string&) { return false; }
 std::optional<std::string> Component::Value() const { return std::nullopt; }
 

@@ -149,6 +149,10 @@ class Control : public Component {
   // A container: the focus went from a control inside it to a control of
   // the same form outside it.
   virtual void FocusLeft() {}
+  // A key message aimed at the form or any of its controls, before the
+  // dialog navigation sees it (a page control's Ctrl+Tab, the "&" letter of
+  // a tab or of a radio group's caption). True when consumed.
+  virtual bool FormKey(const MSG& /*msg*/) { return false; }
 
   // Invalidates the control now, or when the interval since its last paint is
   // over. The paint itself comes with the message pump.
@@ -178,5 +182,9 @@ class Control : public Component {
   DWORD lastPaint_ = 0;
   bool repaintTimer_ = false;
 };
+
+// Whether the "&" letter of a caption (not an escaped "&&") is the typed
+// character, compared as the locale compares capitals.
+bool MatchesMnemonic(std::string_view caption, WPARAM typed);
 
 }  // namespace platform

@@ -48,11 +48,6 @@ BOOL CALLBACK CollectForm(HWND hwnd, LPARAM lParam) {
 
 bool KeyDown(int key) { return GetKeyState(key) < 0; }
 
-// The upper-case letter of a code page 1252 character, as the locale has it.
-unsigned char UpperOf(unsigned char c) {
-  return static_cast<unsigned char>(reinterpret_cast<ULONG_PTR>(CharUpperA(reinterpret_cast<LPSTR>(ULONG_PTR{c}))));
-}
-
 }  // namespace
 
 std::span<const PropSpec> Form::StoredProperties() {
@@ -481,8 +476,10 @@ bool Form::PreTranslateKey(const MSG& msg) {
     HelpRequested(HelpContextFor(msg.hwnd));
     return true;
   }
-  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) return HandleShortCut(msg);
-  if (msg.message == WM_SYSCHAR) return HandleLabelMnemonic(msg);
+  if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && HandleShortCut(msg)) return true;
+  if (msg.message == WM_SYSCHAR && HandleLabelMnemonic(msg)) return true;
+  for (const auto& c : components_)
+    if (auto* control = dynamic_cast<Control*>(c.get()); control && control->FormKey(msg)) return true;
   return false;
 }
 
@@ -501,16 +498,14 @@ bool Form::HandleShortCut(const MSG& msg) {
 bool Form::HandleLabelMnemonic(const MSG& msg) {
   // A label that names its control moves the focus there; the others are
   // left to the dialog navigation (which moves to the next control).
-  const unsigned char typed = UpperOf(static_cast<unsigned char>(msg.wParam));
+  // On screen, not only visible by style: labels on a hidden tab sheet do not
+  // count.
   for (const auto& c : components_) {
     auto* label = dynamic_cast<Label*>(c.get());
-    if (!label || label->FocusControl().empty() || !label->Visible()) continue;
-    const std::string caption = label->Caption();
-    const size_t amp = caption.find('&');
-    if (amp == std::string::npos || amp + 1 >= caption.size()) continue;
-    if (UpperOf(static_cast<unsigned char>(caption[amp + 1])) != typed) continue;
+    if (!label || label->FocusControl().empty() || !IsWindowVisible(label->Handle())) continue;
+    if (!MatchesMnemonic(label->Caption(), msg.wParam)) continue;
     auto* target = dynamic_cast<Control*>(FindComponent(label->FocusControl()));
-    if (!target || !target->Visible() || !target->Enabled()) continue;
+    if (!target || !IsWindowVisible(target->Handle()) || !target->Enabled()) continue;
     target->SetFocus();
     if (SendMessageA(target->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
       SendMessageA(target->Handle(), EM_SETSEL, 0, -1);

@@ -25,7 +25,8 @@
 // button, Esc the cancel button. A menu item's shortcut runs it from
 // anywhere in the form; F1 asks for the help context of the focused control
 // (or of its nearest container that has one, else of the form), and F1 on a
-// highlighted menu item for that item's.
+// highlighted menu item for that item's. Controls with keys of their own
+// (Ctrl+Tab in a page control) take them before the dialog navigation.
 #include <windows.h>
 
 #include <functional>
