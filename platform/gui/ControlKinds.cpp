@@ -35,6 +35,12 @@ class Registry : public LayoutSchema {
              &SpeedButton::KindInfo(),
              &Image::KindInfo(),
              &ImageList::KindInfo(),
+             &Panel::KindInfo(),
+             &PageControl::KindInfo(),
+             &TabSheet::KindInfo(),
+             &RadioGroup::KindInfo(),
+             &SpinEdit::KindInfo(),
+             &Memo::KindInfo(),
          })
       Add(*kind);
   }

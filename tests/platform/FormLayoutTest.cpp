@@ -144,7 +144,16 @@ INSTANTIATE_TEST_SUITE_P(
                 "keine Taste"},
         Hostile{"ImagesOfWrongKind", kHead + "MainMenu m\nImages = t\nTimer t\n", 5, "t ist ein Timer"},
         Hostile{"SpeedButtonLayout", kHead + "SpeedButton s\nBounds = 1 2 3 4\nLayout = glyphright\n", 6,
-                "glyphright"}),
+                "glyphright"},
+        Hostile{"SheetWithoutPageControl", kHead + "TabSheet t\nCaption = \"x\"\n", 4, "Parent fehlt"},
+        Hostile{"SheetInPanel", kHead + "Panel p\nBounds = 1 2 3 4\nTabSheet t\nParent = p\n", 7, "kann nichts enthalten"},
+        Hostile{"LabelOnPageControl", kHead + "PageControl p\nBounds = 1 2 3 4\nLabel l\nParent = p\n", 7,
+                "kann nichts enthalten"},
+        Hostile{"ActivePageNoSheet", kHead + "PageControl p\nBounds = 1 2 3 4\nActivePage = p\n", 6,
+                "p gibt es im Layout nicht"},
+        Hostile{"BadScrollBars", kHead + "Memo m\nBounds = 1 2 3 4\nScrollBars = diagonal\n", 6, "diagonal"},
+        Hostile{"UnquotedItem", kHead + "RadioGroup r\nBounds = 1 2 3 4\nItem = Deutsch\n", 6, "Anf\xFChrungszeichen"},
+        Hostile{"BadBevel", kHead + "Panel p\nBounds = 1 2 3 4\nBevelOuter = deep\n", 6, "deep"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormLayoutParser, FeedsEveryPrefixWithoutCrashing) {
@@ -169,8 +178,26 @@ TEST(FormLayoutParser, MenusHoldItemsThatHoldSubMenus) {
   EXPECT_EQ(r.layout->Find("l")->Words("Item"), (std::vector<std::string>{"A", "B"}));
 }
 
+TEST(FormLayoutParser, ReadsPagesWithoutBoundsAndListsItemByItem) {
+  auto r = ParseFormLayout(
+      "Form F\nClientWidth = 10\nClientHeight = 10\n"
+      "PageControl pgc\n  Bounds = 0 0 10 10\n  ActivePage = tasB\n"
+      "TabSheet tasA\n  Parent = pgc\n"
+      "TabSheet tasB\n  Parent = pgc\n  TabVisible = false\n"
+      "Memo meo\n  Parent = tasB\n  Bounds = 0 0 5 5\n  Item = \"eins\"\n  Item = \"\"\n  Item = \"drei\"\n",
+      platform::ControlKinds());
+  ASSERT_TRUE(r.layout) << r.error;
+  EXPECT_EQ(r.layout->Find("pgc")->Text("ActivePage"), "tasB");
+  EXPECT_FALSE(r.layout->Find("tasA")->Bounds());
+  EXPECT_EQ(r.layout->Find("tasB")->Bool("TabVisible"), false);
+  EXPECT_EQ(r.layout->Find("meo")->Words("Item"), (std::vector<std::string>{"eins", "", "drei"}));
+}
+
 TEST(FormLayoutParser, KnowsWhichKindsHoldControls) {
   EXPECT_TRUE(platform::ControlKinds().IsContainer("GroupBox"));
+  EXPECT_TRUE(platform::ControlKinds().IsContainer("Panel"));
+  EXPECT_TRUE(platform::ControlKinds().IsContainer("PageControl"));
+  EXPECT_FALSE(platform::ControlKinds().IsContainer("RadioGroup"));
   EXPECT_FALSE(platform::ControlKinds().IsContainer("Label"));
   EXPECT_FALSE(platform::ControlKinds().IsContainer("Unbekannt"));
 }
