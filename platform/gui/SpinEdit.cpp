@@ -43,6 +43,7 @@ void SpinEdit::Create(const LayoutObject& stored, Component* parent) {
                             0, 0, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
   SendMessageA(arrows_, UDM_SETRANGE32, 0, 100);
   SendMessageA(arrows_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
+  if (!IsWindowEnabled(Handle())) EnableWindow(arrows_, FALSE);
   PlaceArrows();
   FontChanged();
 }

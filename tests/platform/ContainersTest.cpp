@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include <cstring>
-#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -14,10 +13,10 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Form.h"
+#include "tests/support/GuiPump.h"
 
 namespace {
 
-using platform::App;
 using Lines = std::vector<std::string>;
 
 // Test programs run side by side, and a window that another one shows takes
@@ -51,19 +50,7 @@ class TContainerTest : public platform::Form {
   platform::Button& btnOk = Find<platform::Button>("btnOk");
 };
 
-bool PumpUntil(const std::function<bool()>& done, DWORD ms = 2000) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > ms) return false;
-    App().ProcessMessagesNow();
-    Sleep(1);
-  }
-  return true;
-}
-
-void Pump() {
-  PumpUntil([] { return false; }, 30);
-}
+void Pump() { guitest::PumpFor(30); }
 
 void PressKey(HWND target, WPARAM key) {
   PostMessageA(target, WM_KEYDOWN, key, 1);

@@ -12,9 +12,12 @@
 #include "platform/gui/Form.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/UiSeam.h"
+#include "tests/support/GuiPump.h"
 
 namespace {
 
+using guitest::PumpFor;
+using guitest::PumpUntil;
 using platform::App;
 using platform::LayoutBounds;
 
@@ -63,21 +66,6 @@ std::string TextOf(HWND hwnd) {
   std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
   text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
   return text;
-}
-
-// Pumps until the condition holds or the time is up.
-bool PumpUntil(const std::function<bool()>& done, DWORD ms = 2000) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > ms) return false;
-    App().ProcessMessagesNow();
-    Sleep(1);
-  }
-  return true;
-}
-
-void PumpFor(DWORD ms) {
-  PumpUntil([] { return false; }, ms);
 }
 
 void PressKey(HWND target, WPARAM key) { PostMessageA(target, WM_KEYDOWN, key, 1); }
