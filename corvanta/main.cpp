@@ -17,6 +17,7 @@
 #include "corvanta/commandline.h"
 #include "corvanta/menue.h"
 #include "corvanta/ueber.h"
+#include "fsctl/FsControls.h"
 #include "net/dtmHTTP.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
@@ -31,6 +32,7 @@ int Run() {
   core::TLanguage language;
   language.DetectLanguage(kDefaultLanguage);
   platform::App().Initialize();
+  fsctl::RegisterControlKinds();
 
   corvanta::TMarbelkosteHaupt mainWindow;
   net::TdtmHTTP dtmHTTP;

@@ -15,6 +15,7 @@
 #include "core/ini.h"
 #include "corvanta/RunDialogs.h"
 #include "corvanta/ueber.h"
+#include "fsctl/FsControls.h"
 #include "pellinova/SharedForms.h"
 #include "pellinova/Texts.h"
 #include "pellinova/commandline.h"
@@ -38,6 +39,7 @@ int Run() {
   core::TLanguage language;
   language.DetectLanguage(kDefaultLanguage);
   platform::App().Initialize();
+  fsctl::RegisterControlKinds();
 
   pellinova::TMarbelkosteHaupt mainWindow;
   const std::string settingsFile = core::SettingsFileName();

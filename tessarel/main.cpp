@@ -11,6 +11,7 @@
 #include "core/ULanguage.h"
 #include "core/ini.h"
 #include "corvanta/ueber.h"
+#include "fsctl/FsControls.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
@@ -44,6 +45,7 @@ int Run() {
   core::TLanguage language;
   language.DetectLanguage(kDefaultLanguage);
   platform::App().Initialize();
+  fsctl::RegisterControlKinds();
 
   const std::string settingsFile = core::SettingsFileName();
   MainWindowHost host;

@@ -9,7 +9,7 @@ quarvelin_test(platform_gui_test
           ${CMAKE_CURRENT_LIST_DIR}/updateforms.rc
           ${CMAKE_SOURCE_DIR}/tests/support/GuiTestMain.cpp
           $<TARGET_OBJECTS:corvanta_texts>
-  LIBS qcore qplatform_gui
+  LIBS qcore qplatform_gui qfsctl
   OWN_MAIN
   TIMEOUT 60)
 quarvelin_resource_module(platform_gui_test_forms platform_gui_test_forms .dll

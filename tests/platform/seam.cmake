@@ -5,6 +5,6 @@ quarvelin_test(platform_seam_test
           ${CMAKE_CURRENT_LIST_DIR}/SeamForms.rc
           ${CMAKE_SOURCE_DIR}/tests/support/GuiTestMain.cpp
           $<TARGET_OBJECTS:corvanta_texts>
-  LIBS qcore qplatform_gui
+  LIBS qcore qplatform_gui qfsctl
   OWN_MAIN
   TIMEOUT 60)

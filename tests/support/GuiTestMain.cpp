@@ -5,12 +5,14 @@
 
 #include "core/Texts.h"
 #include "corvanta/Texts.h"
+#include "fsctl/FsControls.h"
 #include "platform/gui/Application.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleMock(&argc, argv);
   core::SetTextTable(corvanta::TextTable());
   platform::App().Initialize();
+  fsctl::RegisterControlKinds();
   platform::App().SetTitle(core::LoadStr(core::Txt::ProgramTitle));
   // An exception that escapes an event handler would otherwise end up in a
   // message box that nobody closes; here it fails the running test.
