@@ -17,6 +17,7 @@
 #include "platform/gui/Form.h"
 #include "platform/gui/Label.h"
 #include "tests/platform/BaseTestFolder.h"
+#include "tests/support/GuiPump.h"
 
 namespace {
 
@@ -57,14 +58,7 @@ class TFsTest : public platform::Form {
 };
 
 void Pump() { App().ProcessMessagesNow(); }
-
-void PumpFor(DWORD ms) {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < ms) {
-    Pump();
-    Sleep(5);
-  }
-}
+using guitest::PumpFor;
 
 void Type(HWND list, const std::string& keys) {
   for (char c : keys) {
