@@ -1,6 +1,7 @@
 #include "corvanta/RunDialogs.h"
 
 #include "core/projektVerwaltung.h"
+#include "corvanta/beschreibung.h"
 #include "corvanta/liste.h"
 
 namespace corvanta {
@@ -18,7 +19,10 @@ class RunDialogs : public core::ReviewDialogs {
     dlg.EditPageWords(page.words, page.changeLog, cancel, pageLine);
   }
 
-  void EditPageDescription(core::TProjekt&, int, bool& cancel) override { cancel = false; }
+  void EditPageDescription(core::TProjekt& project, int position, bool& cancel) override {
+    TBeschreibungDlg dlg(project, layouts_.description, services_);
+    dlg.EditPageDescription(position, cancel);
+  }
 
  private:
   SharedLayouts layouts_;

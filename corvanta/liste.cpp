@@ -67,14 +67,10 @@ void TWoerterListeDlg::EditPageWords(platform::TStringList& words, platform::TSt
   if (review_.StopWordsAdded()) core::SaveStopWords(project_.StopWordFileName(), project_.StopWords());
 }
 
-bool TWoerterListeDlg::TakeCurrent() {
-  review_.List().SetCurrent(lbxWoerter.ItemIndex());
-  return review_.List().HasCurrent();
-}
+bool TWoerterListeDlg::TakeCurrent() { return TakeCurrentWord(lbxWoerter, review_.List()); }
 
 void TWoerterListeDlg::ShowList() {
-  lbxWoerter.SetItems(review_.List().Words());
-  lbxWoerter.SetItemIndex(review_.List().Current());
+  ShowWordList(lbxWoerter, review_.List());
   const bool edit = review_.CanEdit();
   for (platform::Control* c : std::initializer_list<platform::Control*>{
            &btnBearbeiten, &btnLoeschen, &ckbLoeschenNachfragen, &ckbStopwortNachfragen})

@@ -38,6 +38,16 @@ void TellWordExists(const std::string& word) {
                        platform::MsgDlgType::Information, platform::mbOK | platform::mbHelp, kHelpNeuesWort);
 }
 
+void ShowWordList(platform::ListBox& box, const WordList& list) {
+  box.SetItems(list.Words());
+  box.SetItemIndex(list.Current());
+}
+
+bool TakeCurrentWord(const platform::ListBox& box, WordList& list) {
+  list.SetCurrent(box.ItemIndex());
+  return list.HasCurrent();
+}
+
 bool AcceptKeyword(const std::string& word) {
   char character = 0;
   std::string why;

@@ -34,6 +34,13 @@ bool ConfirmEntry(bool withoutQuestion, core::Txt question, const std::string& w
 // The information that the list holds the word already.
 void TellWordExists(const std::string& word);
 
+class WordList;
+
+// The list box shows the words and the current entry of list.
+void ShowWordList(platform::ListBox& box, const WordList& list);
+// The list box's current line becomes the list's; whether there is one.
+bool TakeCurrentWord(const platform::ListBox& box, WordList& list);
+
 // Whether word may become a keyword (CheckKeyword); otherwise the user is
 // told why, as of a word that exists already, and nothing changes.
 bool AcceptKeyword(const std::string& word);

@@ -54,14 +54,10 @@ void TStopwortlisteDlg::EditStopWords(platform::TStringList& stopWords, const st
   core::SaveStopWords(file, stopWords);
 }
 
-bool TStopwortlisteDlg::TakeCurrent() {
-  edit_.List().SetCurrent(lbxWoerter.ItemIndex());
-  return edit_.List().HasCurrent();
-}
+bool TStopwortlisteDlg::TakeCurrent() { return TakeCurrentWord(lbxWoerter, edit_.List()); }
 
 void TStopwortlisteDlg::ShowList() {
-  lbxWoerter.SetItems(edit_.List().Words());
-  lbxWoerter.SetItemIndex(edit_.List().Current());
+  ShowWordList(lbxWoerter, edit_.List());
   for (platform::Control* c :
        std::initializer_list<platform::Control*>{&btnBearbeiten, &btnLoeschen, &ckbLoeschenNachfragen})
     c->SetEnabled(edit_.CanEdit());

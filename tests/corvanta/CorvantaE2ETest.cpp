@@ -210,14 +210,18 @@ TEST_F(CorvantaE2E, ReviewedBatchRunStoresTheUsersCorrections) {
   nettest::SiteServer site;
   ServeSite(site);
   const std::string page = site.Base() + "/stauden/pflege.htm";
-  WriteProject("pflege.ovk", page, "GefundeneSchlagworte=1\r\n");
+  WriteProject("pflege.ovk", page, "GefundeneSchlagworte=1\r\nBeschreibung=1\r\n");
   const std::string project = platform::ReadFileBytes(ProjectPath("pflege.ovk"));
   const std::string review =
       "ModalForm\tQuarvelin(tm) Corvanta - Bearbeiten der gefundenen W\xF6rter\t\t0\t";
-  const auto keywords = [&] {
+  const std::string description = "ModalForm\tCorvanta - Beschreibung f\xFCr Datei bearbeiten\t\t0\tOK\r\n";
+  // The text of the page's first line of that key in the database.
+  const auto databaseText = [&](const std::string& key) {
     const std::string db = platform::ReadFileBytes(Target("suche.js"));
-    const size_t from = db.find("begriff = \"");
-    return from == std::string::npos ? db : db.substr(from + 11, db.find('"', from + 11) - from - 11);
+    const size_t from = db.find(key + " = \"");
+    if (from == std::string::npos) return db;
+    const size_t start = from + key.size() + 4;
+    return db.substr(start, db.find('"', start) - start);
   };
 
   // Abbrechen ends the run as failed and leaves the project as it was.
@@ -229,19 +233,23 @@ TEST_F(CorvantaE2E, ReviewedBatchRunStoresTheUsersCorrections) {
   // One word renamed, one deleted: the database and the page's corrections.
   r = Run("/B pflege",
           "OK|lbxWoerter=Gie\xDF" "en|btnBearbeiten=1|lbxWoerter=D\xFCngen|ckbLoeschenNachfragen=1|btnLoeschen=1\r\n"
-          "OK|edWort=W\xE4ssern\r\n");
+          "OK|edWort=W\xE4ssern\r\n"
+          "OK|meoBeschreibung=Pflege im Garten\r\n");
   EXPECT_EQ(r.exitCode, 0u);
-  EXPECT_EQ(r.log, "ModalForm\tWort editieren\t\t0\tOK\r\n" + review + "OK\r\n");
-  EXPECT_EQ(keywords(), "Schneiden,W\xE4ssern");
+  EXPECT_EQ(r.log, "ModalForm\tWort editieren\t\t0\tOK\r\n" + review + "OK\r\n" + description);
+  EXPECT_EQ(databaseText("begriff"), "Schneiden,W\xE4ssern");
+  EXPECT_EQ(databaseText("beschreibung"), "Pflege im Garten");
   platform::TIniFile saved(ProjectPath("pflege.ovk"));
   EXPECT_EQ(saved.ReadString("Schlagworte", "1", ""), "+W\xE4ssern,-D\xFCngen,-Gie\xDF" "en");
+  EXPECT_EQ(saved.ReadString("Beschreibung", "1", ""), "Pflege im Garten");
 
   // The next run finds the page's words again and corrects them before the
-  // review shows them.
-  r = Run("/B pflege", "OK\r\n");
+  // review shows them; the typed description replaces the title.
+  r = Run("/B pflege", "OK\r\nOK\r\n");
   EXPECT_EQ(r.exitCode, 0u);
-  EXPECT_EQ(r.log, review + "OK\r\n");
-  EXPECT_EQ(keywords(), "Schneiden,W\xE4ssern");
+  EXPECT_EQ(r.log, review + "OK\r\n" + description);
+  EXPECT_EQ(databaseText("begriff"), "Schneiden,W\xE4ssern");
+  EXPECT_EQ(databaseText("beschreibung"), "Pflege im Garten");
 }
 
 TEST_F(CorvantaE2E, MissingParameterFileEndsWithCode1) {

@@ -9,6 +9,7 @@
 #include "core/Texts.h"
 #include "core/hinweis.h"
 #include "corvanta/SharedForms.h"
+#include "corvanta/beschreibung.h"
 #include "corvanta/liste.h"
 #include "corvanta/neueswort.h"
 #include "corvanta/stopwort.h"
@@ -184,10 +185,7 @@ TEST(StopWordEditor, OkWritesTheListAbbrechenLeavesIt) {
     ui.Push(Answer(result, {{"btnEinfuegen", "1"}, {"lbxWoerter", "und"}, {"btnBearbeiten", "1"}}));
     ui.Push(Answer(platform::mrOk, {{"edWort", "ODER"}}));
     ui.Push(Answer(platform::mrOk, {{"edWort", "Und"}}));
-    bool cancel = result == platform::mrOk;
-    corvanta::TStopwortlisteDlg dlg(corvanta::SharedLayouts{}.stopWords, {});
-    dlg.EditStopWords(p.project->StopWords(), p.stopFile, cancel);
-    EXPECT_EQ(cancel, result != platform::mrOk);
+    EXPECT_EQ(corvanta::EditProjectStopWords(*p.project, corvanta::SharedLayouts{}, {}), result == platform::mrOk);
   }
   EXPECT_EQ(p.project->StopWords().Lines(), (Lines{"der", "oder", "Und"}));
   EXPECT_EQ(platform::ReadFileBytes(p.stopFile), "der\r\noder\r\nUnd\r\n");
@@ -243,6 +241,61 @@ TEST(StopWordEditor, ImportAddsNewWordsAndReportsAnEmptyOrCancelledFile) {
     EXPECT_EQ(core::HinweisDlg(), nullptr);
   }
   EXPECT_EQ(platform::ReadFileBytes(p.stopFile), "der\r\nund\r\n");
+}
+
+TEST(DescriptionDialog, StoresTheTextAndKeepsAChangedOneAsManual) {
+  corvantatest::ProjectFolder folder;
+  std::vector<corvantatest::TestPage> pages;
+  for (int i = 0; i < 10; ++i) pages.push_back({"http://x/" + std::to_string(i) + ".htm", "", ""});
+  auto project = folder.Open(folder.WriteProject("p.ovk", "", pages));
+  ASSERT_TRUE(project);
+  core::TSchlagwortDatei& page = *project->Pages()[0];
+  const struct {
+    const char* what;
+    platform::ScriptedUi::Handler answer;
+    bool cancel;
+    const char* description;
+    const char* manual;
+  } cases[] = {
+      {"unchanged", Answer(platform::mrOk, {}), false, "Gr&uuml;n & blau", ""},
+      {"two lines", Answer(platform::mrOk, {{"meoBeschreibung", " Zeile eins\r\nZeile zwei\r\n"}}), false,
+       "Zeile einsZeile zwei", "Zeile einsZeile zwei"},
+      {"Abbrechen", Answer(platform::mrCancel, {{"meoBeschreibung", "weg"}}), true, "Gr&uuml;n &amp; blau", ""},
+  };
+  for (const auto& c : cases) {
+    page.description = "Gr&uuml;n &amp; blau";
+    page.manualDescription.clear();
+    platform::ScriptedUi ui;
+    std::string shown, line;
+    ui.Push([&](platform::UiRequest& r) {
+      shown = r.form->GetControlValue("meoBeschreibung").value_or("?");
+      line = static_cast<corvanta::TBeschreibungDlg*>(r.form)->lblDateiname.Caption();
+      return c.answer(r);
+    });
+    bool cancel = !c.cancel;
+    corvanta::TBeschreibungDlg dlg(*project, corvanta::SharedLayouts{}.description, {});
+    dlg.EditPageDescription(0, cancel);
+    EXPECT_EQ(shown, "Gr\xFCn & blau") << c.what;
+    EXPECT_EQ(line, "http://x/0.htm (0/9)") << c.what;
+    EXPECT_EQ(cancel, c.cancel) << c.what;
+    EXPECT_EQ(page.description, c.description) << c.what;
+    EXPECT_EQ(page.manualDescription, c.manual) << c.what;
+  }
+}
+
+TEST(DescriptionDialog, TagButtonsWrapTheSelectionOrInsertAtTheCaret) {
+  corvantatest::ProjectFolder folder;
+  auto project = folder.Open(folder.WriteProject("p.ovk", "", {{"http://x/a.htm", "", ""}}));
+  ASSERT_TRUE(project);
+  corvanta::TBeschreibungDlg dlg(*project, corvanta::SharedLayouts{}.description, {});
+  dlg.meoBeschreibung.SetText("Haus am See");
+  dlg.meoBeschreibung.SetSelStart(4);
+  dlg.Button1.Click();
+  EXPECT_EQ(dlg.meoBeschreibung.Text(), "Haus<b></b> am See");
+  dlg.meoBeschreibung.SetSelStart(15);
+  dlg.meoBeschreibung.SetSelLength(3);
+  dlg.Button2.Click();
+  EXPECT_EQ(dlg.meoBeschreibung.Text(), "Haus<b></b> am <i>See</i>");
 }
 
 }  // namespace
