@@ -6,6 +6,7 @@ if(TARGET qcorvanta)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/WordEditsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/WordDialogsTest.cpp
             $<TARGET_OBJECTS:corvanta_shared_forms>
+            $<TARGET_OBJECTS:corvanta_review_forms>
     LIBS qcorvanta
     TIMEOUT 120)
 endif()
