@@ -216,16 +216,19 @@ int RunMode(const std::string& mode, int pageCount) {
   MakeProject(project, pageCount, mode == "glossary");
 
   if (mode == "tokenize") {
-    // Reading and tokenising alone, with the run's message pump per
-    // character: the floor the whole run is measured against.
+    // Reading and tokenising alone, polling the run as an index run does:
+    // the floor the whole run is measured against.
     core::ProjectSettings settings;
+    core::THinweisDlg window;
+    window.Show();
+    core::ProgressRun run(window);
     std::size_t words = 0;
     const double start = Seconds();
     for (int i = 0; i < pageCount; ++i) {
       core::TSchlagwortDatei page(project.urls[static_cast<std::size_t>(i)]);
       bool abort = false;
-      core::tScanner scanner(i, project.pages.ReadPage(i, page.url, abort), page, settings,
-                             [] { platform::App().ProcessMessages(); });
+      core::tScanner scanner(i, project.pages.ReadPage(i, page.url, abort), page, settings);
+      scanner.SetRun(&run);
       while (!scanner.NextWord(abort).empty()) ++words;
     }
     Report("tokenize", pageCount, project.textBytes, Seconds() - start, "  (" + std::to_string(words) + " words)");

@@ -1,5 +1,10 @@
 #include "core/Entities.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
 namespace core {
 
 const std::array<EntityRow, 200> kNumericEntities = {{
@@ -124,5 +129,106 @@ const std::array<EntityRow, 112> kCanonicalEntities = {{
     {"\xD9", "&Ugrave;"}, {"\xA8", "&uml;"}, {"\xFC", "&uuml;"}, {"\xDC", "&Uuml;"},
     {"\xFD", "&yacute;"}, {"\xDD", "&Yacute;"}, {"\xA5", "&yen;"}, {"\xFF", "&yuml;"},
 }};
+
+}  // namespace core
+
+namespace core {
+
+namespace {
+
+std::string ReplaceEvery(std::string_view text, std::string_view search, std::string_view replacement) {
+  std::string result;
+  result.reserve(text.size());
+  std::size_t from = 0;
+  for (std::size_t hit = text.find(search); hit != std::string_view::npos; hit = text.find(search, from)) {
+    result.append(text.substr(from, hit - from));
+    result.append(replacement);
+    from = hit + search.size();
+  }
+  result.append(text.substr(from));
+  return result;
+}
+
+// Every decoding row in the order of its pass, and for each entity text the
+// passes that replace it (a text could stand in two rows).
+struct DecodingRows {
+  std::vector<EntityRow> rows;
+  std::unordered_map<std::string_view, std::vector<std::uint16_t>> passes;
+
+  DecodingRows() {
+    rows.insert(rows.end(), kNumericEntities.begin(), kNumericEntities.end());
+    rows.insert(rows.end(), kNamedEntities.begin(), kNamedEntities.end());
+    rows.push_back(kTradeEntity);  // last, so that leaving it out shortens the list
+    for (std::size_t i = 0; i < rows.size(); ++i) passes[rows[i].from].push_back(static_cast<std::uint16_t>(i));
+  }
+};
+
+const DecodingRows& Decoding() {
+  static const DecodingRows table;
+  return table;
+}
+
+}  // namespace
+
+std::string DecodeEntityRows(std::string_view text, bool tradeEntity) {
+  std::string result(text);
+  if (result.find('&') == std::string::npos) return result;
+  const DecodingRows& table = Decoding();
+  const std::size_t rowCount = table.rows.size() - (tradeEntity ? 0 : 1);
+  // A row can only match an "&" followed by no other "&" up to the first
+  // ";": every entity text is of that form. The passes of rows that match
+  // nothing change nothing, so the next pass that matters is the lowest row
+  // not yet passed whose text stands in the result now; a pass can create
+  // the text of a later row, never of an earlier one that is already past.
+  std::size_t next = 0;
+  for (;;) {
+    std::size_t best = rowCount;
+    for (std::size_t amp = result.find('&'); amp != std::string::npos; amp = result.find('&', amp + 1)) {
+      const std::size_t limit = std::min(result.size(), amp + kLongestEntity);
+      std::size_t end = amp + 1;
+      while (end < limit && result[end] != ';' && result[end] != '&') ++end;
+      if (end >= limit || result[end] != ';') continue;
+      const auto it = table.passes.find(std::string_view(result).substr(amp, end + 1 - amp));
+      if (it == table.passes.end()) continue;
+      for (const std::uint16_t pass : it->second) {
+        if (pass >= next) {
+          if (pass < best) best = pass;
+          break;
+        }
+      }
+    }
+    if (best >= rowCount) return result;
+    result = ReplaceEvery(result, table.rows[best].from, table.rows[best].to);
+    next = best + 1;
+  }
+}
+
+std::string_view CanonicalEntity(unsigned char c) {
+  static const auto table = [] {
+    std::array<std::string_view, 256> t{};
+    // Where two rows stand for one character the earlier row wins: its pass
+    // leaves nothing for the later one.
+    for (const EntityRow& row : kCanonicalEntities) {
+      const auto ch = static_cast<unsigned char>(row.from[0]);
+      if (t[ch].empty()) t[ch] = row.to;
+    }
+    return t;
+  }();
+  return table[c];
+}
+
+std::string EncodeCanonical(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (const char c : text) {
+    const std::string_view entity = CanonicalEntity(static_cast<unsigned char>(c));
+    if (entity.empty()) {
+      result += c;
+    } else {
+      result += entity;
+    }
+  }
+  return result;
+}
 
 }  // namespace core

@@ -111,6 +111,7 @@ bool TDir::DirExists(const std::string& path) const {
 
 void Tfile::CopyFileWithProgress(THinweisDlg& window, const std::string& source, const std::string& destination,
                                  bool& abort) const {
+  ProgressRun run(window);
   if (!platform::FileExists(source)) return;
   window.lblAnzeige.SetCaption(Text().ShortenUrl(source, 45));
   window.pbFortschritt.SetPosition(0);
@@ -146,8 +147,7 @@ void Tfile::CopyFileWithProgress(THinweisDlg& window, const std::string& source,
       window.pbFortschritt.SetPosition(
           static_cast<int>(std::min<std::int64_t>(100, std::llround(100.0 * copied / size))));
     }
-    platform::App().ProcessMessages();
-    if (!window.Visible()) abort = true;
+    run.Poll(abort);
   }
 
   // Each file is closed even after an abort, so that neither stays locked.

@@ -59,7 +59,7 @@ bool Contains(const std::string& text, const std::string& needle) {
 // --- Line builders -------------------------------------------------------------
 
 void AppendKeywordLines(const std::string& prefix, const platform::TStringList& words, bool optimized,
-                        platform::TStringList& lines, void (*pump)()) {
+                        platform::TStringList& lines) {
   const std::string closing = ClosingMark();
   std::string current = prefix;
   auto append = [&](const std::string& word) {
@@ -75,7 +75,6 @@ void AppendKeywordLines(const std::string& prefix, const platform::TStringList& 
   } else {
     const std::string continuation = ContinuationMark();
     for (int i = 0; i < words.Count(); ++i) {
-      if (pump) pump();
       const std::string& word = words[i];
       if (word.size() + current.size() + 4 > kLineWidth) {
         current += continuation;

@@ -7,7 +7,6 @@
 
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
-#include "platform/gui/Application.h"
 
 namespace core {
 
@@ -51,7 +50,6 @@ void TSchlagwortDatei::ApplyIndexModes(const ProjectSettings& settings) {
 void TSchlagwortDatei::ApplyCorrections() {
   if (!manualDescription.empty()) description = manualDescription;
   for (int i = 0; i < changeLog.Count(); ++i) {
-    platform::App().ProcessMessages();
     const std::string& entry = changeLog[i];
     // "+" or "-" alone names no word: adding it would put an empty keyword
     // into the database.
@@ -109,7 +107,6 @@ bool TSchlagwortDatei::AddChange(const std::string& entry) {
 std::string TSchlagwortDatei::ChangeLogText() const {
   std::string text;
   for (int i = 0; i < changeLog.Count(); ++i) {
-    platform::App().ProcessMessages();
     if (i > 0) text += ',';
     text += changeLog[i];
   }

@@ -48,21 +48,9 @@ void TText::DropLastChar(std::string& s) const {
   if (!s.empty()) s.pop_back();
 }
 
-std::string TText::DecodeEntities(std::string_view text) const {
-  std::string result(text);
-  // Most texts hold no entity at all; every row needs an "&" to match.
-  if (result.find('&') == std::string::npos) return result;
-  for (const EntityRow& row : kNumericEntities) result = ReplaceAll(result, row.from, row.to);
-  for (const EntityRow& row : kNamedEntities) result = ReplaceAll(result, row.from, row.to);
-  if (tradeEntity_) result = ReplaceAll(result, kTradeEntity.from, kTradeEntity.to);
-  return result;
-}
+std::string TText::DecodeEntities(std::string_view text) const { return DecodeEntityRows(text, tradeEntity_); }
 
-std::string TText::NormalizeEntities(std::string_view text) const {
-  std::string result = DecodeEntities(text);
-  for (const EntityRow& row : kCanonicalEntities) result = ReplaceAll(result, row.from, row.to);
-  return result;
-}
+std::string TText::NormalizeEntities(std::string_view text) const { return EncodeCanonical(DecodeEntities(text)); }
 
 int TText::LastPos(std::string_view search, std::string_view text) const {
   if (search.empty()) return 0;

@@ -45,6 +45,8 @@ void THinweisDlg::Timer1Timer() {
   platform::App().ProcessMessages();
 }
 
+void ProgressRun::Pump() { platform::App().ProcessMessages(); }
+
 void THinweisDlg::HideTimeLabels() {
   lblNoch.SetVisible(false);
   lblNochText.SetVisible(false);

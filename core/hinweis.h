@@ -17,6 +17,7 @@
 //     platform::App().ProcessMessages();
 //     if (!dlg.Visible()) { abort = true; break; }
 //   }
+#include "core/RunContext.h"
 #include "platform/base/Clock.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Form.h"
@@ -56,5 +57,19 @@ class THinweisDlg : public platform::Form {
 
 // The progress window while one exists, nullptr otherwise.
 THinweisDlg* HinweisDlg();
+
+// The run context of a run shown in a progress window: the application's
+// messages are pumped (the application looks at the queue only every few
+// milliseconds), and the window no longer visible is the user's cancel.
+class ProgressRun final : public RunContext {
+ public:
+  explicit ProgressRun(THinweisDlg& window) : window_(window) {}
+  void Pump() override;
+  bool Cancelled() override { return !window_.Visible(); }
+  THinweisDlg& Window() { return window_; }
+
+ private:
+  THinweisDlg& window_;
+};
 
 }  // namespace core

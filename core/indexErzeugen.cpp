@@ -27,8 +27,6 @@ namespace core {
 
 namespace {
 
-void Pump() { platform::App().ProcessMessages(); }
-
 // The label of a page: its name shortened.
 constexpr int kLabelWidth = 55;
 // Milliseconds between two labels of a pass without file or network steps.
@@ -74,9 +72,10 @@ std::int32_t Clamp32(std::int64_t value) {
 // retry loop; the lines pass the compaction and are counted.
 class SectionWriter {
  public:
-  SectionWriter(TextReader& in, TextWriter& out, const std::string& templatePath, const std::string& outputPath,
-                bool optimize, std::array<std::string, 3> markers)
-      : in_(in),
+  SectionWriter(RunContext& run, TextReader& in, TextWriter& out, const std::string& templatePath,
+                const std::string& outputPath, bool optimize, std::array<std::string, 3> markers)
+      : run_(run),
+        in_(in),
         out_(out),
         actEof_(FormatStr(LoadStr(Txt::ActTestEof), {templatePath})),
         actRead_(FormatStr(LoadStr(Txt::ActRead), {templatePath})),
@@ -113,13 +112,14 @@ class SectionWriter {
       bool eof = false;
       if (!RetryStep(abort, actEof_, hcTestEof, [&] { eof = in_.Eof(); }) || eof) return;
       if (marker && !marker->empty() && current == *marker) return;
-      Pump();
+      run_.Pump();
       if (!RetryStep(abort, actRead_, hcRead, [&] { current = in_.ReadLine(); })) return;
       Write(current, abort);
       if (abort) return;
     }
   }
 
+  RunContext& run_;
   TextReader& in_;
   TextWriter& out_;
   std::string actEof_;
@@ -150,7 +150,7 @@ bool tJavascript::UsesGlossary() const { return project_.GetGlossarModus(); }
 void tJavascript::FormatKeywordLines(TSchlagwortDatei& page, int n) {
   page.keywordLines.Clear();
   AppendKeywordLines(FormatDescriptor(Descriptor(DescriptorValue::EntryKeywords), std::to_string(n)), page.words,
-                     project_.GetOptimiertModus(), page.keywordLines, &Pump);
+                     project_.GetOptimiertModus(), page.keywordLines);
 }
 
 void tJavascript::FormatUrlLines(TSchlagwortDatei& page, int n) {
@@ -204,10 +204,12 @@ void tJavascript::Fail(bool& abort) {
   abort = true;
 }
 
-bool tJavascript::Cancelled() const { return !window_->Visible(); }
+bool tJavascript::Cancelled() const { return run_->Cancelled(); }
 
 void tJavascript::Generate(THinweisDlg& window, bool& abort) {
   window_ = &window;
+  ProgressRun run(window);
+  run_ = &run;
   project_.SetDateiGroesse(0);
   project_.SetDateiGroesseOptimiert(0);
   project_.SetGlossarGroesse(0);
@@ -244,10 +246,10 @@ bool tJavascript::Analyse(bool& abort) {
   for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
     // Reading a page may take long (a fetch): its name shows while it does.
     ShowLabel(*pages[i], true);
-    Pump();
+    run_->Pump();
     tParser parser(project_, i, pages_, abort);
     Step();
-    if (!abort) parser.ParsePage(*window_, abort);
+    if (!abort) parser.ParsePage(*run_, abort);
     if (abort || Cancelled()) {
       ShowPosition();
       Fail(abort);
@@ -264,7 +266,7 @@ bool tJavascript::PostProcess(bool& abort) {
   const int count = static_cast<int>(pages.size());
   for (int j = 0; j < count; ++j) {
     TSchlagwortDatei& page = *pages[j];
-    Pump();
+    run_->Pump();
     if (Cancelled()) {
       ShowPosition();
       Fail(abort);
@@ -305,7 +307,7 @@ bool tJavascript::PostProcess(bool& abort) {
 void tJavascript::BuildGlossary() {
   SetCaption(LoadStr(Txt::CapGlossary));
   ShowPosition();
-  project_.BuildGlossary(*window_);
+  project_.BuildGlossary(*window_, *run_);
   TakePosition();
   project_.GlossaryLine();
 }
@@ -319,6 +321,7 @@ bool tJavascript::Format(bool& abort) {
       return false;
     }
     TSchlagwortDatei& page = *pages[k];
+    run_->Pump();
     Step();
     FormatKeywordLines(page, k);
     FormatUrlLines(page, k);
@@ -350,7 +353,7 @@ void tJavascript::WriteJavascriptFile(bool& abort) {
     }
   }
 
-  SectionWriter writer(in, out, templatePath_, outputPath_, s.OptimiertModus, markers);
+  SectionWriter writer(*run_, in, out, templatePath_, outputPath_, s.OptimiertModus, markers);
   if (!abort) writer.CopyThrough(markers[0], abort);
   if (!abort) {
     const platform::TDateTime now = platform::Now();
@@ -383,7 +386,7 @@ void tJavascript::WriteJavascriptFile(bool& abort) {
     writer.CopyThrough(markers[2], abort);
     for (const auto& page : project_.Pages()) {
       if (abort) break;
-      Pump();
+      run_->Pump();
       for (const platform::TStringList* lines : {&page->keywordLines, &page->urlLines, &page->descriptionLines}) {
         for (int i = 0; i < lines->Count() && !abort; ++i) writer.Write((*lines)[i], abort);
       }

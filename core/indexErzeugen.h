@@ -18,6 +18,7 @@ namespace core {
 
 class PageSource;
 class ReviewDialogs;
+class RunContext;
 class THinweisDlg;
 class TProjekt;
 class TSchlagwortDatei;
@@ -28,9 +29,8 @@ constexpr std::size_t kLineWidth = 78;
 // The keyword lines of one entry: prefix, the words joined by ",", closing
 // mark; wrapped with continuation lines unless optimized. A backslash in a
 // word is written as "/".
-// pump, when given, is called once per word (a page may hold thousands).
 void AppendKeywordLines(const std::string& prefix, const platform::TStringList& words, bool optimized,
-                        platform::TStringList& lines, void (*pump)() = nullptr);
+                        platform::TStringList& lines);
 // The URL lines: wrapped after a "/"; the last line is not limited.
 void AppendUrlLines(const std::string& prefix, const std::string& url, bool optimized, platform::TStringList& lines);
 // The description lines: wrapped after a blank.
@@ -88,6 +88,9 @@ class tJavascript {
   // Copies the template to the output with the three insertions.
   void WriteJavascriptFile(bool& abort);
 
+  // The run under way: messages and the user's cancel go through it.
+  RunContext& Run() { return *run_; }
+
   TProjekt& project_;
   THinweisDlg* window_ = nullptr;
   std::string templatePath_;
@@ -116,6 +119,7 @@ class tJavascript {
 
   PageSource& pages_;
   ReviewDialogs* dialogs_;
+  RunContext* run_ = nullptr;
   // Every message to a control is a round trip through the window system;
   // the run keeps the bar's position itself and hands it to the bar when the
   // drawn bar can change.

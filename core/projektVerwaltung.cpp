@@ -218,10 +218,11 @@ bool TProjekt::LoadPages(THinweisDlg& window) {
   const std::string descriptions = LoadStr(Txt::IniBeschreibung);
   const std::string changes = LoadStr(Txt::IniSchlagworte);
   const int last = LastPageKey(*this, files, anzahlEintraege_);
+  ProgressRun run(window);
   for (int n = 1; n <= last; ++n) {
-    if (!window.Visible()) return false;
+    if (run.Cancelled()) return false;
     window.pbFortschritt.SetPosition(n + 1);
-    platform::App().ProcessMessages();
+    run.Pump();
     const std::string key = Number(n);
     const std::string url = ReadString(files, key, {});
     // An entry without address is dropped; the next save numbers the pages
@@ -340,7 +341,7 @@ void TProjekt::WritePages(THinweisDlg* window) {
     const TSchlagwortDatei& page = *pages_[i];
     if (window) {
       window->pbFortschritt.SetPosition(static_cast<int>(i + 1));
-      platform::App().ProcessMessages();
+      ProgressRun(*window).Pump();
     }
     if (page.url.empty()) continue;
     const std::string key = Number(++number);
@@ -365,7 +366,6 @@ void TProjekt::ClearRunData() {
 void TProjekt::RemoveStopWords(int position) {
   platform::TStringList& words = pages_.at(static_cast<size_t>(position))->words;
   if (stopWords_.Count() == 0 || words.Count() == 0) return;
-  platform::App().ProcessMessages();
   // One pass deletes the stop words and closes up the rest; while the words
   // are sorted it walks both lists side by side.
   words.DeleteLinesIn(stopWords_);
@@ -378,7 +378,7 @@ void TProjekt::DropEmptyPages() {
   s_.SchlagworteGesamt = total;
 }
 
-void TProjekt::BuildGlossary(THinweisDlg& window) {
+void TProjekt::BuildGlossary(THinweisDlg& window, RunContext& run) {
   std::unordered_map<std::string, TGlossarEintrag*> byWord;
   byWord.reserve(glossary_.size() * 2 + 1024);
   for (const auto& entry : glossary_) byWord.emplace(entry->wort, entry.get());
@@ -392,8 +392,8 @@ void TProjekt::BuildGlossary(THinweisDlg& window) {
     platform::App().SetTitle(PercentTitle(position, maximum));
     page->glossaryRefs.clear();
     page->glossaryRefs.reserve(static_cast<size_t>(page->words.Count()));
+    run.Pump();
     for (int i = 0; i < page->words.Count(); ++i) {
-      platform::App().ProcessMessages();
       const std::string& word = page->words[i];
       auto [it, fresh] = byWord.try_emplace(word, nullptr);
       if (fresh) {
@@ -412,7 +412,7 @@ void TProjekt::BuildGlossary(THinweisDlg& window) {
   for (size_t i = 0; i < glossary_.size(); ++i) glossary_[i]->index = static_cast<std::int32_t>(i);
 
   for (auto& page : pages_) {
-    platform::App().ProcessMessages();
+    run.Pump();
     page->words.SetSorted(false);
     for (int i = 0; i < page->words.Count(); ++i)
       page->words.Put(i, Number(page->glossaryRefs[static_cast<size_t>(i)]->index));
@@ -423,7 +423,6 @@ void TProjekt::GlossaryLine() {
   glossaryLines_.Clear();
   std::string words;
   for (size_t i = 0; i < glossary_.size(); ++i) {
-    platform::App().ProcessMessages();
     if (i > 0) words += ',';
     // The search form splits the line at "," into the numbered words, and
     // the line is a JavaScript string: a comma inside a word would shift the

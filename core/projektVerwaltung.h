@@ -20,6 +20,7 @@
 
 namespace core {
 
+class RunContext;
 class THinweisDlg;
 struct SettingKey;
 
@@ -159,8 +160,9 @@ class TProjekt : public platform::TIniFile {
   void DropEmptyPages();
   // Gathers every page's words into the glossary (exact spelling), sorts it
   // by the number of pages, most frequent first, and turns each page's words
-  // into the glossary numbers of its words. Shows its progress in window.
-  void BuildGlossary(THinweisDlg& window);
+  // into the glossary numbers of its words. Shows its progress in window and
+  // gives the run its turn per page.
+  void BuildGlossary(THinweisDlg& window, RunContext& run);
   // The glossary as its one JavaScript line: g = "w1,w2,...";
   void GlossaryLine();
 

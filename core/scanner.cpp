@@ -7,13 +7,10 @@
 
 #include "core/Entities.h"
 #include "core/Hilfsmittel.h"
-#include "core/PageSource.h"
 #include "core/ProjectSettings.h"
+#include "core/RunContext.h"
 #include "core/Schlagworte.h"
-#include "core/hinweis.h"
-#include "core/projektVerwaltung.h"
 #include "platform/base/StringList.h"
-#include "platform/gui/Application.h"
 
 namespace core {
 
@@ -100,85 +97,40 @@ void SlashForBackslash(std::string& word) {
   }
 }
 
-void PumpMessages() { platform::App().ProcessMessages(); }
-
-bool SameBytes(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i]) return false;
+// Bytes that carry on a word already begun, appended as they stand: letters,
+// digits and joiners.
+constexpr std::array<bool, 256> MakeContinuesTable() {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 256; ++c) {
+    const CharClass k = kClasses[c];
+    table[c] = k == CharClass::Letter || k == CharClass::Digit || k == CharClass::Joiner;
   }
-  return true;
+  return table;
 }
 
-// The words of the page being read, before they go into its list: in the
-// order met, and a table of their places to tell a word met before. The
-// table is open addressing over the list, so that a word costs no block of
-// its own on the heap.
-class PageWords {
- public:
-  platform::TStringList found;  // unsorted, in the order met
-  bool busy = false;
+constexpr std::array<bool, 256> kContinues = MakeContinuesTable();
 
-  // Adds a word the page has not brought before; false when it has.
-  bool AddNew(const std::string& word) {
-    if ((used_ + 1) * 2 > slots_.size()) Grow();
-    std::uint32_t hash = 2166136261u;  // FNV-1a
-    for (char c : word) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t i = hash & mask;
-    for (; slots_[i].place != 0; i = (i + 1) & mask) {
-      if (slots_[i].hash == hash && SameBytes(found[static_cast<int>(slots_[i].place - 1)], word)) return false;
-    }
-    slots_[i] = Slot{hash, static_cast<std::uint32_t>(found.Count() + 1)};
-    ++used_;
-    found.Add(word);
-    return true;
-  }
+// Bytes of the page read between two looks at the run: often enough that the
+// cancel button answers at once, seldom enough to cost nothing.
+constexpr std::size_t kPollInterval = 16 * 1024;
 
-  // Empty while in use, and emptied after; the buffers stay.
-  class Use {
-   public:
-    explicit Use(PageWords& words) : words_(words) { words_.busy = true; }
-    ~Use() {
-      words_.found.Clear();
-      std::fill(words_.slots_.begin(), words_.slots_.end(), Slot{});
-      words_.used_ = 0;
-      words_.busy = false;
-    }
-    Use(const Use&) = delete;
-    Use& operator=(const Use&) = delete;
+std::string_view TrimmedView(std::string_view s) {
+  while (!s.empty() && IsBlankOrControl(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+  while (!s.empty() && IsBlankOrControl(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+  return s;
+}
 
-   private:
-    PageWords& words_;
-  };
-
- private:
-  struct Slot {
-    std::uint32_t hash = 0;
-    std::uint32_t place = 0;  // index in found + 1; 0 when free
-  };
-
-  void Grow() {
-    std::vector<Slot> old(std::max<std::size_t>(slots_.size() * 2, 1024));
-    old.swap(slots_);
-    const std::size_t mask = slots_.size() - 1;
-    for (const Slot& slot : old) {
-      if (slot.place == 0) continue;
-      std::size_t i = slot.hash & mask;
-      while (slots_[i].place != 0) i = (i + 1) & mask;
-      slots_[i] = slot;
-    }
-  }
-
-  std::vector<Slot> slots_;
-  std::size_t used_ = 0;
-};
+void StripOne(std::string_view& s, char c) {
+  if (!s.empty() && s.back() == c) s.remove_suffix(1);
+}
 
 }  // namespace
 
 CharClass ClassOf(unsigned char c) { return kClasses[c]; }
 
 std::string_view EntityText(std::string_view entity) {
+  // An "&" far from its ";" is no entity; its text need not be hashed.
+  if (entity.size() > kLongestEntity) return {};
   const auto& map = EntityMap();
   const auto it = map.find(entity);
   return it == map.end() ? std::string_view() : it->second;
@@ -208,168 +160,249 @@ bool NumberOk(const ProjectSettings& settings, std::string_view word) {
   return word.empty() || word.front() < '0' || word.front() > '9';
 }
 
-// --- thtmlDatei --------------------------------------------------------------
-
-thtmlDatei::thtmlDatei(int pagePosition, std::string text, MessagePump pump)
-    : text_(std::move(text)), end_(text_.empty()), pagePosition_(pagePosition), pump_(pump) {}
-
-unsigned char thtmlDatei::NextChar() {
-  if (pump_) pump_();
-  if (!advance_) {
-    advance_ = true;
-    return current_;
-  }
-  if (position_ < text_.size()) {
-    current_ = static_cast<unsigned char>(text_[position_++]);
-  } else {
-    end_ = true;
-    current_ = ' ';
-  }
-  return current_;
-}
-
 // --- tScanner ----------------------------------------------------------------
 
-tScanner::tScanner(int pagePosition, std::string text, TSchlagwortDatei& page, const ProjectSettings& settings,
-                   MessagePump pump)
-    : file_(pagePosition, std::move(text), pump), page_(page), settings_(settings), pump_(pump) {}
+tScanner::tScanner(int pagePosition, std::string text, TSchlagwortDatei& page, const ProjectSettings& settings)
+    : file_(pagePosition, std::move(text)), page_(page), settings_(settings), title_(Text().TradeEntity()) {}
 
-unsigned char tScanner::Next() {
-  c_ = file_.NextChar();
-  return c_;
+void tScanner::Poll(bool& abort) {
+  nextPoll_ = file_.position_ + kPollInterval;
+  if (run_) run_->Poll(abort);
 }
 
-std::string tScanner::NextWord(bool& abort) {
-  word_.clear();
+void tScanner::EndPage() {
+  file_.position_ = file_.text_.size();
+  file_.end_ = true;
+}
+
+void tScanner::PublishTitle() {
+  if (!titleChanged_) return;
+  page_.description = title_.Text();
+  titleChanged_ = false;
+}
+
+std::string_view tScanner::NextWord(bool& abort) {
+  const std::string_view text = file_.text_;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t size = text.size();
+  std::size_t& pos = file_.position_;
   for (;;) {
-    bool endOfToken = false;
-    while (!file_.IsEndOfPage() && !endOfToken) {
-      Next();
-      if (abort) return std::string();
-      switch (kClasses[c_]) {
+    if (!abort && pos >= nextPoll_) Poll(abort);
+    if (abort || file_.end_) {
+      PublishTitle();
+      return {};
+    }
+    // One token. While nothing has changed it, the word is the stretch of the
+    // page from begin; once an entity or a skipped byte does, it is word_.
+    std::size_t begin = 0;
+    std::size_t length = 0;
+    bool own = false;
+    auto held = [&] { return own ? !word_.empty() : length > 0; };
+    auto takeOwn = [&] {
+      if (own) return;
+      word_.assign(text.substr(begin, length));
+      own = true;
+    };
+    // The byte at pos and the bytes after it that carry the word on.
+    auto appendRun = [&] {
+      const std::size_t from = pos++;
+      while (pos < size && kContinues[bytes[pos]]) ++pos;
+      if (own) {
+        word_.append(text.substr(from, pos - from));
+      } else {
+        if (length == 0) begin = from;
+        length = pos - begin;
+      }
+    };
+    bool done = false;
+    while (!done && !file_.end_) {
+      if (pos >= size) {
+        // The blank after the last character: it ends the word and the page.
+        file_.end_ = true;
+        break;
+      }
+      const unsigned char c = bytes[pos];
+      switch (kClasses[c]) {
         case CharClass::Skip:
+          // Inside a word the byte goes, and the word closes up around it.
+          if (held()) takeOwn();
+          ++pos;
           break;
         case CharClass::Letter:
-          word_ += static_cast<char>(c_);
+          appendRun();
           break;
         case CharClass::Digit:
-          if (settings_.Zahlen || !word_.empty()) word_ += static_cast<char>(c_);
-          break;
-        case CharClass::Entity:
-          ReadEntity();
-          if (IsWordBreakEntity(entity_) && !word_.empty()) {
-            endOfToken = true;
+          if (settings_.Zahlen || held()) {
+            appendRun();
           } else {
-            word_ += EntityText(entity_);
-          }
-          break;
-        case CharClass::Tag:
-          if (!word_.empty()) {
-            file_.PushBack();
-            endOfToken = true;
-          } else {
-            ReadTag();
+            ++pos;
           }
           break;
         case CharClass::Joiner:
-          if (!word_.empty()) word_ += static_cast<char>(c_);
-          break;
-        case CharClass::WordStart:
-          if (!word_.empty()) {
-            endOfToken = true;
+          if (held()) {
+            appendRun();
           } else {
-            word_ += static_cast<char>(c_);
+            ++pos;
           }
           break;
-        case CharClass::Break:
-          if (!word_.empty()) endOfToken = true;
+        case CharClass::WordStart:
+          if (held()) {
+            done = true;
+          } else {
+            begin = pos;
+            length = 1;
+          }
+          ++pos;
           break;
+        case CharClass::Break:
+          done = held();
+          ++pos;
+          break;
+        case CharClass::Tag:
+          // A word ends before the tag; the "<" stays for the next word.
+          if (held()) {
+            done = true;
+          } else {
+            ++pos;
+            ReadTag();
+          }
+          break;
+        case CharClass::Entity: {
+          const std::string_view entity = ReadEntity();
+          if (held() && IsWordBreakEntity(entity)) {
+            done = true;
+            break;
+          }
+          const std::string_view decoded = EntityText(entity);
+          if (held() || !decoded.empty()) {
+            takeOwn();
+            word_ += decoded;
+          }
+          break;
+        }
       }
     }
     // End step: one trailing joiner of each kind goes, then the blanks an
     // entity may have brought in.
-    const bool held = !word_.empty();
-    Text().StripTrailingCharInPlace('-', word_);
-    Text().StripTrailingCharInPlace('/', word_);
-    Text().StripTrailingCharInPlace('_', word_);
-    std::string result = Trimmed(word_);
-    if (result.empty() && held) {
-      word_.clear();
-      continue;
+    std::string_view word = own ? std::string_view(word_) : text.substr(begin, length);
+    const bool wasHeld = !word.empty();
+    StripOne(word, '-');
+    StripOne(word, '/');
+    StripOne(word, '_');
+    word = TrimmedView(word);
+    if (word.empty()) {
+      if (wasHeld) continue;
+      PublishTitle();
+      return {};
     }
-    SlashForBackslash(result);
-    return result;
+    // A keyword stands inside a double-quoted JavaScript string: a backslash
+    // in it would escape the next character, so it is stored as "/" (only an
+    // entity brings one).
+    if (own && word.find('\\') != std::string_view::npos) {
+      word_.assign(word);
+      SlashForBackslash(word_);
+      word = word_;
+    }
+    return word;
   }
 }
 
-void tScanner::ReadEntity() {
-  // Up to and including the next ";" or the end of the page, however far.
-  entity_.assign(1, '&');
-  do {
-    entity_ += static_cast<char>(Next());
-  } while (c_ != ';' && !file_.IsEndOfPage());
+std::string_view tScanner::ReadEntity() {
+  // Up to and including the next ";", or to the end of the page, however far.
+  const std::string_view text = file_.text_;
+  const std::size_t from = file_.position_;
+  const std::size_t semicolon = text.find(';', from + 1);
+  if (semicolon == std::string_view::npos) {
+    EndPage();
+    return text.substr(from);
+  }
+  file_.position_ = semicolon + 1;
+  return text.substr(from, semicolon + 1 - from);
 }
 
 void tScanner::ReadTag() {
-  tag_.assign(1, '<');
-  bool comment = false;
-  // A comment ends only at "-->"; a ">" inside it is an ordinary character.
-  auto tagEnds = [&] {
-    if (c_ != '>') return false;
-    if (!comment) return true;
-    return tag_.size() >= 3 && tag_.compare(tag_.size() - 3, 3, "-->") == 0;
-  };
-  while (!file_.IsEndOfPage() && !tagEnds()) {
-    if (pump_) pump_();
-    if (tag_ == "<!--") comment = true;
-    if (EqualsUpper(tag_, "<META") || EqualsUpper(tag_, "<IMG")) {
-      if (tag_.size() == 5) {
-        ReadMeta();
-      } else {
-        ReadImage();
-      }
-      return;
+  const std::string_view text = file_.text_;
+  std::size_t& pos = file_.position_;
+  const std::string_view rest = text.substr(pos);
+  if (rest.substr(0, 3) == "!--") {
+    // A comment ends only at "-->", its own opening dashes included ("<!-->"):
+    // a ">" inside it is an ordinary character.
+    const std::size_t close = text.find("-->", pos + 1);
+    if (close == std::string_view::npos) {
+      EndPage();
+    } else {
+      pos = close + 3;
     }
-    tag_ += static_cast<char>(Next());
+    return;
   }
-  if (EqualsUpper(tag_, "<TITLE>")) ReadTitle();
+  // The image and META tags are known by their first letters alone.
+  if (rest.size() >= 3 && EqualsUpper(rest.substr(0, 3), "IMG")) {
+    pos += 3;
+    ReadImage();
+    return;
+  }
+  if (rest.size() >= 4 && EqualsUpper(rest.substr(0, 4), "META")) {
+    pos += 4;
+    ReadMeta();
+    return;
+  }
+  const std::size_t close = text.find('>', pos);
+  if (close == std::string_view::npos) {
+    EndPage();
+    return;
+  }
+  const bool title = close == pos + 5 && EqualsUpper(text.substr(pos, 5), "TITLE");
+  pos = close + 1;
+  if (title) ReadTitle();
 }
 
 void tScanner::ReadTitle() {
-  do {
-    Next();
-    title_ += (c_ == '\r' || c_ == '\n') ? ' ' : static_cast<char>(c_);
-  } while (c_ != '<' && !file_.IsEndOfPage());
-  // The "<" that ended the title (or the blank of the page end) is not part of
-  // it; the "<" begins the next tag.
-  Text().DropLastChar(title_);
-  file_.PushBack();
-  title_ = Text().NormalizeWhitespace(Text().NormalizeEntities(title_));
-  page_.description = title_;
+  // Up to the next "<", which begins the next tag, or the end of the page.
+  const std::string_view text = file_.text_;
+  const std::size_t from = file_.position_;
+  std::size_t stop = text.find('<', from);
+  if (stop == std::string_view::npos) {
+    stop = text.size();
+    EndPage();
+  } else {
+    file_.position_ = stop;
+  }
+  std::string raw(text.substr(from, stop - from));
+  for (char& c : raw) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  title_.Add(raw);
+  titleChanged_ = true;
 }
 
-tScanner::SegmentEnd tScanner::ReadSegment(std::string& segment) {
-  segment.clear();
-  if (file_.IsEndOfPage()) return SegmentEnd::PageEnd;
-  do {
-    segment += static_cast<char>(Next());
-    if (c_ == '"') return SegmentEnd::Quote;
-    if (c_ == '>') return SegmentEnd::TagEnd;
-  } while (!file_.IsEndOfPage());
-  return SegmentEnd::PageEnd;
+// The characters up to the next double quote or ">", without it.
+tScanner::SegmentEnd tScanner::ReadSegment(std::string_view& segment) {
+  const std::string_view text = file_.text_;
+  if (file_.end_) {
+    segment = {};
+    return SegmentEnd::PageEnd;
+  }
+  const std::size_t from = file_.position_;
+  const std::size_t stop = text.find_first_of("\">", from);
+  if (stop == std::string_view::npos) {
+    segment = text.substr(from);
+    EndPage();
+    return SegmentEnd::PageEnd;
+  }
+  segment = text.substr(from, stop - from);
+  file_.position_ = stop + 1;
+  return text[stop] == '"' ? SegmentEnd::Quote : SegmentEnd::TagEnd;
 }
 
 void tScanner::ReadImage() {
-  std::string segment;
+  std::string_view segment;
   while (ReadSegment(segment) == SegmentEnd::Quote) {
     if (ContainsUpper(segment, "ALT")) {
-      std::string alt;
+      std::string_view alt;
       const SegmentEnd end = ReadSegment(alt);
-      Text().DropLastChar(alt);
-      AddAltText(std::move(alt));
+      AddAltText(alt);
       if (end != SegmentEnd::Quote) break;
     }
-    c_ = ' ';
   }
 }
 
@@ -377,24 +410,22 @@ void tScanner::ReadMeta() {
   // Only the first attribute is looked at for NAME; a further segment is read
   // only after one that ended at a double quote, so a tag that closed early is
   // not read past.
-  std::string segment;
+  std::string_view segment;
   SegmentEnd end = ReadSegment(segment);
   if (end == SegmentEnd::Quote && ContainsUpper(segment, "NAME")) {
-    std::string name;
+    std::string_view name;
     end = ReadSegment(name);
-    Text().DropLastChar(name);
     const bool keywords = EqualsUpper(name, "KEYWORDS");
     const bool description = EqualsUpper(name, "DESCRIPTION");
     if ((keywords || description) && end == SegmentEnd::Quote) {
       end = ReadSegment(segment);
       if (end == SegmentEnd::Quote && ContainsUpper(segment, "CONTENT")) {
-        std::string content;
+        std::string_view content;
         end = ReadSegment(content);
-        Text().DropLastChar(content);
         if (keywords) {
-          AddMetaKeywords(std::move(content));
+          AddMetaKeywords(content);
         } else {
-          SetMetaDescription(std::move(content));
+          SetMetaDescription(content);
         }
       }
     }
@@ -403,11 +434,16 @@ void tScanner::ReadMeta() {
 }
 
 void tScanner::SkipToTagEnd() {
-  while (!file_.IsEndOfPage() && Next() != '>') {
+  const std::size_t close = file_.text_.find('>', file_.position_);
+  if (close == std::string::npos) {
+    EndPage();
+  } else {
+    file_.position_ = close + 1;
   }
 }
 
-void tScanner::AddAltText(std::string text) {
+void tScanner::AddAltText(std::string_view alt) {
+  std::string text(alt);
   for (char& ch : text) {
     if (ch == '\r' || ch == '\n') ch = ' ';
   }
@@ -423,7 +459,7 @@ void tScanner::AddAltText(std::string text) {
   }
 }
 
-void tScanner::AddMetaKeywords(std::string content) {
+void tScanner::AddMetaKeywords(std::string_view content) {
   std::string joined;
   joined.reserve(content.size());
   for (char ch : content) {
@@ -443,62 +479,10 @@ void tScanner::AddMetaKeywords(std::string content) {
   }
 }
 
-void tScanner::SetMetaDescription(std::string content) {
+void tScanner::SetMetaDescription(std::string_view text) {
+  std::string content(text);
   for (std::string_view lineEnd : {"\n\r", "\r\n", "\n", "\r"}) content = Text().ReplaceAll(content, lineEnd, " ");
   page_.metaDescription = Trimmed(Text().NormalizeWhitespace(content));
-}
-
-// --- tParser -----------------------------------------------------------------
-
-tParser::tParser(TProjekt& project, int pagePosition, PageSource& source, bool& abort)
-    : project_(project),
-      pagePosition_(pagePosition),
-      page_(*project.Pages()[pagePosition]),
-      scanner_(pagePosition, abort ? std::string() : source.ReadPage(pagePosition, page_.url, abort), page_,
-               project.Settings(), &PumpMessages) {}
-
-void tParser::ParsePage(THinweisDlg& window, bool& abort) {
-  // A second run in the same session must not build on the last run's title
-  // and META description.
-  page_.ClearScanResults();
-  const ProjectSettings& settings = project_.Settings();
-  // Added one by one, every new word would shift the sorted list behind it:
-  // the page's words go in at once, in the order met, which decides the
-  // spelling that stays of words equal but for case. A word met before on
-  // this page is there already. The containers keep their buffers from page
-  // to page, since under Wine a heap that hands out and takes back large
-  // blocks between the pages' lists soon searches long for every block.
-  thread_local PageWords shared;
-  PageWords own;  // should a page ever be read while another one is
-  PageWords& scratch = shared.busy ? own : shared;
-  const PageWords::Use use(scratch);
-  scanner_.CollectTagWordsInto(&scratch.found);
-  // The window closes only while messages are pumped, which happens once in
-  // several milliseconds; asking the window system whether it is still there
-  // costs a call into it, so it is asked once per tick of the clock.
-  DWORD asked = GetTickCount() - 1;
-  auto closed = [&] {
-    const DWORD now = GetTickCount();
-    if (now == asked) return false;
-    asked = now;
-    return !window.Visible();
-  };
-  word_ = scanner_.NextWord(abort);
-  if (closed()) abort = true;
-  while (!abort && !word_.empty()) {
-    PumpMessages();
-    if (WordWidthOk(settings, word_)) scratch.AddNew(word_);
-    word_ = scanner_.NextWord(abort);
-    if (closed()) abort = true;
-  }
-  scanner_.CollectTagWordsInto(nullptr);
-  page_.words.AddStrings(scratch.found);
-  if (abort) return;
-  page_.ComposeDescription(settings);
-  page_.ApplyIndexModes(settings);
-  page_.ApplyCorrections();
-  project_.RemoveStopWords(pagePosition_);
-  page_.LimitKeywords(settings);
 }
 
 }  // namespace core

@@ -1,14 +1,21 @@
 #pragma once
-// Reading one page character by character and turning its HTML into words.
-// On the way the scanner picks up the page title, the META description, the
-// META keywords and the ALT texts of images. Characters are code page 1252
-// bytes. Every class here lives for one page.
+// Turning the HTML of one page into words. The page is in memory whole; the
+// scanner walks it once and hands out each word as a view into the page (or
+// into a buffer of its own where an entity or a skipped byte changed the
+// word), so that only the words that are kept cost a copy. On the way it picks
+// up the page title, the META description, the META keywords and the ALT texts
+// of images. Characters are code page 1252 bytes. Every class here lives for
+// one page.
 //
-// thtmlDatei and tScanner need no window: the message pump is handed in, so
-// the tokenizer can be tested and measured on its own.
+// thtmlDatei and tScanner need no window: what they need of the run (a turn
+// for the window system now and then, whether the user cancelled) comes
+// through a RunContext, so the tokenizer can be tested and measured alone.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "core/PageTitle.h"
 
 namespace platform {
 class TStringList;
@@ -17,14 +24,10 @@ class TStringList;
 namespace core {
 
 class PageSource;
-class THinweisDlg;
+class RunContext;
 class TProjekt;
 class TSchlagwortDatei;
 struct ProjectSettings;
-
-// Pumps window messages; called once per character and once per word so that
-// the progress window stays live during long pages. May be null.
-using MessagePump = void (*)();
 
 // What a byte does to the word being built.
 enum class CharClass : std::uint8_t {
@@ -52,32 +55,29 @@ bool IsWordBreakEntity(std::string_view entity);
 bool WordWidthOk(const ProjectSettings& settings, std::string_view word);
 bool NumberOk(const ProjectSettings& settings, std::string_view word);
 
-// The text of one page and a one-character push-back.
+// The text of one page and how far it has been read. An empty text is a page
+// that could not be had: it ends at once.
 class thtmlDatei {
  public:
-  // An empty text is a page that could not be had: it ends at once.
-  thtmlDatei(int pagePosition, std::string text, MessagePump pump = nullptr);
+  thtmlDatei(int pagePosition, std::string text) : text_(std::move(text)), pagePosition_(pagePosition) {}
   thtmlDatei(const thtmlDatei&) = delete;
   thtmlDatei& operator=(const thtmlDatei&) = delete;
 
-  // The next character; after a push-back the current one once more. At the
-  // end of the page the end flag is set and a blank is delivered.
-  unsigned char NextChar();
-  bool IsEndOfPage() const { return end_; }
-  void PushBack() { advance_ = false; }
-
+  std::string_view Text() const { return text_; }
   int PagePosition() const { return pagePosition_; }
-  // Characters delivered so far.
+  // Characters read so far.
   std::size_t Position() const { return position_; }
+  // The page ends with a blank after its last character: once that is read,
+  // the page is at its end.
+  bool IsEndOfPage() const { return end_; }
 
  private:
+  friend class tScanner;
+
   std::string text_;
   std::size_t position_ = 0;
-  unsigned char current_ = ' ';
-  bool advance_ = true;
   bool end_ = false;
   int pagePosition_;
-  MessagePump pump_;
 };
 
 // The tokenizer of one page. Words of the page text are returned one by one;
@@ -85,46 +85,52 @@ class thtmlDatei {
 // straight into the page record.
 class tScanner {
  public:
-  tScanner(int pagePosition, std::string text, TSchlagwortDatei& page, const ProjectSettings& settings,
-           MessagePump pump = nullptr);
+  tScanner(int pagePosition, std::string text, TSchlagwortDatei& page, const ProjectSettings& settings);
   tScanner(const tScanner&) = delete;
   tScanner& operator=(const tScanner&) = delete;
 
-  // The next word; "" at the end of the page, or as soon as abort is set.
-  std::string NextWord(bool& abort);
+  // The run to poll every few kilobytes of the page (messages pumped, the
+  // user's cancel sets abort); none by default.
+  void SetRun(RunContext* run) { run_ = run; }
+  // The next word, valid until the next call; "" at the end of the page, or
+  // once abort is set. When the words are read, the page's description is
+  // its title.
+  std::string_view NextWord(bool& abort);
   // Words that tags bring (ALT texts) go into list, unsorted and in the order
   // met, instead of the page's words; null puts them back there.
   void CollectTagWordsInto(platform::TStringList* list) { tagWords_ = list; }
 
   // The titles of the page so far, in canonical entity form.
-  const std::string& Title() const { return title_; }
+  std::string Title() const { return title_.Text(); }
   bool IsEndOfPage() const { return file_.IsEndOfPage(); }
 
  private:
   enum class SegmentEnd { Quote, TagEnd, PageEnd };
 
-  unsigned char Next();
-  void ReadEntity();
+  void Poll(bool& abort);
+  std::string_view ReadEntity();
   void ReadTag();
   void ReadTitle();
-  SegmentEnd ReadSegment(std::string& segment);
+  SegmentEnd ReadSegment(std::string_view& segment);
   void ReadImage();
   void ReadMeta();
   void SkipToTagEnd();
-  void AddAltText(std::string text);
-  void AddMetaKeywords(std::string content);
-  void SetMetaDescription(std::string content);
+  // Moves the reading position to the end of the page, its last blank read.
+  void EndPage();
+  void AddAltText(std::string_view text);
+  void AddMetaKeywords(std::string_view content);
+  void SetMetaDescription(std::string_view content);
+  void PublishTitle();
 
   thtmlDatei file_;
   TSchlagwortDatei& page_;
   const ProjectSettings& settings_;
-  MessagePump pump_;
+  RunContext* run_ = nullptr;
+  std::size_t nextPoll_ = 0;
   platform::TStringList* tagWords_ = nullptr;
-  std::string tag_;
-  std::string title_;
-  std::string entity_;
+  PageTitle title_;
+  bool titleChanged_ = false;
   std::string word_;
-  unsigned char c_ = ' ';
 };
 
 // The word loop of one page and the page's steps after it.
@@ -136,15 +142,14 @@ class tParser {
   tParser& operator=(const tParser&) = delete;
 
   // Collects the page's words and, unless the run was cancelled meanwhile
-  // (the window hidden, or abort set), composes the description, applies the
+  // (run cancelled, or abort set), composes the description, applies the
   // index modes and corrections, removes stop words and limits the words.
-  void ParsePage(THinweisDlg& window, bool& abort);
+  void ParsePage(RunContext& run, bool& abort);
 
  private:
   TProjekt& project_;
   int pagePosition_;
   TSchlagwortDatei& page_;
-  std::string word_;
   tScanner scanner_;
 };
 

@@ -68,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   core::TSchlagwortDatei page(url);
   core::tScanner scanner(0, text, page, settings);
   bool abort = false;
-  for (std::string word = scanner.NextWord(abort); !word.empty(); word = scanner.NextWord(abort)) page.words.Add(word);
+  for (std::string_view word = scanner.NextWord(abort); !word.empty(); word = scanner.NextWord(abort))
+    page.words.Add(std::string(word));
   page.ComposeDescription(settings);
   page.ApplyIndexModes(settings);
   page.CleanDescription();

@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (tagWordsApart) scanner.CollectTagWordsInto(&tagWords);
   bool abort = false;
   size_t words = 0;
-  for (std::string word = scanner.NextWord(abort); !word.empty(); word = scanner.NextWord(abort)) {
+  for (std::string_view word = scanner.NextWord(abort); !word.empty(); word = scanner.NextWord(abort)) {
     FUZZ_CHECK(++words <= text.size() + 1);
-    if (core::WordWidthOk(settings, word)) page.words.Add(word);
+    if (core::WordWidthOk(settings, word)) page.words.Add(std::string(word));
   }
   FUZZ_CHECK(!abort);
   FUZZ_CHECK(scanner.IsEndOfPage() || text.empty());

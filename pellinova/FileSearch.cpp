@@ -11,7 +11,6 @@
 #include "core/hinweis.h"
 #include "pellinova/TextNumbers.h"
 #include "platform/base/StringList.h"
-#include "platform/gui/Application.h"
 
 namespace pellinova {
 
@@ -51,7 +50,7 @@ std::string Extension(const std::string& name) {
 class Search {
  public:
   Search(core::THinweisDlg& window, std::string base, bool& abort, bool relative, platform::TStringList& list)
-      : window_(window), base_(std::move(base)), abort_(abort), relative_(relative), list_(list) {}
+      : window_(window), run_(window), base_(std::move(base)), abort_(abort), relative_(relative), list_(list) {}
 
   void Run(const std::string& mask) {
     if (abort_) return;
@@ -88,15 +87,16 @@ class Search {
     }
     const int position = window_.pbFortschritt.Position();
     window_.pbFortschritt.SetPosition(position >= kBarCycle ? 1 : position + 1);
-    if (!window_.Visible()) {
+    if (run_.Cancelled()) {
       abort_ = true;
       return false;
     }
-    platform::App().ProcessMessages();
+    run_.Pump();
     return true;
   }
 
   core::THinweisDlg& window_;
+  core::ProgressRun run_;
   std::string base_;
   bool& abort_;
   bool relative_;

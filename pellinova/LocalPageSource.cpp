@@ -1,5 +1,6 @@
 #include "pellinova/LocalPageSource.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "core/Retry.h"
@@ -15,8 +16,11 @@ namespace pellinova {
 namespace {
 
 constexpr int kHelpFileInUse = 500;
-// The page files are read through a buffer of this size.
-constexpr size_t kReadBlock = 4095;
+// The page files are read in blocks of this size, straight into the text:
+// every read and end-of-file test is a call into the system.
+constexpr size_t kReadBlock = 64 * 1024;
+// Room is made for the whole file at once up to this size.
+constexpr std::int64_t kReserveLimit = 256LL * 1024 * 1024;
 
 }  // namespace
 
@@ -34,14 +38,21 @@ std::string LocalPageSource::ReadPage(int, const std::string& address, bool& abo
   const std::string eofAction = core::FormatStr(txt::Load(txt::kActPageTestEof), {folder, address});
   const std::string readAction = core::FormatStr(txt::Load(txt::kActPageRead), {folder, address});
   std::string text;
-  char block[kReadBlock];
+  try {
+    const std::int64_t size = file.Size();
+    if (size > 0 && size <= kReserveLimit) text.reserve(static_cast<size_t>(size));
+  } catch (const platform::EInOutError&) {
+    // The size is only a hint: the reads below find the end themselves.
+  }
   for (;;) {
     bool end = false;
     if (!core::RetryStep(abort, eofAction, core::hcTestEof, [&] { end = file.Eof(); }) || end) break;
+    const size_t at = text.size();
+    text.resize(at + kReadBlock);
     size_t got = 0;
-    if (!core::RetryStep(abort, readAction, core::hcRead, [&] { got = file.Read(block, sizeof block); })) break;
-    if (got == 0) break;
-    text.append(block, got);
+    const bool read = core::RetryStep(abort, readAction, core::hcRead, [&] { got = file.Read(&text[at], kReadBlock); });
+    text.resize(at + got);
+    if (!read || got == 0) break;
   }
   // The page is read; a failing close loses nothing of it.
   try {

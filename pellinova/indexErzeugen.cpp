@@ -3,13 +3,13 @@
 #include "core/Hilfsmittel.h"
 #include "core/RelativeLink.h"
 #include "core/Retry.h"
+#include "core/RunContext.h"
 #include "core/TextFile.h"
 #include "core/Texts.h"
 #include "core/Vorlage.h"
 #include "pellinova/TextNumbers.h"
 #include "pellinova/XMLExport.h"
 #include "pellinova/projektVerwaltung.h"
-#include "platform/gui/Application.h"
 
 namespace pellinova {
 
@@ -122,7 +122,7 @@ void tJavascript::WriteLetterFile(int bucket, bool& abort) {
   const std::string writeAction = core::FormatStr(core::LoadStr(core::Txt::ActWrite), {path});
   auto& pages = pellinova_.Pages();
   for (int i = 0; i < static_cast<int>(pages.size()) && !abort; ++i) {
-    platform::App().ProcessMessages();
+    Run().Pump();
     const std::string line = LetterLine(i, LetterPage(*pages[i]).letters[bucket]);
     core::RetryStep(abort, writeAction, core::hcWrite, [&] { out.WriteLine(line); });
   }

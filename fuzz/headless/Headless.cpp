@@ -1,10 +1,7 @@
-// What the page scanner's source links besides the tokenizer, for the fuzz
-// targets that scan: the string table lives in the programs' resources, and
-// the project is never asked by the steps the targets drive.
-#include <cstdlib>
-
+// What the page steps and the line builders link besides themselves, for
+// the fuzz targets that scan: the string table lives in the programs'
+// resources.
 #include "core/Texts.h"
-#include "core/projektVerwaltung.h"
 
 namespace core {
 
@@ -23,7 +20,5 @@ std::string FormatStr(const std::string& format, std::initializer_list<std::stri
   for (const std::string& a : args) out += a;
   return out;
 }
-
-void TProjekt::RemoveStopWords(int) { std::abort(); }
 
 }  // namespace core

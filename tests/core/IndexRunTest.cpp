@@ -512,11 +512,12 @@ TEST_F(IndexRun, ParserResetsTheDescriptionOfTheLastRun) {
   auto& p = Open({{"http://h/a.htm", "<title>A</title><meta name=\"description\" content=\"B\">Wort"}});
   core::THinweisDlg window;
   window.Show();
-  for (int run = 0; run < 2; ++run) {
+  core::ProgressRun run(window);
+  for (int round = 0; round < 2; ++round) {
     p.ClearRunData();
     bool abort = false;
     core::tParser parser(p, 0, source_, abort);
-    parser.ParsePage(window, abort);
+    parser.ParsePage(run, abort);
     EXPECT_FALSE(abort);
     EXPECT_EQ(p.Pages()[0]->description, "<b>A</b><br>B");
     EXPECT_EQ(p.Pages()[0]->words.Lines(), (Lines{"Wort"}));
@@ -526,7 +527,7 @@ TEST_F(IndexRun, ParserResetsTheDescriptionOfTheLastRun) {
   p.ClearRunData();
   bool abort = false;
   core::tParser parser(p, 0, source_, abort);
-  parser.ParsePage(window, abort);
+  parser.ParsePage(run, abort);
   EXPECT_EQ(p.Pages()[0]->description, "B");
 }
 
@@ -534,10 +535,11 @@ TEST_F(IndexRun, ParserFiltersWordsAndStopsWhenTheWindowCloses) {
   auto& p = Open({{"http://h/a.htm", "ab abc <img alt=\"xy Bild\"> 1999 Haus"}});
   core::THinweisDlg window;
   window.Show();
+  core::ProgressRun run(window);
   bool abort = false;
   {
     core::tParser parser(p, 0, source_, abort);
-    parser.ParsePage(window, abort);
+    parser.ParsePage(run, abort);
   }
   EXPECT_FALSE(abort);
   EXPECT_EQ(p.Pages()[0]->words.Lines(), (Lines{"abc", "Bild", "Haus"}));
@@ -546,7 +548,7 @@ TEST_F(IndexRun, ParserFiltersWordsAndStopsWhenTheWindowCloses) {
   p.Pages()[0]->manualDescription = "Hand";
   window.Hide();
   core::tParser parser(p, 0, source_, abort);
-  parser.ParsePage(window, abort);
+  parser.ParsePage(run, abort);
   EXPECT_TRUE(abort);
   // Cancelled before the page steps: the manual description was not applied.
   EXPECT_EQ(p.Pages()[0]->description, "");

@@ -336,7 +336,8 @@ TEST_F(ProjectTest, GlossaryCountsExactSpellingsAndNumbersTheWords) {
   core::THinweisDlg window;
   window.pbFortschritt.SetMax(3);
   window.pbFortschritt.SetPosition(2);
-  p->BuildGlossary(window);
+  core::QuietRun run;
+  p->BuildGlossary(window, run);
   EXPECT_EQ(window.pbFortschritt.Position(), 3);  // never past the maximum
   auto& g = p->GlossaryEntries();
   ASSERT_EQ(g.size(), 4u);

@@ -9,6 +9,7 @@
 #include "core/Entities.h"
 #include "core/Hilfsmittel.h"
 #include "core/ProjectSettings.h"
+#include "core/RunContext.h"
 #include "core/Schlagworte.h"
 #include "core/scanner.h"
 
@@ -27,7 +28,7 @@ struct Scan {
     core::tScanner scanner(0, html, page, settings);
     bool abort = false;
     Words words;
-    for (std::string w = scanner.NextWord(abort); !w.empty(); w = scanner.NextWord(abort)) words.push_back(w);
+    for (std::string_view w = scanner.NextWord(abort); !w.empty(); w = scanner.NextWord(abort)) words.emplace_back(w);
     EXPECT_TRUE(scanner.IsEndOfPage());
     title = scanner.Title();
     return words;
@@ -270,6 +271,40 @@ TEST(ScannerAbort, StopsAtTheNextCharacter) {
   abort = true;
   EXPECT_EQ(scanner.NextWord(abort), "");
   EXPECT_FALSE(scanner.IsEndOfPage());
+}
+
+// The run is looked at every few kilobytes of the page, not per character,
+// and a cancel seen there ends the page at once.
+TEST(ScannerRun, LooksAtTheRunEveryFewKilobytes) {
+  struct CountingRun : core::RunContext {
+    int looks = 0;
+    int cancelAt = 0;  // 0: never
+    void Pump() override { ++looks; }
+    bool Cancelled() override { return looks == cancelAt; }
+  };
+  std::string page;
+  for (int i = 0; i < 20000; ++i) page += "wort ";
+  for (const int cancelAt : {0, 2}) {
+    SCOPED_TRACE(cancelAt);
+    Scan scan;
+    CountingRun run;
+    run.cancelAt = cancelAt;
+    core::tScanner scanner(0, page, scan.page, scan.settings);
+    scanner.SetRun(&run);
+    bool abort = false;
+    int words = 0;
+    while (!scanner.NextWord(abort).empty()) ++words;
+    if (cancelAt == 0) {
+      EXPECT_FALSE(abort);
+      EXPECT_EQ(words, 20000);
+      EXPECT_GE(run.looks, 2);
+      EXPECT_LE(run.looks, 10);
+    } else {
+      EXPECT_TRUE(abort);
+      EXPECT_FALSE(scanner.IsEndOfPage());
+      EXPECT_LT(words, 10000);
+    }
+  }
 }
 
 TEST(ScannerFilters, WidthAndNumbers) {
