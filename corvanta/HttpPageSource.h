@@ -3,7 +3,8 @@
 // site's login and the proxy of the settings. A page that cannot be fetched
 // is an empty page, without a message: the run goes on with the others. A
 // page in UTF-8 (by its reply's Content-Type, its META tag or its byte order
-// mark) is handed on in code page 1252.
+// mark) is handed on in code page 1252. A page that the walk before the run
+// kept is taken from there instead of being fetched again.
 #include <string>
 
 #include "core/PageSource.h"
@@ -13,7 +14,8 @@ namespace corvanta {
 
 class HttpPageSource : public core::PageSource {
  public:
-  HttpPageSource(net::THttpClient& client, std::string user, std::string password, net::TProxySettings proxy);
+  HttpPageSource(net::THttpClient& client, std::string user, std::string password, net::TProxySettings proxy,
+                 net::TPageBodies* fetched = nullptr);
 
   std::string ReadPage(int position, const std::string& address, bool& abort) override;
 
@@ -22,6 +24,7 @@ class HttpPageSource : public core::PageSource {
   std::string user_;
   std::string password_;
   net::TProxySettings proxy_;
+  net::TPageBodies* fetched_;
 };
 
 }  // namespace corvanta

@@ -49,7 +49,7 @@ void MakeUrlList(platform::TStringList& urls) {
 }
 
 void WalkSite(const core::TProjekt& project, const net::TProxySettings& proxy, const std::string& caption,
-              platform::TStringList& urls, bool& abort) {
+              platform::TStringList& urls, bool& abort, net::TPageBodies* bodies) {
   core::THinweisDlg window;
   window.SetCaption(caption);
   window.HideTimeLabels();
@@ -60,6 +60,7 @@ void WalkSite(const core::TProjekt& project, const net::TProxySettings& proxy, c
   walker.SetSite(project.GetWebSite(), project.GetBenutzername(), project.GetPasswort());
   walker.SetProxy(proxy.host, proxy.port, proxy.user, proxy.password);
   walker.SetPageExtensions(project.GetDateiendungen());
+  walker.SetBodies(bodies);
   walker.CrawlSite(urls, abort);
 }
 

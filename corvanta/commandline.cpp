@@ -3,6 +3,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include <windows.h>
+
 #include "core/Texts.h"
 #include "core/projektVerwaltung.h"
 #include "corvanta/HttpPageSource.h"
@@ -21,6 +23,18 @@ namespace corvanta {
 namespace {
 
 std::string TitleWith(unsigned suffix) { return core::LoadStr(core::Txt::ProgramTitle) + txt::Load(suffix); }
+
+// What the walk fetched may keep this much in memory before it goes to a
+// scratch file: a whole site need not fit.
+constexpr size_t kFetchedInMemory = 16u << 20;
+
+std::string ScratchFileName() {
+  char folder[MAX_PATH + 1] = {};
+  char name[MAX_PATH + 1] = {};
+  const DWORD n = GetTempPathA(sizeof folder, folder);
+  if (n == 0 || n > MAX_PATH || GetTempFileNameA(folder, "cvt", 0, name) == 0) return {};
+  return name;
+}
 
 net::THttpClient& ProgramClient() {
   net::TdtmHTTP* module = net::dtmHTTP();
@@ -70,7 +84,9 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
   bool abort = false;
   platform::TStringList urls;
   MakeUrlList(urls);
-  WalkSite(*project, env.proxy, TitleWith(txt::kCapSuche), urls, abort);
+  // Each page crosses the network once: the run takes what the walk fetched.
+  net::TPageBodies fetched(kFetchedInMemory, ScratchFileName());
+  WalkSite(*project, env.proxy, TitleWith(txt::kCapSuche), urls, abort, &fetched);
   // A site that could not be reached yields no page. Merging that would
   // throw away every page of the project, with the user's descriptions and
   // corrections, and report success.
@@ -79,18 +95,19 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
   // Also after a cancelled walk: the project is then not saved anyway.
   MergeFileList(*project, urls);
 
-  const int code = BatchIndex(*project, false, abort, env);
+  const int code = BatchIndex(*project, false, abort, env, &fetched);
   if (code != kExitOk) return code;
   if (!abort) project->SaveProject();
   return kExitOk;
 }
 
-int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnvironment& env) {
+int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnvironment& env,
+               net::TPageBodies* fetched) {
   if (CheckRunSettings(project, abort) != RunCheck::Passed) return kExitFailed;
   if (abort) return kExitOk;
 
   platform::App().ProcessMessagesNow();
-  HttpPageSource pages(ProgramClient(), project.GetBenutzername(), project.GetPasswort(), env.proxy);
+  HttpPageSource pages(ProgramClient(), project.GetBenutzername(), project.GetPasswort(), env.proxy, fetched);
   GenerateIndex(project, pages, env.dialogs, silent, TitleWith(txt::kCapAnalyse), abort);
   if (abort) return kExitFailed;
 

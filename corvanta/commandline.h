@@ -61,7 +61,8 @@ int RunBatch(const std::string& path, const BatchEnvironment& env);
 // size and the copy of the remaining template files. kExitFailed when a check
 // failed or the generation was cancelled; otherwise kExitOk, with abort set
 // when the copy step was cancelled (or was set before, and then nothing but
-// the stop-word check is done).
-int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnvironment& env);
+// the stop-word check is done). Pages kept in fetched are taken from there.
+int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnvironment& env,
+               net::TPageBodies* fetched = nullptr);
 
 }  // namespace corvanta

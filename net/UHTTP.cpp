@@ -47,6 +47,8 @@ void THTTPGetPage::SetProgress(TWalkProgress* progress) { progress_ = progress; 
 
 void THTTPGetPage::SetPageExtensions(const std::string& extensions) { extensions_ = extensions; }
 
+void THTTPGetPage::SetBodies(TPageBodies* bodies) { bodies_ = bodies; }
+
 void THTTPGetPage::CrawlSite(platform::TStringList& urls, bool& stop) {
   platform::TStringList failed;
   CrawlSiteCollectFailed(urls, failed, stop);
@@ -84,6 +86,7 @@ void THTTPGetPage::CrawlPage(const std::string& startUrl, bool& stop) {
     platform::TStringList links;
     SetUpList(links);
     ExtractLinks(links, url, text);
+    if (bodies_) bodies_->Put(url, std::move(text), client_.ContentType());
     Frame frame{url, {}, 0};
     frame.links.reserve(static_cast<size_t>(links.Count()));
     for (int i = 0; i < links.Count(); ++i) frame.links.push_back(links[i]);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "net/HttpClient.h"
+#include "net/PageBodies.h"
 #include "net/WalkProgress.h"
 #include "platform/base/StringList.h"
 
@@ -36,6 +37,10 @@ class THTTPGetPage {
   // The project's page extensions ("html,htm,..."); kDefaultPageExtensions
   // until set.
   void SetPageExtensions(const std::string& extensions);
+  // The walk keeps each page it fetched there (with the reply's content
+  // type), for a run that indexes them next; none: the bodies are dropped.
+  // The caller keeps it.
+  void SetBodies(TPageBodies* bodies);
 
   // Walks the site; urls receives the pages fetched. A stop flag set (by the
   // caller, or here when the window is closed) ends the walk with what it
@@ -67,6 +72,7 @@ class THTTPGetPage {
   TProxySettings proxy_;
   std::string extensions_;
   TWalkProgress* progress_ = nullptr;
+  TPageBodies* bodies_ = nullptr;
 };
 
 // One page's text through client, with the site's login and the proxy

@@ -86,6 +86,9 @@ TEST_F(Batch, WalksMergesGeneratesCopiesAndSaves) {
   EXPECT_EQ(platform::ReadFileBytes(Target("suche.htm")), "<frameset></frameset>");
   EXPECT_EQ(platform::ReadFileBytes(Target("suchein.htm")), "<form></form>");
   EXPECT_EQ(platform::ReadFileBytes(Target("lupe.gif")), "GIF89a");
+  // The run indexes what the walk fetched: no page is asked for twice.
+  EXPECT_THAT(site_.Paths(), testing::UnorderedElementsAre("/index.htm", "/fehlt.htm", "/seite1.htm",
+                                                           "/seite2.htm", "/suche.htm"));
 }
 
 TEST_F(Batch, UnreachableSiteLeavesTheProjectAsItWas) {

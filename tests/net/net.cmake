@@ -10,6 +10,7 @@ if(TARGET qnet)
             ${CMAKE_CURRENT_LIST_DIR}/HttpTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/HttpReplyTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/WalkerTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/PageBodiesTest.cpp
     LIBS qnet qcore ws2_32  # qcore for the GUI test main only: qnet needs none of it
     TIMEOUT 180)
 endif()
