@@ -30,6 +30,7 @@ ToolbarLayout ComputeToolbarLayout(bool speedButton, bool detailsShown) {
   l.windowWidth = speedButton ? 514 : 368;
   if (detailsShown) l.windowHeight = speedButton ? 440 : 428;
   else l.windowHeight = speedButton ? 83 : 71;
+  l.statusShown = detailsShown;
   l.statusImageVisible = speedButton;
   l.statusLeft = speedButton ? 152 : 4;
   l.statusTop = speedButton ? 48 : 36;

@@ -18,7 +18,8 @@ struct ToolbarLayout {
   };
   int windowWidth = 0;
   int windowHeight = 0;
-  bool statusImageVisible = false;  // imgStatus
+  bool statusShown = false;         // the open project shows its status pages
+  bool statusImageVisible = false;  // imgStatus beside them
   int statusLeft = 0;               // pacStatus
   int statusTop = 0;
   int buttonWidth = 0;

@@ -21,13 +21,6 @@ constexpr unsigned kCapSuche = 65244;        // " - Suche nach Web-Seiten"
 constexpr unsigned kCapAnalyse = 65245;      // " - Analysiere Web-Seiten"
 constexpr unsigned kCapKopiere = 65246;      // " - Kopiere restliche Dateien"
 
-// The main window.
-constexpr unsigned kCapKeinProjekt = 65247;  // " - Kein Projekt aktiv"
-constexpr unsigned kFmtCaption = 65248;      // "%s - %s": program title, project file name
-constexpr unsigned kMsgProjektNeu = 65249;   // "Probleme beim Erstellen des Projekts. ..."
-constexpr unsigned kAllFiles = 65250;        // "|Alle Dateien (*.*)|*.*"
-constexpr unsigned kAllFilesUnix = 65251;    // "Alle Dateien (*)|*"
-
 inline std::string Load(unsigned number) { return core::LoadStr(number); }
 inline std::string Fixed(unsigned number) { return platform::LoadResString(number, true).value_or(std::string()); }
 

@@ -10,6 +10,8 @@ constexpr core::TextNumber kTable[] = {
 #include "corvanta/texts/engine.inc"
 #include "corvanta/texts/scanner.inc"
 #include "corvanta/texts/words.inc"
+#include "corvanta/texts/mainwindow.inc"
+#include "corvanta/texts/sitewindow.inc"
 };
 }  // namespace
 

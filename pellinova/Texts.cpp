@@ -10,6 +10,7 @@ constexpr core::TextNumber kTable[] = {
 #include "pellinova/texts/engine.inc"
 #include "pellinova/texts/scanner.inc"
 #include "pellinova/texts/words.inc"
+#include "pellinova/texts/mainwindow.inc"
 #include "pellinova/texts/pellinova.inc"
 };
 }  // namespace

@@ -9,6 +9,7 @@ constexpr core::TextNumber kTable[] = {
 #include "tessarel/texts/settings.inc"
 #include "tessarel/texts/engine.inc"
 #include "tessarel/texts/scanner.inc"
+#include "tessarel/texts/mainwindow.inc"
 };
 }  // namespace
 

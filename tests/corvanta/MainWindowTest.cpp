@@ -1,5 +1,6 @@
-// The bare main window: opening and closing projects as the settings and the
-// commands ask for it, and the help handler's page.
+// The main window: opening and closing projects as the settings and the
+// commands ask for it, the application's handlers, closing, and the layout
+// of the tool-button row.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -83,6 +84,68 @@ TEST_F(MainWindow, HelpHandlerNamesThePage) {
   EXPECT_EQ(window.LastHelpPage(), core::ProgramDirectory() + "hilfe\\meldungen.htm#javascript");
   platform::App().HelpContext(704);
   EXPECT_EQ(window.LastHelpPage(), core::ProgramDirectory() + "hilfe\\index.htm");
+}
+
+TEST_F(MainWindow, HandlersAreTheWindowsWhileItLivesAndThePreviousOnesAfter) {
+  int before = 0;
+  platform::App().OnHelp = [&](int) { ++before; };
+  {
+    corvanta::TMarbelkosteHaupt corvantaWindow;
+    {
+      // The second window (as a test may make) hands back the first one's.
+      corvanta::TMarbelkosteHaupt second;
+    }
+    platform::App().HelpContext(301);
+    EXPECT_EQ(corvantaWindow.LastHelpPage(), core::ProgramDirectory() + "hilfe\\meldungen.htm#browser");
+
+    // A command that fails half-way leaves the window enabled again.
+    corvantaWindow.SetEnabled(false);
+    platform::ScriptedUi ui;
+    platform::App().HandleException(std::runtime_error("kaputt"));
+    EXPECT_TRUE(corvantaWindow.Enabled());
+    ASSERT_EQ(ui.Requests().size(), 1u);
+    EXPECT_EQ(ui.Requests()[0].text, "kaputt");
+  }
+  platform::App().HelpContext(301);
+  EXPECT_EQ(before, 1);
+}
+
+TEST_F(MainWindow, QuitAsksFirstAndNoKeepsTheWindow) {
+  corvanta::TMarbelkosteHaupt window;
+  window.Show();
+  platform::ScriptedUi ui;
+  ui.Push(platform::mrNo);
+  window.Quit();
+  ASSERT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(ui.Requests()[0].text, "Wollen Sie Quarvelin(tm) Corvanta wirklich verlassen?");
+  EXPECT_EQ(ui.Requests()[0].buttons, unsigned(platform::mbYes | platform::mbNo | platform::mbHelp));
+  EXPECT_EQ(ui.Requests()[0].helpContext, 321);
+  EXPECT_TRUE(window.Visible());
+  EXPECT_FALSE(window.QuitAsked());
+  // The close box asks nothing.
+  window.Close();
+  EXPECT_EQ(ui.Requests().size(), 1u);
+  EXPECT_FALSE(window.Visible());
+  // The quit request the close posted must not end the test program's loop.
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
+TEST_F(MainWindow, ToolbarLayoutSetsTheClientArea) {
+  corvanta::TMarbelkosteHaupt window;
+  struct Case {
+    bool large;
+    bool details;
+    int clientWidth;
+    int clientHeight;
+  };
+  for (const Case& c : {Case{true, false, 508, 39}, Case{false, false, 362, 27}, Case{true, true, 508, 396},
+                        Case{false, true, 362, 384}}) {
+    window.ApplyToolbarLayout(core::ComputeToolbarLayout(c.large, c.details));
+    EXPECT_EQ(window.ClientWidth(), c.clientWidth) << c.large << c.details;
+    EXPECT_EQ(window.ClientHeight(), c.clientHeight) << c.large << c.details;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,148 @@
+#pragma once
+// What the three programs' main windows have in common: the application's
+// exception and help handlers (installed when the window is made, the ones
+// before back when it goes), menu commands that a menu item and a tool button
+// share, the closing question, the tool-button row in its two layouts, the
+// project open/close cycle with the commands that need a project, the abort
+// flag that every long operation started from the window shares, and the
+// shared file dialog.
+//
+// A program's main window derives from it with its layout chain, binds its
+// commands in its constructor and answers the few questions below
+// (HelpPage; CreateProject and ProjectShown where it keeps projects;
+// FileFilter and BrowserIsUnix where its settings differ).
+#include <exception>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/SettingsHost.h"
+#include "platform/gui/Form.h"
+
+namespace core {
+
+class TIni;
+class TProjekt;
+
+class TMainWindow : public platform::Form, public SettingsHost {
+ public:
+  ~TMainWindow() override;
+
+  // The settings the file dialog, the tools and the browser come from; set by
+  // the start-up once they exist.
+  void SetSettings(const TIni* settings) { settings_ = settings; }
+  const TIni* Settings() const { return settings_; }
+
+  // The open project; nullptr when none is open.
+  TProjekt* Projekt() const { return project_.get(); }
+  // The cancelled-or-failed signal of every long operation started here.
+  bool& AbortFlag() { return abort_; }
+  bool QuitAsked() const { return quitAsked_; }
+
+  // Closes the open project (saving it first when save is set) and opens or
+  // creates the named one: a name without folder is looked for in the
+  // folder of projects beside the program, a name without extension gets the
+  // program's. An empty name only closes. failed: the project could not be
+  // made (the user has been told); no project is open then.
+  void OpenProject(const std::string& name, bool save, bool& failed);
+
+  // The shared open-file dialog with the program's entry for all files.
+  // Dismissed: file is the initial file and cancelled is set.
+  void SelectFile(const std::string& title, const std::string& initialFile, std::string& file, bool& cancelled,
+                  const std::string& filter);
+
+  // The help handler: the page of the help context. Nothing opens it yet; the
+  // page asked for last is kept.
+  bool AppHelp(int helpContext);
+  const std::string& LastHelpPage() const { return lastHelpPage_; }
+  // The exception handler: the window enabled again (a run that failed
+  // half-way must not leave it locked), then the error box.
+  void AppException(const std::exception& e);
+
+  // "Beenden": closing asks first.
+  void Quit();
+
+  // A local page (a path, optionally with "#" and an anchor) in the browser
+  // of the settings; true when the browser was given it. A file in a tool of
+  // the settings (a Unix tool gets the file's Unix path). Nothing starts them
+  // yet; the target asked for last is kept.
+  bool OpenInBrowser(const std::string& page);
+  void OpenInEditor(const std::string& tool, const std::string& params, bool unix, const std::string& file);
+  const std::string& LastLaunch() const { return lastLaunch_; }
+
+  // SettingsHost.
+  bool ProjectOpen() const override { return projectOpen_; }
+  std::string ProjectFileName() const override;
+  bool ProjectDetailsModus() const override;
+  void SetProjectDetailsModus(bool on) override;
+  bool OpenProject(const std::string& fileName) override;
+  void CloseProject() override;
+  bool SelectFile(const std::string& title, const std::string& initialFile, const std::string& filter,
+                  std::string& fileName) override;
+  void SetStayOnTop(bool onTop) override { Form::SetStayOnTop(onTop); }
+  void ApplyToolbarLayout(const ToolbarLayout& layout) override;
+  int RunFirstRunDialog(TIni& settings) override;
+  void TerminateApplication() override;
+
+ protected:
+  // Sets the application title and takes over the application's handlers.
+  explicit TMainWindow(std::vector<std::string> layoutChain);
+
+  // One command behind a menu item and a tool button (either name may be
+  // empty); a disabled item or button does not run it.
+  void BindCommand(std::string_view menuItem, std::string_view button, std::function<void()> action);
+  // The menu items and tool buttons that work only while a project is open;
+  // disabled now and whenever no project is open.
+  void SetProjectCommands(std::initializer_list<const char*> names);
+
+  // A long operation: the window is disabled while it lasts and enabled
+  // again however it ends.
+  class Busy {
+   public:
+    explicit Busy(TMainWindow& window);
+    ~Busy();
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+   private:
+    TMainWindow& window_;
+  };
+
+  // The program's page for a help context, below the folder "hilfe".
+  virtual std::string HelpPage(int helpContext) const = 0;
+  // Makes the project object on a file (the program's own kind of project).
+  virtual std::unique_ptr<TProjekt> CreateProject(const std::string& path, bool& failed);
+  // A project was opened: what the window shows of it.
+  virtual void ProjectShown() {}
+  // The file dialog's filter for the caller's: by default the caller's with
+  // the entry for all files behind it, or, for a browser that is a Unix
+  // program, the Unix form of that entry before it.
+  virtual std::string FileFilter(const std::string& filter) const;
+  virtual bool BrowserIsUnix() const;
+  // The help context of the closing question; 0 for none (no Help button).
+  virtual int QuitHelpContext() const;
+
+ private:
+  void ShowNoProject();
+  void EnableProjectCommands(bool enabled);
+  void CloseQuery(bool& canClose);
+
+  bool quitAsked_ = false;
+  bool projectOpen_ = false;
+  bool abort_ = false;
+  std::unique_ptr<TProjekt> project_;
+  const TIni* settings_ = nullptr;
+  std::vector<std::string> projectCommands_;
+  std::string lastHelpPage_;
+  std::string lastLaunch_;
+  // The handlers before this window's, back when it goes.
+  std::function<void(const std::exception&)> previousException_;
+  std::function<void(int)> previousHelp_;
+  // Stands in for the first-run dialog until it is built.
+  StandInSettingsHost firstRun_;
+};
+
+}  // namespace core
