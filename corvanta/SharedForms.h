@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+namespace core {
+class TMainWindow;
+}
+
 namespace corvanta {
 
 // The layouts of the shared forms: Corvanta's, then the running program's
@@ -24,5 +28,9 @@ struct DialogServices {
   std::function<bool(const std::string& page)> openInBrowser;
   std::function<bool(const std::string& title, const std::string& filter, std::string& file)> selectFile;
 };
+
+// The main window's browser and file choice, for the forms it opens; also
+// in batch runs, where the window is never shown.
+DialogServices ServicesOf(core::TMainWindow& window);
 
 }  // namespace corvanta

@@ -41,11 +41,12 @@ int Run() {
   core::TIni settings(settingsFile, !platform::FileExists(settingsFile), language, mainWindow, true);
   mainWindow.SetSettings(&settings);
   const corvanta::SharedLayouts layouts;
-  corvanta::TUeberDlg about(layouts.about, {});
+  const corvanta::DialogServices services = corvanta::ServicesOf(mainWindow);
+  corvanta::TUeberDlg about(layouts.about, services.openInBrowser);
 
   settings.LoadSettings();
 
-  const auto dialogs = corvanta::MakeReviewDialogs(layouts, {});
+  const auto dialogs = corvanta::MakeReviewDialogs(layouts, services);
   corvanta::BatchEnvironment env;
   env.dialogs = dialogs.get();
   env.proxy = {settings.GetProxyHost(), settings.GetProxyPort(), settings.GetProxyUsername(),

@@ -45,10 +45,11 @@ int Run() {
   const std::string settingsFile = core::SettingsFileName();
   core::TIni settings(settingsFile, !platform::FileExists(settingsFile), language, mainWindow, false);
   const corvanta::SharedLayouts layouts = pellinova::SharedLayouts();
-  corvanta::TUeberDlg about(layouts.about, {});
+  const corvanta::DialogServices services = corvanta::ServicesOf(mainWindow);
+  corvanta::TUeberDlg about(layouts.about, services.openInBrowser);
   settings.LoadSettings();
 
-  const auto dialogs = corvanta::MakeReviewDialogs(layouts, {});
+  const auto dialogs = corvanta::MakeReviewDialogs(layouts, services);
   std::optional<int> handled;
   try {
     handled = pellinova::HandleCommandLine(core::CommandLineParams(), settings, dialogs.get());

@@ -10,6 +10,7 @@
 #include "core/Texts.h"
 #include "core/ULanguage.h"
 #include "core/ini.h"
+#include "corvanta/SharedForms.h"
 #include "corvanta/ueber.h"
 #include "fsctl/FsControls.h"
 #include "platform/base/Files.h"
@@ -54,7 +55,7 @@ int Run() {
 
   tessarel::TBrisoltHauptmenue mainWindow;
   host.window = &mainWindow;
-  corvanta::TUeberDlg about({"TUeberDlg", "TUeberDlgTessarel"}, {});
+  corvanta::TUeberDlg about({"TUeberDlg", "TUeberDlgTessarel"}, corvanta::ServicesOf(mainWindow).openInBrowser);
 
   settings.LoadSettings();
 

@@ -1,0 +1,16 @@
+#include "corvanta/SharedForms.h"
+
+#include "core/MainWindow.h"
+
+namespace corvanta {
+
+DialogServices ServicesOf(core::TMainWindow& window) {
+  DialogServices services;
+  services.openInBrowser = [&window](const std::string& page) { return window.OpenInBrowser(page); };
+  services.selectFile = [&window](const std::string& title, const std::string& filter, std::string& file) {
+    return window.SelectFile(title, "", filter, file);
+  };
+  return services;
+}
+
+}  // namespace corvanta
