@@ -352,6 +352,10 @@ void TCustomAsyncSocket::ASyncReceive(std::uint16_t error) {
     if (options_ & wsoNoReceiveLoop) break;
     if (lastError_ != 0) break;
     if (hSocket_ == kNoSocket) break;
+    // A read that came back short drained the socket: asking how much is left
+    // would cost a round trip into the system for nothing, and data arriving
+    // after it is announced by a notification of its own.
+    if (handled && lastReadShort_) break;
     u_long count = 0;
     if (WSOCK(ioctlsocket)(hSocket_, FIONREAD, &count) == SOCKET_ERROR) {
       lastError_ = WSOCK(WSAGetLastError)();
@@ -643,7 +647,9 @@ void TCustomAsyncSocket::Dup(TSocket handle) {
 
 int TCustomAsyncSocket::DoRecv(void* buffer, int length, int flags) {
   ++lowLevelReads_;
-  return WSOCK(recv)(hSocket_, static_cast<char*>(buffer), length, flags);
+  const int n = WSOCK(recv)(hSocket_, static_cast<char*>(buffer), length, flags);
+  lastReadShort_ = n < length;
+  return n;
 }
 
 int TCustomAsyncSocket::DoRecvFrom(void* buffer, int length, int flags, sockaddr_in& from, int& fromLength) {

@@ -165,7 +165,10 @@ class TCustomAsyncSocket : protected IMessageTarget {
   // handler read anything.
   std::uint64_t LowLevelReads() const { return lowLevelReads_; }
   // Layers that hand out bytes they hold count them as reads too.
-  void CountRead() { ++lowLevelReads_; }
+  void CountRead() {
+    ++lowLevelReads_;
+    lastReadShort_ = false;
+  }
   // Pumps everything pending now (waits pump between sleeps).
   void ProcessMessagesNow();
   // Sleeps until input arrives for the thread or the time passes.
@@ -220,6 +223,9 @@ class TCustomAsyncSocket : protected IMessageTarget {
   TSocketOptions options_ = 0;
   bool terminated_ = false;
   std::uint64_t lowLevelReads_ = 0;
+  // The last low-level receive returned less than it asked for: the socket
+  // had no more at that moment.
+  bool lastReadShort_ = false;
 };
 
 }  // namespace net

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "net/SocketText.h"
 #include "platform/base/Clock.h"
@@ -18,7 +19,9 @@ constexpr UINT WM_HTTP_LOGIN = WM_USER + 3;
 constexpr UINT_PTR kSilenceTimer = 1;
 
 // What one read takes from the socket.
-constexpr int kReceiveBlock = 8192;
+// Large enough that a page usually arrives in one or two reads: each read is
+// a round trip into the system.
+constexpr int kReceiveBlock = 64 * 1024;
 
 }  // namespace
 
@@ -343,8 +346,10 @@ void THttpClient::ForgetHead() {
 
 void THttpClient::SocketDataAvailable(std::uint16_t) {
   Activity();
-  char block[kReceiveBlock];
-  const int n = socket_->Receive(block, sizeof block);
+  // Not a member: an event handler that pumps messages may bring us back here.
+  const auto buffer = std::make_unique_for_overwrite<char[]>(kReceiveBlock);
+  char* const block = buffer.get();
+  const int n = socket_->Receive(block, kReceiveBlock);
   if (n <= 0 || requestType_ == RequestNone || finished_) return;
   if (state_ == HttpReceivingBody) return BodyChunk(block, n);
   // After an overlong head the rest is read only so that the close is seen.
