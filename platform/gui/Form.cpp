@@ -496,15 +496,17 @@ bool Form::HandleShortCut(const MSG& msg) {
 }
 
 bool Form::HandleLabelMnemonic(const MSG& msg) {
-  // A label that names its control moves the focus there; the others are
-  // left to the dialog navigation (which moves to the next control).
-  // On screen, not only visible by style: labels on a hidden tab sheet do not
-  // count.
+  // A label moves the focus to the control it names, or else to the next
+  // one in tab order (our form is no dialog window, so the dialog navigation
+  // would not). On screen, not only visible by style: labels on a hidden tab
+  // sheet do not count.
   for (const auto& c : components_) {
     auto* label = dynamic_cast<Label*>(c.get());
-    if (!label || label->FocusControl().empty() || !IsWindowVisible(label->Handle())) continue;
+    if (!label || !label->ShowAccelChar() || !IsWindowVisible(label->Handle())) continue;
     if (!MatchesMnemonic(label->Caption(), msg.wParam)) continue;
-    auto* target = dynamic_cast<Control*>(FindComponent(label->FocusControl()));
+    auto* target = label->FocusControl().empty()
+                       ? Control::FromHandle(GetNextDlgTabItem(Handle(), label->Handle(), FALSE))
+                       : dynamic_cast<Control*>(FindComponent(label->FocusControl()));
     if (!target || !IsWindowVisible(target->Handle()) || !target->Enabled()) continue;
     target->SetFocus();
     if (SendMessageA(target->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)

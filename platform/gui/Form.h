@@ -176,9 +176,9 @@ class Form : public TopWindow {
   Button* CancelButton() const { return cancelButton_; }
 
   // The keys the form acts on before the dialog navigation: F1, menu
-  // shortcuts and the "&" letters of labels with a focus control. The
-  // application's message pump calls it for key messages aimed at the form
-  // or its controls. True when consumed.
+  // shortcuts and the "&" letters of labels. The application's message pump
+  // calls it for key messages aimed at the form or its controls. True when
+  // consumed.
   bool PreTranslateKey(const MSG& msg);
   bool WantsDialogKeys() const override { return true; }
 

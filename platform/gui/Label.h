@@ -24,6 +24,8 @@ class Label : public Control {
   void SetTransparent(bool transparent);
   void SetAlignment(const std::string& alignment);
   void SetWordWrap(bool wordWrap);
+  // Whether an "&" marks the letter (false: it shows as it is).
+  bool ShowAccelChar() const { return showAccelChar_; }
   void SetShowAccelChar(bool show);
   // The text colour: a colour word of the layout ("default", "red",
   // "navy", ...), see ColorFromWord.

@@ -14,20 +14,11 @@
 #include "platform/gui/Controls.h"
 #include "platform/gui/Form.h"
 #include "tests/support/GuiPump.h"
+#include "tests/support/OwnDesktop.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// Test programs run side by side, and a window that another one shows takes
-// the foreground and with it this thread's focus, in the middle of a key
-// test. On a desktop of its own the program keeps its focus. It is made
-// before main, ahead of the first window.
-const bool kOwnDesktop = [] {
-  const std::string name = "quarvelin-test-" + std::to_string(GetCurrentProcessId());
-  HDESK desktop = CreateDesktopA(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-  return desktop && SetThreadDesktop(desktop);
-}();
 
 class TContainerTest : public platform::Form {
  public:

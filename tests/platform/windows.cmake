@@ -1,0 +1,8 @@
+# Forms as windows (border, place, events, focus) and the looks of labels,
+# tool buttons and memos.
+quarvelin_test(platform_windows_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/WindowTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/windowforms.rc
+  LIBS qcore qplatform_gui
+  GUI
+  TIMEOUT 60)
