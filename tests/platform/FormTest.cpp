@@ -13,6 +13,7 @@
 #include "platform/gui/Timer.h"
 #include "platform/gui/UiSeam.h"
 #include "tests/support/GuiPump.h"
+#include "tests/support/OwnDesktop.h"
 
 namespace {
 
