@@ -11,7 +11,7 @@ quarvelin_test(platform_gui_test
           $<TARGET_OBJECTS:corvanta_texts>
   LIBS qcore qplatform_gui qfsctl
   OWN_MAIN
-  TIMEOUT 60)
+  TIMEOUT 120)
 quarvelin_resource_module(platform_gui_test_forms platform_gui_test_forms .dll
   ${CMAKE_CURRENT_LIST_DIR}/testforms_module.rc)
 add_dependencies(platform_gui_test platform_gui_test_forms)
