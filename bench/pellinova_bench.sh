@@ -23,7 +23,7 @@ win() { echo "Z:${1//\//\\}"; }
 
 prog=$work/prog
 mkdir -p "$prog/projekte"
-cp "$build/bin/Pellinova.exe" "$prog/"
+cp "$build/install/Pellinova/Pellinova.exe" "$prog/"
 cp -r "$root/dist/vorlage" "$prog/"
 # Tools that exist, so that loading the settings asks nothing.
 printf '[Environment]\r\nTextEditor=%s\r\nWWWBrowser=%s\r\nLastProject=0\r\n' \

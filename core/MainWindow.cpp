@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/CommandLine.h"
+#include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
 #include "core/ini.h"
@@ -33,7 +34,8 @@ std::string TitleText() { return LoadStr(Txt::ProgramTitle); }
 
 }  // namespace
 
-TMainWindow::TMainWindow(std::vector<std::string> layoutChain) : Form(std::move(layoutChain)) {
+TMainWindow::TMainWindow(std::vector<std::string> layoutChain, int missingPageHelpContext)
+    : Form(std::move(layoutChain)), launcher_(ProgramDirectory(), missingPageHelpContext) {
   platform::App().SetTitle(TitleText());
   previousException_ = std::exchange(platform::App().OnException, [this](const std::exception& e) { AppException(e); });
   previousHelp_ = std::exchange(platform::App().OnHelp, [this](int helpContext) { AppHelp(helpContext); });
@@ -53,17 +55,19 @@ void TMainWindow::AppException(const std::exception& e) {
 }
 
 bool TMainWindow::AppHelp(int helpContext) {
-  lastHelpPage_ = Text().StripTrailingChar('\\', ProgramDirectory() + "hilfe") + "\\" + HelpPage(helpContext);
-  return false;
+  return OpenInBrowser(HelpPagePath(ProgramDirectory(), HelpPage(helpContext)));
 }
 
-bool TMainWindow::OpenInBrowser(const std::string& page) {
-  lastLaunch_ = page;
-  return false;
+bool TMainWindow::OpenInBrowser(const std::string& page) { return core::OpenInBrowser(launcher_, settings_, page); }
+
+void TMainWindow::OpenInEditor(const std::string& tool, const std::string& params, bool unix,
+                               const std::string& file) {
+  static const WineDrives kNoDrives;
+  launcher_.OpenInEditor({tool, params, unix}, settings_ ? settings_->Drives() : kNoDrives, file);
 }
 
-void TMainWindow::OpenInEditor(const std::string& tool, const std::string&, bool, const std::string& file) {
-  lastLaunch_ = tool + " " + file;
+void TMainWindow::OpenWithTool(const std::string& program, const std::string& params, const std::string& file) {
+  launcher_.OpenWithTool(program, params, file);
 }
 
 void TMainWindow::Quit() {

@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Launcher.h"
 #include "core/SettingsHost.h"
 #include "platform/gui/Form.h"
 
@@ -54,10 +55,9 @@ class TMainWindow : public platform::Form, public SettingsHost {
   void SelectFile(const std::string& title, const std::string& initialFile, std::string& file, bool& cancelled,
                   const std::string& filter);
 
-  // The help handler: the page of the help context. Nothing opens it yet; the
-  // page asked for last is kept.
+  // The help handler: opens the page of the help context in the browser;
+  // true when the browser was given it.
   bool AppHelp(int helpContext);
-  const std::string& LastHelpPage() const { return lastHelpPage_; }
   // The exception handler: the window enabled again (a run that failed
   // half-way must not leave it locked), then the error box.
   void AppException(const std::exception& e);
@@ -66,12 +66,15 @@ class TMainWindow : public platform::Form, public SettingsHost {
   void Quit();
 
   // A local page (a path, optionally with "#" and an anchor) in the browser
-  // of the settings; true when the browser was given it. A file in a tool of
-  // the settings (a Unix tool gets the file's Unix path). Nothing starts them
-  // yet; the target asked for last is kept.
-  bool OpenInBrowser(const std::string& page);
+  // of the settings; true when the browser was given it, false after telling
+  // the user why not. A dialog's own Help button passes
+  // HelpPagePath(ProgramDirectory(), its page).
+  virtual bool OpenInBrowser(const std::string& page);
+  // A file in a tool of the settings (a Unix tool gets the file's Unix path);
+  // the caller has checked that the tool exists.
   void OpenInEditor(const std::string& tool, const std::string& params, bool unix, const std::string& file);
-  const std::string& LastLaunch() const { return lastLaunch_; }
+  // The program started with its parameters and the file in double quotes.
+  void OpenWithTool(const std::string& program, const std::string& params, const std::string& file);
 
   // SettingsHost.
   bool ProjectOpen() const override { return projectOpen_; }
@@ -89,7 +92,12 @@ class TMainWindow : public platform::Form, public SettingsHost {
 
  protected:
   // Sets the application title and takes over the application's handlers.
-  explicit TMainWindow(std::vector<std::string> layoutChain);
+  // missingPageHelpContext: the help context of the warning about a missing
+  // help page; 0 gives it no Help button.
+  explicit TMainWindow(std::vector<std::string> layoutChain, int missingPageHelpContext = 302);
+
+  // The launcher, which keeps the browser's automation object between calls.
+  Launcher& BrowserLauncher() { return launcher_; }
 
   // One command behind a menu item and a tool button (either name may be
   // empty); a disabled item or button does not run it.
@@ -136,8 +144,7 @@ class TMainWindow : public platform::Form, public SettingsHost {
   std::unique_ptr<TProjekt> project_;
   const TIni* settings_ = nullptr;
   std::vector<std::string> projectCommands_;
-  std::string lastHelpPage_;
-  std::string lastLaunch_;
+  Launcher launcher_;
   // The handlers before this window's, back when it goes.
   std::function<void(const std::exception&)> previousException_;
   std::function<void(int)> previousHelp_;

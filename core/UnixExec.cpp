@@ -44,7 +44,10 @@ std::string UnixCommandLine(const std::string& tool, const std::string& params, 
 }
 
 bool StartUnixTool(const std::string& tool, const std::string& params, const std::string& unixPath) {
-  std::string line = UnixCommandLine(tool, params, unixPath);
+  return StartProgram(UnixCommandLine(tool, params, unixPath));
+}
+
+bool StartProgram(std::string line) {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   si.dwFlags = STARTF_USESHOWWINDOW;

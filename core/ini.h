@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Launcher.h"
 #include "core/WineDrives.h"
 #include "platform/base/IniFile.h"
 
@@ -84,6 +85,12 @@ class TIni : public platform::TIniFile {
   void SetHTMLEditorUnix(bool v) { HTMLEditorUnix = v; }
   bool GetWWWBrowserUnix() const { return WWWBrowserUnix; }
   void SetWWWBrowserUnix(bool v) { WWWBrowserUnix = v; }
+
+  // The tools as the launcher takes them: path, parameters, Unix flag.
+  ToolSetting TextEditorTool() const { return {TextEditor, TextEditorParam, TextEditorUnix}; }
+  ToolSetting JavascriptEditorTool() const { return {JavascriptEditor, JavascriptEditorParam, JavascriptEditorUnix}; }
+  ToolSetting HTMLEditorTool() const { return {HTMLEditor, HTMLEditorParam, HTMLEditorUnix}; }
+  ToolSetting WWWBrowserTool() const { return {WWWBrowser, WWWBrowserParam, WWWBrowserUnix}; }
 
   bool GetForeground() const { return Foreground; }
   // Applies the window style at once.

@@ -12,6 +12,7 @@ constexpr core::TextNumber kTable[] = {
 #include "corvanta/texts/words.inc"
 #include "corvanta/texts/mainwindow.inc"
 #include "corvanta/texts/sitewindow.inc"
+#include "corvanta/texts/launcher.inc"
 };
 }  // namespace
 

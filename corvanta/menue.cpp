@@ -1,11 +1,11 @@
 #include "corvanta/menue.h"
 
-#include "corvanta/HelpContexts.h"
+#include "core/HelpContexts.h"
 
 namespace corvanta {
 
 TMarbelkosteHaupt::TMarbelkosteHaupt() : TMainWindow({"TMarbelkosteHaupt"}) {}
 
-std::string TMarbelkosteHaupt::HelpPage(int helpContext) const { return corvanta::HelpPage(helpContext); }
+std::string TMarbelkosteHaupt::HelpPage(int helpContext) const { return core::SiteIndexerHelp().Page(helpContext); }
 
 }  // namespace corvanta

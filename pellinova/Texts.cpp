@@ -11,6 +11,7 @@ constexpr core::TextNumber kTable[] = {
 #include "pellinova/texts/scanner.inc"
 #include "pellinova/texts/words.inc"
 #include "pellinova/texts/mainwindow.inc"
+#include "pellinova/texts/launcher.inc"
 #include "pellinova/texts/pellinova.inc"
 };
 }  // namespace

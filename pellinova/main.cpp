@@ -44,6 +44,7 @@ int Run() {
   pellinova::TMarbelkosteHaupt mainWindow;
   const std::string settingsFile = core::SettingsFileName();
   core::TIni settings(settingsFile, !platform::FileExists(settingsFile), language, mainWindow, false);
+  mainWindow.SetSettings(&settings);
   const corvanta::SharedLayouts layouts = pellinova::SharedLayouts();
   const corvanta::DialogServices services = corvanta::ServicesOf(mainWindow);
   corvanta::TUeberDlg about(layouts.about, services.openInBrowser);

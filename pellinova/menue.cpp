@@ -1,6 +1,6 @@
 #include "pellinova/menue.h"
 
-#include "corvanta/HelpContexts.h"
+#include "pellinova/HelpContexts.h"
 #include "pellinova/projektVerwaltung.h"
 
 namespace pellinova {
@@ -9,8 +9,7 @@ TMarbelkosteHaupt::TMarbelkosteHaupt() : TMainWindow({"TMarbelkosteHaupt"}) {}
 
 TProjekt* TMarbelkosteHaupt::Project() const { return static_cast<TProjekt*>(Projekt()); }
 
-// Pellinova's help contexts are Corvanta's until its own table comes.
-std::string TMarbelkosteHaupt::HelpPage(int helpContext) const { return corvanta::HelpPage(helpContext); }
+std::string TMarbelkosteHaupt::HelpPage(int helpContext) const { return HelpTable().Page(helpContext); }
 
 std::unique_ptr<core::TProjekt> TMarbelkosteHaupt::CreateProject(const std::string& path, bool& failed) {
   return std::make_unique<TProjekt>(path, failed);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Pellinova and runs its batch mode on the shipped sample: the pages in
-# build/bin/beispiel are searched and indexed, and the search form is written
-# to build/bin/beispiel/suche. BUILD_DIR names another build folder. Nothing waits for a user: a question the run
-# would ask (there is none when all goes well) is answered by giving up.
+# build/install/Pellinova/beispiel are searched and indexed, and the search
+# form is written to build/install/Pellinova/beispiel/suche. BUILD_DIR names
+# another build folder. Nothing waits for a user: a question the run would ask
+# (there is none when all goes well) is answered by giving up.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -10,7 +11,7 @@ build="${BUILD_DIR:-build}"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-posix.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j"$(nproc)" --target Pellinova
 
-cd "$build/bin"
+cd "$build/install/Pellinova"
 answers=$(mktemp)
 trap 'rm -f "$answers"' EXIT
 # The sample project names its folders relative to the folder Pellinova is

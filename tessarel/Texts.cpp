@@ -10,6 +10,7 @@ constexpr core::TextNumber kTable[] = {
 #include "tessarel/texts/engine.inc"
 #include "tessarel/texts/scanner.inc"
 #include "tessarel/texts/mainwindow.inc"
+#include "tessarel/texts/launcher.inc"
 };
 }  // namespace
 

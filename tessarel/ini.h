@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Launcher.h"
 #include "core/WineDrives.h"
 #include "platform/base/IniFile.h"
 
@@ -93,6 +94,8 @@ class TIni : public platform::TIniFile {
   void SetWWWBrowserParam(const std::string& v) { WWWBrowserParam = v; }
   bool GetWWWBrowserUnix() const { return WWWBrowserUnix; }
   void SetWWWBrowserUnix(bool v) { WWWBrowserUnix = v; }
+  // The browser as the launcher takes it: path, parameters, Unix flag.
+  core::ToolSetting WWWBrowserTool() const { return {WWWBrowser, WWWBrowserParam, WWWBrowserUnix}; }
   std::int32_t GetLanguage() const { return Language; }
 
  private:

@@ -1,18 +1,23 @@
 #include "tessarel/menue.h"
 
+#include "tessarel/HelpContexts.h"
 #include "tessarel/TextNumbers.h"
 #include "tessarel/projektVerwaltung.h"
 
 namespace tessarel {
 
-TBrisoltHauptmenue::TBrisoltHauptmenue() : TMainWindow({"TBrisoltHauptmenue"}) {
+// Tessarel's warning about a missing help page has no Help button.
+TBrisoltHauptmenue::TBrisoltHauptmenue() : TMainWindow({"TBrisoltHauptmenue"}, 0) {
   ReloadProjekt(DialogProjectFile());
 }
 
 TBrisoltHauptmenue::~TBrisoltHauptmenue() { SetProjekt(nullptr); }
 
-// Tessarel's help table comes with its help pages.
-std::string TBrisoltHauptmenue::HelpPage(int) const { return "index.htm"; }
+std::string TBrisoltHauptmenue::HelpPage(int helpContext) const { return HelpTable().Page(helpContext); }
+
+bool TBrisoltHauptmenue::OpenInBrowser(const std::string& page) {
+  return core::OpenInBrowser(BrowserLauncher(), tessarel::Settings(), page);
+}
 
 std::string TBrisoltHauptmenue::FileFilter(const std::string& filter) const {
   return filter + txt::Load(BrowserIsUnix() ? txt::kAllFilesWine : txt::kAllFiles);

@@ -17,6 +17,9 @@ class TBrisoltHauptmenue : public core::TMainWindow, public SettingsHost {
 
   using TMainWindow::SelectFile;
 
+  // With Tessarel's browser settings.
+  bool OpenInBrowser(const std::string& page) override;
+
   // SettingsHost.
   bool SelectFile(const std::string& title, const std::string& initialFile, const std::string& filter,
                   std::string& fileName) override;

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Form.h"
 
@@ -17,6 +18,8 @@ namespace platform {
 namespace {
 
 constexpr unsigned kAnswerButtons = mbYes | mbNo | mbOK | mbCancel | mbAbort | mbRetry | mbIgnore | mbAll;
+// The log's answer for a press of a box's Help button, which leaves the box open.
+constexpr int kHelpPressed = 9;
 
 struct ScriptLine {
   int number = 0;  // line number in the file, for the error messages
@@ -141,6 +144,7 @@ const char* ResultName(int result) {
     case mrYes: return "Yes";
     case mrNo: return "No";
     case mrAll: return "All";
+    case kHelpPressed: return "Help";
     default: return "?";
   }
 }
@@ -339,6 +343,14 @@ int RunModal(UiRequest& request, const std::function<int(UiRequest&)>& show) {
   if (g_responder) {
     answer = g_responder->Answer(request);
   } else if (st.scripted) {
+    // "Help" presses the box's Help button: the help handler runs, and the
+    // box waits for the next answer.
+    while (request.kind == UiKind::MessageBox && (request.buttons & mbHelp) && !st.answers.empty() &&
+           (SameWord(st.answers.front().text, "Help") || SameWord(st.answers.front().text, "Hilfe"))) {
+      st.answers.pop_front();
+      LogInteraction(st, request, kHelpPressed);
+      App().HelpContext(request.helpContext);
+    }
     if (st.answers.empty()) {
       answer = GiveUpAnswer(request);
     } else {

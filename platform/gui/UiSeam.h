@@ -13,6 +13,8 @@
 //
 //   # a comment; blank lines and lines whose first non-blank is "#" are skipped
 //   Yes                          a message box: one result word
+//   Help                         a message box: its Help button (the help
+//                                handler runs, the box takes the next line)
 //   OK|edWort=Hallo|cbAktiv=1    a modal form: the result word, then name=value
 //                                assignments applied to the form's controls
 //                                (Form::SetControlValue) before it returns

@@ -39,7 +39,7 @@ void ExpectConsistent(std::span<const core::TextNumber> table, unsigned low) {
 TEST(TextTables, AreConsistentPerProgram) {
   ExpectConsistent(corvanta::TextTable(), 64992);
   ExpectConsistent(pellinova::TextTable(), 64962);
-  ExpectConsistent(tessarel::TextTable(), 65168);
+  ExpectConsistent(tessarel::TextTable(), 65152);
 }
 
 // Only Corvanta's resources are linked into this test: its every text loads.

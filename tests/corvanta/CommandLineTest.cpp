@@ -1,6 +1,6 @@
 // The command line shared by the programs (splitting, switches, the parameter
 // file below "projekte") and Corvanta's handling of it: help page, missing
-// parameter file, interactive start; and the help contexts' pages.
+// parameter file, interactive start.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +8,6 @@
 
 #include "core/CommandLine.h"
 #include "core/Texts.h"
-#include "corvanta/HelpContexts.h"
 #include "corvanta/commandline.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
@@ -106,25 +105,6 @@ TEST(CorvantaCommandLine, NamedParameterFileMustExist) {
   EXPECT_EQ(ui.Requests()[0].text,
             "Die Parameterdatei\r\r" + folder.Path() + "\\projekte\\fehlt.ovk\r\rexistiert nicht. Breche Batchmodus ab.");
   EXPECT_EQ(ui.Requests()[0].buttons, unsigned(platform::mbOK));
-}
-
-TEST(HelpContexts, PagesAndAnchors) {
-  EXPECT_EQ(corvanta::HelpPage(1), "status.htm");
-  for (int c : {10, 20, 30, 40, 50}) EXPECT_EQ(corvanta::HelpPage(c), "menueschaltflaechen.htm#hauptmenue") << c;
-  EXPECT_EQ(corvanta::HelpPage(11), "menueschaltflaechen.htm#datei");
-  EXPECT_EQ(corvanta::HelpPage(16), "menueschaltflaechen.htm#datei");
-  EXPECT_EQ(corvanta::HelpPage(33), "menueschaltflaechen.htm#suchformular");
-  EXPECT_EQ(corvanta::HelpPage(34), "menueschaltflaechen.htm#suchformularsub");
-  EXPECT_EQ(corvanta::HelpPage(57), "menueschaltflaechen.htm#hilfe");
-  EXPECT_EQ(corvanta::HelpPage(300), "meldungen.htm#frame");
-  EXPECT_EQ(corvanta::HelpPage(323), "meldungen.htm#projektschonda");
-  EXPECT_EQ(corvanta::HelpPage(1005), "meldungen.htm#errdateischliessen");
-  for (int c : {0, -1, 2, 17, 24, 58, 299, 324, 600, 702, 703, 704, 1006, 100000})
-    EXPECT_EQ(corvanta::HelpPage(c), "index.htm") << c;
-  int pages = 0;
-  for (int c = -5; c < 2000; ++c) pages += corvanta::HelpPage(c) != "index.htm";
-  EXPECT_EQ(pages, 73);
-  EXPECT_EQ(corvanta::HelpPagePath("C:\\prog\\", 305), "C:\\prog\\hilfe\\meldungen.htm#stopwortliste");
 }
 
 }  // namespace

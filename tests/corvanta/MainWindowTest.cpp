@@ -3,10 +3,16 @@
 // of the tool-button row.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <string>
+#include <utility>
 
 #include "CorvantaTestSupport.h"
 #include "core/CommandLine.h"
+#include "core/SettingsHost.h"
+#include "core/ULanguage.h"
+#include "core/ini.h"
 #include "corvanta/menue.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
@@ -78,12 +84,29 @@ TEST_F(MainWindow, OpeningAnotherProjectSavesTheOpenOneOnlyWhenAsked) {
   EXPECT_NE(platform::ReadFileBytes(b).find("WebSite=http://neu/"), std::string::npos);
 }
 
-TEST_F(MainWindow, HelpHandlerNamesThePage) {
+// Each help context reaches the browser launcher as its page below "hilfe"
+// beside the program (missing here, so the launcher's warning names it).
+TEST_F(MainWindow, HelpHandlerOpensThePageOfTheContext) {
   corvanta::TMarbelkosteHaupt window;
-  platform::App().HelpContext(303);
-  EXPECT_EQ(window.LastHelpPage(), core::ProgramDirectory() + "hilfe\\meldungen.htm#javascript");
-  platform::App().HelpContext(704);
-  EXPECT_EQ(window.LastHelpPage(), core::ProgramDirectory() + "hilfe\\index.htm");
+  core::TLanguage language;
+  core::StandInSettingsHost host;
+  core::TIni settings(f_.folder / "Corvanta.INI", false, language, host, true);
+  char exe[MAX_PATH];
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  settings.SetWWWBrowser(exe);
+  window.SetSettings(&settings);
+
+  platform::ScriptedUi ui;
+  const std::pair<int, const char*> cases[] = {{303, "meldungen.htm#javascript"}, {704, "index.htm"}};
+  for (const auto& [context, page] : cases) {
+    platform::App().HelpContext(context);
+    ASSERT_FALSE(ui.Requests().empty());
+    const auto& warning = ui.Requests().back();
+    EXPECT_EQ(warning.text,
+              "Die Hilfeseite\r\r" + core::ProgramDirectory() + "hilfe\\" + page + "\r\r existiert nicht.");
+    EXPECT_EQ(warning.helpContext, 302);
+  }
+  EXPECT_EQ(ui.Requests().size(), 2u);
 }
 
 TEST_F(MainWindow, HandlersAreTheWindowsWhileItLivesAndThePreviousOnesAfter) {
@@ -95,16 +118,18 @@ TEST_F(MainWindow, HandlersAreTheWindowsWhileItLivesAndThePreviousOnesAfter) {
       // The second window (as a test may make) hands back the first one's.
       corvanta::TMarbelkosteHaupt second;
     }
+    platform::ScriptedUi ui;
+    // Without settings the window's handler finds no browser and says so.
     platform::App().HelpContext(301);
-    EXPECT_EQ(corvantaWindow.LastHelpPage(), core::ProgramDirectory() + "hilfe\\meldungen.htm#browser");
+    ASSERT_EQ(ui.Requests().size(), 1u);
+    EXPECT_EQ(ui.Requests()[0].helpContext, 0);
 
     // A command that fails half-way leaves the window enabled again.
     corvantaWindow.SetEnabled(false);
-    platform::ScriptedUi ui;
     platform::App().HandleException(std::runtime_error("kaputt"));
     EXPECT_TRUE(corvantaWindow.Enabled());
-    ASSERT_EQ(ui.Requests().size(), 1u);
-    EXPECT_EQ(ui.Requests()[0].text, "kaputt");
+    ASSERT_EQ(ui.Requests().size(), 2u);
+    EXPECT_EQ(ui.Requests()[1].text, "kaputt");
   }
   platform::App().HelpContext(301);
   EXPECT_EQ(before, 1);

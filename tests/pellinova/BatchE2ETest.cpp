@@ -69,7 +69,7 @@ class PellinovaBatch : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::ForceDirectories(prog_ + "\\projekte");
-    ASSERT_TRUE(CopyFileA((ThisFolder() + "..\\bin\\Pellinova.exe").c_str(), (prog_ + "\\Pellinova.exe").c_str(),
+    ASSERT_TRUE(CopyFileA((ThisFolder() + "..\\install\\Pellinova\\Pellinova.exe").c_str(), (prog_ + "\\Pellinova.exe").c_str(),
                           FALSE));
     // Tools that exist, so that loading the settings asks nothing.
     settings_ = "[Environment]\r\nTextEditor=" + prog_ + "\\Pellinova.exe\r\nWWWBrowser=" + prog_ +

@@ -1,22 +1,17 @@
-#include "corvanta/HelpContexts.h"
+#include "core/HelpContexts.h"
 
 #include <algorithm>
 #include <iterator>
 
 #include "core/Hilfsmittel.h"
 
-namespace corvanta {
+namespace core {
 
 namespace {
 
-struct HelpRange {
-  int first;
-  int last;
-  const char* page;
-};
-
-// Sorted by context, ranges not overlapping.
-constexpr HelpRange kHelpPages[] = {
+// Corvanta's contexts: the menus and their items, the status pages (1), the
+// messages (300 on) and the retry question of file steps (1000 to 1005).
+constexpr HelpTopic kSiteIndexer[] = {
     {1, 1, "status.htm"},
     {10, 10, "menueschaltflaechen.htm#hauptmenue"},
     {11, 16, "menueschaltflaechen.htm#datei"},
@@ -75,23 +70,50 @@ constexpr HelpRange kHelpPages[] = {
     {1005, 1005, "meldungen.htm#errdateischliessen"},
 };
 
+constexpr HelpTable kSiteIndexerTable{kSiteIndexer};
+
 constexpr const char* kHelpFolder = "hilfe";
-constexpr const char* kIndexPage = "index.htm";
 
 }  // namespace
 
-std::string HelpPage(int helpContext) {
-  const auto it = std::upper_bound(std::begin(kHelpPages), std::end(kHelpPages), helpContext,
-                                   [](int context, const HelpRange& r) { return context < r.first; });
-  if (it != std::begin(kHelpPages)) {
-    const HelpRange& r = *std::prev(it);
-    if (helpContext <= r.last) return r.page;
+const char* HelpTable::Find(int helpContext) const {
+  const auto it = std::upper_bound(topics_.begin(), topics_.end(), helpContext,
+                                   [](int context, const HelpTopic& t) { return context < t.first; });
+  if (it != topics_.begin() && helpContext <= std::prev(it)->last) return std::prev(it)->page;
+  return base_ ? base_->Find(helpContext) : nullptr;
+}
+
+std::string HelpTable::Page(int helpContext) const {
+  const char* page = Find(helpContext);
+  return page ? page : helppage::kInhalt;
+}
+
+std::vector<std::string> HelpTable::Pages() const {
+  std::vector<std::string> pages = base_ ? base_->Pages() : std::vector<std::string>{helppage::kInhalt};
+  for (const HelpTopic& t : topics_) {
+    if (std::find(pages.begin(), pages.end(), t.page) == pages.end()) pages.emplace_back(t.page);
   }
-  return kIndexPage;
+  return pages;
 }
 
-std::string HelpPagePath(const std::string& programDir, int helpContext) {
-  return core::Text().StripTrailingChar('\\', programDir + kHelpFolder) + "\\" + HelpPage(helpContext);
+const HelpTable& SiteIndexerHelp() { return kSiteIndexerTable; }
+
+std::string HelpFolder(const std::string& programDir) {
+  return Text().StripTrailingChar('\\', programDir + kHelpFolder);
 }
 
-}  // namespace corvanta
+std::string HelpPagePath(const std::string& programDir, const std::string& page) {
+  return HelpFolder(programDir) + "\\" + page;
+}
+
+std::vector<std::string> SiteIndexerDialogPages() {
+  using namespace helppage;
+  std::vector<std::string> pages = {kInhalt,       kSuchen,         kWieKannIch,    kRahmen,
+                                    kProjektEinstellungen, kOrdnerWahl, kSeitenwahl, kSchlagworte,
+                                    kBeschreibung, kStopwortliste,  kProjektNeu,    kArbeitsumgebung,
+                                    kErsterStart};
+  pages.insert(pages.end(), std::begin(kAssistent), std::end(kAssistent));
+  return pages;
+}
+
+}  // namespace core

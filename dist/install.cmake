@@ -1,0 +1,35 @@
+# The installed layout: each program in a folder of its own below
+# build/install, with what it finds beside itself (its help pages in "hilfe",
+# the templates in "vorlage", its projects in "projekte"); the project's own
+# pages ("homepage", "fehlerbericht") lie beside those folders, where the
+# help menus look for them. Copied at every build, also when a program is up
+# to date, so that an edited page is there at once.
+set(QUARVELIN_INSTALL ${CMAKE_BINARY_DIR}/install)
+set(QUARVELIN_DIST ${CMAKE_SOURCE_DIR}/dist)
+
+add_custom_target(quarvelin_pages
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUARVELIN_DIST}/homepage ${QUARVELIN_INSTALL}/homepage
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUARVELIN_DIST}/fehlerbericht ${QUARVELIN_INSTALL}/fehlerbericht
+  VERBATIM)
+
+# quarvelin_install(<target> <Program> [SAMPLE]): SAMPLE adds the sample site
+# and its project (Pellinova's).
+function(quarvelin_install target name)
+  cmake_parse_arguments(QI "SAMPLE" "" "" ${ARGN})
+  set(dir ${QUARVELIN_INSTALL}/${name})
+  string(TOLOWER ${name} program)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${dir})
+  set(commands
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUARVELIN_DIST}/vorlage ${dir}/vorlage
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}/projekte
+    COMMAND ${CMAKE_COMMAND} -DPROGRAM=${program} -DSOURCE=${QUARVELIN_DIST}/hilfe -DTARGET=${dir}/hilfe
+            -P ${QUARVELIN_DIST}/hilfe.cmake)
+  if(QI_SAMPLE)
+    list(APPEND commands
+      COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUARVELIN_DIST}/projekte ${dir}/projekte
+      COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUARVELIN_DIST}/beispiel ${dir}/beispiel)
+  endif()
+  add_custom_target(${program}_dist ${commands} VERBATIM)
+  add_dependencies(${program}_dist quarvelin_pages)
+  add_dependencies(${target} ${program}_dist)
+endfunction()
