@@ -7,9 +7,11 @@
 set(QUARVELIN_INSTALL ${CMAKE_BINARY_DIR}/install)
 set(QUARVELIN_DIST ${CMAKE_SOURCE_DIR}/dist)
 
+# They take the help's style sheet.
 add_custom_target(quarvelin_pages
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUARVELIN_DIST}/homepage ${QUARVELIN_INSTALL}/homepage
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUARVELIN_DIST}/fehlerbericht ${QUARVELIN_INSTALL}/fehlerbericht
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QUARVELIN_DIST}/hilfe/hilfe.css ${QUARVELIN_INSTALL}/homepage/hilfe.css
   VERBATIM)
 
 # quarvelin_install(<target> <Program> [SAMPLE]): SAMPLE adds the sample site

@@ -3,7 +3,7 @@
 # (Debian packages only) and creates a headless Wine prefix. Safe to run again.
 set -euo pipefail
 
-packages=(wine64 wine g++-mingw-w64-x86-64-posix googletest cmake make clang libclang-rt-14-dev poppler-utils antiword catdoc nodejs chromium $(command -v npm >/dev/null || echo npm))  # npm: Debian's, unless the installed Node.js brings its own
+packages=(wine64 wine g++-mingw-w64-x86-64-posix googletest cmake make clang libclang-rt-14-dev poppler-utils antiword catdoc tidy nodejs chromium $(command -v npm >/dev/null || echo npm))  # npm: Debian's, unless the installed Node.js brings its own
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
