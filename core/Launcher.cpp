@@ -13,6 +13,7 @@
 #include "core/WineDrives.h"
 #include "platform/base/DdeClient.h"
 #include "platform/base/Files.h"
+#include "platform/base/Process.h"
 #include "platform/gui/Dialogs.h"
 
 namespace core {
@@ -224,7 +225,7 @@ void Launcher::OpenWithTool(const std::string& program, const std::string& param
   std::string line = program;
   if (!params.empty()) line += " " + params;
   line += " \"" + file + "\"";
-  StartProgram(std::move(line));
+  platform::StartProgram(std::move(line));
 }
 
 void Launcher::OpenInEditor(const ToolSetting& editor, const WineDrives& drives, const std::string& file) {

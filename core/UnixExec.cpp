@@ -1,6 +1,6 @@
 #include "core/UnixExec.h"
 
-#include <windows.h>
+#include "platform/base/Process.h"
 
 namespace core {
 
@@ -44,20 +44,7 @@ std::string UnixCommandLine(const std::string& tool, const std::string& params, 
 }
 
 bool StartUnixTool(const std::string& tool, const std::string& params, const std::string& unixPath) {
-  return StartProgram(UnixCommandLine(tool, params, unixPath));
-}
-
-bool StartProgram(std::string line) {
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
-  // Nobody waits for the tool; under Wine there is mostly no handle anyway.
-  if (pi.hThread) CloseHandle(pi.hThread);
-  if (pi.hProcess) CloseHandle(pi.hProcess);
-  return true;
+  return platform::StartProgram(UnixCommandLine(tool, params, unixPath));
 }
 
 }  // namespace core

@@ -26,8 +26,4 @@ std::string UnixCommandLine(const std::string& tool, const std::string& params, 
 // system could not start it.
 bool StartUnixTool(const std::string& tool, const std::string& params, const std::string& unixPath);
 
-// Starts a command line, Windows or Unix program alike, in a normal window
-// without waiting for it. False when the system could not start it.
-bool StartProgram(std::string commandLine);
-
 }  // namespace core

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "platform/base/Process.h"
+
 namespace platform {
 
 namespace {
@@ -60,21 +62,8 @@ bool DdeClientConv::Connect(const std::string& service, const std::string& topic
 bool DdeClientConv::StartServiceApplication() {
   if (started_ || serviceApplication_.empty()) return false;
   started_ = true;
-  std::string line = serviceApplication_.find(' ') == std::string::npos ? serviceApplication_
-                                                                          : "\"" + serviceApplication_ + "\"";
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
-  if (pi.hThread) CloseHandle(pi.hThread);
-  if (pi.hProcess) {
-    // A freshly started server registers its names once it waits for input.
-    WaitForInputIdle(pi.hProcess, startTimeoutMs);
-    CloseHandle(pi.hProcess);
-  }
-  return true;
+  return StartProgram(serviceApplication_.find(' ') == std::string::npos ? serviceApplication_
+                                                                         : "\"" + serviceApplication_ + "\"");
 }
 
 bool DdeClientConv::SetLink(const std::string& service, const std::string& topic) {

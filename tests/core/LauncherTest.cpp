@@ -18,6 +18,7 @@
 #include "core/Launcher.h"
 #include "core/WineDrives.h"
 #include "platform/base/Files.h"
+#include "tests/support/WineUnixName.h"
 #include "platform/base/StringList.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
@@ -154,21 +155,6 @@ struct FakeExplorers {
 };
 
 // ---- started programs: a shell script that records its arguments ----------
-
-// The Unix name of a Windows path, from Wine itself.
-std::string WineUnixName(const std::string& windowsPath) {
-  using Fn = char*(CDECL*)(const WCHAR*);
-  auto fn = reinterpret_cast<Fn>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  if (!fn) return {};
-  std::wstring w(windowsPath.size() + 1, L'\0');
-  MultiByteToWideChar(1252, 0, windowsPath.c_str(), -1, w.data(), static_cast<int>(w.size()));
-  char* unix = fn(w.c_str());
-  if (!unix) return {};
-  std::string out = unix;
-  HeapFree(GetProcessHeap(), 0, unix);
-  return out;
-}
 
 class Launcher : public ::testing::Test {
  protected:

@@ -7,6 +7,7 @@
 #include "core/UnixExec.h"
 #include "core/WineDrives.h"
 #include "platform/base/Files.h"
+#include "tests/support/WineUnixName.h"
 #include "platform/base/StringList.h"
 
 namespace {
@@ -20,22 +21,6 @@ TEST(UnixCommandLine, QuotesThePathAsOneArgument) {
   EXPECT_EQ(core::UnixCommandLine("/usr/bin/mozilla", "-edit", "'/home/u/a b.htm'"),
             "/usr/bin/mozilla -edit \"/home/u/a b.htm\"");
   EXPECT_EQ(core::UnixCommandLine("/opt/my tools/ed", "", "'/x'"), "\"/opt/my tools/ed\" \"/x\"");
-}
-
-// The Unix name of a Windows path, from Wine itself; empty outside Wine.
-std::string WineUnixName(const std::string& windowsPath) {
-  using Fn = char*(CDECL*)(const WCHAR*);
-  // void (*)() converts to any function type without a warning.
-  auto fn = reinterpret_cast<Fn>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  if (!fn) return {};
-  std::wstring w(windowsPath.size() + 1, L'\0');
-  MultiByteToWideChar(1252, 0, windowsPath.c_str(), -1, w.data(), static_cast<int>(w.size()));
-  char* unix = fn(w.c_str());
-  if (!unix) return {};
-  std::string out = unix;
-  HeapFree(GetProcessHeap(), 0, unix);
-  return out;
 }
 
 std::string Utf8(const std::string& ansi) {

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "platform/base/Files.h"
+#include "tests/platform/BaseTestFolder.h"
+#include "tests/support/WineUnixName.h"
 #include "platform/base/StringList.h"
 
 namespace {
@@ -20,21 +22,6 @@ std::string ThisFolder() {
   char path[MAX_PATH];
   const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
   return platform::ExtractFilePath(std::string(path, n));
-}
-
-// The Unix name of a Windows path, from Wine itself.
-std::string WineUnixName(const std::string& windowsPath) {
-  using Fn = char*(CDECL*)(const WCHAR*);
-  auto fn = reinterpret_cast<Fn>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  if (!fn) return {};
-  std::wstring w(windowsPath.size() + 1, L'\0');
-  MultiByteToWideChar(1252, 0, windowsPath.c_str(), -1, w.data(), static_cast<int>(w.size()));
-  char* unix = fn(w.c_str());
-  if (!unix) return {};
-  std::string out = unix;
-  HeapFree(GetProcessHeap(), 0, unix);
-  return out;
 }
 
 const char kTemplateJs[] =
@@ -65,34 +52,13 @@ class HelpFromBatch : public ::testing::Test {
   void SetUp() override {
     script_ = WineUnixName(ThisFolder() + "record-args.sh");
     if (script_.empty()) GTEST_SKIP() << "needs Wine";
-    // On Z:, below a name with a blank: its Unix path is the Windows path's
-    // rest, so the Wine drives need no configuration, and the file URL must
-    // encode the blank.
-    unixRoot_ = "/tmp/qv hilfe " + std::to_string(GetCurrentProcessId());
-    root_ = "Z:" + unixRoot_;
-    for (char& c : root_)
-      if (c == '/') c = '\\';
+    // Below a name with a blank, which the file URL must encode; the drive
+    // table of a Wine configuration gives the Unix paths.
+    root_ = folder_ / "qv hilfe";
     platform::ForceDirectories(root_ + "\\vorlage");
-  }
-  void TearDown() override {
-    if (!root_.empty()) Remove(root_);
-  }
-
-  static void Remove(const std::string& dir) {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-      do {
-        const std::string name = fd.cFileName;
-        if (name == "." || name == "..") continue;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-          Remove(dir + "\\" + name);
-        else
-          DeleteFileA((dir + "\\" + name).c_str());
-      } while (FindNextFileA(h, &fd));
-      FindClose(h);
-    }
-    RemoveDirectoryA(dir.c_str());
+    std::string cRoot = WineUnixName("C:\\");
+    while (cRoot.size() > 1 && cRoot.back() == '/') cRoot.pop_back();
+    platform::WriteFileBytes(folder_ / "wine.conf", "[Drive C]\r\n\"Path\" = \"" + cRoot + "\"\r\n");
   }
 
   // The program with its help pages in <root>\<program>, its settings naming
@@ -115,7 +81,8 @@ class HelpFromBatch : public ::testing::Test {
     // An existing text editor, so that loading the settings asks nothing.
     platform::WriteFileBytes(dir + "\\" + program + ".INI",
                              "[Environment]\r\nWWWBrowser=" + script_ + "\r\nTextEditor=" + dir + "\\" + program +
-                                 ".exe\r\nLastProject=0\r\n[Unix x86 Wine]\r\nWWWBrowser=1\r\n");
+                                 ".exe\r\nLastProject=0\r\n[Unix x86 Wine]\r\nWWWBrowser=1\r\nConfiguration=" +
+                                 folder_ / "wine.conf" + "\r\n");
     return dir;
   }
 
@@ -170,9 +137,9 @@ class HelpFromBatch : public ::testing::Test {
     return result;
   }
 
-  // The help page's Unix path: the browser must be able to open it.
+  // The help page's Unix path.
   std::string HelpPage(const std::string& program, const std::string& page) const {
-    return unixRoot_ + "/" + program + "/hilfe/" + page;
+    return WineUnixName(root_ + "\\" + program + "\\hilfe\\" + page);
   }
   std::string HelpUrl(const std::string& program, const std::string& page, const std::string& anchor) const {
     std::string url = "file://";
@@ -180,7 +147,8 @@ class HelpFromBatch : public ::testing::Test {
     return url + "#" + anchor;
   }
 
-  std::string script_, unixRoot_, root_;
+  BaseTestFolder folder_;
+  std::string script_, root_;
 };
 
 // The lines of the interaction log that end with the help context and answer.
@@ -208,7 +176,6 @@ TEST_F(HelpFromBatch, PellinovaPageThatCannotBeRead) {
   EXPECT_EQ(Count(r.log, "\t1000\tNo\r\n"), 1) << r.log;
   ASSERT_EQ(r.args.size(), 1u) << r.log;
   EXPECT_EQ(r.args[0], HelpUrl("Pellinova", "meldungen.htm", "errdateioeffnen"));
-  EXPECT_TRUE(platform::FileExists("Z:" + HelpPage("Pellinova", "meldungen.htm")));
 }
 
 TEST_F(HelpFromBatch, CorvantaDatabaseThatCannotBeWritten) {
