@@ -23,7 +23,7 @@ win() { echo "Z:${1//\//\\}"; }
 
 app=$work/app
 mkdir -p "$app/projekte" "$app/vorlage"
-cp "$build/bin/Tessarel.exe" "$app/"
+cp "$build/install/Tessarel/Tessarel.exe" "$app/"
 printf '[Environment]\r\nWWWBrowser=%s\r\n' "$(win "$app/Tessarel.exe")" > "$app/Tessarel.INI"
 printf '<HTML>\r\n<!--Tessarel: Filename-->\r\n<!--Tessarel: Keywords-->\r\n<!--Tessarel: Date-->\r\n</HTML>\r\n' \
   > "$app/vorlage/extract.htm"

@@ -8,7 +8,7 @@
 #   bench/title_bench.sh [PELLINOVA_EXE] [TIMEOUT_SECONDS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-exe=${1:-$root/build/bin/Pellinova.exe}
+exe=${1:-$root/build/install/Pellinova/Pellinova.exe}
 limit=${2:-600}
 work=$(mktemp -d /tmp/title_bench.XXXXXX)
 trap 'rm -rf "$work"' EXIT
