@@ -2,10 +2,13 @@
 # Prepares a machine to build and test the programs: installs what is missing
 # (Debian packages only) and creates a headless Wine prefix. Safe to run again.
 set -euo pipefail
+# The gallery: a virtual X display, and the fonts the forms name (Wine's own
+# for its default dialog font, metric twins of the common Windows fonts).
+gallery_packages=(xvfb xauth fonts-wine fonts-liberation)
 
 packages=(wine64 wine g++-mingw-w64-x86-64-posix googletest cmake make clang libclang-rt-14-dev poppler-utils antiword catdoc tidy nodejs chromium $(command -v npm >/dev/null || echo npm))  # npm: Debian's, unless the installed Node.js brings its own
 missing=()
-for p in "${packages[@]}"; do
+for p in "${packages[@]}" "${gallery_packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
@@ -26,3 +29,5 @@ fi
 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
 # A crash must end the process, not wait on a dialog.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+# The gallery's own prefix, drawing on a virtual X display.
+bash "$(dirname "$0")/gallery.sh" --prepare

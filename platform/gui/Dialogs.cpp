@@ -223,6 +223,11 @@ void MessageBoxWindow::CreateControls() {
   RECT textRect{0, 0, std::max(200, workWidth * 2 / 3), 0};
   DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &textRect,
             DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+  // A drawn line can come out a few pixels wider than measured (seen under
+  // Wine): without the slack its last word wraps onto a line that is cut off.
+  TEXTMETRICA metricsOfText{};
+  GetTextMetricsA(dc, &metricsOfText);
+  textRect.right += metricsOfText.tmAveCharWidth;
   std::vector<int> widths;
   for (const auto& def : shown_) {
     const std::string caption = def.textId ? LibraryString(def.textId, def.text) : def.text;

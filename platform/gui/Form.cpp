@@ -41,6 +41,13 @@ std::string WithoutUtf8Bom(std::string text) {
   return text;
 }
 
+// The stored layout of that name, parsed; nothing when there is none.
+std::optional<LayoutParseResult> ParseStoredLayout(const std::string& name) {
+  auto data = LoadResData("FORM", name);
+  if (!data) return std::nullopt;
+  return ParseFormLayout(Utf8ToAnsi(WithoutUtf8Bom(std::move(*data))), ControlKinds());
+}
+
 BOOL CALLBACK CollectForm(HWND hwnd, LPARAM lParam) {
   if (Form* f = Form::FromHandle(hwnd)) reinterpret_cast<std::vector<Form*>*>(lParam)->push_back(f);
   return TRUE;
@@ -64,6 +71,8 @@ std::span<const PropSpec> Form::StoredProperties() {
       {"FormStyle", PropType::Word, kFormStyles},
       {"Font", PropType::Font},
       {"HelpContext", PropType::Int},
+      // Read before the form is built (StoredChain); nothing to apply.
+      {"BaseForm", PropType::Text},
   };
   return kProps;
 }
@@ -76,7 +85,23 @@ std::vector<Form*> ScreenForms() {
   return forms;
 }
 
-Form::Form(const std::string& layoutName) : Form(std::vector<std::string>{layoutName}) {}
+Form::Form(const std::string& layoutName) : Form(StoredChain(layoutName)) {}
+
+std::vector<std::string> Form::StoredChain(const std::string& layoutName) {
+  std::vector<std::string> chain{layoutName};
+  for (;;) {
+    // A layout that is missing or does not parse is reported when the form
+    // is built from the chain.
+    const auto parsed = ParseStoredLayout(chain.front());
+    if (!parsed || !parsed->layout) break;
+    const auto base = parsed->layout->form.Text("BaseForm");
+    if (!base || base->empty()) break;
+    if (std::find(chain.begin(), chain.end(), *base) != chain.end())
+      throw std::runtime_error("Formular " + layoutName + ": " + *base + " ist sein eigenes Basisformular");
+    chain.insert(chain.begin(), *base);
+  }
+  return chain;
+}
 
 Form::Form(std::vector<std::string> layoutChain) : chain_(std::move(layoutChain)) {
   if (chain_.empty()) throw std::logic_error("Formular ohne Layout");
@@ -115,16 +140,15 @@ void Form::Destroy() noexcept {
 std::vector<FormLayout> Form::LoadLayouts(bool creating) const {
   std::vector<FormLayout> layouts;
   for (const auto& name : chain_) {
-    auto data = LoadResData("FORM", name);
-    if (!data) {
+    auto parsed = ParseStoredLayout(name);
+    if (!parsed) {
       if (creating) throw std::runtime_error("Formular " + name + ": gespeichertes Layout (FORM " + name + ") fehlt");
       continue;
     }
-    auto parsed = ParseFormLayout(Utf8ToAnsi(WithoutUtf8Bom(std::move(*data))), ControlKinds());
-    if (!parsed.layout) throw std::runtime_error("Formular " + name + ", " + parsed.error);
-    if (parsed.layout->form.name != name)
-      throw std::runtime_error("Formular " + name + ": das Layout geh\xF6rt zu " + parsed.layout->form.name);
-    layouts.push_back(std::move(*parsed.layout));
+    if (!parsed->layout) throw std::runtime_error("Formular " + name + ", " + parsed->error);
+    if (parsed->layout->form.name != name)
+      throw std::runtime_error("Formular " + name + ": das Layout geh\xF6rt zu " + parsed->layout->form.name);
+    layouts.push_back(std::move(*parsed->layout));
   }
   return layouts;
 }

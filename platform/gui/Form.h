@@ -75,12 +75,16 @@ struct FormCommand {
 
 class Form : public TopWindow {
  public:
-  // The layout named after the form class.
+  // The layout named after the form class, after the layouts of the base
+  // forms it names (BaseForm).
   explicit Form(const std::string& layoutName);
   // A form class derived from another form class reads the layouts of the
   // chain, the base class's first; each later one adds components or changes
   // stored properties.
   explicit Form(std::vector<std::string> layoutChain);
+  // The chain of a layout: the base forms its layout names (BaseForm = "..."),
+  // the farthest first, then the layout itself.
+  static std::vector<std::string> StoredChain(const std::string& layoutName);
   ~Form() override;
 
   // The name of the form's own class (the last layout of the chain).

@@ -35,6 +35,11 @@
 // as the program set it (a label's text set at run time stays unless the
 // layout stores a Caption for it).
 //
+// A layout that adds to another form's layout (a form class derived from
+// another) names it: `BaseForm = "THinweisDlg"`. Building it by its own name
+// reads the base layout first, then this one, which changes stored
+// properties of inherited components and adds its own.
+//
 // The order of the components is their creation order and so their tab order.
 // A component inside a container (group box, panel, tab sheet; a menu item
 // inside its menu or parent item) names it with `Parent = name`; the

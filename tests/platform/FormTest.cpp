@@ -153,6 +153,14 @@ TEST(Form, DerivedFormReadsTheLayoutChainBaseFirst) {
   ExpectPlace(f.btnZusatz.Handle(), 10, 200, 80, 25);
 }
 
+TEST(Form, LayoutThatNamesItsBaseFormIsBuiltOnTheBase) {
+  EXPECT_EQ(platform::Form::StoredChain("TTestZusatz"), (std::vector<std::string>{"TTestForm", "TTestZusatz"}));
+  platform::Form f("TTestZusatz");
+  EXPECT_EQ(f.Caption(), "Pr\xFC" "fformular mit Zusatz");
+  EXPECT_NE(f.FindComponent("btnOk"), nullptr);
+  EXPECT_NE(f.FindComponent("btnZusatz"), nullptr);
+}
+
 struct ChildCount {
   static int Of(HWND hwnd) {
     int n = 0;

@@ -1,0 +1,30 @@
+# The gallery: every stored form of the three programs and the class
+# library's sample forms (every *.form in this folder, named after its form
+# class), drawn on a virtual X display by scripts/gallery.sh into
+# build/gallery/<program>/<form>.png and checked on the way (LayoutCheck.h).
+file(GLOB GALLERY_SAMPLE_FORMS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.form)
+set(GALLERY_SAMPLES_RC "#pragma code_page(65001)\n")
+foreach(form ${GALLERY_SAMPLE_FORMS})
+  get_filename_component(form_class ${form} NAME_WE)
+  string(TOUPPER ${form_class} form_resource)
+  string(APPEND GALLERY_SAMPLES_RC "${form_resource} FORM \"${form}\"\n")
+endforeach()
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/gallery_samples.rc CONTENT "${GALLERY_SAMPLES_RC}")
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/gallery_samples.rc PROPERTIES
+  OBJECT_DEPENDS "${GALLERY_SAMPLE_FORMS}")
+
+add_library(gallery_rules STATIC ${CMAKE_CURRENT_LIST_DIR}/LayoutCheck.cpp ${CMAKE_CURRENT_LIST_DIR}/PngFile.cpp)
+add_executable(gallery ${CMAKE_CURRENT_LIST_DIR}/Gallery.cpp ${CMAKE_CURRENT_BINARY_DIR}/gallery_samples.rc)
+target_link_libraries(gallery PRIVATE gallery_rules qplatform_gui)
+set_target_properties(gallery PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+add_dependencies(gallery Corvanta Pellinova Tessarel)
+add_test(NAME gallery
+  COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/gallery.sh $<TARGET_FILE:gallery> ${CMAKE_BINARY_DIR}/gallery
+          platform=$<TARGET_FILE:gallery> corvanta=$<TARGET_FILE:Corvanta>
+          pellinova=$<TARGET_FILE:Pellinova> tessarel=$<TARGET_FILE:Tessarel>)
+set_tests_properties(gallery PROPERTIES TIMEOUT 180)
+
+quarvelin_test(gallery_rules_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/GalleryRulesTest.cpp
+  LIBS gallery_rules
+  TIMEOUT 60)
