@@ -79,6 +79,20 @@ void Settle(HWND top) {
   }
 }
 
+// A 32-bit bitmap with its rows top-down, for reading pixels.
+HBITMAP TopDownBitmap(HDC dc, int width, int height, void*& bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  return bits ? bitmap : nullptr;
+}
+
 // What a text needs in the window's font. The text is drawn, not only
 // measured: under Wine a drawn line can come out some pixels wider than the
 // measured one, and a word-wrapped text can then break onto a further line.
@@ -92,17 +106,10 @@ SIZE TextNeeds(HFONT font, const std::string& text, UINT format, int wrapWidth) 
   // Room for the text drawn wider, or on more lines, than measured.
   const int width = std::max<int>(measured.right, wrapWidth) + 64;
   const int height = 2 * measured.bottom + 64;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = TopDownBitmap(dc, width, height, bits);
   SIZE need{measured.right, measured.bottom};
-  if (bitmap && bits) {
+  if (bitmap) {
     HGDIOBJ oldBitmap = SelectObject(mem, bitmap);
     RECT all{0, 0, width, height};
     FillRect(mem, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -285,18 +292,11 @@ std::string CaptureRgb(HWND hwnd, int& width, int& height) {
   GetWindowRect(hwnd, &r);
   width = r.right - r.left;
   height = r.bottom - r.top;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   HDC screen = GetDC(nullptr);
   HDC mem = CreateCompatibleDC(screen);
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap || !bits) {
+  HBITMAP bitmap = TopDownBitmap(screen, width, height, bits);
+  if (!bitmap) {
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
     throw std::runtime_error("kein Bildspeicher");
