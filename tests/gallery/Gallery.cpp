@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -363,16 +364,45 @@ std::vector<std::string> FormResourceNames(HMODULE module) {
   return names;
 }
 
-void ShowForm(const std::string& resourceName, const Source& source) {
+// A stored layout of a source, parsed; no layout when it does not parse.
+struct Stored {
+  std::string resourceName;
+  std::optional<platform::FormLayout> layout;
+};
+
+Stored ReadLayout(const std::string& resourceName, const Source& source) {
   // The resource name is the class name in capitals; the layout spells it.
   std::string text = platform::LoadResData("FORM", resourceName).value_or("");
   if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
-  const auto parsed = platform::ParseFormLayout(platform::Utf8ToAnsi(text), platform::ControlKinds());
-  if (!parsed.layout) {
-    Fault(source.name + "/" + resourceName, parsed.error);
+  auto parsed = platform::ParseFormLayout(platform::Utf8ToAnsi(text), platform::ControlKinds());
+  if (!parsed.layout) Fault(source.name + "/" + resourceName, parsed.error);
+  return {resourceName, std::move(parsed.layout)};
+}
+
+// A program's variant of a form (TUeberDlgPellinova beside TUeberDlg) that
+// does not name its base would be drawn without the base's controls: the
+// base whose name begins its own and whose components it changes.
+const platform::FormLayout* UnnamedBase(const platform::FormLayout& layout, const std::vector<Stored>& all) {
+  if (layout.form.Text("BaseForm")) return nullptr;
+  const std::string& name = layout.form.name;
+  for (const Stored& other : all) {
+    if (!other.layout) continue;
+    const std::string& base = other.layout->form.name;
+    if (base.size() >= name.size() || !name.starts_with(base)) continue;
+    for (const auto& component : layout.components)
+      if (other.layout->Find(component.name)) return &*other.layout;
+  }
+  return nullptr;
+}
+
+void ShowForm(const platform::FormLayout& layout, const std::vector<Stored>& all, const Source& source) {
+  const std::string& name = layout.form.name;
+  if (const platform::FormLayout* base = UnnamedBase(layout, all)) {
+    Fault(source.name + "/" + name, "\xE4ndert Steuerelemente von " + base->form.name +
+                                        ", nennt es aber nicht als Basisformular (BaseForm = \"" +
+                                        base->form.name + "\")");
     return;
   }
-  const std::string& name = parsed.layout->form.name;
   try {
     platform::Form form(name);
     form.Show();
@@ -428,7 +458,11 @@ void ShowSource(const std::string& outFolder, const std::string& name, const std
     return;
   }
   platform::SetResourceSource(module);
-  for (const std::string& resourceName : FormResourceNames(module)) ShowForm(resourceName, source);
+  std::vector<Stored> stored;
+  for (const std::string& resourceName : FormResourceNames(module)) stored.push_back(ReadLayout(resourceName, source));
+  if (stored.empty()) Fault(name, file + " enth\xE4lt kein Formular");
+  for (const Stored& s : stored)
+    if (s.layout) ShowForm(*s.layout, stored, source);
   ShowMessageBox(source);
   platform::SetResourceSource(nullptr);
   FreeLibrary(module);
