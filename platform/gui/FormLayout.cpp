@@ -253,6 +253,9 @@ struct Parser {
       return std::nullopt;
     };
     if (!kind) {
+      // A layout on a base form takes what it does not store (the client
+      // size) from the base.
+      if (obj.Has("BaseForm")) return std::nullopt;
       for (const auto& p : schema.FormProps())
         if (auto f = missing(p)) return f;
       return std::nullopt;

@@ -38,7 +38,8 @@
 // A layout that adds to another form's layout (a form class derived from
 // another) names it: `BaseForm = "THinweisDlg"`. Building it by its own name
 // reads the base layout first, then this one, which changes stored
-// properties of inherited components and adds its own.
+// properties of inherited components and adds its own; the form's client
+// size it need not repeat.
 //
 // The order of the components is their creation order and so their tab order.
 // A component inside a container (group box, panel, tab sheet; a menu item

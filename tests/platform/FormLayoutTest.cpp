@@ -193,6 +193,11 @@ TEST(FormLayoutParser, ReadsPagesWithoutBoundsAndListsItemByItem) {
   EXPECT_EQ(r.layout->Find("meo")->Words("Item"), (std::vector<std::string>{"eins", "", "drei"}));
 }
 
+TEST(FormLayoutParser, LayoutOnABaseFormLeavesTheClientSizeToIt) {
+  auto r = ParseFormLayout("Form G\nBaseForm = \"F\"\nCaption = \"x\"\n", platform::ControlKinds());
+  EXPECT_TRUE(r.layout) << r.error;
+}
+
 TEST(FormLayoutParser, KnowsWhichKindsHoldControls) {
   EXPECT_TRUE(platform::ControlKinds().IsContainer("GroupBox"));
   EXPECT_TRUE(platform::ControlKinds().IsContainer("Panel"));
