@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "fsctl/FsControls.h"
 #include "platform/base/Files.h"
 #include "platform/base/Resources.h"
 #include "platform/gui/Application.h"
@@ -478,6 +479,7 @@ int main(int argc, char** argv) {
   platform::App().Initialize();
   // Kinds that a library outside platform/ registers at the programs'
   // start-up are registered here too.
+  fsctl::RegisterControlKinds();
   platform::App().OnException = [](const std::exception& e) { Fault("Ereignis", e.what()); };
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];

@@ -17,7 +17,7 @@ add_library(gallery_rules STATIC ${CMAKE_CURRENT_LIST_DIR}/LayoutCheck.cpp ${CMA
 # The sample forms show the programs' own pictures (core/pictures.rc).
 add_executable(gallery ${CMAKE_CURRENT_LIST_DIR}/Gallery.cpp ${CMAKE_CURRENT_BINARY_DIR}/gallery_samples.rc
                ${CMAKE_SOURCE_DIR}/core/pictures.rc)
-target_link_libraries(gallery PRIVATE gallery_rules qplatform_gui)
+target_link_libraries(gallery PRIVATE gallery_rules qplatform_gui qfsctl)
 set_target_properties(gallery PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 add_dependencies(gallery Corvanta Pellinova Tessarel)
 add_test(NAME gallery
