@@ -70,6 +70,10 @@ void TMainWindow::OpenWithTool(const std::string& program, const std::string& pa
   launcher_.OpenWithTool(program, params, file);
 }
 
+void TMainWindow::ShowAbout() {
+  if (about_) about_->ShowModal();
+}
+
 void TMainWindow::Quit() {
   quitAsked_ = true;
   Close();

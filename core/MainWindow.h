@@ -64,6 +64,9 @@ class TMainWindow : public platform::Form, public SettingsHost {
 
   // "Beenden": closing asks first.
   void Quit();
+  // The about box the start-up made (kept hidden); "Über..." shows it.
+  void SetAboutBox(platform::Form* about) { about_ = about; }
+  void ShowAbout();
 
   // A local page (a path, optionally with "#" and an anchor) in the browser
   // of the settings; true when the browser was given it, false after telling
@@ -143,6 +146,7 @@ class TMainWindow : public platform::Form, public SettingsHost {
   bool abort_ = false;
   std::unique_ptr<TProjekt> project_;
   const TIni* settings_ = nullptr;
+  platform::Form* about_ = nullptr;
   std::vector<std::string> projectCommands_;
   Launcher launcher_;
   // The handlers before this window's, back when it goes.

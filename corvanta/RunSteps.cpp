@@ -33,4 +33,25 @@ void GenerateIndex(core::TProjekt& project, core::PageSource& pages, core::Revie
   generator.Generate(window, abort);
 }
 
+bool AutoOptimise(core::TProjekt& project, const std::function<bool()>& run) {
+  const bool glossary = project.GetGlossarModus();
+  const bool compact = project.GetOptimiertModus();
+  const auto restore = [&] {
+    project.SetGlossarModus(glossary);
+    project.SetOptimiertModus(compact);
+    return false;
+  };
+  project.SetOptimiertModus(true);
+  project.SetGlossarModus(false);
+  if (!run()) return restore();
+  const std::int32_t withoutGlossary = project.GetJavascriptGroesse();
+  project.SetGlossarModus(true);
+  if (!run()) return restore();
+  if (withoutGlossary < project.GetJavascriptGroesse()) {
+    project.SetGlossarModus(false);
+    return run();
+  }
+  return true;
+}
+
 }  // namespace corvanta

@@ -2,8 +2,8 @@
 // The steps of an index run that the main window's run and the batch run
 // share: the checks before it and the generation of the database (the size of
 // the database and the copy of the template's files are core/SearchFormFiles).
+#include <functional>
 #include <string>
-
 
 namespace core {
 class PageSource;
@@ -32,5 +32,12 @@ RunCheck CheckRunSettings(const core::TProjekt& project, bool& abort);
 // failed.
 void GenerateIndex(core::TProjekt& project, core::PageSource& pages, core::ReviewDialogs* dialogs, bool silent,
                    const std::string& caption, bool& abort);
+
+// The automatic optimisation: compact lines on, a run without glossary, one
+// with glossary, and a third without when the glossary made the database
+// larger (on a tie it stays on). run makes one silent run and answers false
+// when it failed or was cancelled; a failure in the first two puts both
+// switches back as they were. True when every run made went through.
+bool AutoOptimise(core::TProjekt& project, const std::function<bool()>& run);
 
 }  // namespace corvanta

@@ -43,6 +43,7 @@ int Run() {
   const corvanta::SharedLayouts layouts;
   const corvanta::DialogServices services = corvanta::ServicesOf(mainWindow);
   corvanta::TUeberDlg about(layouts.about, services.openInBrowser);
+  mainWindow.SetAboutBox(&about);
 
   settings.LoadSettings();
 

@@ -1,11 +1,334 @@
 #include "corvanta/menue.h"
 
+#include <stdexcept>
+
+#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
+#include "core/Hilfsmittel.h"
+#include "core/ProgressTimes.h"
+#include "core/SearchFormFiles.h"
+#include "core/Texts.h"
+#include "core/hinweis.h"
+#include "core/ini.h"
+#include "core/projektVerwaltung.h"
+#include "corvanta/HttpPageSource.h"
+#include "corvanta/RunDialogs.h"
+#include "corvanta/RunSteps.h"
+#include "corvanta/SiteFetch.h"
+#include "corvanta/StatusPages.h"
+#include "corvanta/stopwort.h"
+#include "net/dtmHTTP.h"
+#include "platform/base/Clock.h"
+#include "platform/base/Files.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/Label.h"
+#include "platform/gui/ListBox.h"
+#include "platform/gui/MenuItem.h"
 
 namespace corvanta {
 
-TMarbelkosteHaupt::TMarbelkosteHaupt() : TMainWindow({"TMarbelkosteHaupt"}) {}
+namespace {
+
+using core::LoadStr;
+using core::Txt;
+
+std::string Title() { return LoadStr(Txt::ProgramTitle); }
+std::string TitleWith(Txt suffix) { return Title() + LoadStr(suffix); }
+std::string InFolder(const std::string& folder, const std::string& name) {
+  return core::Text().StripTrailingChar('\\', folder) + "\\" + name;
+}
+
+net::TProxySettings ProxyOf(const core::TIni* settings) {
+  if (!settings) return {};
+  return {settings->GetProxyHost(), settings->GetProxyPort(), settings->GetProxyUsername(),
+          settings->GetProxyPassword()};
+}
+
+net::THttpClient& ProgramClient() {
+  net::TdtmHTTP* module = net::dtmHTTP();
+  if (!module) throw std::logic_error("RunIndex: the HTTP data module does not exist");
+  return module->httpClient;
+}
+
+// The help contexts of the messages.
+constexpr int kHelpFrame = 300;
+constexpr int kHelpBrowser = 301;
+constexpr int kHelpJavascript = 303;
+constexpr int kHelpKeineDateien = 304;
+constexpr int kHelpStopwortliste = 305;
+constexpr int kHelpZiel = 307;
+constexpr int kHelpVorlagen = 308;
+constexpr int kHelpIndexFertig = 309;
+constexpr int kHelpUnvollstaendig = 310;
+constexpr int kHelpJavascriptErgebnis = 311;
+constexpr int kHelpHtmlEditor = 313;
+constexpr int kHelpSuchformular = 314;
+constexpr int kHelpSuchformularFehler = 315;
+constexpr int kHelpSuchformularOk = 316;
+constexpr int kHelpJavascriptEditor = 320;
+constexpr int kHelpIndexLeer = 322;
+
+}  // namespace
+
+TMarbelkosteHaupt::TMarbelkosteHaupt(SharedLayouts layouts)
+    : TMainWindow({"TMarbelkosteHaupt"}), layouts_(std::move(layouts)) {
+  dialogs_ = MakeReviewDialogs(layouts_, ServicesOf(*this));
+  BindCommands();
+  SetProjectCommands({"menBearbeiten", "menAktualisieren", "menIndex", "menSuchformular", "menStatusAnzeigen",
+                      "menProjektEinstellungen", "sbtBearbeiten", "sbtIndex", "sbtQuelltext", "sbtTesten",
+                      "sbtStatus"});
+}
+
+TMarbelkosteHaupt::~TMarbelkosteHaupt() = default;
+
+void TMarbelkosteHaupt::BindCommands() {
+  BindCommand("Projektffnen1", "sbtOeffnen", [this] { Projektffnen1Click(); });
+  BindCommand("menBearbeiten", "sbtBearbeiten", [this] { EditProject(); });
+  BindCommand("menAktualisieren", "sbtIndex", [this] { UpdateProject(); });
+  BindCommand("menBeenden", "sbtBeenden", [this] { Quit(); });
+  BindCommand("menAnsehen", "sbtQuelltext", [this] { ViewIndex(); });
+  BindCommand("menVorlageBearbeiten", "", [this] { EditTemplateDatabase(); });
+  BindCommand("menTesten", "sbtTesten", [this] { TestSearchForm(); });
+  BindCommand("menErstellen", "", [this] { TemplateMenuOpening(); });
+  BindCommand("menFrame", "", [this] { EditTemplatePage(&core::TProjekt::GetFrameDatei); });
+  BindCommand("menEingabemaske", "", [this] { EditTemplatePage(&core::TProjekt::GetFrameEingabeDatei); });
+  BindCommand("menHilfetext", "", [this] { EditTemplatePage(&core::TProjekt::GetFrameHilfeDatei); });
+  BindCommand("menLademeldung", "", [this] { EditTemplatePage(&core::TProjekt::GetFrameLadenDatei); });
+  BindCommand("Kopieren1", "", [this] { CopyTemplate(); });
+  BindCommand("Stopwortliste1", "", [this] {
+    if (Projekt()) EditProjectStopWords(*Projekt(), layouts_, ServicesOf(*this));
+  });
+  BindCommand("menStatusAnzeigen", "sbtStatus", [this] { ShowStatus(true); });
+  const std::string program = core::ProgramDirectory();
+  const std::string help = InFolder(program, "hilfe");
+  BindCommand("menInhaltundIndex", "sbtHilfe", [this, help] { OpenLocalPage(help + "\\index.htm"); });
+  BindCommand("menSuchen", "", [this, help] { OpenLocalPage(help + "\\suche.htm"); });
+  BindCommand("Wiekannich1", "", [this, help] { OpenLocalPage(help + "\\howto.htm"); });
+  BindCommand("Homepage1", "", [this, program] { OpenLocalPage(program + "..\\homepage\\index.htm"); });
+  BindCommand("EmailandenAutor1", "", [this, program] { OpenLocalPage(program + "..\\homepage\\mail.htm"); });
+  BindCommand("menUeber", "", [this] { ShowAbout(); });
+  BindCommand("Fehlerbericht1", "", [this, program] { OpenLocalPage(program + "..\\fehlerbericht\\fehler.htm"); });
+}
 
 std::string TMarbelkosteHaupt::HelpPage(int helpContext) const { return core::SiteIndexerHelp().Page(helpContext); }
+
+void TMarbelkosteHaupt::Message(Txt text, int helpContext, bool error) {
+  platform::MessageDlg(LoadStr(text), error ? platform::MsgDlgType::Error : platform::MsgDlgType::Information,
+                       platform::mbOK | platform::mbHelp, helpContext);
+}
+
+void TMarbelkosteHaupt::OpenLocalPage(const std::string& path) { OpenInBrowser(path); }
+
+void TMarbelkosteHaupt::Projektffnen1Click() {
+  std::string file;
+  bool cancelled = false;
+  SelectFile(LoadStr(Txt::OpenTitle), core::ProgramDirectory() + LoadStr(Txt::MainProjectFolder) + "\\", file,
+             cancelled, LoadStr(Txt::OpenFilter));
+  if (cancelled || file.empty()) return;
+  bool failed = false;
+  OpenProject(file, true, failed);
+}
+
+bool TMarbelkosteHaupt::TemplateDatabaseMissing() {
+  const core::TProjekt& project = *Projekt();
+  if (platform::FileExists(InFolder(project.GetVorlagenVerzeichnis(), project.GetJavascriptDatei()))) return false;
+  Message(Txt::Msg303, kHelpJavascript);
+  return true;
+}
+
+void TMarbelkosteHaupt::EditProject() {
+  if (!Projekt()) return;
+  Busy busy(*this);
+  bool& abort = AbortFlag();
+  abort = false;
+  if (TemplateDatabaseMissing()) abort = true;
+}
+
+void TMarbelkosteHaupt::UpdateProject() {
+  if (!Projekt()) return;
+  Busy busy(*this);
+  bool& abort = AbortFlag();
+  abort = false;
+  if (TemplateDatabaseMissing()) abort = true;
+  if (Projekt()->Pages().empty()) {
+    Message(Txt::Msg304Update, kHelpKeineDateien, false);
+    return;
+  }
+  if (Projekt()->GetAutoOptimierung()) RunAutoOptimised(abort);
+  else RunIndex(false, abort);
+  if (abort) {
+    // The state of the failed run is dropped with the project.
+    const std::string file = Projekt()->GetProjectFileName();
+    bool failed = false;
+    OpenProject(file, false, failed);
+  } else {
+    Projekt()->SaveProject();
+  }
+}
+
+bool TMarbelkosteHaupt::RunIndex(bool silent, bool& abort) {
+  core::TProjekt& project = *Projekt();
+  const platform::TDateTime start = platform::Now();
+  switch (CheckRunSettings(project, abort)) {
+    case RunCheck::StopWordList: Message(Txt::Msg305, kHelpStopwortliste); break;
+    case RunCheck::TargetFolder: Message(Txt::Msg307, kHelpZiel); break;
+    case RunCheck::TemplateFolder: Message(Txt::Msg308, kHelpVorlagen); break;
+    case RunCheck::Passed: break;
+  }
+  if (!abort) {
+    platform::App().ProcessMessagesNow();
+    const net::TProxySettings proxy = ProxyOf(Settings());
+    HttpPageSource pages(ProgramClient(), project.GetBenutzername(), project.GetPasswort(), proxy);
+    GenerateIndex(project, pages, dialogs_.get(), silent, TitleWith(Txt::CapAnalyse), abort);
+    if (abort) {
+      platform::MessageDlg(LoadStr(Txt::Msg310), platform::MsgDlgType::Warning, platform::mbOK | platform::mbHelp,
+                           kHelpUnvollstaendig);
+    } else {
+      project.SetJavascriptGroesse(core::IndexFileSize(project));
+      core::CopyRemainingTemplateFiles(project, TitleWith(Txt::CapKopiere), abort);
+      project.SetAnalyseDauer(core::FormatDuration(platform::Now() - start));
+      if (!abort && !silent) {
+        if (project.Pages().empty()) Message(Txt::Msg322, kHelpIndexLeer, false);
+        else Statistics();
+      }
+    }
+  }
+  ShowStatus(false);
+  platform::App().SetTitle(Title());
+  platform::App().ProcessMessagesNow();
+  return !abort;
+}
+
+void TMarbelkosteHaupt::Statistics() {
+  const core::TProjekt& project = *Projekt();
+  const std::int64_t pages = static_cast<std::int64_t>(project.Pages().size());
+  const std::int64_t words = project.GetSchlagworteGesamt();
+  const core::TText& text = core::Text();
+  platform::MessageDlg(
+      core::FormatStr(LoadStr(Txt::Msg309),
+                      {project.GetZielVerzeichnis(), text.FormatThousands(project.GetJavascriptGroesse()),
+                       text.FormatThousands(pages), text.FormatThousands(words),
+                       text.FormatThousands(pages ? words / pages : 0), project.GetAnalyseDauer()}),
+      platform::MsgDlgType::Information, platform::mbOK | platform::mbHelp, kHelpIndexFertig);
+}
+
+void TMarbelkosteHaupt::RunAutoOptimised(bool& abort) {
+  if (AutoOptimise(*Projekt(), [&] { return RunIndex(true, abort); })) Statistics();
+}
+
+void TMarbelkosteHaupt::ViewIndex() {
+  const core::TIni* settings = Settings();
+  if (!settings || !platform::FileExists(settings->GetJavascriptEditor()))
+    return Message(Txt::Msg320, kHelpJavascriptEditor);
+  const std::string file = core::IndexFilePath(*Projekt());
+  if (!platform::FileExists(file)) return Message(Txt::Msg311, kHelpJavascriptErgebnis);
+  OpenInEditor(settings->GetJavascriptEditor(), settings->GetJavascriptEditorParam(),
+               settings->GetJavascriptEditorUnix(), file);
+}
+
+void TMarbelkosteHaupt::EditTemplateDatabase() {
+  const core::TIni* settings = Settings();
+  if (!settings || !platform::FileExists(settings->GetJavascriptEditor()))
+    return Message(Txt::Msg320, kHelpJavascriptEditor);
+  const core::TProjekt& project = *Projekt();
+  const std::string file = InFolder(project.GetVorlagenVerzeichnis(), project.GetJavascriptDatei());
+  if (!platform::FileExists(file)) return Message(Txt::Msg303, kHelpJavascript);
+  OpenInEditor(settings->GetJavascriptEditor(), settings->GetJavascriptEditorParam(),
+               settings->GetJavascriptEditorUnix(), file);
+}
+
+void TMarbelkosteHaupt::EditTemplatePage(const std::string& (core::TProjekt::*file)() const) {
+  const core::TIni* settings = Settings();
+  if (!settings || !platform::FileExists(settings->GetHTMLEditor())) return Message(Txt::Msg313, kHelpHtmlEditor);
+  const core::TProjekt& project = *Projekt();
+  OpenInEditor(settings->GetHTMLEditor(), settings->GetHTMLEditorParam(), settings->GetHTMLEditorUnix(),
+               InFolder(project.GetVorlagenVerzeichnis(), (project.*file)()));
+}
+
+void TMarbelkosteHaupt::TemplateMenuOpening() {
+  const core::TProjekt* project = Projekt();
+  if (!project) return;
+  const std::pair<const char*, const std::string& (core::TProjekt::*)() const> items[] = {
+      {"menFrame", &core::TProjekt::GetFrameDatei},
+      {"menEingabemaske", &core::TProjekt::GetFrameEingabeDatei},
+      {"menHilfetext", &core::TProjekt::GetFrameHilfeDatei},
+      {"menLademeldung", &core::TProjekt::GetFrameLadenDatei},
+  };
+  for (const auto& [name, file] : items)
+    Find<platform::MenuItem>(name).SetEnabled(
+        platform::FileExists(InFolder(project->GetVorlagenVerzeichnis(), (project->*file)())));
+}
+
+void TMarbelkosteHaupt::TestSearchForm() {
+  const core::TIni* settings = Settings();
+  if (!settings || !platform::FileExists(settings->GetWWWBrowser())) return Message(Txt::Msg301, kHelpBrowser);
+  const core::TProjekt& project = *Projekt();
+  const std::string page = InFolder(project.GetZielVerzeichnis(), project.GetFrameDatei());
+  if (!platform::FileExists(page)) return Message(Txt::Msg300, kHelpFrame);
+  OpenInBrowser(page);
+}
+
+void TMarbelkosteHaupt::CopyTemplate() {
+  const core::TProjekt& project = *Projekt();
+  const int answer = platform::MessageDlg(
+      core::FormatStr(LoadStr(Txt::Msg314), {project.GetZielVerzeichnis(), project.GetVorlagenVerzeichnis()}),
+      platform::MsgDlgType::Confirmation, platform::mbYes | platform::mbNo | platform::mbHelp, kHelpSuchformular);
+  if (answer != platform::mrYes) return;
+  bool& abort = AbortFlag();
+  abort = false;
+  {
+    core::THinweisDlg window;
+    window.SetCaption(TitleWith(Txt::CapKopiereForm));
+    window.HideTimeLabels();
+    window.Show();
+    platform::TStringList files;
+    core::TemplateFiles(project, files);
+    for (int i = 0; i < files.Count() && !abort; ++i) {
+      const std::string destination = InFolder(project.GetZielVerzeichnis(), platform::ExtractFileName(files[i]));
+      // With the target folder the template folder itself, writing a file
+      // onto itself would empty it: such a file is already where it belongs.
+      if (platform::SameFile(files[i], destination)) continue;
+      core::File().CopyFileWithProgress(window, files[i], destination, abort);
+    }
+  }
+  if (abort) Message(Txt::Msg315, kHelpSuchformularFehler);
+  else Message(Txt::Msg316, kHelpSuchformularOk, false);
+}
+
+void TMarbelkosteHaupt::ShowStatus(bool toggle) {
+  core::TProjekt* project = Projekt();
+  if (!project) return;
+  if (toggle) {
+    project->SetDetailsModus(!project->GetDetailsModus());
+    project->SaveProject();
+  }
+  auto& item = Find<platform::MenuItem>("menStatusAnzeigen");
+  if (project->GetDetailsModus()) {
+    item.SetCaption(LoadStr(Txt::StSchliessen));
+    if (project->GetDateiGroesseOptimiert() == 0) project->SetDateiGroesseOptimiert(project->GetDateiGroesse());
+    const StatusValues values = ComputeStatus(*project);
+    for (const auto& [name, text] : values.labels)
+      if (auto* label = dynamic_cast<platform::Label*>(FindComponent(name))) label->SetCaption(text);
+    if (auto* label = dynamic_cast<platform::Label*>(FindComponent("lblDateiGroesse")))
+      label->SetColor(values.sizeHighlighted ? "highlighttext" : "windowtext");
+    if (auto* list = dynamic_cast<platform::ListBox*>(FindComponent("lbxDateien"))) list->SetItems(values.pages);
+    if (auto* list = dynamic_cast<platform::ListBox*>(FindComponent("lbxStopwoerter")))
+      list->SetItems(values.stopWords);
+  } else {
+    item.SetCaption(LoadStr(Txt::StAnzeigen));
+  }
+  if (const core::TIni* settings = Settings())
+    ApplyToolbarLayout(core::ComputeToolbarLayout(settings->GetSpeedButton(), project->GetDetailsModus()));
+}
+
+void TMarbelkosteHaupt::FetchSitePages(platform::TStringList& urls, bool& abort) {
+  const core::TProjekt& project = *Projekt();
+  platform::App().SetTitle(TitleWith(Txt::TitleSuche));
+  MakeUrlList(urls);
+  WalkSite(project, ProxyOf(Settings()), TitleWith(Txt::CapSuche), urls, abort);
+  DropSearchFormFiles(project, urls, abort);
+  platform::App().SetTitle(Title());
+}
 
 }  // namespace corvanta

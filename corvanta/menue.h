@@ -1,17 +1,80 @@
 #pragma once
-// Corvanta's main window, on the main-window base of the three programs.
+// Corvanta's main window, on the main-window base of the three programs: the
+// menu bar, the tool buttons and the status pages of the open project; the
+// commands that open, create, edit, update and optimise projects, look at the
+// generated files and the template's files, copy a fresh search form, and
+// open the help pages. Every run started here reports to a progress window
+// and is cancelled through the base's abort flag.
+#include <memory>
 #include <string>
 
 #include "core/MainWindow.h"
+#include "core/Texts.h"
+#include "corvanta/SharedForms.h"
+#include "platform/base/StringList.h"
+
+namespace core {
+class ReviewDialogs;
+}
 
 namespace corvanta {
 
 class TMarbelkosteHaupt : public core::TMainWindow {
  public:
-  TMarbelkosteHaupt();
+  // layouts: the running program's variants of the shared forms.
+  explicit TMarbelkosteHaupt(SharedLayouts layouts = {});
+  ~TMarbelkosteHaupt() override;
+
+
+  // "Projekt öffnen...": the file dialog on the folder of projects.
+  void Projektffnen1Click();
+  // "Editieren": the template check; the page selection follows.
+  void EditProject();
+  // "Update": runs again over the stored pages; a run that failed or was
+  // cancelled is dropped by reloading the project from its file.
+  void UpdateProject();
+  // One complete index run: the checks, the generation, the copy of the
+  // template's other files and, unless silent, the statistics. False when it
+  // failed or was cancelled (abort is set then).
+  bool RunIndex(bool silent, bool& abort);
+  // Up to three silent runs with compact lines: without glossary, with
+  // glossary, and without again when the glossary made the file larger.
+  void RunAutoOptimised(bool& abort);
+  // "Ansehen": the generated database in the JavaScript editor.
+  void ViewIndex();
+  // "Vorlage bearbeiten" under "Index": the template's database.
+  void EditTemplateDatabase();
+  // "Testen": the search form's main page in the browser.
+  void TestSearchForm();
+  // "Vorlage kopieren": the template's files into the target folder.
+  void CopyTemplate();
+  // Fills the status pages; with toggle, first shows or hides them for the
+  // project (and saves it).
+  void ShowStatus(bool toggle);
+  // Walks the project's site into urls (sorted, duplicates ignored) without
+  // the search form's own files; abort is set when the walk was cancelled.
+  void FetchSitePages(platform::TStringList& urls, bool& abort);
 
  protected:
   std::string HelpPage(int helpContext) const override;
+  void ProjectShown() override { ShowStatus(false); }
+
+ private:
+  void BindCommands();
+  // Opens a template page (FrameDatei, ...) in the HTML editor.
+  void EditTemplatePage(const std::string& (core::TProjekt::*file)() const);
+  // Enables each template page item whose file exists.
+  void TemplateMenuOpening();
+  // A help or project page beside the program, in the browser.
+  void OpenLocalPage(const std::string& path);
+  // An error or information box with OK and Help.
+  void Message(core::Txt text, int helpContext, bool error = true);
+  void Statistics();
+  bool TemplateDatabaseMissing();
+
+  SharedLayouts layouts_;
+  // The review dialogs every run that is not silent opens page by page.
+  std::unique_ptr<core::ReviewDialogs> dialogs_;
 };
 
 }  // namespace corvanta

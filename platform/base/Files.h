@@ -115,5 +115,9 @@ std::string ChangeFileExt(const std::string& path, const std::string& ext);
 std::string IncludeTrailingBackslash(const std::string& path);  // "" -> "\"
 // The full path of a relative one, against the current folder.
 std::string ExpandFileName(const std::string& path);
+// Whether two paths name one file: the same full path (ignoring case), or,
+// for files that exist, the same file on the same volume (another spelling,
+// a link).
+bool SameFile(const std::string& a, const std::string& b);
 
 }  // namespace platform
