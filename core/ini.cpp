@@ -20,11 +20,6 @@ constexpr char kAppPaths[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App 
 constexpr int kBrowserHelp = 601;
 constexpr int kEditorHelp = 602;
 
-// The path the system registers for a program; "" when there is none.
-std::string AppPath(const char* program) {
-  return platform::ReadRegString(HKEY_LOCAL_MACHINE, std::string(kAppPaths) + program, "").value_or(std::string());
-}
-
 bool Exists(const std::string& path) { return !path.empty() && platform::FileExists(path); }
 
 platform::TIniFile OpenSettings(const std::string& fileName) {
@@ -37,6 +32,10 @@ platform::TIniFile OpenSettings(const std::string& fileName) {
 }
 
 }  // namespace
+
+std::string AppPath(const char* program) {
+  return platform::ReadRegString(HKEY_LOCAL_MACHINE, std::string(kAppPaths) + program, "").value_or(std::string());
+}
 
 std::string SettingsFileName() {
   char buf[MAX_PATH + 1] = {};
@@ -188,6 +187,8 @@ void TIni::SetSpeedButton(bool v) {
   SpeedButton = v;
   LayoutToolbar();
 }
+
+int32_t TIni::UiLocaleId() const { return static_cast<int32_t>(language_.GetLocaleId()); }
 
 void TIni::SetLanguage(int32_t id) {
   if (id != 1031 && id != 1033) return;

@@ -22,6 +22,8 @@ class TLanguage;
 
 // The program's path with the extension ".INI".
 std::string SettingsFileName();
+// The path the system registers for a program ("Opera.exe"); "" when none.
+std::string AppPath(const char* program);
 
 class TIni : public platform::TIniFile {
  public:
@@ -101,6 +103,8 @@ class TIni : public platform::TIniFile {
   bool GetLastProject() const { return LastProject; }
   void SetLastProject(bool v) { LastProject = v; }
   int32_t GetLanguage() const { return Language; }
+  // The language the user interface shows now.
+  int32_t UiLocaleId() const;
 
   const std::string& GetProxyHost() const { return Proxy; }
   void SetProxyHost(const std::string& v) { Proxy = v; }

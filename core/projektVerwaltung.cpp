@@ -239,13 +239,27 @@ bool TProjekt::LoadPages(THinweisDlg& window) {
 }
 
 void TProjekt::LoadTemplateSettings(const std::string& directory) {
+  const bool otherFolder = !platform::SameText(directory, s_.VorlagenVerzeichnis);
   s_.VorlagenVerzeichnis = directory;
   saved_ = false;
   TemplateSwitches switches;
-  if (!ReadTemplateDescriptor(directory, switches)) return;
-  templateWithGlossary_ = switches.withGlossary;
-  templateMega_ = switches.mega;
-  for (const SettingKey& key : CurrentProfile().templateKeys) ReadKey(key);
+  if (ReadTemplateDescriptor(directory, switches)) {
+    templateWithGlossary_ = switches.withGlossary;
+    templateMega_ = switches.mega;
+    for (const SettingKey& key : CurrentProfile().templateKeys) ReadKey(key);
+  }
+  // The stop words in memory are the old folder's; the next save would write
+  // them over the new folder's own list.
+  const std::string stopFile = StopWordFileName();
+  if (otherFolder && platform::FileExists(stopFile)) {
+    try {
+      LoadStopWords(stopFile, stopWords_);
+      stopWordsWritable_ = true;
+    } catch (const std::exception&) {
+      stopWords_.Clear();
+      stopWordsWritable_ = false;
+    }
+  }
 }
 
 std::string TProjekt::StopWordFileName() const { return s_.VorlagenVerzeichnis + "\\" + s_.StopwortListe; }

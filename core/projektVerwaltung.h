@@ -47,7 +47,8 @@ class TProjekt : public platform::TIniFile {
 
   // The setter of VorlagenVerzeichnis: reads the folder's template descriptor
   // (when it has one) and takes its file names wherever the project file has
-  // none of its own.
+  // none of its own. Another folder brings its own stop-word list, when it
+  // has one.
   void LoadTemplateSettings(const std::string& directory);
 
   const std::string& GetProjectFileName() const { return projectFileName_; }

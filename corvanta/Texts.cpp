@@ -13,6 +13,8 @@ constexpr core::TextNumber kTable[] = {
 #include "corvanta/texts/mainwindow.inc"
 #include "corvanta/texts/sitewindow.inc"
 #include "corvanta/texts/launcher.inc"
+#include "corvanta/texts/projektdlg.inc"
+#include "corvanta/texts/umgebung.inc"
 };
 }  // namespace
 

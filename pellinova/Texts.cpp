@@ -13,6 +13,7 @@ constexpr core::TextNumber kTable[] = {
 #include "pellinova/texts/mainwindow.inc"
 #include "pellinova/texts/launcher.inc"
 #include "pellinova/texts/pellinova.inc"
+#include "pellinova/texts/umgebung.inc"
 };
 }  // namespace
 

@@ -1,0 +1,167 @@
+#include "corvanta/UmgebungRules.h"
+
+#include "core/Hilfsmittel.h"
+#include "core/Texts.h"
+#include "core/ini.h"
+#include "platform/base/Files.h"
+
+namespace corvanta {
+
+namespace {
+
+using core::Txt;
+
+constexpr int kPanelWidth = 40;
+constexpr int kGerman = 1031;
+constexpr int kEnglish = 1033;
+
+// The file dialog of each row: its title and the filter of its own ("" for
+// the Wine configuration: only the entry for all files).
+struct ToolChoice {
+  Txt title;
+  Txt filter;
+  bool ownFilter;
+};
+constexpr ToolChoice kChoices[kUmgebungTools] = {
+    {Txt::UdlgTexteditorWaehlen, Txt::UdlgProgrammFilter, true},
+    {Txt::UdlgJavascriptEditorWaehlen, Txt::IniExeFilter, true},
+    {Txt::UdlgHTMLEditorWaehlen, Txt::IniExeFilter, true},
+    {Txt::UdlgBrowserWaehlen, Txt::IniExeFilter, true},
+    {Txt::UdlgWineWaehlen, Txt::IniExeFilter, false},
+};
+
+constexpr const char* kBrowserPrograms[kKnownBrowsers] = {"Netscape.exe", "IEXPLORE.EXE", "Opera.exe", "Mozilla.exe"};
+
+std::string DisplayForm(const std::string& path) {
+  return core::Text().StripTrailingChar('\\', core::Text().ShortenUrl(path, kPanelWidth));
+}
+
+// Puts the browser being configured into the settings and the stored one
+// back when it goes, also when the browser could not be started.
+class BrowserSwap {
+ public:
+  BrowserSwap(core::TIni& settings, const std::string& browser, bool unixBrowser)
+      : settings_(settings), browser_(settings.GetWWWBrowser()), unix_(settings.GetWWWBrowserUnix()) {
+    settings_.SetWWWBrowser(browser);
+    settings_.SetWWWBrowserUnix(unixBrowser);
+  }
+  ~BrowserSwap() {
+    settings_.SetWWWBrowser(browser_);
+    settings_.SetWWWBrowserUnix(unix_);
+  }
+  BrowserSwap(const BrowserSwap&) = delete;
+  BrowserSwap& operator=(const BrowserSwap&) = delete;
+
+ private:
+  core::TIni& settings_;
+  std::string browser_;
+  bool unix_;
+};
+
+}  // namespace
+
+void UmgebungRules::LoadToolSettings(const core::TIni& s) {
+  SetPath(UmgebungTool::TextEditor, s.GetTextEditor());
+  SetPath(UmgebungTool::HTMLEditor, s.GetHTMLEditor());
+  SetPath(UmgebungTool::JavascriptEditor, s.GetJavascriptEditor());
+  SetPath(UmgebungTool::WWWBrowser, s.GetWWWBrowser());
+  SetPath(UmgebungTool::Configuration, s.GetConfiguration());
+  params = {s.GetTextEditorParam(), s.GetJavascriptEditorParam(), s.GetHTMLEditorParam(), s.GetWWWBrowserParam()};
+  unixFlags = {s.GetTextEditorUnix(), s.GetJavascriptEditorUnix(), s.GetHTMLEditorUnix(), s.GetWWWBrowserUnix()};
+}
+
+void UmgebungRules::LoadFromSettings(const core::TIni& s) {
+  LoadToolSettings(s);
+  englisch = s.GetLanguage() != kGerman;
+  vordergrund = s.GetForeground();
+  speedButton = s.GetSpeedButton();
+  letztesProjekt = s.GetLastProject();
+  if (withProxy_) {
+    server = s.GetProxyHost();
+    port = s.GetProxyPort();
+    benutzername = s.GetProxyUsername();
+    passwort = s.GetProxyPassword();
+  }
+}
+
+void UmgebungRules::StoreTools(core::TIni& s) const {
+  s.SetTextEditor(Path(UmgebungTool::TextEditor));
+  s.SetHTMLEditor(Path(UmgebungTool::HTMLEditor));
+  s.SetJavascriptEditor(Path(UmgebungTool::JavascriptEditor));
+  s.SetWWWBrowser(Path(UmgebungTool::WWWBrowser));
+  s.LoadWineDrives(Path(UmgebungTool::Configuration));
+}
+
+void UmgebungRules::StoreToolSettings(core::TIni& s) const {
+  StoreTools(s);
+  s.SetTextEditorParam(params[0]);
+  s.SetJavascriptEditorParam(params[1]);
+  s.SetHTMLEditorParam(params[2]);
+  s.SetWWWBrowserParam(params[3]);
+  s.SetTextEditorUnix(unixFlags[0]);
+  s.SetJavascriptEditorUnix(unixFlags[1]);
+  s.SetHTMLEditorUnix(unixFlags[2]);
+  s.SetWWWBrowserUnix(unixFlags[3]);
+  s.SaveSettings();
+}
+
+void UmgebungRules::StoreToSettings(core::TIni& s) const {
+  StoreTools(s);
+  s.ChangeLanguage(englisch ? kEnglish : kGerman);
+  s.SetForeground(vordergrund);
+  s.SetSpeedButton(speedButton);
+  s.SetLastProject(letztesProjekt);
+  s.SetTextEditorParam(params[0]);
+  s.SetJavascriptEditorParam(params[1]);
+  s.SetHTMLEditorParam(params[2]);
+  s.SetWWWBrowserParam(params[3]);
+  if (withProxy_) {
+    s.SetProxyHost(server);
+    s.SetProxyPort(port);
+    s.SetProxyUsername(benutzername);
+    s.SetProxyPassword(passwort);
+  }
+  s.SetTextEditorUnix(unixFlags[0]);
+  s.SetJavascriptEditorUnix(unixFlags[1]);
+  s.SetHTMLEditorUnix(unixFlags[2]);
+  s.SetWWWBrowserUnix(unixFlags[3]);
+  s.SaveSettings();
+}
+
+void UmgebungRules::SetPath(UmgebungTool tool, const std::string& path) {
+  paths_[int(tool)] = path;
+  shown_[int(tool)] = DisplayForm(path);
+}
+
+void UmgebungRules::ChooseFile(UmgebungTool tool, const UmgebungServices& services) {
+  const ToolChoice& choice = kChoices[int(tool)];
+  std::string file = Path(tool);
+  if (services.selectFile &&
+      services.selectFile(core::LoadStr(choice.title), choice.ownFilter ? core::LoadStr(choice.filter) : std::string(),
+                          file))
+    paths_[int(tool)] = file;
+  shown_[int(tool)] = DisplayForm(Path(tool));
+}
+
+void UmgebungRules::FindBrowsers() {
+  for (int i = 0; i < kKnownBrowsers; ++i) {
+    const std::string path = core::AppPath(kBrowserPrograms[i]);
+    browsers_[i] = !path.empty() && platform::FileExists(path) ? path : std::string();
+  }
+}
+
+void UmgebungRules::ChooseBrowser(KnownBrowser browser) {
+  if (!BrowserAvailable(browser)) return;
+  const int row = int(UmgebungTool::WWWBrowser);
+  paths_[row] = shown_[row] = browsers_[int(browser)];
+}
+
+void UmgebungRules::ShowHelp(core::TIni& settings, const std::string& page, const UmgebungServices& services) const {
+  if (!services.openInBrowser) return;
+  BrowserSwap swap(settings, Path(UmgebungTool::WWWBrowser), unixFlags[int(UmgebungTool::WWWBrowser)]);
+  services.openInBrowser(page);
+}
+
+LanguageButtons LanguageButtonsFor(int localeId) { return {localeId == kGerman, localeId == kEnglish}; }
+
+}  // namespace corvanta

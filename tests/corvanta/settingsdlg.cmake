@@ -1,0 +1,10 @@
+# The project settings and environment dialogs: their rules on projects and
+# settings files on disk, and the forms through the modal seam.
+if(TARGET qcorvanta)
+  quarvelin_test(corvanta_settingsdlg_test GUI
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProjektDialogTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/UmgebungDialogTest.cpp
+            $<TARGET_OBJECTS:corvanta_forms>
+    LIBS qcorvanta
+    TIMEOUT 120)
+endif()
