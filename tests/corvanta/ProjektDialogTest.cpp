@@ -11,6 +11,7 @@
 #include "core/SettingsHost.h"
 #include "core/ULanguage.h"
 #include "core/ini.h"
+#include "corvanta/Projekt.h"
 #include "corvanta/ProjektRules.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
@@ -282,6 +283,102 @@ TEST_F(ProjektDialog, AnotherTemplateFolderBringsItsOwnStopWords) {
   project->SaveProject();
   EXPECT_EQ(platform::ReadFileBytes(other + "\\stopwort.lst"), "ein\r\neine\r\n");
   EXPECT_EQ(platform::ReadFileBytes(f_.templateDir + "\\stopwort.lst"), before);
+}
+
+}  // namespace
+
+namespace {
+
+class ProjektForm : public ProjektDialog {
+ protected:
+  std::unique_ptr<core::TProjekt> Open(const std::string& settings) {
+    path_ = f_.WriteProject("form.ovk", settings);
+    auto project = f_.Open(path_);
+    project->SaveProject();
+    saved_ = platform::ReadFileBytes(path_);
+    return project;
+  }
+  std::string path_, saved_;
+};
+
+TEST_F(ProjektForm, ShowsTheProjectStoresOnOkOnlyAndFollowsItsBoxes) {
+  auto project = Open("AutoOptimierung=1\r\nSchlagworteModus=1\r\nWortbreite=0\r\nWortbreiteMin=10\r\n"
+                      "WortbreiteMax=5\r\nStopwortListeVerwenden=0\r\n");
+  ASSERT_TRUE(project);
+  platform::ScriptedUi ui;
+  ui.Push(platform::mrNo);  // the maximum below the minimum: take the minimum
+  corvanta::TProjektDlg dlg(Settings(), Services());
+  dlg.LoadFromProject(*project);
+  EXPECT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(dlg.speWortbreiteMax.Number(), 10);
+  EXPECT_EQ(dlg.pgcProjekt.ActivePage(), &dlg.tasAnalyse1);
+  struct State {
+    platform::Control* control;
+    bool enabled;
+  };
+  const State loaded[] = {{&dlg.ckbKommentare, false},   {&dlg.ckbGlossar, false},    {&dlg.ragBeschreibung, false},
+                          {&dlg.ragGefundeneSchlagworte, false}, {&dlg.speSchlagworte, true}, {&dlg.lblMaximal, true},
+                          {&dlg.speWortbreiteMin, false}, {&dlg.lblMax, false},        {&dlg.btnStopwortliste, false},
+                          {&dlg.btnProjektEdit, true},    {dlg.templateButtons[0], true}, {dlg.templateButtons[1], false}};
+  for (const State& s : loaded) EXPECT_EQ(s.control->Enabled(), s.enabled) << s.control->Name();
+  dlg.ckbAutoOptimize.SetChecked(false);
+  dlg.ckbWortbreite.SetChecked(true);
+  for (platform::Control* c : {(platform::Control*)&dlg.ckbKommentare, (platform::Control*)&dlg.ragBeschreibung,
+                               (platform::Control*)&dlg.speWortbreiteMin})
+    EXPECT_TRUE(c->Enabled()) << c->Name();
+
+  // Abbrechen leaves the project as it was; OK stores what the controls hold.
+  ui.Push(platform::mrCancel);
+  EXPECT_EQ(dlg.ShowModal(), platform::mrCancel);
+  ui.Push([](platform::UiRequest& r) {
+    r.form->SetControlValue("edWebsite", "http://neu/");
+    r.form->SetControlValue("ckbZahlen", "1");
+    r.form->SetControlValue("ragBeschreibung", "2");
+    return int(platform::mrOk);
+  });
+  EXPECT_EQ(dlg.ShowModal(), platform::mrOk);
+  project->SaveProject();
+  EXPECT_EQ(platform::ReadFileBytes(path_), saved_);
+  dlg.StoreToProject(*project);
+  EXPECT_EQ(project->GetWebSite(), "http://neu/");
+  EXPECT_TRUE(project->GetZahlen());
+  EXPECT_EQ(project->GetBeschreibung(), 2);
+  EXPECT_FALSE(project->GetAutoOptimierung());
+  EXPECT_EQ(project->GetWortbreiteMax(), 10);
+}
+
+TEST_F(ProjektForm, AnotherTemplateFolderDisablesTheButtonsOfFilesItLacks) {
+  auto project = Open("");
+  ASSERT_TRUE(project);
+  const std::string empty = f_.folder / "leer";
+  platform::ForceDirectories(empty);
+  corvanta::ProjektDlgServices services = Services();
+  services.chooseFolder = [&](const std::string& caption, std::string& folder) {
+    EXPECT_EQ(caption, "Vorlagen-Verzeichnis wählen");
+    EXPECT_EQ(folder, f_.templateDir);
+    folder = empty;
+    return true;
+  };
+  corvanta::TProjektDlg dlg(Settings(), services);
+  dlg.LoadFromProject(*project);
+  EXPECT_TRUE(dlg.templateButtons[0]->Enabled());
+  dlg.BitBtn7.OnClick();
+  EXPECT_EQ(dlg.panVorlagen.Caption(), empty);
+  EXPECT_FALSE(dlg.templateButtons[0]->Enabled());
+  EXPECT_EQ(project->GetVorlagenVerzeichnis(), f_.templateDir);
+}
+
+TEST_F(ProjektForm, FromThePageSelectionOnlyTheAnalysisTabsShow) {
+  auto project = Open("");
+  ASSERT_TRUE(project);
+  corvanta::TProjektDlg dlg(Settings(), Services());
+  dlg.ShowAnalysisOnly();
+  dlg.LoadFromProject(*project);
+  for (platform::TabSheet* sheet : {&dlg.tasVerzeichnisse, &dlg.tasVorlage, &dlg.tasAnalyse1, &dlg.tasAnalyse2,
+                                    &dlg.tasAnalyse3, &dlg.tasErgebnis, &dlg.tasStatus})
+    EXPECT_EQ(sheet->TabVisible(), sheet == &dlg.tasAnalyse1 || sheet == &dlg.tasAnalyse2 ||
+                                       sheet == &dlg.tasAnalyse3)
+        << sheet->Name();
 }
 
 }  // namespace
