@@ -2,6 +2,7 @@
 
 #include "core/CommandLine.h"
 #include "core/projektVerwaltung.h"
+#include "platform/gui/Dialogs.h"
 
 namespace corvanta {
 
@@ -215,6 +216,23 @@ void TProjektDlg::btnProjektEditClick() {
 
 void TProjektDlg::BitBtn6Click() {
   if (services_.openInBrowser) services_.openInBrowser(core::ProgramDirectory() + kHelpPage);
+}
+
+int ShowProjectDialog(core::TProjekt& project, const core::TIni& settings, ProjektDlgServices services,
+                      bool analysisOnly) {
+  core::TProjekt* current = &project;
+  services.replaceProject = [current = &current, replace = std::move(services.replaceProject)](
+                                std::unique_ptr<core::TProjekt> next) {
+    if (!replace) return;
+    *current = next.get();
+    replace(std::move(next));
+  };
+  TProjektDlg dlg(settings, std::move(services));
+  if (analysisOnly) dlg.ShowAnalysisOnly();
+  dlg.LoadFromProject(project);
+  const int result = dlg.ShowModal();
+  if (result == platform::mrOk) dlg.StoreToProject(*current);
+  return result;
 }
 
 }  // namespace corvanta

@@ -102,4 +102,12 @@ class TProjektDlg : public platform::Form {
   bool showing_ = false;  // the controls are being set from the rules
 };
 
+// The main window's command "&Projekt..." (all tabs) and the page
+// selection's "E&instellungen" (analysisOnly): the dialog filled from the
+// project; OK stores into it, or into the project that took its place when
+// the project file was edited meanwhile. Saving and refreshing the status
+// display are the caller's. Returns the modal result.
+int ShowProjectDialog(core::TProjekt& project, const core::TIni& settings, ProjektDlgServices services,
+                      bool analysisOnly);
+
 }  // namespace corvanta

@@ -249,9 +249,8 @@ bool ProjektRules::EditProjectFile(const std::string& projectFile, const core::T
     Error(Txt::PdlgProjektNeuLaden, kHelpProjektNeuLaden);
     return false;
   }
-  const core::TProjekt& loaded = *project;
+  LoadFromProject(*project);
   if (services.replaceProject) services.replaceProject(std::move(project));
-  LoadFromProject(loaded);
   platform::App().ProcessMessages();
   return true;
 }

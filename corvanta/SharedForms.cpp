@@ -8,7 +8,7 @@ DialogServices ServicesOf(core::TMainWindow& window) {
   DialogServices services;
   services.openInBrowser = [&window](const std::string& page) { return window.OpenInBrowser(page); };
   services.selectFile = [&window](const std::string& title, const std::string& filter, std::string& file) {
-    return window.SelectFile(title, "", filter, file);
+    return window.SelectFile(title, file, filter, file);
   };
   return services;
 }

@@ -18,12 +18,14 @@ struct SharedLayouts {
   std::vector<std::string> wordList{"TWoerterListeDlg"};
   std::vector<std::string> description{"TBeschreibungDlg"};
   std::vector<std::string> stopWords{"TStopwortlisteDlg"};
+  std::vector<std::string> environment{"TUmgebungDlg"};
+  std::vector<std::string> firstRun{"TumgebungInitDlg"};
 };
 
 // What the forms ask of the main window: a local page (a path, optionally
 // with "#" and an anchor) in the browser, false when it could not be shown
-// (the user has been told); and the shared file choice, false when the user
-// chose none.
+// (the user has been told); and the shared file choice, started at file,
+// false when the user chose none.
 struct DialogServices {
   std::function<bool(const std::string& page)> openInBrowser;
   std::function<bool(const std::string& title, const std::string& filter, std::string& file)> selectFile;

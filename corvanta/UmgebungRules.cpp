@@ -133,7 +133,7 @@ void UmgebungRules::SetPath(UmgebungTool tool, const std::string& path) {
   shown_[int(tool)] = DisplayForm(path);
 }
 
-void UmgebungRules::ChooseFile(UmgebungTool tool, const UmgebungServices& services) {
+void UmgebungRules::ChooseFile(UmgebungTool tool, const DialogServices& services) {
   const ToolChoice& choice = kChoices[int(tool)];
   std::string file = Path(tool);
   if (services.selectFile &&
@@ -156,7 +156,7 @@ void UmgebungRules::ChooseBrowser(KnownBrowser browser) {
   paths_[row] = shown_[row] = browsers_[int(browser)];
 }
 
-void UmgebungRules::ShowHelp(core::TIni& settings, const std::string& page, const UmgebungServices& services) const {
+void UmgebungRules::ShowHelp(core::TIni& settings, const std::string& page, const DialogServices& services) const {
   if (!services.openInBrowser) return;
   BrowserSwap swap(settings, Path(UmgebungTool::WWWBrowser), unixFlags[int(UmgebungTool::WWWBrowser)]);
   services.openInBrowser(page);

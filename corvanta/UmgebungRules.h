@@ -4,8 +4,9 @@
 // panels show them, the browsers the system registers, and the order in
 // which the settings fill the dialog and the dialog goes back into them.
 #include <array>
-#include <functional>
 #include <string>
+
+#include "corvanta/SharedForms.h"
 
 namespace core {
 class TIni;
@@ -21,15 +22,6 @@ constexpr int kUmgebungTools = 5;
 // they are looked up.
 enum class KnownBrowser { Netscape, InternetExplorer, Opera, Mozilla };
 constexpr int kKnownBrowsers = 4;
-
-// What the dialogs ask of the main window.
-struct UmgebungServices {
-  // A page of the help folder in the browser the settings name.
-  std::function<bool(const std::string& page)> openInBrowser;
-  // The main window's file dialog; file is the initial file and, when the
-  // result is true, the chosen one.
-  std::function<bool(const std::string& title, const std::string& filter, std::string& file)> selectFile;
-};
 
 class UmgebungRules {
  public:
@@ -48,8 +40,9 @@ class UmgebungRules {
   // a browser taken from the browser menu whole.
   const std::string& Shown(UmgebungTool tool) const { return shown_[int(tool)]; }
   void SetPath(UmgebungTool tool, const std::string& path);
-  // The "..." button of a row: the file dialog, started at the working copy.
-  void ChooseFile(UmgebungTool tool, const UmgebungServices& services);
+  // The "..." button of a row: the file dialog, started at the working copy
+  // (the services' file is the initial file in, the chosen one out).
+  void ChooseFile(UmgebungTool tool, const DialogServices& services);
 
   // Looks the browsers up in the registry; a browser without an existing
   // file cannot be chosen.
@@ -59,7 +52,7 @@ class UmgebungRules {
 
   // Opens a help page in the browser being configured: the settings name it
   // until the page has been handed over, however that ends.
-  void ShowHelp(core::TIni& settings, const std::string& page, const UmgebungServices& services) const;
+  void ShowHelp(core::TIni& settings, const std::string& page, const DialogServices& services) const;
 
   // The tool rows: parameters and Unix flags, by UmgebungTool up to the
   // browser.

@@ -14,9 +14,11 @@
 #include "corvanta/HttpPageSource.h"
 #include "corvanta/RunDialogs.h"
 #include "corvanta/RunSteps.h"
+#include "corvanta/SharedForms.h"
 #include "corvanta/SiteFetch.h"
 #include "corvanta/StatusPages.h"
 #include "corvanta/stopwort.h"
+#include "corvanta/umgebung.h"
 #include "net/dtmHTTP.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Files.h"
@@ -329,6 +331,10 @@ void TMarbelkosteHaupt::FetchSitePages(platform::TStringList& urls, bool& abort)
   WalkSite(project, ProxyOf(Settings()), TitleWith(Txt::CapSuche), urls, abort);
   DropSearchFormFiles(project, urls, abort);
   platform::App().SetTitle(Title());
+}
+
+int TMarbelkosteHaupt::RunFirstRunDialog(core::TIni& settings) {
+  return ShowFirstRunDialog(layouts_.firstRun, settings, ServicesOf(*this));
 }
 
 }  // namespace corvanta

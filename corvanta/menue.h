@@ -55,6 +55,9 @@ class TMarbelkosteHaupt : public core::TMainWindow {
   // the search form's own files; abort is set when the walk was cancelled.
   void FetchSitePages(platform::TStringList& urls, bool& abort);
 
+  // The first-run dialog of the environment settings.
+  int RunFirstRunDialog(core::TIni& settings) override;
+
  protected:
   std::string HelpPage(int helpContext) const override;
   void ProjectShown() override { ShowStatus(false); }

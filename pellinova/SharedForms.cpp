@@ -4,7 +4,8 @@ namespace pellinova {
 
 corvanta::SharedLayouts SharedLayouts() {
   corvanta::SharedLayouts layouts;
-  for (auto* chain : {&layouts.about, &layouts.wordList, &layouts.description, &layouts.stopWords})
+  for (auto* chain : {&layouts.about, &layouts.wordList, &layouts.description, &layouts.stopWords,
+                      &layouts.environment, &layouts.firstRun})
     chain->push_back(chain->front() + "Pellinova");
   return layouts;
 }

@@ -1,6 +1,8 @@
 #include "pellinova/menue.h"
 
+#include "corvanta/umgebung.h"
 #include "pellinova/HelpContexts.h"
+#include "pellinova/SharedForms.h"
 #include "pellinova/projektVerwaltung.h"
 
 namespace pellinova {
@@ -13,6 +15,10 @@ std::string TMarbelkosteHaupt::HelpPage(int helpContext) const { return HelpTabl
 
 std::unique_ptr<core::TProjekt> TMarbelkosteHaupt::CreateProject(const std::string& path, bool& failed) {
   return std::make_unique<TProjekt>(path, failed);
+}
+
+int TMarbelkosteHaupt::RunFirstRunDialog(core::TIni& settings) {
+  return corvanta::ShowFirstRunDialog(SharedLayouts().firstRun, settings, corvanta::ServicesOf(*this));
 }
 
 }  // namespace pellinova

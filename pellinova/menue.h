@@ -18,6 +18,9 @@ class TMarbelkosteHaupt : public core::TMainWindow {
 
   TProjekt* Project() const;
 
+  // The first-run dialog of the environment settings.
+  int RunFirstRunDialog(core::TIni& settings) override;
+
  protected:
   std::string HelpPage(int helpContext) const override;
   std::unique_ptr<core::TProjekt> CreateProject(const std::string& path, bool& failed) override;

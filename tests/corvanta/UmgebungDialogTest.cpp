@@ -10,7 +10,11 @@
 #include "core/ULanguage.h"
 #include "core/ini.h"
 #include "corvanta/UmgebungRules.h"
+#include "corvanta/menue.h"
+#include "corvanta/umgebung.h"
 #include "platform/base/Files.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
 #include "tests/platform/BaseTestFolder.h"
 
@@ -111,7 +115,7 @@ TEST_F(Umgebung, BrowserMenuOffersRegisteredBrowsersThatExist) {
   EXPECT_EQ(rules.Shown(UmgebungTool::WWWBrowser), opera);
 
   // One chosen with "..." is shown shortened, without a trailing "\".
-  corvanta::UmgebungServices services;
+  corvanta::DialogServices services;
   services.selectFile = [](const std::string& title, const std::string& filter, std::string& file) {
     EXPECT_EQ(title, "Unix-Wine-Konfigurationsdatei wählen");
     EXPECT_EQ(filter, "");
@@ -130,7 +134,7 @@ TEST_F(Umgebung, HelpShowsInTheBrowserBeingConfiguredAndTheStoredOneStays) {
   rules.SetPath(UmgebungTool::WWWBrowser, "/usr/bin/firefox");
   rules.unixFlags[int(UmgebungTool::WWWBrowser)] = true;
   for (bool fails : {false, true}) {
-    corvanta::UmgebungServices services;
+    corvanta::DialogServices services;
     std::string seen;
     services.openInBrowser = [&](const std::string& page) {
       seen = ini_.GetWWWBrowser() + (ini_.GetWWWBrowserUnix() ? " unix " : " ") + page;
@@ -151,6 +155,60 @@ TEST(UmgebungLanguage, FirstRunOffersTheOtherOfGermanAndEnglishOnly) {
   EXPECT_TRUE(corvanta::LanguageButtonsFor(1033).deutsch);
   EXPECT_FALSE(corvanta::LanguageButtonsFor(1033).englisch);
   EXPECT_FALSE(corvanta::LanguageButtonsFor(1036).englisch || corvanta::LanguageButtonsFor(1036).deutsch);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Umgebung, CancelLeavesTheSettingsFileAsItWasAndOkStoresWhatWasEntered) {
+  ini_.LoadSettings();
+  ini_.SaveSettings();
+  const std::string saved = platform::ReadFileBytes(file_);
+  for (int answer : {platform::mrCancel, platform::mrOk}) {
+    ui_.Push([answer](platform::UiRequest& r) {
+      r.form->SetControlValue("edServer", "neu.local");
+      r.form->SetControlValue("ckbTextEditor", "0");
+      r.form->SetControlValue("edHTMLEditorParam", "-x");
+      return answer;
+    });
+    EXPECT_EQ(corvanta::ShowEnvironmentDialog(corvanta::SharedLayouts().environment, ini_, {}, true), answer);
+  }
+  EXPECT_EQ(ui_.Requests().back().caption, "Quarvelin(tm) Corvanta - Arbeitsumgebung");
+  const std::string stored = platform::ReadFileBytes(file_);
+  EXPECT_NE(stored, saved);
+  EXPECT_EQ(ini_.GetProxyHost(), "neu.local");
+  EXPECT_FALSE(ini_.GetTextEditorUnix());
+  EXPECT_NE(stored.find("HTMLEditorParam=-x\r\n"), std::string::npos);
+}
+
+// A fresh interactive start: the settings load shows the real first-run
+// dialog through the main window, and its OK leaves the file holding what
+// was entered.
+TEST(FirstRun, FreshStartShowsTheFirstRunDialogAndOkSavesWhatWasEntered) {
+  {
+    BaseTestFolder folder;
+    const std::string file = folder / "Corvanta.INI";
+    corvanta::TMarbelkosteHaupt window;
+    core::TLanguage language;
+    core::TIni ini(file, true, language, window, true);
+    window.SetSettings(&ini);
+    platform::ScriptedUi ui;
+    std::string caption;
+    for (int i = 0; i < 4; ++i)
+      ui.Push([&](platform::UiRequest& r) {
+        if (r.kind != platform::UiKind::ModalForm) return int(platform::mrNo);
+        caption = r.form->Caption();
+        r.form->SetControlValue("edTextEditorParam", "-neu");
+        r.form->SetControlValue("ckbHTMLEditor", "1");
+        return int(platform::mrOk);
+      });
+    ini.LoadSettings();
+    EXPECT_EQ(caption, "Quarvelin(tm) Corvanta - Arbeitsumgebung einstellen");
+    const std::string text = platform::ReadFileBytes(file);
+    EXPECT_NE(text.find("TextEditorParam=-neu\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("HTMLEditor=1\r\n"), std::string::npos) << text;
+  }
 }
 
 }  // namespace

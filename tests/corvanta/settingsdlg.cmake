@@ -5,6 +5,7 @@ if(TARGET qcorvanta)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProjektDialogTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/UmgebungDialogTest.cpp
             $<TARGET_OBJECTS:corvanta_forms>
+            $<TARGET_OBJECTS:corvanta_shared_forms>
     LIBS qcorvanta
     TIMEOUT 120)
 endif()
