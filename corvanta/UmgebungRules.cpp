@@ -92,16 +92,24 @@ void UmgebungRules::StoreTools(core::TIni& s) const {
   s.LoadWineDrives(Path(UmgebungTool::Configuration));
 }
 
-void UmgebungRules::StoreToolSettings(core::TIni& s) const {
-  StoreTools(s);
+void UmgebungRules::StoreParams(core::TIni& s) const {
   s.SetTextEditorParam(params[0]);
   s.SetJavascriptEditorParam(params[1]);
   s.SetHTMLEditorParam(params[2]);
   s.SetWWWBrowserParam(params[3]);
+}
+
+void UmgebungRules::StoreUnixFlags(core::TIni& s) const {
   s.SetTextEditorUnix(unixFlags[0]);
   s.SetJavascriptEditorUnix(unixFlags[1]);
   s.SetHTMLEditorUnix(unixFlags[2]);
   s.SetWWWBrowserUnix(unixFlags[3]);
+}
+
+void UmgebungRules::StoreToolSettings(core::TIni& s) const {
+  StoreTools(s);
+  StoreParams(s);
+  StoreUnixFlags(s);
   s.SaveSettings();
 }
 
@@ -111,20 +119,14 @@ void UmgebungRules::StoreToSettings(core::TIni& s) const {
   s.SetForeground(vordergrund);
   s.SetSpeedButton(speedButton);
   s.SetLastProject(letztesProjekt);
-  s.SetTextEditorParam(params[0]);
-  s.SetJavascriptEditorParam(params[1]);
-  s.SetHTMLEditorParam(params[2]);
-  s.SetWWWBrowserParam(params[3]);
+  StoreParams(s);
   if (withProxy_) {
     s.SetProxyHost(server);
     s.SetProxyPort(port);
     s.SetProxyUsername(benutzername);
     s.SetProxyPassword(passwort);
   }
-  s.SetTextEditorUnix(unixFlags[0]);
-  s.SetJavascriptEditorUnix(unixFlags[1]);
-  s.SetHTMLEditorUnix(unixFlags[2]);
-  s.SetWWWBrowserUnix(unixFlags[3]);
+  StoreUnixFlags(s);
   s.SaveSettings();
 }
 

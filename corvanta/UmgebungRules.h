@@ -68,6 +68,8 @@ class UmgebungRules {
 
  private:
   void StoreTools(core::TIni& settings) const;
+  void StoreParams(core::TIni& settings) const;
+  void StoreUnixFlags(core::TIni& settings) const;
 
   bool withProxy_;
   std::array<std::string, kUmgebungTools> paths_;
