@@ -20,8 +20,8 @@ constexpr const char* kTargetButtons[kFormFiles] = {"btnErgebnisDatenbank", "btn
                                                     "btnErgebnisFrameLaden"};
 }  // namespace
 
-TProjektDlg::TProjektDlg(const core::TIni& settings, ProjektDlgServices services)
-    : Form("TProjektDlg"),
+TProjektDlg::TProjektDlg(const core::TIni& settings, ProjektDlgServices services, std::vector<std::string> layouts)
+    : Form(std::move(layouts)),
       lblProjektPfad(Find<platform::Label>("lblProjektPfad")),
       btnProjektEdit(Find<platform::Button>("btnProjektEdit")),
       pgcProjekt(Find<platform::PageControl>("pgcProjekt")),
@@ -192,6 +192,7 @@ void TProjektDlg::ShowRules() {
   ckbKeywords.SetChecked(r.keywordsModus);
   ragGefundeneSchlagworte.SetItemIndex(r.gefundeneSchlagworte);
   ckbStatusAnzeigen.SetChecked(r.detailsModus);
+  RulesShown();
   showing_ = false;
 }
 
@@ -219,7 +220,7 @@ void TProjektDlg::BitBtn6Click() {
 }
 
 int ShowProjectDialog(core::TProjekt& project, const core::TIni& settings, ProjektDlgServices services,
-                      bool analysisOnly) {
+                      bool analysisOnly, const MakeProjektDlg& make) {
   core::TProjekt* current = &project;
   services.replaceProject = [current = &current, replace = std::move(services.replaceProject)](
                                 std::unique_ptr<core::TProjekt> next) {
@@ -227,11 +228,12 @@ int ShowProjectDialog(core::TProjekt& project, const core::TIni& settings, Proje
     *current = next.get();
     replace(std::move(next));
   };
-  TProjektDlg dlg(settings, std::move(services));
-  if (analysisOnly) dlg.ShowAnalysisOnly();
-  dlg.LoadFromProject(project);
-  const int result = dlg.ShowModal();
-  if (result == platform::mrOk) dlg.StoreToProject(*current);
+  std::unique_ptr<TProjektDlg> dlg =
+      make ? make(settings, std::move(services)) : std::make_unique<TProjektDlg>(settings, std::move(services));
+  if (analysisOnly) dlg->ShowAnalysisOnly();
+  dlg->LoadFromProject(project);
+  const int result = dlg->ShowModal();
+  if (result == platform::mrOk) dlg->StoreToProject(*current);
   return result;
 }
 

@@ -11,6 +11,10 @@
 // before LoadFromProject). The rules live in ProjektRules; the form copies
 // them to its controls after every change.
 #include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "corvanta/ProjektRules.h"
 #include "platform/gui/Controls.h"
@@ -25,10 +29,12 @@ namespace corvanta {
 
 class TProjektDlg : public platform::Form {
  public:
-  TProjektDlg(const core::TIni& settings, ProjektDlgServices services);
+  // layouts: Corvanta's layout, then the running program's variant of it.
+  TProjektDlg(const core::TIni& settings, ProjektDlgServices services,
+              std::vector<std::string> layouts = {"TProjektDlg"});
 
-  void LoadFromProject(const core::TProjekt& project);
-  void StoreToProject(core::TProjekt& project);
+  virtual void LoadFromProject(const core::TProjekt& project);
+  virtual void StoreToProject(core::TProjekt& project);
   // Hides the tabs of folders, template, results and status.
   void ShowAnalysisOnly();
 
@@ -84,12 +90,20 @@ class TProjektDlg : public platform::Form {
   platform::Button& CancelBtn;
   platform::Button& BitBtn6;
 
- private:
+ protected:
   // The controls from the rules, and the texts typed so far into the rules.
   void ShowRules();
+  // After the controls have been set from the rules: what a program's
+  // variant shows besides them.
+  virtual void RulesShown() {}
   void ReadTexts();
   // A control changed: take its value into the rules, then show them.
   void Changed(const std::function<void()>& take);
+  ProjektRules& MutableRules() { return rules_; }
+  const core::TIni& Settings() const { return settings_; }
+  const ProjektDlgServices& Services() const { return services_; }
+
+ private:
   void GroupBox7Exit();
   void GroupBox8Exit();
   void btnProjektEditClick();
@@ -106,8 +120,10 @@ class TProjektDlg : public platform::Form {
 // selection's "E&instellungen" (analysisOnly): the dialog filled from the
 // project; OK stores into it, or into the project that took its place when
 // the project file was edited meanwhile. Saving and refreshing the status
-// display are the caller's. Returns the modal result.
+// display are the caller's. Returns the modal result. make: the running
+// program's variant of the dialog (Corvanta's when empty).
+using MakeProjektDlg = std::function<std::unique_ptr<TProjektDlg>(const core::TIni&, ProjektDlgServices)>;
 int ShowProjectDialog(core::TProjekt& project, const core::TIni& settings, ProjektDlgServices services,
-                      bool analysisOnly);
+                      bool analysisOnly, const MakeProjektDlg& make = {});
 
 }  // namespace corvanta

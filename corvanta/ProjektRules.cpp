@@ -99,9 +99,11 @@ void ProjektRules::LoadFromProject(const core::TProjekt& p) {
 }
 
 void ProjektRules::StoreToProject(core::TProjekt& p) const {
-  p.SetWebSite(webSite);
-  p.SetBenutzername(benutzername);
-  p.SetPasswort(passwort);
+  if (siteFields) {
+    p.SetWebSite(webSite);
+    p.SetBenutzername(benutzername);
+    p.SetPasswort(passwort);
+  }
   p.SetZielVerzeichnis(ziel);
   p.LoadTemplateSettings(vorlagen);
   p.SetStopwortListeVerwenden(stopwortListeVerwenden);
@@ -244,7 +246,8 @@ bool ProjektRules::EditProjectFile(const std::string& projectFile, const core::T
   // The open project stays until its successor has loaded: a file the
   // editor left broken must not leave the main window without a project.
   bool failed = false;
-  auto project = std::make_unique<core::TProjekt>(projectFile, failed);
+  auto project = services.loadProject ? services.loadProject(projectFile, failed)
+                                      : std::make_unique<core::TProjekt>(projectFile, failed);
   if (failed) {
     Error(Txt::PdlgProjektNeuLaden, kHelpProjektNeuLaden);
     return false;

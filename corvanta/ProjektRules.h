@@ -39,6 +39,9 @@ struct ProjektDlgServices {
   std::function<void()> editStopWords;
   // Puts a project loaded afresh from the open one's file in its place.
   std::function<void(std::unique_ptr<core::TProjekt> project)> replaceProject;
+  // Loads the program's kind of project from a file (the shared one when
+  // empty).
+  std::function<std::unique_ptr<core::TProjekt>(const std::string& path, bool& failed)> loadProject;
 };
 
 class ProjektRules {
@@ -53,7 +56,9 @@ class ProjektRules {
   // file names are not written.
   void StoreToProject(core::TProjekt& project) const;
 
-  // Tab "Verzeichnisse".
+  // Tab "Verzeichnisse". A program without a site (siteFields off) neither
+  // shows nor writes these.
+  bool siteFields = true;
   std::string webSite, benutzername, passwort;
   std::string ziel, vorlagen;  // folder panels
   // Tabs "Vorlage" and "Ergebnis": the project's file names, shown only.

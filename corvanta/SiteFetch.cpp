@@ -106,7 +106,11 @@ void MergeFileList(core::TProjekt& project, platform::TStringList& urls) {
   urls.Clear();
   for (const std::string& url : left) urls.Add(url);
 
-  std::erase_if(pages, [](const std::unique_ptr<core::TSchlagwortDatei>& page) { return page->mark == 0; });
+  // Freeing thousands of pages takes a while: the window stays alive.
+  std::erase_if(pages, [](const std::unique_ptr<core::TSchlagwortDatei>& page) {
+    platform::App().ProcessMessages();
+    return page->mark == 0;
+  });
 
   const auto newPage = core::CurrentProfile().newPage;
   for (int i = 0; i < urls.Count(); ++i)

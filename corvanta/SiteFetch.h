@@ -51,7 +51,9 @@ void DropSearchFormFiles(const core::TProjekt& project, platform::TStringList& u
 // Brings the project's pages in line with the list: a page whose URL is in
 // the list (exact, case-sensitive) stays with everything it holds, the others
 // are freed, and each URL left over becomes a new page at the end, in list
-// order. The entries that matched a page are deleted from the list.
+// order. The entries that matched a page are deleted from the list. The
+// addresses are whatever the program's pages hold (URLs, or paths relative
+// to the source folder); the profile makes the new pages.
 void MergeFileList(core::TProjekt& project, platform::TStringList& urls);
 
 }  // namespace corvanta

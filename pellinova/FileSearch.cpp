@@ -139,7 +139,7 @@ void SearchSourceFiles(core::THinweisDlg& window, const core::ProjectSettings& s
 }
 
 void DropSearchFormFiles(const core::ProjectSettings& settings, platform::TStringList& list, const bool& abort) {
-  const std::string* const own[] = {&settings.JavascriptDatei, &settings.FrameDatei, &settings.FrameEingabeDatei,
+  const std::string* const ownNames[] = {&settings.JavascriptDatei, &settings.FrameDatei, &settings.FrameEingabeDatei,
                                     &settings.FrameHilfeDatei, &settings.FrameLadenDatei};
   // The target folder as a path relative to the source folder, when it lies
   // below it: "suche\".
@@ -153,7 +153,11 @@ void DropSearchFormFiles(const core::ProjectSettings& settings, platform::TStrin
     const std::string& entry = list[i];
     bool drop = !targetPrefix.empty() && entry.size() > targetPrefix.size() &&
                 platform::SameText(entry.substr(0, targetPrefix.size()), targetPrefix);
-    for (const std::string* name : own) drop = drop || platform::SameText(entry, *name);
+    // By the last path component: a copy of the form in any sub-folder (an
+    // old target folder, a second form) is no page to index either.
+    const size_t slash = entry.rfind('\\');
+    const std::string name = slash == std::string::npos ? entry : entry.substr(slash + 1);
+    for (const std::string* own : ownNames) drop = drop || platform::SameText(name, *own);
     if (drop) list.Delete(i);
     else ++i;
   }

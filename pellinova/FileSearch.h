@@ -34,10 +34,10 @@ void SearchSourceFiles(core::THinweisDlg& window, const core::ProjectSettings& s
                        platform::TStringList& list);
 
 // Removes the search form's own files from a search result (relative paths):
-// an entry named like the JavaScript database or one of the four frame pages
-// (compared ignoring case) in the source folder itself, and, when the target
-// folder lies below the source folder, every entry in it, where each run
-// writes the search form anew. Stops early when abort is set.
+// every entry whose file name is that of the JavaScript database or one of
+// the four frame pages (compared ignoring case), in whatever folder, and,
+// when the target folder lies below the source folder, every entry in it,
+// where each run writes the search form anew. Stops early when abort is set.
 void DropSearchFormFiles(const core::ProjectSettings& settings, platform::TStringList& list, const bool& abort);
 
 }  // namespace pellinova

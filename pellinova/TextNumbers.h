@@ -53,6 +53,10 @@ constexpr unsigned kXmlTitleSeparator = 65276;  // " -- ": ... becomes this
 constexpr unsigned kXmlAmpersand = 65277;       // "&amp;"
 constexpr unsigned kXmlLessThan = 65278;        // "&lt;"
 
+// The project dialogs (texts/windows.rc).
+constexpr unsigned kCapHtmlFolder = 64930;       // "HTML-Verzeichnis wählen"
+constexpr unsigned kMsgDifferentDrives = 64931;  // "Sie haben unterschiedliche Laufwerke\r..."
+
 inline std::string Load(unsigned number) { return core::LoadStr(number); }
 inline std::string Fixed(unsigned number) { return platform::LoadResString(number, true).value_or(std::string()); }
 

@@ -14,6 +14,7 @@ constexpr core::TextNumber kTable[] = {
 #include "pellinova/texts/launcher.inc"
 #include "pellinova/texts/pellinova.inc"
 #include "pellinova/texts/umgebung.inc"
+#include "pellinova/texts/projektdlg.inc"
 };
 }  // namespace
 

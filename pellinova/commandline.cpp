@@ -8,6 +8,7 @@
 #include "core/Texts.h"
 #include "core/hinweis.h"
 #include "core/ini.h"
+#include "corvanta/SiteFetch.h"
 #include "pellinova/FileSearch.h"
 #include "pellinova/LocalPageSource.h"
 #include "pellinova/TextNumbers.h"
@@ -85,7 +86,7 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
     DropSearchFormFiles(project->Settings(), files, abort);
   }
   // What a cancelled search found is merged all the same.
-  project->MergeFileList(files);
+  corvanta::MergeFileList(*project, files);
 
   const int code = BatchIndex(*project, false, abort, settings, dialogs);
   if (code != 0) return code;

@@ -2,11 +2,8 @@
 
 #include <memory>
 #include <stdexcept>
-#include <unordered_map>
-#include <vector>
 
 #include "core/Texts.h"
-#include "platform/gui/Application.h"
 
 namespace pellinova {
 
@@ -191,32 +188,4 @@ const core::Profile& PellinovaProfile() { return kPellinova; }
 bool TProjekt::FoldersSubstituted() const {
   return FolderSubstituted(Txt::KeyHTMLVerzeichnis) || FolderSubstituted(Txt::KeyZielVerzeichnis);
 }
-
-void TProjekt::MergeFileList(platform::TStringList& list) {
-  auto& pages = Pages();
-  // The first page of each path; a path is compared exactly, letter case
-  // included.
-  std::unordered_map<std::string, core::TSchlagwortDatei*> byPath;
-  byPath.reserve(pages.size() * 2 + 1);
-  for (auto& page : pages) {
-    page->mark = 0;
-    byPath.emplace(page->url, page.get());
-  }
-  std::vector<std::string> fresh;
-  for (int i = 0; i < list.Count(); ++i) {
-    const auto it = byPath.find(list[i]);
-    if (it == byPath.end()) fresh.push_back(list[i]);
-    else it->second->mark = 1;
-  }
-  std::erase_if(pages, [](const std::unique_ptr<core::TSchlagwortDatei>& page) {
-    platform::App().ProcessMessages();
-    return page->mark == 0;
-  });
-  list.Clear();
-  for (const std::string& path : fresh) {
-    list.Add(path);
-    pages.push_back(NewPage(path));
-  }
-}
-
 }  // namespace pellinova

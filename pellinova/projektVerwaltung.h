@@ -69,12 +69,6 @@ class TProjekt : public core::TProjekt {
   // opens as before, but a batch run refuses it: it would search the whole
   // drive, drop every page and write the search form there.
   bool FoldersSubstituted() const;
-
-  // Brings the pages in line with a file list (paths relative to
-  // HTMLVerzeichnis): a page whose path is listed stays with everything it
-  // holds and its entry leaves the list; unlisted pages are freed; the
-  // entries left become new pages at the end, in list order.
-  void MergeFileList(platform::TStringList& list);
 };
 
 }  // namespace pellinova

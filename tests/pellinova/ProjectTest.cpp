@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Texts.h"
+#include "corvanta/SiteFetch.h"
 #include "tests/pellinova/PellinovaFixture.h"
 
 namespace {
@@ -103,7 +104,7 @@ TEST_F(PellinovaProject, MergeKeepsListedPagesAndAppendsNewOnes) {
   platform::TStringList found;
   found.SetSorted(true);
   for (const char* f : {"sub\\c.htm", "a.htm", "neu.htm", "A.HTM2"}) found.Add(f);
-  p.MergeFileList(found);
+  corvanta::MergeFileList(p, found);
   std::vector<std::string> urls;
   for (const auto& page : p.Pages()) urls.push_back(page->url);
   EXPECT_EQ(urls, (Lines{"a.htm", "sub\\c.htm", "A.HTM2", "neu.htm"}));
