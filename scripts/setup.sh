@@ -6,7 +6,7 @@ set -euo pipefail
 # for its default dialog font, metric twins of the common Windows fonts).
 gallery_packages=(xvfb xauth fonts-wine fonts-liberation)
 
-packages=(wine64 wine g++-mingw-w64-x86-64-posix googletest cmake make clang libclang-rt-14-dev poppler-utils antiword catdoc tidy nodejs chromium $(command -v npm >/dev/null || echo npm))  # npm: Debian's, unless the installed Node.js brings its own
+packages=(wine64 wine g++-mingw-w64-x86-64-posix googletest cmake make clang libclang-rt-14-dev poppler-utils antiword catdoc tidy nodejs chromium)
 missing=()
 for p in "${packages[@]}" "${gallery_packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -32,15 +32,14 @@ quarvelin_test(help_e2e
   TIMEOUT 240)
 add_dependencies(help_e2e Corvanta Pellinova Tessarel)
 
-# The pages in headless Chromium (with the search tests' Node packages):
+# The pages in headless Chromium (with the search tests' browser client):
 # the frame page, and screenshots of a few pages in the build folder.
 find_program(QUARVELIN_NODE node)
-find_program(QUARVELIN_NPM npm)
 find_program(QUARVELIN_CHROMIUM chromium)
-if(QUARVELIN_NODE AND QUARVELIN_NPM AND QUARVELIN_CHROMIUM)
+if(QUARVELIN_NODE AND QUARVELIN_CHROMIUM)
   add_test(NAME help_browser COMMAND ${QUARVELIN_NODE} --test ${CMAKE_CURRENT_LIST_DIR}/pages.test.js)
-  set_tests_properties(help_browser PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED search_npm
-    ENVIRONMENT "HELP_INSTALL=${CMAKE_BINARY_DIR}/install;HELP_OUT=${CMAKE_BINARY_DIR}/tests/help;NODE_PATH=${CMAKE_BINARY_DIR}/tests/search/npm/node_modules;CHROMIUM=${QUARVELIN_CHROMIUM}")
+  set_tests_properties(help_browser PROPERTIES TIMEOUT 120
+    ENVIRONMENT "HELP_INSTALL=${CMAKE_BINARY_DIR}/install;HELP_OUT=${CMAKE_BINARY_DIR}/tests/help;CHROMIUM=${QUARVELIN_CHROMIUM}")
 else()
-  message(${help_missing_tool} "node, npm or chromium not found: the help pages are not opened in a browser (bash scripts/setup.sh installs them)")
+  message(${help_missing_tool} "node or chromium not found: the help pages are not opened in a browser (bash scripts/setup.sh installs them)")
 endif()

@@ -36,7 +36,7 @@ async function frameAt(page, name, address) {
 }
 
 async function open(url) {
-  const page = await browser.context.newPage();
+  const page = await browser.newPage();
   const errors = [];
   page.on('pageerror', (e) => errors.push(String(e)));
   await page.goto(url);

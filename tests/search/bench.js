@@ -8,8 +8,7 @@
 //
 //   node tests/search/bench.js <build folder> [pages]
 //
-// The build folder holds tests/search_dbgen.exe, tests/search_dbgen_letters.exe
-// and tests/search/npm (ctest's search_npm installs it).
+// The build folder holds tests/search_dbgen.exe and tests/search_dbgen_letters.exe.
 'use strict';
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
@@ -19,13 +18,6 @@ const build = path.resolve(process.argv[2] || 'build');
 const pages = Number(process.argv[3] || 10000);
 const root = path.resolve(__dirname, '..', '..');
 const out = path.join(build, 'tests', 'search', 'bench');
-const modules = path.join(build, 'tests', 'search', 'npm', 'node_modules');
-if (process.env.NODE_PATH !== modules) {
-  // playwright-core lies in the build folder: run again with it on the path.
-  const { status } = require('node:child_process').spawnSync(process.execPath, process.argv.slice(1),
-    { stdio: 'inherit', env: { ...process.env, NODE_PATH: modules } });
-  process.exit(status === null ? 1 : status);
-}
 const { launch, serve } = require('./browser.js');
 const { Q, readCp1252, runDatabase } = require('./support.js');
 
@@ -67,8 +59,8 @@ function queries() {
 
 // Opens the form, waits until the database is searchable; the time and the
 // bytes the server sent for it.
-async function load(context, server, variant) {
-  const page = await context.newPage();
+async function load(browser, server, variant) {
+  const page = await browser.newPage();
   const first = server.log.length;
   const started = Date.now();
   await page.goto(`${server.url}/${variant}/suche.htm`);
@@ -123,7 +115,7 @@ async function main() {
       let opened = null;
       for (let i = 0; i < LOADS; i++) {
         if (opened) await opened.page.close();
-        opened = await load(browser.context, server, variant);
+        opened = await load(browser, server, variant);
         loads.push(opened);
       }
       const answers = [];
@@ -134,7 +126,7 @@ async function main() {
       const cold = [];
       if (variant === 'bench_buchstaben') {
         for (const text of set) {
-          const fresh = await load(browser.context, server, variant);
+          const fresh = await load(browser, server, variant);
           cold.push(await ask(fresh.page, server, text));
           await fresh.page.close();
         }

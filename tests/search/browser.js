@@ -1,32 +1,23 @@
-// Headless Chromium (Debian's, driven by playwright-core) and a small web
-// server on 127.0.0.1 for the generated search forms: shared by the browser
-// test and the benchmark.
+// Headless Chromium (Debian's, driven by our DevTools client) and a small
+// web server on 127.0.0.1 for the generated search forms: shared by the
+// browser tests and the benchmark.
 'use strict';
 const fs = require('node:fs');
 const http = require('node:http');
 const path = require('node:path');
-const { chromium } = require('playwright-core');
-
-const FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
-  '--disable-component-update', '--no-first-run', '--disable-quic', '--disable-sync'];
+const cdp = require('./cdp.js');
 
 // A browser with a profile of its own, removed again by close().
 async function launch(parent) {
   fs.mkdirSync(parent, { recursive: true });
   const profile = fs.mkdtempSync(path.join(parent, 'chromium-profile-'));
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: FLAGS,
-    viewport: { width: 1000, height: 720 },
-  });
-  return {
-    context,
-    async close() {
-      await context.close();
-      fs.rmSync(profile, { recursive: true, force: true });
-    },
+  const browser = await cdp.launch({ profile });
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    fs.rmSync(profile, { recursive: true, force: true });
   };
+  return browser;
 }
 
 const TYPES = { '.htm': 'text/html', '.html': 'text/html', '.js': 'application/javascript', '.gif': 'image/gif' };

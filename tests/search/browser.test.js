@@ -28,7 +28,7 @@ after(async () => {
 
 // A search form opened in a fresh tab; script errors are collected.
 async function open(url) {
-  const page = await browser.context.newPage();
+  const page = await browser.newPage();
   const errors = [];
   page.on('pageerror', (e) => errors.push(String(e)));
   await page.goto(url);
@@ -154,7 +154,7 @@ describe('a form without its database', () => {
   }
 
   async function status(url, text) {
-    const page = await browser.context.newPage();
+    const page = await browser.newPage();
     await page.goto(url);
     await page.waitForFunction((t) => document.getElementById('stand').textContent === t, text, WAIT);
     await page.frame({ name: 'ergebnis' }).waitForSelector(`p.fehler >> text=${text}`, WAIT);

@@ -30,23 +30,15 @@ add_test(NAME search_dbgen_letters COMMAND search_dbgen_letters ${CMAKE_SOURCE_D
 set_tests_properties(search_dbgen search_dbgen_letters PROPERTIES TIMEOUT 120 FIXTURES_SETUP search_db)
 
 find_program(QUARVELIN_NODE node)
-find_program(QUARVELIN_NPM npm)
-if(NOT QUARVELIN_NODE OR NOT QUARVELIN_NPM)
-  message(WARNING "node and npm not found: the search form's tests are not registered (bash scripts/setup.sh installs them)")
+if(NOT QUARVELIN_NODE)
+  message(WARNING "node not found: the search form's tests are not registered (bash scripts/setup.sh installs it)")
   return()
 endif()
-
-# playwright-core from the npm registry, installed into the build folder from
-# the lock file; skipped while the installed lock file is the same.
-add_test(NAME search_npm
-  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/npm-install.sh ${CMAKE_CURRENT_LIST_DIR} ${SEARCH_WORK}/npm)
-set_tests_properties(search_npm PROPERTIES TIMEOUT 300 FIXTURES_SETUP search_npm)
 
 set(SEARCH_ENV
   SEARCH_DB=${SEARCH_WORK}/db
   SEARCH_VORLAGE=${CMAKE_SOURCE_DIR}/dist/vorlage
-  SEARCH_OUT=${SEARCH_WORK}
-  NODE_PATH=${SEARCH_WORK}/npm/node_modules)
+  SEARCH_OUT=${SEARCH_WORK})
 
 # The search logic against every generated database; each must parse.
 add_test(NAME search_node
@@ -57,5 +49,5 @@ set_tests_properties(search_node PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED search
 # a screenshot stays in the build folder.
 add_test(NAME search_browser
   COMMAND ${QUARVELIN_NODE} --test ${CMAKE_CURRENT_LIST_DIR}/browser.test.js)
-set_tests_properties(search_browser PROPERTIES TIMEOUT 180 FIXTURES_REQUIRED "search_db;search_npm"
+set_tests_properties(search_browser PROPERTIES TIMEOUT 180 FIXTURES_REQUIRED search_db
   ENVIRONMENT "${SEARCH_ENV}")
