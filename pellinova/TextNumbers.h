@@ -54,8 +54,8 @@ constexpr unsigned kXmlAmpersand = 65277;       // "&amp;"
 constexpr unsigned kXmlLessThan = 65278;        // "&lt;"
 
 // The project dialogs (texts/windows.rc).
-constexpr unsigned kCapHtmlFolder = 64930;       // "HTML-Verzeichnis wählen"
-constexpr unsigned kMsgDifferentDrives = 64931;  // "Sie haben unterschiedliche Laufwerke\r..."
+constexpr unsigned kCapHtmlFolder = 65161;       // "HTML-Verzeichnis wählen"
+constexpr unsigned kMsgDifferentDrives = 65162;  // "Sie haben unterschiedliche Laufwerke\r..."
 
 inline std::string Load(unsigned number) { return core::LoadStr(number); }
 inline std::string Fixed(unsigned number) { return platform::LoadResString(number, true).value_or(std::string()); }
