@@ -145,10 +145,13 @@ void KeywordReview::RemoveAll() { list_.Clear(); }
 
 // ---- Stop words -------------------------------------------------------------
 
-StopWordEdit::StopWordEdit(const platform::TStringList& stopWords) { list_.Assign(stopWords.Lines()); }
+StopWordEdit::StopWordEdit(const platform::TStringList& stopWords, std::string (*lower)(const std::string&))
+    : lower_(lower) {
+  list_.Assign(stopWords.Lines());
+}
 
 bool StopWordEdit::Insert(const std::string& typed) {
-  const std::string word = platform::AnsiLowerCase(typed);
+  const std::string word = lower_ ? lower_(typed) : platform::AnsiLowerCase(typed);
   if (list_.Contains(word)) return false;
   list_.Insert(word);
   return true;

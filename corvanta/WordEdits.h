@@ -105,7 +105,9 @@ class KeywordReview {
 // the text as typed.
 class StopWordEdit {
  public:
-  explicit StopWordEdit(const platform::TStringList& stopWords);
+  // lower: how a word is lowered; nullptr: in the locale.
+  explicit StopWordEdit(const platform::TStringList& stopWords,
+                        std::string (*lower)(const std::string&) = nullptr);
 
   WordList& List() { return list_; }
   const WordList& List() const { return list_; }
@@ -125,6 +127,7 @@ class StopWordEdit {
 
  private:
   WordList list_;
+  std::string (*lower_)(const std::string&);
 };
 
 }  // namespace corvanta

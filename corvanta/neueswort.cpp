@@ -30,12 +30,14 @@ std::optional<std::string> AskWord(const std::string& caption, const std::string
 bool ConfirmEntry(bool withoutQuestion, core::Txt question, const std::string& word, int helpContext) {
   return withoutQuestion ||
          platform::MessageDlg(core::FormatStr(core::LoadStr(question), {word}), platform::MsgDlgType::Confirmation,
-                              platform::mbYes | platform::mbNo | platform::mbHelp, helpContext) == platform::mrYes;
+                              platform::mbYes | platform::mbNo | (helpContext ? platform::mbHelp : 0u), helpContext) ==
+             platform::mrYes;
 }
 
-void TellWordExists(const std::string& word) {
+void TellWordExists(const std::string& word, int helpContext) {
   platform::MessageDlg(core::FormatStr(core::LoadStr(core::Txt::MsgWordExists), {word}),
-                       platform::MsgDlgType::Information, platform::mbOK | platform::mbHelp, kHelpNeuesWort);
+                       platform::MsgDlgType::Information, platform::mbOK | (helpContext ? platform::mbHelp : 0u),
+                       helpContext);
 }
 
 void ShowWordList(platform::ListBox& box, const WordList& list) {

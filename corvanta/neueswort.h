@@ -28,11 +28,12 @@ std::optional<std::string> AskWord(const std::string& caption, const std::string
 
 // Whether the entry may go: true at once when the user ticked "Ohne Frage"
 // (withoutQuestion), else when the question (confirmation; Yes, No, Help)
-// is answered Yes.
+// is answered Yes. A help context of 0 asks without the Help button.
 bool ConfirmEntry(bool withoutQuestion, core::Txt question, const std::string& word, int helpContext);
 
-// The information that the list holds the word already.
-void TellWordExists(const std::string& word);
+// The information that the list holds the word already; a help context of 0
+// gives it no Help button.
+void TellWordExists(const std::string& word, int helpContext = 400);
 
 class WordList;
 

@@ -13,12 +13,18 @@
 namespace corvanta {
 
 namespace {
-constexpr int kHelpDeleteEntry = 401;
 constexpr int kPathLength = 60;
-constexpr const char* kHelpPage = "hilfe\\stopwortliste.htm";
 }  // namespace
 
-TStopwortlisteDlg::TStopwortlisteDlg(std::vector<std::string> layouts, DialogServices services)
+StopListProfile StopWordProfile() {
+  using core::LoadStr;
+  using core::Txt;
+  return {LoadStr(Txt::TitleStopWordFile), LoadStr(Txt::CapImportStopWords), LoadStr(Txt::MsgNoStopWords),
+          "hilfe\\stopwortliste.htm"};
+}
+
+TStopwortlisteDlg::TStopwortlisteDlg(std::vector<std::string> layouts, DialogServices services,
+                                     StopListProfile profile)
     : Form(std::move(layouts)),
       lblStopwortlistePfad(Find<platform::Label>("lblStopwortlistePfad")),
       lbxWoerter(Find<platform::ListBox>("lbxWoerter")),
@@ -31,7 +37,8 @@ TStopwortlisteDlg::TStopwortlisteDlg(std::vector<std::string> layouts, DialogSer
       btnAbbruch(Find<platform::Button>("btnAbbruch")),
       BitBtn6(Find<platform::Button>("BitBtn6")),
       services_(std::move(services)),
-      edit_({}) {
+      profile_(std::move(profile)),
+      edit_({}, profile_.lower) {
   btnEinfuegen.OnClick = [this] { btnEinfuegenClick(); };
   btnBearbeiten.OnClick = [this] { btnBearbeitenClick(); };
   btnLoeschen.OnClick = [this] { btnLoeschenClick(); };
@@ -41,7 +48,7 @@ TStopwortlisteDlg::TStopwortlisteDlg(std::vector<std::string> layouts, DialogSer
 }
 
 void TStopwortlisteDlg::EditStopWords(platform::TStringList& stopWords, const std::string& file, bool& cancel) {
-  edit_ = StopWordEdit(stopWords);
+  edit_ = StopWordEdit(stopWords, profile_.lower);
   lblStopwortlistePfad.SetCaption(core::Text().ShortenUrl(file, kPathLength));
   ShowList();
   if (ShowModal() != platform::mrOk) {
@@ -67,7 +74,7 @@ void TStopwortlisteDlg::btnEinfuegenClick() {
   const auto typed = AskWord(core::LoadStr(core::Txt::CapNewWord), "");
   if (!typed || typed->empty()) return;
   TakeCurrent();
-  if (!edit_.Insert(*typed)) return TellWordExists(*typed);
+  if (!edit_.Insert(*typed)) return TellWordExists(*typed, profile_.duplicateHelp);
   ShowList();
 }
 
@@ -82,7 +89,7 @@ void TStopwortlisteDlg::btnBearbeitenClick() {
 void TStopwortlisteDlg::btnLoeschenClick() {
   if (!TakeCurrent()) return;
   if (!ConfirmEntry(ckbLoeschenNachfragen.Checked(), core::Txt::AskDeleteEntry, edit_.List().CurrentWord(),
-                    kHelpDeleteEntry))
+                    profile_.deleteHelp))
     return;
   edit_.Delete();
   ShowList();
@@ -91,20 +98,19 @@ void TStopwortlisteDlg::btnLoeschenClick() {
 void TStopwortlisteDlg::btnEinfuegenDateiClick() {
   std::string file;
   if (!services_.selectFile ||
-      !services_.selectFile(core::LoadStr(core::Txt::TitleStopWordFile), core::LoadStr(core::Txt::FilterStopWordFile),
-                            file))
+      !services_.selectFile(profile_.importTitle, core::LoadStr(core::Txt::FilterStopWordFile), file))
     return;
   bool cancelled = false;
   {
     core::THinweisDlg window;
-    window.SetCaption(core::LoadStr(core::Txt::ProgramTitle) + core::LoadStr(core::Txt::CapImportStopWords));
+    window.SetCaption(core::LoadStr(core::Txt::ProgramTitle) + profile_.importCaption);
     window.HideTimeLabels();
     window.lblAnzeige.SetCaption(core::LoadStr(core::Txt::LblLoadingFile));
     window.Show();
     platform::TStringList lines;
     lines.LoadFromFile(file);
     if (lines.Count() == 0) {
-      platform::ShowMessage(core::LoadStr(core::Txt::MsgNoStopWords));
+      platform::ShowMessage(profile_.emptyImport);
       return;
     }
     window.pbFortschritt.SetMax(lines.Count() + 1);
@@ -123,7 +129,7 @@ void TStopwortlisteDlg::btnEinfuegenDateiClick() {
 }
 
 void TStopwortlisteDlg::BitBtn6Click() {
-  if (services_.openInBrowser) services_.openInBrowser(core::ProgramDirectory() + kHelpPage);
+  if (services_.openInBrowser) services_.openInBrowser(core::ProgramDirectory() + profile_.helpPage);
 }
 
 bool EditProjectStopWords(core::TProjekt& project, const SharedLayouts& layouts, const DialogServices& services) {

@@ -16,10 +16,27 @@ class TProjekt;
 
 namespace corvanta {
 
+// What an editor of a stop list differs in from the stop-word editor of the
+// site indexers: the texts of its import, its help page (below the program
+// folder), the help contexts of its messages (0: no Help button) and how a
+// word is lowered (nullptr: in the locale).
+struct StopListProfile {
+  std::string importTitle;
+  std::string importCaption;  // after the program title
+  std::string emptyImport;
+  std::string helpPage;
+  int duplicateHelp = 400;
+  int deleteHelp = 401;
+  std::string (*lower)(const std::string&) = nullptr;
+};
+// The stop-word editor's, from the shared texts.
+StopListProfile StopWordProfile();
+
 class TStopwortlisteDlg : public platform::Form {
  public:
   // layouts: SharedLayouts::stopWords of the running program.
-  TStopwortlisteDlg(std::vector<std::string> layouts, DialogServices services);
+  TStopwortlisteDlg(std::vector<std::string> layouts, DialogServices services,
+                    StopListProfile profile = StopWordProfile());
 
   platform::Label& lblStopwortlistePfad;
   platform::ListBox& lbxWoerter;
@@ -47,6 +64,7 @@ class TStopwortlisteDlg : public platform::Form {
   void ShowList();
 
   DialogServices services_;
+  StopListProfile profile_;
   StopWordEdit edit_;
 };
 

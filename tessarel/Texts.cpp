@@ -11,6 +11,7 @@ constexpr core::TextNumber kTable[] = {
 #include "tessarel/texts/scanner.inc"
 #include "tessarel/texts/mainwindow.inc"
 #include "tessarel/texts/launcher.inc"
+#include "tessarel/texts/windows.inc"
 };
 }  // namespace
 

@@ -1,11 +1,13 @@
 #pragma once
 // Tessarel's main window, on the main-window base of the three programs. It
 // owns the project in interactive use: its creation creates and loads
-// "dialog.tzn", its destruction frees the project without saving. It is also
-// what the settings ask for a file or for the end of the program.
+// "dialog.tzn", every command starts from what that file holds, and its
+// destruction frees the project without saving. It is also what the settings
+// ask for a file or for the end of the program.
 #include <string>
 
 #include "core/MainWindow.h"
+#include "corvanta/SharedForms.h"
 #include "tessarel/ini.h"
 
 namespace tessarel {
@@ -19,6 +21,19 @@ class TBrisoltHauptmenue : public core::TMainWindow, public SettingsHost {
 
   // With Tessarel's browser settings.
   bool OpenInBrowser(const std::string& page) override;
+
+  // The commands of the menu and the tool buttons.
+  // The settings dialog, shown again after a cancelled run or one that found
+  // nothing to do; the project is saved however it ends.
+  void Analyse();
+  // The five pages; the project is saved unless the wizard was cancelled.
+  void Wizard();
+  // A keyword page chosen from the frame or documents folder, in the browser.
+  void ViewPage();
+  void EditStopWords();
+  void EditStopChars();
+  // The environment dialog; the project is loaded afresh afterwards.
+  void Environment();
 
   // SettingsHost.
   bool SelectFile(const std::string& title, const std::string& initialFile, const std::string& filter,
@@ -36,6 +51,9 @@ class TBrisoltHauptmenue : public core::TMainWindow, public SettingsHost {
   int QuitHelpContext() const override { return 0; }
 
  private:
+  void BindCommands();
+  bool OpenPage(const std::string& page) { return OpenInBrowser(page); }
+
   // Stands in for the first-run dialog until it is built.
   StandInSettingsHost firstRun_;
 };

@@ -1,0 +1,89 @@
+#include "tessarel/AnalyseRules.h"
+
+#include <cctype>
+
+#include "core/Texts.h"
+#include "platform/base/StringList.h"
+#include "platform/gui/Dialogs.h"
+#include "tessarel/TextNumbers.h"
+
+namespace tessarel {
+
+namespace {
+
+std::string Trimmed(const std::string& s) {
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  size_t b = 0, e = s.size();
+  while (b < e && blank(s[b])) ++b;
+  while (e > b && blank(s[e - 1])) --e;
+  return s.substr(b, e - b);
+}
+
+void AddEntries(std::vector<std::string>& entries, const std::string& text) {
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = text.find(',', start);
+    const std::string entry = Trimmed(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    if (!entry.empty()) entries.push_back(entry);
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+}
+
+bool Ask(const std::string& question) {
+  return platform::MessageDlg(question, platform::MsgDlgType::Confirmation, platform::mbYes | platform::mbNo, 0) ==
+         platform::mrYes;
+}
+
+}  // namespace
+
+std::vector<std::string> ExclusionEntries(const std::string& stored) {
+  std::vector<std::string> entries;
+  AddEntries(entries, stored);
+  return entries;
+}
+
+std::string StoreExclusions(const std::vector<std::string>& memoLines) {
+  std::vector<std::string> entries;
+  for (const auto& line : memoLines) AddEntries(entries, line);
+  std::string stored;
+  for (const auto& e : entries) stored += (stored.empty() ? "" : ",") + e;
+  return stored;
+}
+
+void ToggleExclusion(std::vector<std::string>& entries, bool ticked, const std::string& kind) {
+  auto found = entries.begin();
+  while (found != entries.end() && platform::AnsiUpperCase(Trimmed(*found)) != kind) ++found;
+  if (ticked && found != entries.end()) {
+    platform::ShowMessage(core::FormatStr(txt::Load(txt::kExclusionRemoved), {kind}));
+    entries.erase(found);
+  } else if (!ticked && found == entries.end()) {
+    if (Ask(core::FormatStr(txt::Load(txt::kExclusionQuestion), {kind, kind}))) entries.push_back(kind);
+  }
+}
+
+int CheckedMinimum(int minimum, int maximum) {
+  if (maximum <= 0 || minimum <= 0 || minimum <= maximum) return minimum;
+  return Ask(txt::Load(txt::kWidthAboveMaximum)) ? 0 : maximum;
+}
+
+int CheckedMaximum(int minimum, int maximum) {
+  if (minimum <= 0 || maximum <= 0 || maximum >= minimum) return maximum;
+  return Ask(txt::Load(txt::kWidthBelowMinimum)) ? 0 : minimum;
+}
+
+bool KeepDrives(bool commonFrame, char documentsDrive, char frameDrive) {
+  if (!commonFrame || std::toupper(static_cast<unsigned char>(documentsDrive)) ==
+                          std::toupper(static_cast<unsigned char>(frameDrive)))
+    return true;
+  return Ask(txt::Load(txt::kDifferentDrives));
+}
+
+std::string TreeFolder(const std::string& stored) { return stored.size() > 2 ? stored : stored + "\\"; }
+
+std::string StoredFolder(const std::string& treeFolder) {
+  if (!treeFolder.empty() && treeFolder.back() == '\\') return treeFolder.substr(0, treeFolder.size() - 1);
+  return treeFolder;
+}
+
+}  // namespace tessarel

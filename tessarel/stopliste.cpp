@@ -1,0 +1,53 @@
+#include "tessarel/stopliste.h"
+
+#include "core/HelpContexts.h"
+#include "core/Texts.h"
+#include "corvanta/stopwort.h"
+#include "tessarel/TextNumbers.h"
+#include "tessarel/projektVerwaltung.h"
+
+namespace tessarel {
+
+namespace {
+
+corvanta::StopListProfile Profile(bool characters) {
+  corvanta::StopListProfile p = corvanta::StopWordProfile();
+  if (characters) {
+    p.importTitle = txt::Load(txt::kStopCharTitle);
+    p.importCaption = txt::Load(txt::kStopCharImport);
+    p.emptyImport = txt::Load(txt::kStopCharEmpty);
+  }
+  p.helpPage = std::string("hilfe\\") + (characters ? core::helppage::kStopzeichen : core::helppage::kStopwortliste);
+  // Tessarel's messages have no Help button.
+  p.duplicateHelp = 0;
+  p.deleteHelp = 0;
+  p.lower = LowerAscii;
+  return p;
+}
+
+bool Edit(const char* layout, platform::TStringList& list, const std::string& file, bool characters,
+          const corvanta::DialogServices& services) {
+  bool cancelled = true;
+  corvanta::TStopwortlisteDlg dlg({"TStopwortlisteDlg", layout}, services, Profile(characters));
+  dlg.EditStopWords(list, file, cancelled);
+  return !cancelled;
+}
+
+}  // namespace
+
+std::string LowerAscii(const std::string& word) {
+  std::string lowered = word;
+  for (char& c : lowered)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return lowered;
+}
+
+bool EditStopWords(TProjekt& project, const corvanta::DialogServices& services) {
+  return Edit("TStopwortlisteDlgTessarel", project.stopWords, project.StopwortDatei(), false, services);
+}
+
+bool EditStopChars(TProjekt& project, const corvanta::DialogServices& services) {
+  return Edit("TStopzeichenDlg", project.stopCharacters, project.StopzeichenDatei(), true, services);
+}
+
+}  // namespace tessarel
