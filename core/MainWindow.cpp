@@ -1,5 +1,7 @@
 #include "core/MainWindow.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -114,7 +116,13 @@ void TMainWindow::EnableProjectCommands(bool enabled) {
 
 TMainWindow::Busy::Busy(TMainWindow& window) : window_(window) { window_.SetEnabled(false); }
 
-TMainWindow::Busy::~Busy() { window_.SetEnabled(true); }
+TMainWindow::Busy::~Busy() {
+  window_.SetEnabled(true);
+  // A message box that closed while the window was disabled could hand the
+  // activation back to nothing; the keyboard belongs to the window again.
+  HWND hwnd = window_.Handle();
+  if (hwnd && IsWindowVisible(hwnd) && !GetActiveWindow()) SetActiveWindow(hwnd);
+}
 
 void TMainWindow::ShowNoProject() {
   SetCaption(TitleText() + LoadStr(Txt::MainNoProject));
@@ -151,6 +159,12 @@ void TMainWindow::OpenProject(const std::string& name, bool save, bool& failed) 
   projectOpen_ = true;
   SetCaption(FormatStr(LoadStr(Txt::MainCaption), {TitleText(), platform::ExtractFileName(path)}));
   EnableProjectCommands(true);
+}
+
+void TMainWindow::ReplaceProject(std::unique_ptr<TProjekt> project) {
+  if (!project_ || !project) return;
+  project_ = std::move(project);
+  ProjectShown();
 }
 
 std::string TMainWindow::FileFilter(const std::string& filter) const {

@@ -34,8 +34,10 @@ class TMainWindow : public platform::Form, public SettingsHost {
 
   // The settings the file dialog, the tools and the browser come from; set by
   // the start-up once they exist.
-  void SetSettings(const TIni* settings) { settings_ = settings; }
+  void SetSettings(TIni* settings) { settings_ = settings; }
   const TIni* Settings() const { return settings_; }
+  // The dialogs that edit the settings change them through this.
+  TIni* Settings() { return settings_; }
 
   // The open project; nullptr when none is open.
   TProjekt* Projekt() const { return project_.get(); }
@@ -49,6 +51,9 @@ class TMainWindow : public platform::Form, public SettingsHost {
   // program's. An empty name only closes. failed: the project could not be
   // made (the user has been told); no project is open then.
   void OpenProject(const std::string& name, bool save, bool& failed);
+  // Puts a project loaded afresh from the open one's file in its place (the
+  // file was edited outside); nothing when no project is open.
+  void ReplaceProject(std::unique_ptr<TProjekt> project);
 
   // The shared open-file dialog with the program's entry for all files.
   // Dismissed: file is the initial file and cancelled is set.
@@ -145,7 +150,7 @@ class TMainWindow : public platform::Form, public SettingsHost {
   bool projectOpen_ = false;
   bool abort_ = false;
   std::unique_ptr<TProjekt> project_;
-  const TIni* settings_ = nullptr;
+  TIni* settings_ = nullptr;
   platform::Form* about_ = nullptr;
   std::vector<std::string> projectCommands_;
   Launcher launcher_;

@@ -12,6 +12,7 @@
 #include "core/ini.h"
 #include "core/projektVerwaltung.h"
 #include "corvanta/HttpPageSource.h"
+#include "corvanta/Projekt.h"
 #include "corvanta/RunDialogs.h"
 #include "corvanta/RunSteps.h"
 #include "corvanta/SharedForms.h"
@@ -98,10 +99,10 @@ void TMarbelkosteHaupt::BindCommands() {
   BindCommand("menHilfetext", "", [this] { EditTemplatePage(&core::TProjekt::GetFrameHilfeDatei); });
   BindCommand("menLademeldung", "", [this] { EditTemplatePage(&core::TProjekt::GetFrameLadenDatei); });
   BindCommand("Kopieren1", "", [this] { CopyTemplate(); });
-  BindCommand("Stopwortliste1", "", [this] {
-    if (Projekt()) EditProjectStopWords(*Projekt(), layouts_, ServicesOf(*this));
-  });
+  BindCommand("Stopwortliste1", "", [this] { EditStopWords(); });
   BindCommand("menStatusAnzeigen", "sbtStatus", [this] { ShowStatus(true); });
+  BindCommand("menProjektEinstellungen", "", [this] { EditProjectSettings(); });
+  BindCommand("menUmgebung", "", [this] { EditEnvironment(); });
   const std::string program = core::ProgramDirectory();
   const std::string help = InFolder(program, "hilfe");
   BindCommand("menInhaltundIndex", "sbtHilfe", [this, help] { OpenLocalPage(help + "\\index.htm"); });
@@ -322,6 +323,29 @@ void TMarbelkosteHaupt::ShowStatus(bool toggle) {
   }
   if (const core::TIni* settings = Settings())
     ApplyToolbarLayout(core::ComputeToolbarLayout(settings->GetSpeedButton(), project->GetDetailsModus()));
+}
+
+void TMarbelkosteHaupt::EditProjectSettings() {
+  core::TIni* settings = Settings();
+  if (!Projekt() || !settings) return;
+  ProjektDlgServices services;
+  services.openInEditor = [this](const std::string& editor, const std::string& params, bool unix,
+                                 const std::string& file) { OpenInEditor(editor, params, unix, file); };
+  services.openInBrowser = [this](const std::string& page) { return OpenInBrowser(page); };
+  services.editStopWords = [this] { EditStopWords(); };
+  services.replaceProject = [this](std::unique_ptr<core::TProjekt> project) { ReplaceProject(std::move(project)); };
+  if (ShowProjectDialog(*Projekt(), *settings, std::move(services), false) != platform::mrOk) return;
+  Projekt()->SaveProject();
+  ShowStatus(false);
+}
+
+void TMarbelkosteHaupt::EditStopWords() {
+  if (Projekt()) EditProjectStopWords(*Projekt(), layouts_, ServicesOf(*this));
+}
+
+void TMarbelkosteHaupt::EditEnvironment() {
+  if (core::TIni* settings = Settings())
+    ShowEnvironmentDialog(layouts_.environment, *settings, ServicesOf(*this), true);
 }
 
 void TMarbelkosteHaupt::FetchSitePages(platform::TStringList& urls, bool& abort) {

@@ -51,6 +51,10 @@ class TMarbelkosteHaupt : public core::TMainWindow {
   // Fills the status pages; with toggle, first shows or hides them for the
   // project (and saves it).
   void ShowStatus(bool toggle);
+  // "Projekt...": the project settings dialog; OK saves the project.
+  void EditProjectSettings();
+  // "Arbeitsumgebung...": the environment dialog; OK saves the settings.
+  void EditEnvironment();
   // Walks the project's site into urls (sorted, duplicates ignored) without
   // the search form's own files; abort is set when the walk was cancelled.
   void FetchSitePages(platform::TStringList& urls, bool& abort);
@@ -68,6 +72,8 @@ class TMarbelkosteHaupt : public core::TMainWindow {
   void EditTemplatePage(const std::string& (core::TProjekt::*file)() const);
   // Enables each template page item whose file exists.
   void TemplateMenuOpening();
+  // The stop-word editor on the project's list, with a cancel flag of its own.
+  void EditStopWords();
   // A help or project page beside the program, in the browser.
   void OpenLocalPage(const std::string& path);
   // An error or information box with OK and Help.

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Corvanta as a user meets it: the first start on no settings file (given up
+# once, then confirmed), a project opened from the file dialog, its settings,
+# Update against a site on 127.0.0.1, the status pages, the environment
+# settings, quitting, and the next start that reopens the project.
+#   corvanta.sh <install folder> <picture folder>
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=walk.sh
+source "$here/walk.sh"
+walk_begin corvanta "$1" "$2"
+
+app="$WALK_INSTALL/Corvanta"
+ini="$app/Corvanta.INI"
+target="$WALK_WORK/ziel"
+project="$app/projekte/rundgang.ovk"
+main='^Quarvelin\(tm\) Corvanta - '
+walk_serve "$here/site"
+
+# Every start searches for the tools it lacks and asks about each; no is
+# the answer. Then the window of the pattern.
+started() {
+  local asked=0
+  while :; do
+    walk_wait "$1|^Bestätigen$"
+    [ "$(xdotool getwindowname "$WALK_WIN")" = Bestätigen ] || return 0
+    [ $asked -eq 0 ] && [ -n "${2:-}" ] && walk_shot "$2"
+    asked=1
+    walk_focus "$WALK_WIN"
+    walk_keys n
+    walk_wait_closed "$WALK_WIN"
+  done
+}
+
+menu() {  # menu <main window> <menu letter> <item letter>
+  walk_focus "$1"
+  walk_keys "alt+$2"
+  walk_keys "$3"
+}
+
+# First start, given up: the program ends and leaves its settings behind.
+walk_start Corvanta/Corvanta.exe
+started 'Arbeitsumgebung einstellen$' werkzeugsuche
+walk_shot erster-start
+walk_focus "$WALK_WIN"
+walk_keys Escape
+walk_exited
+walk_check "Ende nach abgebrochenem ersten Start mit 0" [ "$WALK_CODE" = 0 ]
+walk_check "Einstellungsdatei nach abgebrochenem ersten Start" test -f "$ini"
+
+# First start again, confirmed: the settings are written at once.
+rm -f "$ini"
+walk_start Corvanta/Corvanta.exe
+started 'Arbeitsumgebung einstellen$'
+walk_focus "$WALK_WIN"
+walk_keys Return
+started "${main}Kein Projekt aktiv$"
+win=$WALK_WIN
+walk_shot hauptfenster
+walk_check "Einstellungsdatei nach OK im ersten Start" test -f "$ini"
+
+# A project on the site: its pages, its target folder.
+mkdir -p "$target"
+printf '%s\r\n' '[Einstellungen]' "WebSite=$WALK_HTTP_BASE/index.htm" "ZielVerzeichnis=$(walk_winpath "$target")" \
+  'AnzahlEintraege=4' '[Dateien]' "1=$WALK_HTTP_BASE/index.htm" "2=$WALK_HTTP_BASE/rosen.htm" \
+  "3=$WALK_HTTP_BASE/stauden.htm" "4=$WALK_HTTP_BASE/kraeuter/index.htm" >"$project"
+
+menu "$win" d Down
+walk_keys Down Return
+walk_wait '^Projekt wählen$'
+walk_shot projekt-oeffnen
+walk_type "$(walk_winpath "$project")"
+walk_keys Return
+walk_wait "${main}rundgang\.ovk$"
+walk_shot projekt-offen
+
+menu "$win" e p
+walk_wait 'Projekt-Einstellungen$'
+walk_shot projekt-einstellungen
+walk_keys alt+o
+walk_wait_closed "$WALK_WIN"
+walk_until 10 "Projekt nach OK der Einstellungen gespeichert" grep -q '^GlossarModus=' "$project"
+
+menu "$win" d u
+walk_wait '^Information$' 180
+walk_shot aktualisiert
+walk_check "Suchdatenbank erzeugt" grep -q 'kraeuter/index.htm' "$target/suche.js"
+walk_check "Suchformular kopiert" test -f "$target/suche.htm"
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait_closed "$WALK_WIN"
+walk_until 10 "Projekt nach dem Lauf gespeichert" grep -q '^JavascriptGroesse=[1-9]' "$project"
+
+menu "$win" e s
+walk_until 10 "Statusseiten im Projekt vermerkt" grep -q '^DetailsModus=1' "$project"
+walk_shot status
+
+menu "$win" e a
+walk_wait 'Arbeitsumgebung$'
+walk_shot arbeitsumgebung
+walk_keys Escape
+walk_wait_closed "$WALK_WIN"
+
+menu "$win" d b
+walk_wait '^Bestätigen$'
+walk_shot beenden
+walk_keys j
+walk_exited
+walk_check "Ende mit 0" [ "$WALK_CODE" = 0 ]
+walk_check "letztes Projekt in den Einstellungen" \
+  [ "$(walk_ini "$ini" Environment LastProjectName)" = "$(walk_winpath "$project")" ]
+
+# The next start opens the project again; the close box asks nothing.
+walk_start Corvanta/Corvanta.exe
+started "${main}rundgang\.ovk$"
+walk_shot wieder-geoeffnet
+walk_focus "$WALK_WIN"
+walk_keys alt+F4
+walk_exited 30
+walk_check "Ende über das Schließfeld mit 0" [ "$WALK_CODE" = 0 ]
+walk_log "Rundgang vollständig"
