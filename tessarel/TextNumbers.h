@@ -75,27 +75,27 @@ constexpr unsigned kAllFiles = 65293;      // "|Alle Dateien (*.*)|*.*"
 constexpr unsigned kAllFilesWine = 65294;  // "|Alle Dateien (*)|*"
 
 // The analysis settings dialog (texts/windows.rc).
-constexpr unsigned kExclusionRemoved = 65000;
-constexpr unsigned kExclusionQuestion = 65001;
-constexpr unsigned kWidthAboveMaximum = 65002;
-constexpr unsigned kWidthBelowMinimum = 65003;
-constexpr unsigned kDifferentDrives = 65004;
-constexpr unsigned kNewFolderCaption = 65005;
-constexpr unsigned kNewFolderProposal = 65006;  // "Quarvelin-Rahmen"
-constexpr unsigned kFolderNotCreated = 65007;
+constexpr unsigned kExclusionRemoved = 65188;
+constexpr unsigned kExclusionQuestion = 65189;
+constexpr unsigned kWidthAboveMaximum = 65190;
+constexpr unsigned kWidthBelowMinimum = 65191;
+constexpr unsigned kDifferentDrives = 65192;
+constexpr unsigned kNewFolderCaption = 65193;
+constexpr unsigned kNewFolderProposal = 65194;  // "Quarvelin-Rahmen"
+constexpr unsigned kFolderNotCreated = 65195;
 
 // The main window.
-constexpr unsigned kSummary = 65008;
-constexpr unsigned kAutomationErrors = 65009;
-constexpr unsigned kNothingAnalysed = 65010;
-constexpr unsigned kViewTitle = 65011;
-constexpr unsigned kViewFilter = 65012;
-constexpr unsigned kViewPattern = 65013;  // "\*.htm"
+constexpr unsigned kSummary = 65196;
+constexpr unsigned kAutomationErrors = 65197;
+constexpr unsigned kNothingAnalysed = 65198;
+constexpr unsigned kViewTitle = 65199;
+constexpr unsigned kViewFilter = 65225;
+constexpr unsigned kViewPattern = 65226;  // "\*.htm"
 
 // The stop-character editor.
-constexpr unsigned kStopCharTitle = 65014;
-constexpr unsigned kStopCharImport = 65015;
-constexpr unsigned kStopCharEmpty = 65016;
+constexpr unsigned kStopCharTitle = 65227;
+constexpr unsigned kStopCharImport = 65228;
+constexpr unsigned kStopCharEmpty = 65229;
 
 inline std::string Load(unsigned number) { return core::LoadStr(number); }
 inline std::string Fixed(unsigned number) { return platform::LoadResString(number, true).value_or(std::string()); }
