@@ -1,5 +1,7 @@
 #include "core/Utf8.h"
 
+#include <cstring>
+
 namespace core {
 
 namespace {
@@ -188,28 +190,45 @@ bool IsUtf8Page(std::string_view page, std::string_view contentType) {
   return IsUtf8Name(DeclaredMetaCharset(page));
 }
 
-std::string Utf8ToAnsi(std::string_view text, const AnsiTable& table) {
-  if (StartsWithUtf8Bom(text)) text.remove_prefix(kBom.size());
-  std::string ansi;
-  ansi.reserve(text.size());
-  for (size_t pos = 0; pos < text.size();) {
-    const char c = text[pos];
+void Utf8ToAnsiInPlace(std::string& text, const AnsiTable& table) {
+  // Every sequence becomes one byte, so the text is rewritten front to back
+  // in its own buffer: a page costs no second copy of itself.
+  const size_t skip = StartsWithUtf8Bom(text) ? kBom.size() : 0;
+  char* const data = text.data();
+  const size_t size = text.size();
+  size_t out = 0;
+  for (size_t pos = skip; pos < size;) {
+    // Runs of ASCII are moved as a whole, and not at all before the first
+    // multi-byte character.
+    size_t run = pos;
+    while (run < size && Byte(data[run]) < 0x80) ++run;
+    if (run > pos) {
+      if (out != pos) std::memmove(data + out, data + pos, run - pos);
+      out += run - pos;
+      pos = run;
+      if (pos == size) break;
+    }
     char32_t character = 0;
-    const size_t length = Byte(c) < 0x80 ? 0 : Decode(text, pos, character);
+    const size_t length = Decode(text, pos, character);
     if (length == 0) {
-      ansi += c;
-      ++pos;
+      data[out++] = data[pos++];
     } else {
-      ansi += AnsiFor(character, table);
+      data[out++] = AnsiFor(character, table);
       pos += length;
     }
   }
+  text.resize(out);
+}
+
+std::string Utf8ToAnsi(std::string_view text, const AnsiTable& table) {
+  std::string ansi(text);
+  Utf8ToAnsiInPlace(ansi, table);
   return ansi;
 }
 
 std::string PageAsAnsi(std::string page, std::string_view contentType, const AnsiTable& table) {
-  if (!IsUtf8Page(page, contentType)) return page;
-  return Utf8ToAnsi(page, table);
+  if (IsUtf8Page(page, contentType)) Utf8ToAnsiInPlace(page, table);
+  return page;
 }
 
 bool Utf8Check::Feed(std::string_view bytes) {

@@ -47,6 +47,8 @@ bool IsUtf8Page(std::string_view page, std::string_view contentType = {});
 // has one, else a blank, so that it separates words. A byte that does not
 // belong to a well-formed sequence stays as it is, read as code page 1252.
 std::string Utf8ToAnsi(std::string_view text, const AnsiTable& table);
+// The same, in the text's own buffer.
+void Utf8ToAnsiInPlace(std::string& text, const AnsiTable& table);
 
 // The text of a page as the scanner reads it: converted when the page is
 // UTF-8 (IsUtf8Page), otherwise as it came.

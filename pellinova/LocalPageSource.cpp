@@ -16,10 +16,11 @@ namespace pellinova {
 namespace {
 
 constexpr int kHelpFileInUse = 500;
-// The page files are read in blocks of this size, straight into the text:
-// every read and end-of-file test is a call into the system.
+// What a file holds beyond the size it gave is read in blocks of this size,
+// straight into the text: every read and end-of-file test is a call into the
+// system.
 constexpr size_t kReadBlock = 64 * 1024;
-// Room is made for the whole file at once up to this size.
+// A file up to this size is read at once.
 constexpr std::int64_t kReserveLimit = 256LL * 1024 * 1024;
 
 }  // namespace
@@ -37,20 +38,26 @@ std::string LocalPageSource::ReadPage(int, const std::string& address, bool& abo
 
   const std::string eofAction = core::FormatStr(txt::Load(txt::kActPageTestEof), {folder, address});
   const std::string readAction = core::FormatStr(txt::Load(txt::kActPageRead), {folder, address});
+  // The whole file in one read where its size is known: the text then needs
+  // no room beyond it and is never moved. Past that size (a file that grows
+  // meanwhile) it is read on in blocks.
   std::string text;
+  size_t expected = 0;
   try {
     const std::int64_t size = file.Size();
-    if (size > 0 && size <= kReserveLimit) text.reserve(static_cast<size_t>(size));
+    if (size > 0 && size <= kReserveLimit) expected = static_cast<size_t>(size);
   } catch (const platform::EInOutError&) {
     // The size is only a hint: the reads below find the end themselves.
   }
+  text.reserve(expected);
   for (;;) {
     bool end = false;
     if (!core::RetryStep(abort, eofAction, core::hcTestEof, [&] { end = file.Eof(); }) || end) break;
     const size_t at = text.size();
-    text.resize(at + kReadBlock);
+    const size_t want = at < expected ? expected - at : kReadBlock;
+    text.resize(at + want);
     size_t got = 0;
-    const bool read = core::RetryStep(abort, readAction, core::hcRead, [&] { got = file.Read(&text[at], kReadBlock); });
+    const bool read = core::RetryStep(abort, readAction, core::hcRead, [&] { got = file.Read(&text[at], want); });
     text.resize(at + got);
     if (!read || got == 0) break;
   }

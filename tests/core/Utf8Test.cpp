@@ -58,6 +58,7 @@ TEST(Utf8ToAnsi, LettersBestFitsBlanksAndInvalidBytesAsTheyAre) {
       {U8(u8"x\U0001F600y"), "x y"},                         // beyond the 16-bit range
       {U8(u8"\uFF1Cb\uFF1E \uFF06 W\uFF1Fort"), " b    W ort"},  // markup or "?" by best fit
       {"\xEF\xBB\xBF" + U8(u8"\u00C4"), "\xC4"},            // the byte order mark goes
+      {"\xEF\xBB\xBF<p>" + U8(u8"\u00C4") + "rger</p>\n", "<p>\xC4rger</p>\n"},  // text moves up behind it
       {"Gr\xFC\xDF" "e", "Gr\xFC\xDF" "e"},                  // code page 1252 bytes stay
       {U8(u8"\u00FC") + "\xFC", "\xFC\xFC"},
       {"ab\xC3", "ab\xC3"},                                  // cut short at the end
