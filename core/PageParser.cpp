@@ -46,6 +46,7 @@ class PageWords {
       if (slots_[i].hash == hash && SameBytes(found[static_cast<int>(slots_[i].place - 1)], word)) return false;
     }
     slots_[i] = Slot{hash, static_cast<std::uint32_t>(found.Count() + 1)};
+    taken_.push_back(static_cast<std::uint32_t>(i));
     ++used_;
     found.Add(std::string(word));
     return true;
@@ -57,7 +58,10 @@ class PageWords {
     explicit Use(PageWords& words) : words_(words) { words_.busy = true; }
     ~Use() {
       words_.found.Clear();
-      std::fill(words_.slots_.begin(), words_.slots_.end(), Slot{});
+      // The table keeps the size of the largest page so far: only the places
+      // this page took are freed, not the whole table for every page.
+      for (std::uint32_t i : words_.taken_) words_.slots_[i] = Slot{};
+      words_.taken_.clear();
       words_.used_ = 0;
       words_.busy = false;
     }
@@ -78,15 +82,18 @@ class PageWords {
     std::vector<Slot> old(std::max<std::size_t>(slots_.size() * 2, 1024));
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
+    taken_.clear();
     for (const Slot& slot : old) {
       if (slot.place == 0) continue;
       std::size_t i = slot.hash & mask;
       while (slots_[i].place != 0) i = (i + 1) & mask;
       slots_[i] = slot;
+      taken_.push_back(static_cast<std::uint32_t>(i));
     }
   }
 
   std::vector<Slot> slots_;
+  std::vector<std::uint32_t> taken_;  // the places in use
   std::size_t used_ = 0;
 };
 
