@@ -211,4 +211,37 @@ TEST(FirstRun, FreshStartShowsTheFirstRunDialogAndOkSavesWhatWasEntered) {
   }
 }
 
+// Giving the first-run dialog up ends the program: the main window asks the
+// application to end, nothing entered there is kept, and the settings
+// written on the way out make the next start no first run.
+TEST(FirstRun, CancelEndsTheProgramAndTheNextStartIsNoFirstRun) {
+  BaseTestFolder folder;
+  const std::string file = folder / "Corvanta.INI";
+  int forms = 0;
+  const auto start = [&](bool exitAfterLoad) {
+    corvanta::TMarbelkosteHaupt window;
+    core::TLanguage language;
+    core::TIni ini(file, !platform::FileExists(file), language, window, true);
+    window.SetSettings(&ini);
+    platform::ScriptedUi ui;
+    for (int i = 0; i < 4; ++i)
+      ui.Push([&](platform::UiRequest& r) {
+        if (r.kind != platform::UiKind::ModalForm) return int(platform::mrNo);
+        ++forms;
+        r.form->SetControlValue("edTextEditorParam", "-weg");
+        return int(platform::mrCancel);
+      });
+    ini.LoadSettings();
+    MSG quit;
+    const bool ending = PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    if (exitAfterLoad) ini.SaveSettings();
+    return ending;
+  };
+  EXPECT_TRUE(start(true));
+  EXPECT_EQ(forms, 1);
+  EXPECT_EQ(platform::ReadFileBytes(file).find("-weg"), std::string::npos);
+  EXPECT_FALSE(start(false));
+  EXPECT_EQ(forms, 1);
+}
+
 }  // namespace
