@@ -213,11 +213,11 @@ void TMainWindow::CloseProject() {
   OpenProject(std::string(), false, failed);
 }
 
-void TMainWindow::ApplyToolbarLayout(const ToolbarLayout& layout) {
+void LayOutToolbar(platform::Form& window, const ToolbarLayout& layout) {
   if (layout.windowWidth <= 0 || layout.windowHeight <= 0) return;
   int rowHeight = 0;
   for (const ToolbarLayout::ButtonPlace& place : layout.buttons) {
-    auto* button = place.name ? dynamic_cast<platform::SpeedButton*>(FindComponent(place.name)) : nullptr;
+    auto* button = place.name ? dynamic_cast<platform::SpeedButton*>(window.FindComponent(place.name)) : nullptr;
     if (!button) continue;
     const platform::LayoutBounds was = button->Bounds();
     button->SetBounds({place.left, was.top, layout.buttonWidth, layout.buttonHeight});
@@ -225,19 +225,21 @@ void TMainWindow::ApplyToolbarLayout(const ToolbarLayout& layout) {
     rowHeight = std::max(rowHeight, was.top + layout.buttonHeight);
   }
   const int clientWidth = layout.windowWidth - kDesignFrameWidth;
-  if (auto* row = dynamic_cast<platform::Control*>(FindComponent("Panel1"))) {
+  if (auto* row = dynamic_cast<platform::Control*>(window.FindComponent("Panel1"))) {
     const platform::LayoutBounds was = row->Bounds();
     row->SetBounds({was.left, was.top, clientWidth, rowHeight + 1});
   }
-  if (auto* image = dynamic_cast<platform::Control*>(FindComponent("imgStatus")))
+  if (auto* image = dynamic_cast<platform::Control*>(window.FindComponent("imgStatus")))
     image->SetVisible(layout.statusImageVisible && layout.statusShown);
-  if (auto* pages = dynamic_cast<platform::Control*>(FindComponent("pacStatus"))) {
+  if (auto* pages = dynamic_cast<platform::Control*>(window.FindComponent("pacStatus"))) {
     const platform::LayoutBounds was = pages->Bounds();
     pages->SetBounds({layout.statusLeft, layout.statusTop, was.width, was.height});
     pages->SetVisible(layout.statusShown);
   }
-  SetClientSize(clientWidth, layout.windowHeight - kDesignFrameHeight);
+  window.SetClientSize(clientWidth, layout.windowHeight - kDesignFrameHeight);
 }
+
+void TMainWindow::ApplyToolbarLayout(const ToolbarLayout& layout) { LayOutToolbar(*this, layout); }
 
 int TMainWindow::RunFirstRunDialog(TIni& settings) { return firstRun_.RunFirstRunDialog(settings); }
 

@@ -28,6 +28,10 @@ namespace core {
 class TIni;
 class TProjekt;
 
+// Places the tool buttons, their row, the status pages and the window's
+// client area of a main window's form for one layout of the row.
+void LayOutToolbar(platform::Form& window, const ToolbarLayout& layout);
+
 class TMainWindow : public platform::Form, public SettingsHost {
  public:
   ~TMainWindow() override;

@@ -20,7 +20,12 @@
 #include <string>
 #include <vector>
 
+#include "core/MainWindow.h"
+#include "core/SettingsHost.h"
+#include "core/Texts.h"
+#include "corvanta/Texts.h"
 #include "fsctl/FsControls.h"
+#include "pellinova/Texts.h"
 #include "platform/base/Files.h"
 #include "platform/base/Resources.h"
 #include "platform/gui/Application.h"
@@ -31,6 +36,7 @@
 #include "platform/gui/FormLayout.h"
 #include "tests/gallery/LayoutCheck.h"
 #include "tests/gallery/PngFile.h"
+#include "tessarel/Texts.h"
 
 namespace {
 
@@ -396,6 +402,30 @@ const platform::FormLayout* UnnamedBase(const platform::FormLayout& layout, cons
   return nullptr;
 }
 
+// A main window with the tool-button row and the status pages is drawn in
+// each layout of the row as the settings and the open project choose it; the
+// stored layout is the large buttons without status pages.
+void ShowToolbarLayouts(const platform::FormLayout& layout, const Source& source) {
+  if (!layout.Find("sbtAssistent") || !layout.Find("pacStatus")) return;
+  struct State {
+    const char* suffix;
+    bool speedButton;
+    bool details;
+  };
+  for (const State& state : {State{"-Status", true, true}, State{"-klein", false, false},
+                             State{"-klein-Status", false, true}}) {
+    const std::string name = layout.form.name + state.suffix;
+    try {
+      platform::Form form(layout.form.name);
+      core::LayOutToolbar(form, core::ComputeToolbarLayout(state.speedButton, state.details));
+      form.Show();
+      Picture(form.Handle(), source, name);
+    } catch (const std::exception& e) {
+      Fault(source.name + "/" + name, e.what());
+    }
+  }
+}
+
 void ShowForm(const platform::FormLayout& layout, const std::vector<Stored>& all, const Source& source) {
   const std::string& name = layout.form.name;
   if (const platform::FormLayout* base = UnnamedBase(layout, all)) {
@@ -411,6 +441,7 @@ void ShowForm(const platform::FormLayout& layout, const std::vector<Stored>& all
   } catch (const std::exception& e) {
     Fault(source.name + "/" + name, e.what());
   }
+  ShowToolbarLayouts(layout, source);
 }
 
 // The box is modal: a timer takes its picture once it stands and closes it.
@@ -459,6 +490,10 @@ void ShowSource(const std::string& outFolder, const std::string& name, const std
     return;
   }
   platform::SetResourceSource(module);
+  // Texts that code puts into forms come from the program's string table.
+  if (name == "corvanta") core::SetTextTable(corvanta::TextTable());
+  else if (name == "pellinova") core::SetTextTable(pellinova::TextTable());
+  else if (name == "tessarel") core::SetTextTable(tessarel::TextTable());
   std::vector<Stored> stored;
   for (const std::string& resourceName : FormResourceNames(module)) stored.push_back(ReadLayout(resourceName, source));
   if (stored.empty()) Fault(name, file + " enth\xE4lt kein Formular");
