@@ -15,6 +15,7 @@ constexpr core::TextNumber kTable[] = {
 #include "corvanta/texts/launcher.inc"
 #include "corvanta/texts/projektdlg.inc"
 #include "corvanta/texts/umgebung.inc"
+#include "corvanta/texts/projectdialogs.inc"
 };
 }  // namespace
 

@@ -1,0 +1,23 @@
+#pragma once
+// Folders between a project and the folder trees that show them: where a
+// tree can start for a stored folder, and how a tree's folder is stored.
+#include <functional>
+#include <string>
+
+namespace corvanta {
+
+// The folder a tree can move to for a stored one. A bare drive ("D:") means
+// its root ("D:\"), not the drive's current folder; a folder that no longer
+// exists gives way to its nearest existing parent, and at last to the
+// drive's root, so that a project whose target was deleted still opens its
+// dialogs. exists is asked for every candidate; "" stays "".
+std::string ReachableFolder(const std::string& folder,
+                            const std::function<bool(const std::string&)>& exists);
+// The same against the file system.
+std::string ReachableFolder(const std::string& folder);
+
+// A tree's folder as the project stores it: without one trailing "\" (a
+// drive's root becomes "D:").
+std::string StoredFolder(const std::string& treeFolder);
+
+}  // namespace corvanta

@@ -1,0 +1,54 @@
+#include "corvanta/PageSelection.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/Texts.h"
+#include "core/projektVerwaltung.h"
+#include "net/SocketText.h"
+
+namespace corvanta {
+
+std::string SiteAddress(std::string_view typed) {
+  std::string upper(typed);
+  std::transform(upper.begin(), upper.end(), upper.begin(),
+                 [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+  constexpr std::string_view kScheme = "HTTP://";
+  const size_t at = upper.find(kScheme);
+  if (at != std::string::npos) typed.remove_prefix(at + kScheme.size());
+  return core::LoadStr(core::Txt::DefWebSite) + net::TrimText(typed);
+}
+
+std::string PageCountText(int count) {
+  char number[16];
+  std::snprintf(number, sizeof number, "%3d", count);
+  return number + core::LoadStr(core::Txt::LblPageCount);
+}
+
+void StoreSiteFields(core::TProjekt& project, const SiteFields& fields) {
+  project.SetWebSite(net::TrimText(fields.webSite));
+  project.SetBenutzername(net::TrimText(fields.user));
+  project.SetPasswort(net::TrimText(fields.password));
+  project.SetDateiendungen(net::TrimText(fields.extensions));
+}
+
+Deletion PlanDeletion(int count, const std::vector<int>& selected, int current) {
+  Deletion plan;
+  for (const int i : selected)
+    if (i >= 0 && i < count) plan.deleted.push_back(i);
+  std::sort(plan.deleted.begin(), plan.deleted.end());
+  plan.deleted.erase(std::unique(plan.deleted.begin(), plan.deleted.end()), plan.deleted.end());
+  if (plan.deleted.empty() && current >= 0 && current < count) plan.deleted.push_back(current);
+  if (plan.deleted.empty()) {
+    plan.current = current < count ? current : count - 1;
+    return plan;
+  }
+  // Deleting from the top down, the last deleted entry's place is its old
+  // index less the entries deleted above it.
+  const int remembered = plan.deleted.back() - static_cast<int>(plan.deleted.size() - 1);
+  const int left = count - static_cast<int>(plan.deleted.size());
+  plan.current = std::min(remembered, left - 1);
+  return plan;
+}
+
+}  // namespace corvanta

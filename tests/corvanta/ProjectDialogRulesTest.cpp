@@ -1,0 +1,142 @@
+// The window-less rules of the project dialogs: folder starts, the site
+// address, the count, deleting from the page list, name checks and the
+// template list.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CorvantaTestSupport.h"
+#include "corvanta/FolderStart.h"
+#include "corvanta/NewProject.h"
+#include "corvanta/PageSelection.h"
+#include "platform/base/Files.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using core::Txt;
+
+TEST(ReachableFolder, BareDriveIsItsRootAndAMissingFolderFallsBackToItsParentsThenTheRoot) {
+  const std::set<std::string> existing = {"C:\\web", "C:\\web\\suche", "D:\\ziel"};
+  const auto exists = [&](const std::string& f) { return existing.count(f) > 0; };
+  const struct {
+    std::string stored, start;
+  } cases[] = {
+      {"D:", "D:\\"},
+      {"d:\\", "d:\\"},
+      {"C:\\web\\suche", "C:\\web\\suche"},
+      {"C:\\web\\suche\\", "C:\\web\\suche"},
+      {"C:\\web\\alt\\tiefer", "C:\\web"},
+      {"C:\\weg", "C:\\"},
+      {"E:\\nirgends\\da", "E:\\"},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(corvanta::ReachableFolder(c.stored, exists), c.start) << c.stored;
+  EXPECT_EQ(corvanta::StoredFolder("D:\\"), "D:");
+  EXPECT_EQ(corvanta::StoredFolder("C:\\web"), "C:\\web");
+}
+
+TEST(SiteAddress, PutsOneLowerCaseSchemeInFrontOfTheTrimmedRest) {
+  const struct {
+    std::string typed, address;
+  } cases[] = {
+      {"www.beispiel.de", "http://www.beispiel.de"},
+      {"", "http://"},
+      {"HTTP://Host/Pfad/", "http://Host/Pfad/"},
+      {"  hTtP://  host  ", "http://host"},
+      {"ftp://http://host", "http://host"},
+      {"http://http://host", "http://http://host"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(corvanta::SiteAddress(c.typed), c.address) << c.typed;
+}
+
+TEST(PageCountText, RightAlignsTheCountInThreeCharacters) {
+  EXPECT_EQ(corvanta::PageCountText(5), "  5 Web-Seiten");
+  EXPECT_EQ(corvanta::PageCountText(0), "  0 Web-Seiten");
+  EXPECT_EQ(corvanta::PageCountText(1234), "1234 Web-Seiten");
+}
+
+TEST(PlanDeletion, SelectedEntriesGoOrElseTheCurrentOneAndTheEntryBelowBecomesCurrent) {
+  const struct {
+    int count;
+    std::vector<int> selected;
+    int current;
+    std::vector<int> deleted;
+    int after;
+  } cases[] = {
+      {10, {2, 3, 5}, 0, {2, 3, 5}, 3},  // the entry below the last removed one
+      {5, {4, 1}, 2, {1, 4}, 2},         // the last removed was the last: the new last
+      {3, {}, 1, {1}, 1},
+      {3, {}, 2, {2}, 1},
+      {2, {0, 1}, 0, {0, 1}, -1},
+      // Nothing selected and no current entry (after Esc): nothing goes.
+      {3, {}, -1, {}, -1},
+      {0, {}, -1, {}, -1},
+  };
+  for (const auto& c : cases) {
+    const corvanta::Deletion plan = corvanta::PlanDeletion(c.count, c.selected, c.current);
+    EXPECT_EQ(plan.deleted, c.deleted) << c.count << "/" << c.current;
+    EXPECT_EQ(plan.current, c.after) << c.count << "/" << c.current;
+  }
+}
+
+TEST(StoreSiteFields, WritesTheTrimmedFieldsIntoTheProject) {
+  corvantatest::ProjectFolder f;
+  auto p = f.Open(f.WriteProject("s.ovk", ""));
+  ASSERT_TRUE(p);
+  corvanta::StoreSiteFields(*p, {" http://h/ ", " ich ", "\tgeheim ", " htm,html "});
+  EXPECT_EQ(p->GetWebSite(), "http://h/");
+  EXPECT_EQ(p->GetBenutzername(), "ich");
+  EXPECT_EQ(p->GetPasswort(), "geheim");
+  EXPECT_EQ(p->GetDateiendungen(), "htm,html");
+}
+
+TEST(NameWarnings, OnePerKindOfBadCharacterInOrderThenTheExistingFile) {
+  using W = std::vector<std::pair<Txt, int>>;
+  const auto warnings = [](std::string_view name, bool exists) {
+    W out;
+    for (const auto& w : corvanta::NameWarnings(name, exists)) out.emplace_back(w.text, w.helpContext);
+    return out;
+  };
+  EXPECT_EQ(warnings("Neu", false), W{});
+  EXPECT_EQ(warnings("a/b:c/d", false), (W{{Txt::MsgNameColon, 317}, {Txt::MsgNameSlash, 317}}));
+  EXPECT_EQ(warnings("a\\b:c", true),
+            (W{{Txt::MsgNameBackslash, 317}, {Txt::MsgNameColon, 317}, {Txt::MsgProjectExists, 323}}));
+  EXPECT_EQ(core::LoadStr(Txt::MsgNameBackslash), "Zeichen \"\\\" ist unzul\xE4ssig.");
+}
+
+TEST(ProjectNames, FileOfANameAndNameOfAFile) {
+  EXPECT_EQ(corvanta::ProjectFileFor("C:\\p\\projekte", "Neu", ".ovk"), "C:\\p\\projekte\\Neu.ovk");
+  // A name with an extension of its own is taken as typed.
+  EXPECT_EQ(corvanta::ProjectFileFor("C:\\p\\projekte", "neu.txt", ".ovk"), "C:\\p\\projekte\\neu.txt");
+  EXPECT_EQ(corvanta::ProposedProjectName("C:\\p\\projekte\\Meine Seite.ovk"), "Meine Seite");
+  EXPECT_EQ(corvanta::ProposedProjectName("C:\\x.y\\a.ovk"), "a");
+  EXPECT_EQ(corvanta::ProposedProjectName("C:\\p\\ohne"), "ohne");
+}
+
+TEST(Templates, SubFoldersButHiddenAndPreviewStandardChosenDescriptorRead) {
+  corvantatest::ProjectFolder f;
+  const std::string root = corvanta::TemplateRoot(f.programDir);
+  EXPECT_EQ(root, f.folder / "vorlage");
+  for (const char* name : {"Search_Standard", "vorschau", "Blau", ".svn"})
+    platform::ForceDirectories(root + "\\" + name);
+  platform::WriteFileBytes(root + "\\liesmich.txt", "");
+  EXPECT_EQ(corvanta::TemplateNames(root), (Lines{"Blau", "Search_Standard"}));
+  EXPECT_EQ(corvanta::TemplateNames(f.folder / "fehlt"), Lines{});
+
+  EXPECT_EQ(corvanta::InitialTemplate({"Blau", "search_standard"}), 1);
+  EXPECT_EQ(corvanta::InitialTemplate({"Blau", "Rot"}), 0);
+  EXPECT_EQ(corvanta::InitialTemplate({}), -1);
+
+  const std::string blau = corvanta::TemplateFolder(root, "Blau");
+  platform::WriteFileBytes(blau + "\\Pellinova.ini", "[vorlage]\r\nBeschreibung=Blaue Suche\r\nAutor=Ich\r\n");
+  const corvanta::TemplateInfo info = corvanta::ReadTemplateInfo(blau);
+  EXPECT_EQ(info.description, "Blaue Suche");
+  EXPECT_EQ(info.author, "Ich");
+  EXPECT_EQ(info.version, "");
+  EXPECT_EQ(corvanta::TemplatePreviewPage(root, "Blau"), root + "\\vorschau\\Blau\\p_index.htm");
+}
+
+}  // namespace

@@ -1,0 +1,9 @@
+# Corvanta's project dialogs: their rules without windows, and the forms
+# through the modal seam and their controls' events.
+if(TARGET qcorvanta)
+  quarvelin_test(corvanta_projectdialogs_test GUI
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProjectDialogRulesTest.cpp
+            $<TARGET_OBJECTS:corvanta_forms>
+    LIBS qcorvanta ws2_32
+    TIMEOUT 120)
+endif()
