@@ -4,7 +4,10 @@
 
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
+#include "corvanta/PageSelection.h"
+#include "corvanta/neueswort.h"
 #include "platform/base/Files.h"
+#include "platform/gui/Dialogs.h"
 
 namespace corvanta {
 
@@ -30,5 +33,18 @@ std::string ReachableFolder(const std::string& folder, const std::function<bool(
 std::string ReachableFolder(const std::string& folder) { return ReachableFolder(folder, platform::DirectoryExists); }
 
 std::string StoredFolder(const std::string& treeFolder) { return core::Text().StripTrailingChar('\\', treeFolder); }
+
+std::string AskNewFolder(const std::string& parent) {
+  std::string name = core::LoadStr(core::Txt::NewFolderProposal);
+  for (;;) {
+    const std::optional<std::string> typed = AskWord(core::LoadStr(core::Txt::CapNewFolder), name);
+    if (!typed) return {};
+    name = *typed;
+    const std::string folder = StoredFolder(parent) + "\\" + name;
+    if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
+    platform::MessageDlg(core::LoadStr(core::Txt::MsgFolderNotMade), platform::MsgDlgType::Warning,
+                         platform::mbOK | platform::mbHelp, kHelpFolderNotMade);
+  }
+}
 
 }  // namespace corvanta

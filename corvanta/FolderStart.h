@@ -20,4 +20,10 @@ std::string ReachableFolder(const std::string& folder);
 // drive's root becomes "D:").
 std::string StoredFolder(const std::string& treeFolder);
 
+// Asks for the name of a new sub-folder of parent (the word entry, proposing
+// the usual name) until the user cancels or a folder is made; a folder that
+// cannot be made is reported and the name, as typed, asked again. The new
+// folder's path, or "" after Abbrechen.
+std::string AskNewFolder(const std::string& parent);
+
 }  // namespace corvanta

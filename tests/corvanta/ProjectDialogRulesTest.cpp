@@ -12,6 +12,8 @@
 #include "corvanta/NewProject.h"
 #include "corvanta/PageSelection.h"
 #include "platform/base/Files.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/TestingUi.h"
 
 namespace {
 
@@ -36,6 +38,32 @@ TEST(ReachableFolder, BareDriveIsItsRootAndAMissingFolderFallsBackToItsParentsTh
   for (const auto& c : cases) EXPECT_EQ(corvanta::ReachableFolder(c.stored, exists), c.start) << c.stored;
   EXPECT_EQ(corvanta::StoredFolder("D:\\"), "D:");
   EXPECT_EQ(corvanta::StoredFolder("C:\\web"), "C:\\web");
+}
+
+TEST(AskNewFolder, AsksAgainAfterAFolderThatCannotBeMadeAndGivesNoneOnCancel) {
+  BaseTestFolder dir;
+  platform::ScriptedUi ui;
+  std::vector<std::string> proposed;
+  const auto type = [&](std::string name) {
+    return [&proposed, name](platform::UiRequest& r) {
+      proposed.push_back(r.form->GetControlValue("edWort").value_or("?"));
+      r.form->SetControlValue("edWort", name);
+      return platform::mrOk;
+    };
+  };
+  ui.Push(type("fehlt\\tief"));
+  ui.Push(platform::mrOk);  // the warning
+  ui.Push(type("Suche"));
+  EXPECT_EQ(corvanta::AskNewFolder(dir.Path() + "\\"), dir / "Suche");
+  EXPECT_TRUE(platform::DirectoryExists(dir / "Suche"));
+  EXPECT_EQ(proposed, (Lines{"Quarvelin-Suchformular", "fehlt\\tief"}));
+  ASSERT_EQ(ui.Requests().size(), 3u);
+  EXPECT_EQ(ui.Requests()[0].caption, "Neues Verzeichnis eingeben");
+  EXPECT_EQ(ui.Requests()[1].helpContext, 902);
+
+  ui.Push(platform::mrCancel);
+  EXPECT_EQ(corvanta::AskNewFolder(dir.Path()), "");
+  EXPECT_FALSE(ui.RanDry());
 }
 
 TEST(SiteAddress, PutsOneLowerCaseSchemeInFrontOfTheTrimmedRest) {
