@@ -5,6 +5,8 @@
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
 #include "corvanta/PageSelection.h"
+#include "fsctl/FsDirectoryListBox.h"
+#include "fsctl/FsDriveComboBox.h"
 #include "corvanta/neueswort.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
@@ -44,6 +46,25 @@ std::string AskNewFolder(const std::string& parent) {
     if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
     platform::MessageDlg(core::LoadStr(core::Txt::MsgFolderNotMade), platform::MsgDlgType::Warning,
                          platform::mbOK | platform::mbHelp, kHelpFolderNotMade);
+  }
+}
+
+void ShowFolder(fsctl::TFsDriveComboBox& drives, fsctl::TFsDirectoryListBox& tree, const std::string& stored) {
+  const std::string start = ReachableFolder(stored);
+  if (!start.empty()) {
+    try {
+      tree.SetDirectory(start);
+    } catch (const platform::EInOutError&) {
+    }
+  }
+  drives.SetDrive(tree.Drive());
+}
+
+void FollowDrive(fsctl::TFsDriveComboBox& drives, fsctl::TFsDirectoryListBox& tree) {
+  try {
+    tree.SetDrive(drives.Drive());
+  } catch (const platform::EInOutError&) {
+    drives.SetDrive(tree.Drive());
   }
 }
 

@@ -4,6 +4,11 @@
 #include <functional>
 #include <string>
 
+namespace fsctl {
+class TFsDirectoryListBox;
+class TFsDriveComboBox;
+}  // namespace fsctl
+
 namespace corvanta {
 
 // The folder a tree can move to for a stored one. A bare drive ("D:") means
@@ -25,5 +30,14 @@ std::string StoredFolder(const std::string& treeFolder);
 // cannot be made is reported and the name, as typed, asked again. The new
 // folder's path, or "" after Abbrechen.
 std::string AskNewFolder(const std::string& parent);
+
+// Shows a stored folder in a drive list and its folder tree (at the folder
+// ReachableFolder gives). A drive that cannot be read leaves the tree where
+// it was; the drive list follows the tree.
+void ShowFolder(fsctl::TFsDriveComboBox& drives, fsctl::TFsDirectoryListBox& tree, const std::string& stored);
+// After the user chose a drive: the tree moves to it; a drive that cannot be
+// read (no disc in it) leaves the tree where it was and the drive list
+// showing the tree's drive again.
+void FollowDrive(fsctl::TFsDriveComboBox& drives, fsctl::TFsDirectoryListBox& tree);
 
 }  // namespace corvanta

@@ -13,6 +13,7 @@
 #include "corvanta/PageSelection.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
+#include "platform/gui/Form.h"
 #include "platform/gui/TestingUi.h"
 
 namespace {

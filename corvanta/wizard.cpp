@@ -1,0 +1,133 @@
+#include "corvanta/wizard.h"
+
+#include "core/CommandLine.h"
+#include "core/projektVerwaltung.h"
+#include "corvanta/FolderStart.h"
+#include "corvanta/NewProject.h"
+#include "corvanta/PageSelection.h"
+#include "net/SocketText.h"
+#include "platform/gui/Dialogs.h"
+
+namespace corvanta {
+
+namespace {
+// Below the program's folder.
+constexpr const char* kHelpPages[] = {
+    "hilfe\\assistent.htm#einfuehrungprogramm", "hilfe\\assistent.htm#einfuehrungassistent",
+    "hilfe\\assistent.htm#projektname",         "hilfe\\assistent.htm#html",
+    "hilfe\\assistent.htm#ziel",                "hilfe\\assistent.htm#analysestart",
+    "hilfe\\assistent.htm#fertig"};
+}  // namespace
+
+TWizardPage::TWizardPage(const std::string& layout, const char* helpPage, WizardServices services)
+    : Form(layout),
+      meoAufgabe(Find<platform::Memo>("meoAufgabe")),
+      meoTun(Find<platform::Memo>("meoTun")),
+      btnHilfe(Find<platform::Button>("btnHilfe")),
+      helpPage_(helpPage),
+      services_(std::move(services)) {
+  btnHilfe.OnClick = [this] { btnHilfeClick(); };
+  OnClose = [this](platform::CloseAction& action) {
+    if (!Closing(ModalResult())) action = platform::CloseAction::None;
+  };
+}
+
+bool TWizardPage::Closing(int result) {
+  if (!FormCloseQuery(result)) return false;
+  FormClose();
+  return true;
+}
+
+void TWizardPage::btnHilfeClick() {
+  if (services_.openInBrowser) services_.openInBrowser(core::ProgramDirectory() + helpPage_);
+}
+
+TWizardIntroProgrammDlg::TWizardIntroProgrammDlg(WizardServices services)
+    : TWizardPage("TWizardIntroProgrammDlg", kHelpPages[0], std::move(services)) {}
+
+TWizardIntroDlg::TWizardIntroDlg(WizardServices services)
+    : TWizardPage("TWizardIntroDlg", kHelpPages[1], std::move(services)) {}
+
+TWizardProjektDlg::TWizardProjektDlg(WizardServices services)
+    : TWizardPage("TWizardProjektDlg", kHelpPages[2], std::move(services)),
+      edProjektName(Find<platform::Edit>("edProjektName")) {
+  OnShow = [this] { FormShow(); };
+}
+
+void TWizardProjektDlg::FormShow() {
+  if (const core::TProjekt* project = Project())
+    edProjektName.SetText(ProposedProjectName(project->GetProjectFileName()));
+}
+
+bool TWizardProjektDlg::FormCloseQuery(int result) {
+  if (result != platform::mrOk) return true;
+  const std::vector<core::Txt> bad = BadNameCharacters(edProjektName.Text());
+  if (bad.empty()) return true;
+  platform::MessageDlg(core::LoadStr(bad.front()), platform::MsgDlgType::Warning, platform::mbOK | platform::mbHelp,
+                       kHelpBadNameCharacter);
+  edProjektName.SetFocus();
+  return false;
+}
+
+TWizardQuelleDlg::TWizardQuelleDlg(WizardServices services)
+    : TWizardPage("TWizardQuelleDlg", kHelpPages[3], std::move(services)),
+      edWebsite(Find<platform::Edit>("edWebsite")),
+      edBenutzername(Find<platform::Edit>("edBenutzername")),
+      edPasswort(Find<platform::Edit>("edPasswort")) {
+  OnShow = [this] { FormShow(); };
+}
+
+void TWizardQuelleDlg::FormShow() {
+  const core::TProjekt* project = Project();
+  if (!project) return;
+  edWebsite.SetText(project->GetWebSite());
+  edBenutzername.SetText(project->GetBenutzername());
+  edPasswort.SetText(project->GetPasswort());
+}
+
+bool TWizardQuelleDlg::FormCloseQuery(int result) {
+  if (result != platform::mrOk || !edWebsite.Text().empty()) return true;
+  platform::ShowMessage(core::LoadStr(core::Txt::MsgUrlNeeded));
+  edWebsite.SetFocus();
+  return false;
+}
+
+void TWizardQuelleDlg::FormClose() {
+  core::TProjekt* project = Project();
+  if (!project) return;
+  project->SetWebSite(SiteAddress(edWebsite.Text()));
+  project->SetBenutzername(net::TrimText(edBenutzername.Text()));
+  project->SetPasswort(net::TrimText(edPasswort.Text()));
+}
+
+TWizardZielDlg::TWizardZielDlg(WizardServices services)
+    : TWizardPage("TWizardZielDlg", kHelpPages[4], std::move(services)),
+      DriveComboBox1(Find<fsctl::TFsDriveComboBox>("DriveComboBox1")),
+      DirectoryListBox1(Find<fsctl::TFsDirectoryListBox>("DirectoryListBox1")),
+      lblPfad(Find<platform::Label>("lblPfad")),
+      BitBtn3(Find<platform::Button>("BitBtn3")) {
+  OnShow = [this] { FormShow(); };
+  DriveComboBox1.OnChange = [this] { FollowDrive(DriveComboBox1, DirectoryListBox1); };
+  BitBtn3.OnClick = [this] { BitBtn3Click(); };
+}
+
+void TWizardZielDlg::FormShow() {
+  if (const core::TProjekt* project = Project()) ShowFolder(DriveComboBox1, DirectoryListBox1, project->GetZielVerzeichnis());
+}
+
+void TWizardZielDlg::BitBtn3Click() {
+  const std::string folder = AskNewFolder(DirectoryListBox1.Directory());
+  if (!folder.empty()) DirectoryListBox1.SetDirectory(folder);
+}
+
+void TWizardZielDlg::FormClose() {
+  if (core::TProjekt* project = Project()) project->SetZielVerzeichnis(StoredFolder(DirectoryListBox1.Directory()));
+}
+
+TWizardAnalyseDlg::TWizardAnalyseDlg(WizardServices services)
+    : TWizardPage("TWizardAnalyseDlg", kHelpPages[5], std::move(services)) {}
+
+TWizardFertigDlg::TWizardFertigDlg(WizardServices services)
+    : TWizardPage("TWizardFertigDlg", kHelpPages[6], std::move(services)) {}
+
+}  // namespace corvanta

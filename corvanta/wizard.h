@@ -1,0 +1,117 @@
+#pragma once
+// The seven pages of the search-form wizard. The driver creates them
+// together, shows them in a chain by their modal results (OK: next, "Start"
+// or "Fertig"; Cancel; Yes: back; Retry: test, on the last page) and frees
+// them together. The name page only checks its name; the site and target
+// pages write the project on every closing, whatever the result.
+#include <functional>
+#include <string>
+
+#include "fsctl/FsDirectoryListBox.h"
+#include "fsctl/FsDriveComboBox.h"
+#include "platform/gui/Controls.h"
+#include "platform/gui/Form.h"
+#include "platform/gui/Memo.h"
+
+namespace core {
+class TProjekt;
+}
+
+namespace corvanta {
+
+// What the pages need of the main window.
+struct WizardServices {
+  // The open project; nullptr when none is open.
+  std::function<core::TProjekt*()> project;
+  // A local page (with "#" and an anchor) in the browser.
+  std::function<bool(const std::string& page)> openInBrowser;
+};
+
+// What all pages have: the explanation, the instruction, the help button.
+class TWizardPage : public platform::Form {
+ public:
+  TWizardPage(const std::string& layout, const char* helpPage, WizardServices services);
+
+  platform::Memo& meoAufgabe;
+  platform::Memo& meoTun;
+  platform::Button& btnHilfe;
+
+  // What closing with the result does (the modal loop runs it when a button
+  // ends the page): false when the page stays open.
+  bool Closing(int result);
+
+ protected:
+  core::TProjekt* Project() const { return services_.project ? services_.project() : nullptr; }
+  // May veto a close; the default lets every close pass.
+  virtual bool FormCloseQuery(int /*result*/) { return true; }
+  // Runs on every closing that passed.
+  virtual void FormClose() {}
+
+ private:
+  void btnHilfeClick();
+
+  const char* helpPage_;
+  WizardServices services_;
+};
+
+class TWizardIntroProgrammDlg : public TWizardPage {
+ public:
+  explicit TWizardIntroProgrammDlg(WizardServices services);
+};
+
+class TWizardIntroDlg : public TWizardPage {
+ public:
+  explicit TWizardIntroDlg(WizardServices services);
+};
+
+class TWizardProjektDlg : public TWizardPage {
+ public:
+  explicit TWizardProjektDlg(WizardServices services);
+  platform::Edit& edProjektName;
+
+  // The name the driver opens or creates.
+  std::string ProjectName() const { return edProjektName.Text(); }
+
+ private:
+  void FormShow();
+  bool FormCloseQuery(int result) override;
+};
+
+class TWizardQuelleDlg : public TWizardPage {
+ public:
+  explicit TWizardQuelleDlg(WizardServices services);
+  platform::Edit& edWebsite;
+  platform::Edit& edBenutzername;
+  platform::Edit& edPasswort;
+
+ private:
+  void FormShow();
+  bool FormCloseQuery(int result) override;
+  void FormClose() override;
+};
+
+class TWizardZielDlg : public TWizardPage {
+ public:
+  explicit TWizardZielDlg(WizardServices services);
+  fsctl::TFsDriveComboBox& DriveComboBox1;
+  fsctl::TFsDirectoryListBox& DirectoryListBox1;
+  platform::Label& lblPfad;
+  platform::Button& BitBtn3;
+
+ private:
+  void FormShow();
+  void BitBtn3Click();
+  void FormClose() override;
+};
+
+class TWizardAnalyseDlg : public TWizardPage {
+ public:
+  explicit TWizardAnalyseDlg(WizardServices services);
+};
+
+class TWizardFertigDlg : public TWizardPage {
+ public:
+  explicit TWizardFertigDlg(WizardServices services);
+};
+
+}  // namespace corvanta

@@ -1,0 +1,139 @@
+// The wizard's pages: what the name page proposes and refuses, what the site
+// page writes on every closing, and each page's help.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CorvantaTestSupport.h"
+#include "core/CommandLine.h"
+#include "corvanta/wizard.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/TestingUi.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct WizardProject {
+  corvantatest::ProjectFolder folder;
+  std::unique_ptr<core::TProjekt> project = folder.Open(folder.WriteProject(
+      "Meine Seite.ovk", "WebSite=http://alt/\r\nBenutzername=ich\r\nPasswort=geheim\r\n"));
+  Lines pages;
+  corvanta::WizardServices services{[this] { return project.get(); }, [this](const std::string& page) {
+                                      pages.push_back(page);
+                                      return true;
+                                    }};
+};
+
+TEST(WizardNamePage, ProposesTheOpenProjectsNameAndRefusesTheFirstBadCharacter) {
+  WizardProject w;
+  ASSERT_TRUE(w.project);
+  corvanta::TWizardProjektDlg page(w.services);
+  page.Show();
+  EXPECT_EQ(page.ProjectName(), "Meine Seite");
+
+  platform::ScriptedUi ui;
+  ui.Push(platform::mrOk);
+  page.edProjektName.SetText("a:b/c");
+  EXPECT_FALSE(page.Closing(platform::mrOk));
+  ASSERT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(ui.Requests()[0].text, "Zeichen \":\" ist unzul\xE4ssig.");
+  EXPECT_EQ(ui.Requests()[0].helpContext, 317);
+  EXPECT_EQ(ui.Requests()[0].buttons, platform::mbOK | platform::mbHelp);
+  // Back and Abbrechen leave without a check.
+  EXPECT_TRUE(page.Closing(platform::mrYes));
+  EXPECT_TRUE(page.Closing(platform::mrCancel));
+  page.edProjektName.SetText("Gut");
+  EXPECT_TRUE(page.Closing(platform::mrOk));
+  EXPECT_EQ(ui.Requests().size(), 1u);
+
+  // Without an open project the designed name stays.
+  corvanta::TWizardProjektDlg fresh({[] { return nullptr; }, {}});
+  fresh.Show();
+  EXPECT_EQ(fresh.ProjectName(), "Neues Projekt");
+}
+
+TEST(WizardSitePage, NeedsAnAddressToGoOnAndWritesTheFieldsOnEveryClosing) {
+  WizardProject w;
+  ASSERT_TRUE(w.project);
+  corvanta::TWizardQuelleDlg page(w.services);
+  page.Show();
+  EXPECT_EQ(page.edWebsite.Text(), "http://alt/");
+  EXPECT_EQ(page.edBenutzername.Text(), "ich");
+  EXPECT_EQ(page.edPasswort.Text(), "geheim");
+
+  platform::ScriptedUi ui;
+  ui.Push(platform::mrOk);
+  page.edWebsite.SetText("");
+  EXPECT_FALSE(page.Closing(platform::mrOk));
+  ASSERT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(ui.Requests()[0].text, "Es wird eine URL ben\xF6tigt.");
+  EXPECT_EQ(w.project->GetWebSite(), "http://alt/");
+
+  // Back with the field empty still stores the scheme alone.
+  EXPECT_TRUE(page.Closing(platform::mrYes));
+  EXPECT_EQ(w.project->GetWebSite(), "http://");
+
+  page.edWebsite.SetText(" HTTP://neu.de/ ");
+  page.edBenutzername.SetText(" du ");
+  page.edPasswort.SetText(" pw ");
+  EXPECT_TRUE(page.Closing(platform::mrCancel));
+  EXPECT_EQ(w.project->GetWebSite(), "http://neu.de/");
+  EXPECT_EQ(w.project->GetBenutzername(), "du");
+  EXPECT_EQ(w.project->GetPasswort(), "pw");
+}
+
+TEST(WizardTargetPage, StartsAtTheTargetOrWhatIsLeftOfItAndStoresTheTreesFolder) {
+  WizardProject w;
+  ASSERT_TRUE(w.project);
+  corvanta::TWizardZielDlg page(w.services);
+  const struct {
+    std::string stored, shown, kept;
+  } cases[] = {
+      {w.folder.targetDir, w.folder.targetDir, w.folder.targetDir},
+      {w.folder.targetDir + "\\weg\\tiefer", w.folder.targetDir, w.folder.targetDir},
+      {"Z:", "Z:\\", "Z:"},
+  };
+  for (const auto& c : cases) {
+    w.project->SetZielVerzeichnis(c.stored);
+    page.Show();
+    EXPECT_EQ(page.DirectoryListBox1.Directory(), c.shown) << c.stored;
+    EXPECT_EQ(page.DriveComboBox1.Value(), std::string(1, static_cast<char>(tolower(c.shown[0])))) << c.stored;
+    EXPECT_TRUE(page.Closing(platform::mrYes));
+    EXPECT_EQ(w.project->GetZielVerzeichnis(), c.kept);
+    page.Hide();
+  }
+
+  // A new folder below the chosen one: the tree moves into it.
+  w.project->SetZielVerzeichnis(w.folder.targetDir);
+  page.Show();
+  platform::ScriptedUi ui;
+  ui.Push([](platform::UiRequest& r) {
+    r.form->SetControlValue("edWort", "Suche");
+    return platform::mrOk;
+  });
+  page.BitBtn3.Click();
+  EXPECT_EQ(page.DirectoryListBox1.Directory(), w.folder.targetDir + "\\Suche");
+  EXPECT_TRUE(page.Closing(platform::mrCancel));
+  EXPECT_EQ(w.project->GetZielVerzeichnis(), w.folder.targetDir + "\\Suche");
+}
+
+TEST(WizardPages, EachHelpButtonOpensItsAnchor) {
+  WizardProject w;
+  corvanta::TWizardIntroProgrammDlg p1(w.services);
+  corvanta::TWizardIntroDlg p2(w.services);
+  corvanta::TWizardProjektDlg p3(w.services);
+  corvanta::TWizardQuelleDlg p4(w.services);
+  corvanta::TWizardZielDlg p5(w.services);
+  corvanta::TWizardAnalyseDlg p6(w.services);
+  corvanta::TWizardFertigDlg p7(w.services);
+  for (corvanta::TWizardPage* page : std::initializer_list<corvanta::TWizardPage*>{&p1, &p2, &p3, &p4, &p5, &p6, &p7})
+    page->btnHilfe.Click();
+  const std::string help = core::ProgramDirectory() + "hilfe\\assistent.htm#";
+  EXPECT_EQ(w.pages, (Lines{help + "einfuehrungprogramm", help + "einfuehrungassistent", help + "projektname",
+                            help + "html", help + "ziel", help + "analysestart", help + "fertig"}));
+}
+
+}  // namespace
