@@ -4,6 +4,8 @@ if(TARGET qcorvanta)
   quarvelin_test(corvanta_projectdialogs_test GUI
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProjectDialogRulesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/WizardPagesTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/FolderDialogTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/NewProjectDialogTest.cpp
             $<TARGET_OBJECTS:corvanta_forms>
             $<TARGET_OBJECTS:corvanta_shared_forms>
     LIBS qcorvanta ws2_32

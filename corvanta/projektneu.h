@@ -1,0 +1,55 @@
+#pragma once
+// A new project: the user picks a search-form template from the program's
+// template folder, sees what it says of itself, may preview it, and names
+// the project (the template's name is proposed). The name is checked when
+// the dialog closes with OK; the caller then creates the project.
+#include <functional>
+#include <string>
+
+#include "fsctl/FsListBox.h"
+#include "platform/gui/Controls.h"
+#include "platform/gui/Form.h"
+#include "platform/gui/Memo.h"
+
+namespace corvanta {
+
+class TprojektNeuDlg : public platform::Form {
+ public:
+  // programDir: the program's folder with its "\" (templates below it in
+  // "vorlage", projects in "projekte"); projectExtension: ".ovk".
+  TprojektNeuDlg(std::string programDir, std::string projectExtension,
+                 std::function<bool(const std::string& page)> openInBrowser);
+
+  platform::ListBox& lbxVorlagen;
+  platform::Memo& meoBeschreibung;
+  platform::Edit& edAutor;
+  platform::Edit& edVersion;
+  platform::Button& btnVorschau;
+  platform::Edit& edProjekt;
+  platform::Button& btnok;
+  platform::Button& btnAbbrechen;
+  platform::Button& btnHilfe;
+
+  std::string GetNewProjectName() const { return edProjekt.Text(); }
+  // The template root + "\" + the chosen template.
+  std::string GetTemplateFolder() const;
+
+  // What closing with the result does (the modal loop runs it when a button
+  // ends the dialog): false when the dialog stays open. A warning answered
+  // with Cancel ends it at once with Cancel.
+  bool Closing(int result);
+
+ private:
+  void FormCreate();
+  void lbxVorlagenClick();
+  void btnVorschauClick();
+  void btnHilfeClick();
+  std::string SelectedTemplate() const;
+
+  std::string programDir_;
+  std::string projectExtension_;
+  std::string templateRoot_;
+  std::function<bool(const std::string& page)> openInBrowser_;
+};
+
+}  // namespace corvanta
