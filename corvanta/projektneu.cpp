@@ -32,7 +32,7 @@ TprojektNeuDlg::TprojektNeuDlg(std::string programDir, std::string projectExtens
   btnVorschau.OnClick = [this] { btnVorschauClick(); };
   btnHilfe.OnClick = [this] { btnHilfeClick(); };
   OnClose = [this](platform::CloseAction& action) {
-    if (!Closing(ModalResult())) action = platform::CloseAction::None;
+    if (!CanClose(ModalResult())) action = platform::CloseAction::None;
   };
   FormCreate();
 }
@@ -76,7 +76,7 @@ void TprojektNeuDlg::btnHilfeClick() {
   if (openInBrowser_) openInBrowser_(programDir_ + kHelpPage);
 }
 
-bool TprojektNeuDlg::Closing(int result) {
+bool TprojektNeuDlg::CanClose(int result) {
   if (result != platform::mrOk) return true;
   const std::string name = edProjekt.Text();
   const std::string file = ProjectFileFor(programDir_ + txt::Fixed(txt::kProjekteFolder), name, projectExtension_);

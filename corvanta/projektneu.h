@@ -34,10 +34,10 @@ class TprojektNeuDlg : public platform::Form {
   // The template root + "\" + the chosen template.
   std::string GetTemplateFolder() const;
 
-  // What closing with the result does (the modal loop runs it when a button
-  // ends the dialog): false when the dialog stays open. A warning answered
-  // with Cancel ends it at once with Cancel.
-  bool Closing(int result);
+  // Whether the dialog may close with the result (the modal loop asks when
+  // a button ends it): false keeps it open. A warning answered with Cancel
+  // ends it at once with Cancel.
+  bool CanClose(int result);
 
  private:
   void FormCreate();

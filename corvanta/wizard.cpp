@@ -28,14 +28,14 @@ TWizardPage::TWizardPage(const std::string& layout, const char* helpPage, Wizard
       services_(std::move(services)) {
   btnHilfe.OnClick = [this] { btnHilfeClick(); };
   OnClose = [this](platform::CloseAction& action) {
-    if (!Closing(ModalResult())) action = platform::CloseAction::None;
+    if (!CanClose(ModalResult())) action = platform::CloseAction::None;
   };
 }
 
-bool TWizardPage::Closing(int result) {
-  if (!FormCloseQuery(result)) return false;
+int TWizardPage::Execute() {
+  const int result = ShowModal();
   FormClose();
-  return true;
+  return result;
 }
 
 void TWizardPage::btnHilfeClick() {

@@ -36,15 +36,18 @@ class TWizardPage : public platform::Form {
   platform::Memo& meoTun;
   platform::Button& btnHilfe;
 
-  // What closing with the result does (the modal loop runs it when a button
-  // ends the page): false when the page stays open.
-  bool Closing(int result);
+  // Shows the page modally; whatever the result, the page then writes what
+  // it writes into the project.
+  int Execute();
+  // Whether the page may close with the result (the modal loop asks when a
+  // button ends the page); false keeps it open.
+  bool CanClose(int result) { return FormCloseQuery(result); }
 
  protected:
   core::TProjekt* Project() const { return services_.project ? services_.project() : nullptr; }
   // May veto a close; the default lets every close pass.
   virtual bool FormCloseQuery(int /*result*/) { return true; }
-  // Runs on every closing that passed.
+  // Runs after every closing.
   virtual void FormClose() {}
 
  private:

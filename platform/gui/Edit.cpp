@@ -36,6 +36,10 @@ bool Edit::SetValue(const std::string& value) {
 }
 
 bool Edit::OnCommand(WORD code) {
+  if (code == EN_KILLFOCUS) {
+    if (OnExit) OnExit();
+    return true;
+  }
   if (code != EN_CHANGE) return false;
   if (OnChange) OnChange();
   return true;

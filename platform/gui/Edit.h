@@ -28,6 +28,8 @@ class Edit : public Control {
   std::optional<std::string> Value() const override { return Text(); }
 
   std::function<void()> OnChange;
+  // The field lost the focus.
+  std::function<void()> OnExit;
 
  private:
   void Create(const LayoutObject& stored, Component* parent) override;

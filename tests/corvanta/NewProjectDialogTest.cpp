@@ -75,16 +75,16 @@ TEST(NewProjectDialog, NameChecksWarnPerKindAndCancelOnAWarningEndsTheDialog) {
   dlg.edProjekt.SetText("a:b/c");
   ui.Push(platform::mrOk);
   ui.Push(platform::mrOk);
-  EXPECT_FALSE(dlg.Closing(platform::mrOk));
+  EXPECT_FALSE(dlg.CanClose(platform::mrOk));
   EXPECT_EQ(texts(), (Lines{"Zeichen \":\" ist unzul\xE4ssig.|317", "Zeichen \"/\" ist unzul\xE4ssig.|317"}));
 
   // The existing project: OK returns to the name, Cancel ends without one.
   dlg.edProjekt.SetText("Da");
   ui.Push(platform::mrOk);
-  EXPECT_FALSE(dlg.Closing(platform::mrOk));
+  EXPECT_FALSE(dlg.CanClose(platform::mrOk));
   ui.Push(platform::mrCancel);
   dlg.SetModalResult(platform::mrOk);
-  EXPECT_TRUE(dlg.Closing(platform::mrOk));
+  EXPECT_TRUE(dlg.CanClose(platform::mrOk));
   EXPECT_EQ(dlg.ModalResult(), platform::mrCancel);
   EXPECT_EQ(ui.Requests().back().text, "Projekt existiert schon.");
   EXPECT_EQ(ui.Requests().back().helpContext, 323);
@@ -93,8 +93,8 @@ TEST(NewProjectDialog, NameChecksWarnPerKindAndCancelOnAWarningEndsTheDialog) {
   // A name with an extension of its own is looked for as typed.
   const size_t asked = ui.Requests().size();
   dlg.edProjekt.SetText("Da.txt");
-  EXPECT_TRUE(dlg.Closing(platform::mrOk));
-  EXPECT_TRUE(dlg.Closing(platform::mrCancel));
+  EXPECT_TRUE(dlg.CanClose(platform::mrOk));
+  EXPECT_TRUE(dlg.CanClose(platform::mrCancel));
   EXPECT_EQ(ui.Requests().size(), asked);
 }
 

@@ -37,16 +37,16 @@ TEST(WizardNamePage, ProposesTheOpenProjectsNameAndRefusesTheFirstBadCharacter) 
   platform::ScriptedUi ui;
   ui.Push(platform::mrOk);
   page.edProjektName.SetText("a:b/c");
-  EXPECT_FALSE(page.Closing(platform::mrOk));
+  EXPECT_FALSE(page.CanClose(platform::mrOk));
   ASSERT_EQ(ui.Requests().size(), 1u);
   EXPECT_EQ(ui.Requests()[0].text, "Zeichen \":\" ist unzul\xE4ssig.");
   EXPECT_EQ(ui.Requests()[0].helpContext, 317);
   EXPECT_EQ(ui.Requests()[0].buttons, platform::mbOK | platform::mbHelp);
   // Back and Abbrechen leave without a check.
-  EXPECT_TRUE(page.Closing(platform::mrYes));
-  EXPECT_TRUE(page.Closing(platform::mrCancel));
+  EXPECT_TRUE(page.CanClose(platform::mrYes));
+  EXPECT_TRUE(page.CanClose(platform::mrCancel));
   page.edProjektName.SetText("Gut");
-  EXPECT_TRUE(page.Closing(platform::mrOk));
+  EXPECT_TRUE(page.CanClose(platform::mrOk));
   EXPECT_EQ(ui.Requests().size(), 1u);
 
   // Without an open project the designed name stays.
@@ -67,19 +67,24 @@ TEST(WizardSitePage, NeedsAnAddressToGoOnAndWritesTheFieldsOnEveryClosing) {
   platform::ScriptedUi ui;
   ui.Push(platform::mrOk);
   page.edWebsite.SetText("");
-  EXPECT_FALSE(page.Closing(platform::mrOk));
+  EXPECT_FALSE(page.CanClose(platform::mrOk));
   ASSERT_EQ(ui.Requests().size(), 1u);
   EXPECT_EQ(ui.Requests()[0].text, "Es wird eine URL ben\xF6tigt.");
   EXPECT_EQ(w.project->GetWebSite(), "http://alt/");
 
   // Back with the field empty still stores the scheme alone.
-  EXPECT_TRUE(page.Closing(platform::mrYes));
+  EXPECT_TRUE(page.CanClose(platform::mrYes));
+  ui.Push(platform::mrYes);
+  EXPECT_EQ(page.Execute(), platform::mrYes);
   EXPECT_EQ(w.project->GetWebSite(), "http://");
 
-  page.edWebsite.SetText(" HTTP://neu.de/ ");
-  page.edBenutzername.SetText(" du ");
-  page.edPasswort.SetText(" pw ");
-  EXPECT_TRUE(page.Closing(platform::mrCancel));
+  ui.Push([](platform::UiRequest& r) {
+    r.form->SetControlValue("edWebsite", " HTTP://neu.de/ ");
+    r.form->SetControlValue("edBenutzername", " du ");
+    r.form->SetControlValue("edPasswort", " pw ");
+    return platform::mrCancel;
+  });
+  page.Execute();
   EXPECT_EQ(w.project->GetWebSite(), "http://neu.de/");
   EXPECT_EQ(w.project->GetBenutzername(), "du");
   EXPECT_EQ(w.project->GetPasswort(), "pw");
@@ -101,9 +106,11 @@ TEST(WizardTargetPage, StartsAtTheTargetOrWhatIsLeftOfItAndStoresTheTreesFolder)
     page.Show();
     EXPECT_EQ(page.DirectoryListBox1.Directory(), c.shown) << c.stored;
     EXPECT_EQ(page.DriveComboBox1.Value(), std::string(1, static_cast<char>(tolower(c.shown[0])))) << c.stored;
-    EXPECT_TRUE(page.Closing(platform::mrYes));
-    EXPECT_EQ(w.project->GetZielVerzeichnis(), c.kept);
     page.Hide();
+    platform::ScriptedUi ui;
+    ui.Push(platform::mrYes);
+    page.Execute();
+    EXPECT_EQ(w.project->GetZielVerzeichnis(), c.kept);
   }
 
   // A new folder below the chosen one: the tree moves into it.
@@ -116,7 +123,9 @@ TEST(WizardTargetPage, StartsAtTheTargetOrWhatIsLeftOfItAndStoresTheTreesFolder)
   });
   page.BitBtn3.Click();
   EXPECT_EQ(page.DirectoryListBox1.Directory(), w.folder.targetDir + "\\Suche");
-  EXPECT_TRUE(page.Closing(platform::mrCancel));
+  page.Hide();
+  ui.Push(platform::mrCancel);
+  page.Execute();
   EXPECT_EQ(w.project->GetZielVerzeichnis(), w.folder.targetDir + "\\Suche");
 }
 

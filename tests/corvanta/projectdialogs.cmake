@@ -6,6 +6,8 @@ if(TARGET qcorvanta)
             ${CMAKE_CURRENT_LIST_DIR}/WizardPagesTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/FolderDialogTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/NewProjectDialogTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/PageSelectionDialogTest.cpp
+            ${CMAKE_SOURCE_DIR}/tests/net/LocalServer.cpp
             $<TARGET_OBJECTS:corvanta_forms>
             $<TARGET_OBJECTS:corvanta_shared_forms>
     LIBS qcorvanta ws2_32
