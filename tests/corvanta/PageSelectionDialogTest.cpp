@@ -1,6 +1,9 @@
 // The page selection against a site on 127.0.0.1: the walk fills the list
 // without the search form's files, deleting thins it out, and OK merges it
 // into the project's pages.
+// The local server brings winsock2.h, which must come before windows.h.
+#include "tests/net/LocalServer.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,7 +14,6 @@
 #include "net/dtmHTTP.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
-#include "tests/net/LocalServer.h"
 
 namespace {
 
@@ -36,7 +38,10 @@ TEST(PageSelectionDialog, ReadsTheSiteInDeletesAndMergesOnOk) {
   Lines walked;
   ui.Push([&](platform::UiRequest&) {
     EXPECT_EQ(dlg.lbxHTMLDateien.Items(), (Lines{url("/a.htm"), url("/alt.htm")}));
-    dlg.edWebsite.SetText(" " + url("/index.htm") + " ");
+    std::string typed = url("/index.htm");
+    typed.insert(typed.begin(), ' ');
+    typed.push_back(' ');
+    dlg.edWebsite.SetText(typed);
     dlg.btnEinlesenClick();
     walked = dlg.lbxHTMLDateien.Items();
     // Nothing current and nothing selected (after Esc): Delete does nothing.
