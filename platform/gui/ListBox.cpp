@@ -219,7 +219,7 @@ void ListBox::SetSorted(bool sorted) {
 int ListBox::ItemIndex() const {
   if (!Handle()) return -1;
   if (multiSelect_) {
-    if (Count() == 0) return -1;
+    if (Count() == 0 || noCurrent_) return -1;
     const LRESULT caret = Send(LB_GETCARETINDEX);
     return caret == LB_ERR ? -1 : static_cast<int>(caret);
   }
@@ -233,10 +233,14 @@ void ListBox::SetItemIndex(int index) {
   bool changed = false;
   if (multiSelect_) {
     if (index < 0) {
-      changed = SelCount() > 0;
+      changed = SelCount() > 0 || ItemIndex() >= 0;
       Send(LB_SETSEL, FALSE, -1);
+      // The window keeps its focus rectangle; the list has no current item
+      // until code or the user gives it one again.
+      noCurrent_ = true;
     } else {
       changed = ItemIndex() != index;
+      noCurrent_ = false;
       Send(LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
     }
   } else {
@@ -254,6 +258,7 @@ bool ListBox::Selected(int index) const {
 
 void ListBox::SetSelected(int index, bool selected) {
   if (Selected(index) == selected) return;
+  if (selected) noCurrent_ = false;
   if (multiSelect_) Send(LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(index));
   else Send(LB_SETCURSEL, selected ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1));
   SelectionChanged();
@@ -310,6 +315,7 @@ bool ListBox::SetValue(const std::string& value) {
     changed = true;
   }
   if (!wanted.empty() && ItemIndex() != wanted.front()) {
+    noCurrent_ = false;
     Send(LB_SETCARETINDEX, static_cast<WPARAM>(wanted.front()), FALSE);
     changed = true;
   }
@@ -352,6 +358,7 @@ void ListBox::DrawItem(const ListDrawItem& item) { DrawListItemWith(item, OnDraw
 bool ListBox::OnCommand(WORD code) {
   switch (code) {
     case LBN_SELCHANGE:
+      noCurrent_ = false;
       if (OnClick) OnClick();
       SelectionChanged();
       return true;
@@ -366,6 +373,9 @@ void ListBox::DoubleClicked() {
 
 bool ListBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT&) {
   if (msg == WM_KEYDOWN && OnKeyDown) OnKeyDown(static_cast<WORD>(wParam));
+  // Keys and clicks move the focus rectangle, which is the current item
+  // again (after the key's own handler saw the list as it was).
+  if (msg == WM_KEYDOWN || msg == WM_LBUTTONDOWN) noCurrent_ = false;
   return false;
 }
 

@@ -56,7 +56,8 @@ class ListBox : public Control {
 
   // The current item, -1 for none. In a multi-select list it is the item with
   // the focus rectangle, whether selected or not; setting it moves only that
-  // rectangle, and -1 there unselects every item.
+  // rectangle, and -1 there unselects every item and leaves no current item
+  // until code, a key or a click makes one current again.
   int ItemIndex() const;
   void SetItemIndex(int index);
   bool Selected(int index) const;
@@ -113,6 +114,7 @@ class ListBox : public Control {
   bool ownerDraw_ = false;
   int itemHeight_ = 0;  // 0: the font's
   int updating_ = 0;
+  bool noCurrent_ = false;  // multi-select: SetItemIndex(-1) was the last word
 };
 
 }  // namespace platform

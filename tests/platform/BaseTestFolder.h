@@ -11,10 +11,18 @@ class BaseTestFolder {
   BaseTestFolder() {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + "qv_base_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter_);
+    temp_ = temp;
+    path_ = temp_ + "qv_base_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter_);
+    // Wine gives process ids again: a folder left by an earlier run goes first.
+    Remove(path_);
     platform::ForceDirectories(path_);
   }
-  ~BaseTestFolder() { Remove(path_); }
+  ~BaseTestFolder() {
+    // A folder tree makes the folder it shows the process's current one,
+    // which cannot be removed.
+    SetCurrentDirectoryA(temp_.c_str());
+    Remove(path_);
+  }
   BaseTestFolder(const BaseTestFolder&) = delete;
   BaseTestFolder& operator=(const BaseTestFolder&) = delete;
 
@@ -42,5 +50,6 @@ class BaseTestFolder {
   }
 
   static inline int counter_ = 0;
+  std::string temp_;
   std::string path_;
 };

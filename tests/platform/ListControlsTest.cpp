@@ -127,6 +127,9 @@ TEST(ListBox, MultiSelectKeepsCurrentLineApartFromTheSelection) {
   EXPECT_EQ(m.Value(), "eins\ndrei");
   m.SetItemIndex(-1);
   EXPECT_EQ(m.SelCount(), 0);
+  EXPECT_EQ(m.ItemIndex(), -1);
+  m.SetItemIndex(2);
+  EXPECT_EQ(m.ItemIndex(), 2);
 
   EXPECT_TRUE(m.SetValue("ZWEI\nvier"));
   EXPECT_EQ(m.Value(), "zwei\nvier");
