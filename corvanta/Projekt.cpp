@@ -1,13 +1,13 @@
 #include "corvanta/Projekt.h"
 
 #include "core/CommandLine.h"
+#include "core/HelpContexts.h"
 #include "core/projektVerwaltung.h"
 #include "platform/gui/Dialogs.h"
 
 namespace corvanta {
 
 namespace {
-constexpr const char* kHelpPage = "hilfe\\projekteinstellungen.htm";
 constexpr const char* kTemplatePanels[kFormFiles] = {"panDatenbank", "panFrame", "panFrameEingabe", "panFrameHilfe",
                                                      "panFrameLaden"};
 constexpr const char* kTemplateButtons[kFormFiles] = {"btnVorlageDatenbank", "btnVorlageHauptdatei",
@@ -216,7 +216,8 @@ void TProjektDlg::btnProjektEditClick() {
 }
 
 void TProjektDlg::BitBtn6Click() {
-  if (services_.openInBrowser) services_.openInBrowser(core::ProgramDirectory() + kHelpPage);
+  if (services_.openInBrowser)
+    services_.openInBrowser(core::HelpPagePath(core::ProgramDirectory(), core::helppage::kProjektEinstellungen));
 }
 
 int ShowProjectDialog(core::TProjekt& project, const core::TIni& settings, ProjektDlgServices services,

@@ -1,6 +1,7 @@
 #include "corvanta/directory.h"
 
 #include "core/CommandLine.h"
+#include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
 #include "core/projektVerwaltung.h"
 #include "corvanta/FolderStart.h"
@@ -14,7 +15,6 @@
 namespace corvanta {
 
 namespace {
-constexpr const char* kHelpPage = "hilfe\\fortgeschritten.htm";
 constexpr int kCaptionLength = 80;
 }  // namespace
 
@@ -167,7 +167,8 @@ void TDirectoryDlg::BitBtn3Click() {
 }
 
 void TDirectoryDlg::btnHilfeClick() {
-  if (services_.openInBrowser) services_.openInBrowser(core::ProgramDirectory() + kHelpPage);
+  if (services_.openInBrowser)
+    services_.openInBrowser(core::HelpPagePath(core::ProgramDirectory(), core::helppage::kSeitenwahl));
 }
 
 bool TDirectoryDlg::CanClose(int result) {

@@ -1,15 +1,12 @@
 #include "corvanta/projektneu.h"
 
+#include "core/HelpContexts.h"
 #include "corvanta/NewProject.h"
 #include "corvanta/TextNumbers.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
 
 namespace corvanta {
-
-namespace {
-constexpr const char* kHelpPage = "hilfe\\projektneu.htm";
-}  // namespace
 
 TprojektNeuDlg::TprojektNeuDlg(std::string programDir, std::string projectExtension,
                                std::function<bool(const std::string& page)> openInBrowser)
@@ -73,7 +70,7 @@ void TprojektNeuDlg::btnVorschauClick() {
 }
 
 void TprojektNeuDlg::btnHilfeClick() {
-  if (openInBrowser_) openInBrowser_(programDir_ + kHelpPage);
+  if (openInBrowser_) openInBrowser_(core::HelpPagePath(programDir_, core::helppage::kProjektNeu));
 }
 
 bool TprojektNeuDlg::CanClose(int result) {

@@ -1,6 +1,7 @@
 #include "corvanta/umgebung.h"
 
 #include "core/CommandLine.h"
+#include "core/HelpContexts.h"
 #include "core/ini.h"
 #include "platform/gui/Dialogs.h"
 
@@ -10,8 +11,6 @@ namespace {
 
 constexpr int kGerman = 1031;
 constexpr int kEnglish = 1033;
-constexpr const char* kHelpEnvironment = "hilfe\\arbeitsumgebung.htm";
-constexpr const char* kHelpFirstRun = "hilfe\\arbeitsumgebung.htm#werkzeuge";
 
 constexpr const char* kPanels[kUmgebungTools] = {"panTexteditor", "panJavascriptEditor", "panHTMLEditor",
                                                  "panWWWBrowser", "panUnixWineKonfiguration"};
@@ -56,7 +55,7 @@ TUmgebungToolsForm::TUmgebungToolsForm(std::vector<std::string> layouts, core::T
   }
   HilfeBtn.OnClick = [this] {
     ReadTools();
-    rules_.ShowHelp(settings_, core::ProgramDirectory() + helpPage_, services_);
+    rules_.ShowHelp(settings_, core::HelpPagePath(core::ProgramDirectory(), helpPage_), services_);
   };
 }
 
@@ -82,7 +81,8 @@ void TUmgebungToolsForm::ReadTools() {
 
 TUmgebungDlg::TUmgebungDlg(std::vector<std::string> layouts, core::TIni& settings, DialogServices services,
                            bool withProxy)
-    : TUmgebungToolsForm(std::move(layouts), settings, std::move(services), withProxy, kHelpEnvironment),
+    : TUmgebungToolsForm(std::move(layouts), settings, std::move(services), withProxy,
+                         core::helppage::kArbeitsumgebung),
       PageControl1(Find<platform::PageControl>("PageControl1")),
       tasProxy(Find<platform::TabSheet>("tasProxy")),
       edServer(Find<platform::Edit>("edServer")),
@@ -124,7 +124,7 @@ void TUmgebungDlg::StoreToSettings() {
 }
 
 TumgebungInitDlg::TumgebungInitDlg(std::vector<std::string> layouts, core::TIni& settings, DialogServices services)
-    : TUmgebungToolsForm(std::move(layouts), settings, std::move(services), false, kHelpFirstRun),
+    : TUmgebungToolsForm(std::move(layouts), settings, std::move(services), false, core::helppage::kErsterStart),
       btnEnglisch(Find<platform::Button>("btnEnglisch")),
       btnDeutsch(Find<platform::Button>("btnDeutsch")) {
   btnEnglisch.OnClick = [this] { btnEnglischClick(); };

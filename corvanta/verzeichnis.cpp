@@ -1,14 +1,11 @@
 #include "corvanta/verzeichnis.h"
 
 #include "core/CommandLine.h"
+#include "core/HelpContexts.h"
 #include "corvanta/FolderStart.h"
 #include "platform/gui/Dialogs.h"
 
 namespace corvanta {
-
-namespace {
-constexpr const char* kHelpPage = "hilfe\\projekteinstellungen.htm#selector";
-}  // namespace
 
 TVerzeichnisDlg::TVerzeichnisDlg(std::function<bool(const std::string& page)> openInBrowser)
     : Form("TVerzeichnisDlg"),
@@ -27,7 +24,7 @@ TVerzeichnisDlg::TVerzeichnisDlg(std::function<bool(const std::string& page)> op
 void TVerzeichnisDlg::SetStartFolder(const std::string& path) { ShowFolder(DriveComboBox1, DirectoryListBox1, path); }
 
 void TVerzeichnisDlg::HilfeBtnClick() {
-  if (openInBrowser_) openInBrowser_(core::ProgramDirectory() + kHelpPage);
+  if (openInBrowser_) openInBrowser_(core::HelpPagePath(core::ProgramDirectory(), core::helppage::kOrdnerWahl));
 }
 
 std::optional<std::string> ChooseFolder(const std::string& caption, const std::string& start,

@@ -1,6 +1,7 @@
 #include "corvanta/wizard.h"
 
 #include "core/CommandLine.h"
+#include "core/HelpContexts.h"
 #include "core/projektVerwaltung.h"
 #include "corvanta/FolderStart.h"
 #include "corvanta/NewProject.h"
@@ -9,15 +10,6 @@
 #include "platform/gui/Dialogs.h"
 
 namespace corvanta {
-
-namespace {
-// Below the program's folder.
-constexpr const char* kHelpPages[] = {
-    "hilfe\\assistent.htm#einfuehrungprogramm", "hilfe\\assistent.htm#einfuehrungassistent",
-    "hilfe\\assistent.htm#projektname",         "hilfe\\assistent.htm#html",
-    "hilfe\\assistent.htm#ziel",                "hilfe\\assistent.htm#analysestart",
-    "hilfe\\assistent.htm#fertig"};
-}  // namespace
 
 TWizardPage::TWizardPage(const std::string& layout, const char* helpPage, WizardServices services)
     : Form(layout),
@@ -39,17 +31,17 @@ int TWizardPage::Execute() {
 }
 
 void TWizardPage::btnHilfeClick() {
-  if (services_.openInBrowser) services_.openInBrowser(core::ProgramDirectory() + helpPage_);
+  if (services_.openInBrowser) services_.openInBrowser(core::HelpPagePath(core::ProgramDirectory(), helpPage_));
 }
 
 TWizardIntroProgrammDlg::TWizardIntroProgrammDlg(WizardServices services)
-    : TWizardPage("TWizardIntroProgrammDlg", kHelpPages[0], std::move(services)) {}
+    : TWizardPage("TWizardIntroProgrammDlg", core::helppage::kAssistent[0], std::move(services)) {}
 
 TWizardIntroDlg::TWizardIntroDlg(WizardServices services)
-    : TWizardPage("TWizardIntroDlg", kHelpPages[1], std::move(services)) {}
+    : TWizardPage("TWizardIntroDlg", core::helppage::kAssistent[1], std::move(services)) {}
 
 TWizardProjektDlg::TWizardProjektDlg(WizardServices services)
-    : TWizardPage("TWizardProjektDlg", kHelpPages[2], std::move(services)),
+    : TWizardPage("TWizardProjektDlg", core::helppage::kAssistent[2], std::move(services)),
       edProjektName(Find<platform::Edit>("edProjektName")) {
   OnShow = [this] { FormShow(); };
 }
@@ -70,7 +62,7 @@ bool TWizardProjektDlg::FormCloseQuery(int result) {
 }
 
 TWizardQuelleDlg::TWizardQuelleDlg(WizardServices services)
-    : TWizardPage("TWizardQuelleDlg", kHelpPages[3], std::move(services)),
+    : TWizardPage("TWizardQuelleDlg", core::helppage::kAssistent[3], std::move(services)),
       edWebsite(Find<platform::Edit>("edWebsite")),
       edBenutzername(Find<platform::Edit>("edBenutzername")),
       edPasswort(Find<platform::Edit>("edPasswort")) {
@@ -101,7 +93,7 @@ void TWizardQuelleDlg::FormClose() {
 }
 
 TWizardZielDlg::TWizardZielDlg(WizardServices services)
-    : TWizardPage("TWizardZielDlg", kHelpPages[4], std::move(services)),
+    : TWizardPage("TWizardZielDlg", core::helppage::kAssistent[4], std::move(services)),
       DriveComboBox1(Find<fsctl::TFsDriveComboBox>("DriveComboBox1")),
       DirectoryListBox1(Find<fsctl::TFsDirectoryListBox>("DirectoryListBox1")),
       lblPfad(Find<platform::Label>("lblPfad")),
@@ -125,9 +117,9 @@ void TWizardZielDlg::FormClose() {
 }
 
 TWizardAnalyseDlg::TWizardAnalyseDlg(WizardServices services)
-    : TWizardPage("TWizardAnalyseDlg", kHelpPages[5], std::move(services)) {}
+    : TWizardPage("TWizardAnalyseDlg", core::helppage::kAssistent[5], std::move(services)) {}
 
 TWizardFertigDlg::TWizardFertigDlg(WizardServices services)
-    : TWizardPage("TWizardFertigDlg", kHelpPages[6], std::move(services)) {}
+    : TWizardPage("TWizardFertigDlg", core::helppage::kAssistent[6], std::move(services)) {}
 
 }  // namespace corvanta

@@ -15,6 +15,7 @@ constexpr core::TextNumber kTable[] = {
 #include "pellinova/texts/pellinova.inc"
 #include "pellinova/texts/umgebung.inc"
 #include "pellinova/texts/projektdlg.inc"
+#include "pellinova/texts/projectdialogs.inc"
 };
 }  // namespace
 
