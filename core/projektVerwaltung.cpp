@@ -1,14 +1,10 @@
 #include "core/projektVerwaltung.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <type_traits>
 #include <unordered_map>
-#include <variant>
 
+#include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
 #include "core/Profile.h"
 #include "core/Texts.h"
@@ -47,29 +43,6 @@ std::string PercentTitle(int position, int maximum) {
   const double share = maximum > 0 ? 100.0 * position / maximum : 0.0;
   return FormatStr(LoadStr(Txt::FmtTitlePercent),
                    {LoadStr(Txt::ProgramTitle), Number(static_cast<long long>(std::nearbyint(share)))});
-}
-
-std::string ProgramFolder() {
-  char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return platform::ExtractFilePath(std::string(path, n));
-}
-
-// The highest page number "Dateien" holds a key for, up to limit: beyond it
-// every entry reads empty, so a damaged AnzahlEintraege cannot make the load
-// walk through millions of empty entries.
-int LastPageKey(const platform::TIniFile& ini, const std::string& section, int limit) {
-  platform::TStringList keys;
-  ini.ReadSection(section, keys);
-  int last = 0;
-  for (int i = 0; i < keys.Count(); ++i) {
-    const std::string& key = keys[i];
-    if (key.empty() || key.size() > 10 || !std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; }))
-      continue;
-    const long long n = std::atoll(key.c_str());
-    if (n <= limit && n > last) last = static_cast<int>(n);
-  }
-  return last;
 }
 
 }  // namespace
@@ -112,10 +85,8 @@ void TProjekt::Load(const std::string& path, bool& failed) {
   }
   projectFileName_ = path;
 
-  const std::string settings = LoadStr(Txt::IniEinstellungen);
-  anzahlEintraege_ = ReadInteger(settings, LoadStr(Txt::KeyAnzahlEintraege), 0);
-  window.pbFortschritt.SetMax(std::max(anzahlEintraege_ + 1, 1));
-  for (const SettingKey& key : CurrentProfile().loadKeys) ReadKey(key);
+  file_.ReadSettings(CurrentProfile(), s_);
+  window.pbFortschritt.SetMax(std::max(file_.AnnouncedPages() + 1, 1));
   window.pbFortschritt.SetPosition(1);
 
   const std::string stopFile = StopWordFileName();
@@ -137,105 +108,19 @@ void TProjekt::Load(const std::string& path, bool& failed) {
   if (!LoadPages(window)) failed = true;
 }
 
-void TProjekt::ReadKey(const SettingKey& key) {
-  const std::string section = LoadStr(Txt::IniEinstellungen);
-  const std::string name = LoadStr(key.name);
-  static const ProjectSettings kFresh;
-  std::string defaultText;
-  bool defaultSwitch = false;
-  switch (key.def) {
-    case KeyDefault::Member:
-      break;
-    case KeyDefault::Text:
-      defaultText = LoadStr(key.defaultText);
-      break;
-    case KeyDefault::Descriptor:
-      defaultText = Descriptor(key.descriptor);
-      break;
-    case KeyDefault::ProgramFolder:
-      defaultText = ProgramFolder() + LoadStr(key.defaultText);
-      break;
-    case KeyDefault::WithGlossary:
-      defaultSwitch = templateWithGlossary_;
-      break;
-    case KeyDefault::TemplateMega:
-      defaultSwitch = templateMega_;
-      break;
-    case KeyDefault::OtherKey:
-      defaultText = s_.*key.defaultField;
-      break;
-  }
-  const bool switchDefault = key.def == KeyDefault::WithGlossary || key.def == KeyDefault::TemplateMega;
-  if (key.rule == KeyRule::OffInLetterMode && s_.Mega) {
-    if (auto member = std::get_if<bool ProjectSettings::*>(&key.field)) s_.**member = false;
-    return;
-  }
-  std::visit(
-      [&](auto member) {
-        using T = std::remove_reference_t<decltype(s_.*member)>;
-        if constexpr (std::is_same_v<T, std::string>) {
-          const std::string def = key.def == KeyDefault::Member ? kFresh.*member : defaultText;
-          s_.*member = key.rule == KeyRule::NotRead ? def : ReadString(section, name, def);
-        } else if constexpr (std::is_same_v<T, bool>) {
-          const bool def = switchDefault ? defaultSwitch : kFresh.*member;
-          s_.*member = key.rule == KeyRule::NotRead ? def : ReadBool(section, name, def);
-        } else {
-          // Bytes keep the low eight bits of the number, as the file's
-          // readers always did.
-          s_.*member = static_cast<T>(ReadInteger(section, name, kFresh.*member));
-        }
-      },
-      key.field);
+bool TProjekt::DirExists(const std::string& path) const { return Dir().DirExists(path); }
 
-  switch (key.rule) {
-    case KeyRule::ExistingFolder: {
-      const auto field = std::get<std::string ProjectSettings::*>(key.field);
-      std::string& folder = s_.*field;
-      const std::string drive = LoadStr(Txt::DefDrive);
-      bool substituted = !Dir().DirExists(folder);
-      if (substituted) {
-        folder = drive;
-      } else if (ReadString(section, name, {}).empty()) {
-        // Not named by the file: the default is a setting only when it came
-        // from another folder that was one.
-        substituted = key.def == KeyDefault::OtherKey ? FolderSubstituted(key.defaultField) : folder == drive;
-      }
-      if (substituted) substitutedFolders_.push_back({key.name, field});
-      break;
-    }
-    case KeyRule::TemplateFolder: {
-      const std::string folder = s_.*std::get<std::string ProjectSettings::*>(key.field);
-      LoadTemplateSettings(Dir().DirExists(folder) ? folder : defaultText);
-      break;
-    }
-    default:
-      break;
-  }
-}
+std::string TProjekt::ProgramFolder() const { return ProgramDirectory(); }
 
 bool TProjekt::LoadPages(THinweisDlg& window) {
-  const std::string files = LoadStr(Txt::IniDateien);
-  const std::string descriptions = LoadStr(Txt::IniBeschreibung);
-  const std::string changes = LoadStr(Txt::IniSchlagworte);
-  const int last = LastPageKey(*this, files, anzahlEintraege_);
   ProgressRun run(window);
-  for (int n = 1; n <= last; ++n) {
+  return file_.ReadPages(CurrentProfile(), pages_, [&](int n, const std::string& url) {
     if (run.Cancelled()) return false;
     window.pbFortschritt.SetPosition(n + 1);
     run.Pump();
-    const std::string key = Number(n);
-    const std::string url = ReadString(files, key, {});
-    // An entry without address is dropped; the next save numbers the pages
-    // anew.
-    if (url.empty()) continue;
-    window.lblAnzeige.SetCaption(core::Text().ShortenUrl(url + "...", kLoadLabelWidth));
-    const auto newPage = CurrentProfile().newPage;
-    std::unique_ptr<TSchlagwortDatei> page = newPage ? newPage(url) : std::make_unique<TSchlagwortDatei>(url);
-    page->manualDescription = ReadString(descriptions, key, {});
-    page->SetChangeLogText(ReadString(changes, key, {}));
-    pages_.push_back(std::move(page));
-  }
-  return true;
+    if (!url.empty()) window.lblAnzeige.SetCaption(core::Text().ShortenUrl(url + "...", kLoadLabelWidth));
+    return true;
+  });
 }
 
 void TProjekt::LoadTemplateSettings(const std::string& directory) {
@@ -243,11 +128,7 @@ void TProjekt::LoadTemplateSettings(const std::string& directory) {
   s_.VorlagenVerzeichnis = directory;
   saved_ = false;
   TemplateSwitches switches;
-  if (ReadTemplateDescriptor(directory, switches)) {
-    templateWithGlossary_ = switches.withGlossary;
-    templateMega_ = switches.mega;
-    for (const SettingKey& key : CurrentProfile().templateKeys) ReadKey(key);
-  }
+  if (ReadTemplateDescriptor(directory, switches)) file_.ReadTemplateKeys(CurrentProfile(), s_, switches);
   // The stop words in memory are the old folder's; the next save would write
   // them over the new folder's own list.
   const std::string stopFile = StopWordFileName();
@@ -264,15 +145,7 @@ void TProjekt::LoadTemplateSettings(const std::string& directory) {
 
 std::string TProjekt::StopWordFileName() const { return s_.VorlagenVerzeichnis + "\\" + s_.StopwortListe; }
 
-bool TProjekt::FolderSubstituted(Txt key) const {
-  return std::any_of(substitutedFolders_.begin(), substitutedFolders_.end(),
-                     [&](const SubstitutedFolder& f) { return f.key == key; });
-}
-
-bool TProjekt::FolderSubstituted(std::string ProjectSettings::* field) const {
-  return std::any_of(substitutedFolders_.begin(), substitutedFolders_.end(),
-                     [&](const SubstitutedFolder& f) { return f.field == field; });
-}
+bool TProjekt::FolderSubstituted(Txt key) const { return file_.FolderSubstituted(key); }
 
 std::string TProjekt::PageName(const TSchlagwortDatei& page) const {
   const auto pageName = CurrentProfile().pageName;
@@ -289,9 +162,7 @@ void TProjekt::SaveProject() {
     ShowProgressWindow(*window, Txt::CapSaveProject, static_cast<int>(pages_.size()));
   }
 
-  const std::string settings = LoadStr(Txt::IniEinstellungen);
-  WriteInteger(settings, LoadStr(Txt::KeyAnzahlEintraege), static_cast<int>(pages_.size()));
-  for (const SettingKey& key : CurrentProfile().saveKeys) WriteKey(key);
+  file_.WriteSettings(CurrentProfile(), s_, static_cast<int>(pages_.size()));
 
   if (window) window->pbFortschritt.SetPosition(1);
   // A list that could not be read must not be saved over its file as empty.
@@ -308,66 +179,13 @@ void TProjekt::SaveProject() {
   saved_ = true;
 }
 
-void TProjekt::WriteKey(const SettingKey& key) {
-  const std::string section = LoadStr(Txt::IniEinstellungen);
-  const std::string name = LoadStr(key.name);
-  std::visit(
-      [&](auto member) {
-        using T = std::remove_reference_t<decltype(s_.*member)>;
-        if constexpr (std::is_same_v<T, std::string>) {
-          WriteString(section, name, s_.*member);
-        } else if constexpr (std::is_same_v<T, bool>) {
-          WriteBool(section, name, s_.*member);
-        } else {
-          WriteInteger(section, name, static_cast<int>(s_.*member));
-        }
-      },
-      key.field);
-
-  switch (key.rule) {
-    case KeyRule::TitleFallback:
-      if (!s_.TitleModus && !s_.DescriptionModus) s_.TitleModus = true;
-      break;
-    case KeyRule::FullTextFallback:
-      if (!s_.VolltextModus && !s_.KeywordsModus) s_.VolltextModus = true;
-      break;
-    default:
-      break;
-  }
-}
-
 void TProjekt::WritePages(THinweisDlg* window) {
-  const std::string files = LoadStr(Txt::IniDateien);
-  const std::string descriptions = LoadStr(Txt::IniBeschreibung);
-  const std::string changes = LoadStr(Txt::IniSchlagworte);
-
-  // Empty the entries of the last save (keys are emptied, not removed).
-  for (int n = 1;; ++n) {
-    const std::string key = Number(n);
-    if (ReadString(files, key, {}).empty()) break;
-    WriteString(files, key, {});
-    if (!ReadString(descriptions, key, {}).empty()) WriteString(descriptions, key, {});
-    if (!ReadString(changes, key, {}).empty()) WriteString(changes, key, {});
-  }
-
-  int number = 0;
-  for (size_t i = 0; i < pages_.size(); ++i) {
-    const TSchlagwortDatei& page = *pages_[i];
-    if (window) {
-      window->pbFortschritt.SetPosition(static_cast<int>(i + 1));
-      ProgressRun(*window).Pump();
-    }
-    if (page.url.empty()) continue;
-    const std::string key = Number(++number);
-    if (window) window->lblAnzeige.SetCaption(core::Text().ShortenUrl(page.url + "...", kLoadLabelWidth));
-    WriteString(files, key, page.url);
-    // A page without description or corrections of its own must not inherit
-    // those a dropped page left under its new number.
-    if (!page.manualDescription.empty() || !ReadString(descriptions, key, {}).empty())
-      WriteString(descriptions, key, page.manualDescription);
-    const std::string changeLog = page.ChangeLogText();
-    if (!changeLog.empty() || !ReadString(changes, key, {}).empty()) WriteString(changes, key, changeLog);
-  }
+  file_.WritePages(pages_, [&](size_t i, const std::string& url) {
+    if (!window) return;
+    window->pbFortschritt.SetPosition(static_cast<int>(i + 1));
+    ProgressRun(*window).Pump();
+    if (!url.empty()) window->lblAnzeige.SetCaption(core::Text().ShortenUrl(url + "...", kLoadLabelWidth));
+  });
 }
 
 // --- run steps ---

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ProjectFile.h"
 #include "core/ProjectSettings.h"
 #include "core/Schlagworte.h"
 #include "core/Texts.h"
@@ -24,7 +25,7 @@ class RunContext;
 class THinweisDlg;
 struct SettingKey;
 
-class TProjekt : public platform::TIniFile {
+class TProjekt : public platform::TIniFile, private ProjectFileHost {
  public:
   using PageList = std::vector<std::unique_ptr<TSchlagwortDatei>>;
   using Glossary = std::vector<std::unique_ptr<TGlossarEintrag>>;
@@ -178,25 +179,18 @@ class TProjekt : public platform::TIniFile {
 
  private:
   void Load(const std::string& path, bool& failed);
-  void ReadKey(const SettingKey& key);
-  void WriteKey(const SettingKey& key);
-  std::string DefaultTemplateFolder() const;
   bool LoadPages(THinweisDlg& window);
   void WritePages(THinweisDlg* window);
+  // ProjectFileHost
+  bool DirExists(const std::string& path) const override;
+  std::string ProgramFolder() const override;
+  void UseTemplateFolder(const std::string& folder) override { LoadTemplateSettings(folder); }
 
   std::string projectFileName_;
   ProjectSettings s_;
   bool saved_ = false;
   bool stopWordsWritable_ = false;  // loaded from its file, or edited since
-  bool templateWithGlossary_ = false;  // the last descriptor's WithGlossary
-  bool templateMega_ = false;          // the last descriptor's Mega
-  struct SubstitutedFolder {
-    Txt key;
-    std::string ProjectSettings::* field;
-  };
-  bool FolderSubstituted(std::string ProjectSettings::* field) const;
-  std::vector<SubstitutedFolder> substitutedFolders_;
-  int anzahlEintraege_ = 0;         // page entries the file announced
+  ProjectFile file_{*this, *this};
   PageList pages_;
   Glossary glossary_;
   platform::TStringList stopWords_;

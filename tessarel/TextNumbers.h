@@ -8,36 +8,12 @@
 
 #include "core/Texts.h"
 #include "platform/base/Resources.h"
+#include "tessarel/ProjectFile.h"
 
 namespace tessarel::txt {
 
-// The project file.
-constexpr unsigned kSecEinstellungen = 65240;
-constexpr unsigned kKeySchlagwortbreiteMin = 65241;
-constexpr unsigned kKeySchlagwortbreiteMax = 65242;
-constexpr unsigned kKeyAnzahlSchlagworteMax = 65243;
-constexpr unsigned kKeySchlagwortbreiteVerwenden = 65244;
-constexpr unsigned kKeyAnzahlSchlagworteVerwenden = 65245;
-constexpr unsigned kKeyOLEAutomationVerwenden = 65246;
-constexpr unsigned kKeyOLEAutoPDFVerwenden = 65247;
-constexpr unsigned kKeyOLEAutoDOCVerwenden = 65248;
-constexpr unsigned kKeyOLEAutoXLSVerwenden = 65249;
-constexpr unsigned kKeyOLEAutoPPTVerwenden = 65250;
-constexpr unsigned kKeyUpdateHTMLDatei = 65251;
-constexpr unsigned kKeyExcludeDateiendungen = 65252;
-constexpr unsigned kKeyDokumenteVerzeichnis = 65253;
-constexpr unsigned kKeyVorlagenVerzeichnis = 65254;
-constexpr unsigned kKeyStopwortListe = 65255;
-constexpr unsigned kKeyStopzeichenListe = 65256;
-constexpr unsigned kKeyRahmen = 65257;
-constexpr unsigned kKeyRahmenVerzeichnis = 65258;
-constexpr unsigned kKeyGemeinsamesRahmenVerzeichnis = 65259;
-constexpr unsigned kDefDrive = 65260;             // "C:"
-constexpr unsigned kDefVorlagen = 65261;          // "vorlage"
-constexpr unsigned kDefStopwortListe = 65262;     // "stopword.lst"
-constexpr unsigned kDefStopzeichenListe = 65263;  // "stopchars.lst"
-constexpr unsigned kDefRahmen = 65264;            // "extract.htm"
-constexpr unsigned kDefExclude = 65265;           // the default exclusion list
+// The project file's names and defaults are in tessarel/ProjectFile.h.
+// The interactive project.
 constexpr unsigned kProjekteFolder = 65266;       // "projekte"
 constexpr unsigned kDialogProject = 65267;        // "\dialog.tzn"
 

@@ -63,67 +63,21 @@ std::string TProjekt::StopwortDatei() const { return VorlagenVerzeichnis + "\\" 
 std::string TProjekt::StopzeichenDatei() const { return VorlagenVerzeichnis + "\\" + StopzeichenListe; }
 
 void TProjekt::LoadProject() {
-  using namespace txt;
-  const std::string sec = Fixed(kSecEinstellungen);
-  const std::string drive = Fixed(kDefDrive);
-  const std::string vorlagen = ProgramDir() + Fixed(kDefVorlagen);
-
-  SchlagwortbreiteMin = ReadInteger(sec, Fixed(kKeySchlagwortbreiteMin), 3);
-  SchlagwortbreiteMax = ReadInteger(sec, Fixed(kKeySchlagwortbreiteMax), 40);
-  AnzahlSchlagworteMax = ReadInteger(sec, Fixed(kKeyAnzahlSchlagworteMax), 160);
-  SchlagwortbreiteVerwenden = ReadBool(sec, Fixed(kKeySchlagwortbreiteVerwenden), true);
-  AnzahlSchlagworteVerwenden = ReadBool(sec, Fixed(kKeyAnzahlSchlagworteVerwenden), true);
-  OLEAutomationVerwenden = ReadBool(sec, Fixed(kKeyOLEAutomationVerwenden), false);
-  OLEAutoPDFVerwenden = ReadBool(sec, Fixed(kKeyOLEAutoPDFVerwenden), true);
-  OLEAutoDOCVerwenden = ReadBool(sec, Fixed(kKeyOLEAutoDOCVerwenden), true);
-  OLEAutoXLSVerwenden = ReadBool(sec, Fixed(kKeyOLEAutoXLSVerwenden), true);
-  OLEAutoPPTVerwenden = ReadBool(sec, Fixed(kKeyOLEAutoPPTVerwenden), true);
-  UpdateHTMLDatei = ReadBool(sec, Fixed(kKeyUpdateHTMLDatei), false);
-  ExcludeDateiendungen = ReadString(sec, Fixed(kKeyExcludeDateiendungen), Fixed(kDefExclude));
-  DokumenteVerzeichnis = ReadString(sec, Fixed(kKeyDokumenteVerzeichnis), drive);
-  documentsReplaced_ = !core::Dir().DirExists(DokumenteVerzeichnis);
-  if (documentsReplaced_) DokumenteVerzeichnis = drive;
-  VorlagenVerzeichnis = ReadString(sec, Fixed(kKeyVorlagenVerzeichnis), vorlagen);
-  if (!core::Dir().DirExists(VorlagenVerzeichnis)) VorlagenVerzeichnis = vorlagen;
-  StopwortListe = ReadString(sec, Fixed(kKeyStopwortListe), Fixed(kDefStopwortListe));
-  StopzeichenListe = ReadString(sec, Fixed(kKeyStopzeichenListe), Fixed(kDefStopzeichenListe));
-  Rahmen = ReadString(sec, Fixed(kKeyRahmen), Fixed(kDefRahmen));
-
+  documentsReplaced_ = ReadProjectSettings(*this, *this, ProgramDir(),
+                                           [](const std::string& path) { return core::Dir().DirExists(path); });
   unreadStopwords_ = LoadList(stopWords, StopwortDatei());
   unreadStopchars_ = LoadList(stopCharacters, StopzeichenDatei());
-
-  RahmenVerzeichnis = ReadString(sec, Fixed(kKeyRahmenVerzeichnis), drive);
-  GemeinsamesRahmenVerzeichnis = ReadBool(sec, Fixed(kKeyGemeinsamesRahmenVerzeichnis), false);
 }
 
 void TProjekt::SaveProject() {
-  using namespace txt;
-  const std::string sec = Fixed(kSecEinstellungen);
-  WriteInteger(sec, Fixed(kKeySchlagwortbreiteMin), SchlagwortbreiteMin);
-  WriteInteger(sec, Fixed(kKeySchlagwortbreiteMax), SchlagwortbreiteMax);
-  WriteInteger(sec, Fixed(kKeyAnzahlSchlagworteMax), AnzahlSchlagworteMax);
-  WriteBool(sec, Fixed(kKeySchlagwortbreiteVerwenden), SchlagwortbreiteVerwenden);
-  WriteBool(sec, Fixed(kKeyAnzahlSchlagworteVerwenden), AnzahlSchlagworteVerwenden);
-  WriteBool(sec, Fixed(kKeyUpdateHTMLDatei), UpdateHTMLDatei);
-  WriteBool(sec, Fixed(kKeyOLEAutomationVerwenden), OLEAutomationVerwenden);
-  WriteBool(sec, Fixed(kKeyOLEAutoPDFVerwenden), OLEAutoPDFVerwenden);
-  WriteBool(sec, Fixed(kKeyOLEAutoDOCVerwenden), OLEAutoDOCVerwenden);
-  WriteBool(sec, Fixed(kKeyOLEAutoXLSVerwenden), OLEAutoXLSVerwenden);
-  WriteBool(sec, Fixed(kKeyOLEAutoPPTVerwenden), OLEAutoPPTVerwenden);
-  WriteString(sec, Fixed(kKeyExcludeDateiendungen), ExcludeDateiendungen);
-  WriteString(sec, Fixed(kKeyDokumenteVerzeichnis), DokumenteVerzeichnis);
-  WriteString(sec, Fixed(kKeyVorlagenVerzeichnis), VorlagenVerzeichnis);
-  WriteString(sec, Fixed(kKeyStopwortListe), StopwortListe);
-  WriteString(sec, Fixed(kKeyStopzeichenListe), StopzeichenListe);
-  WriteString(sec, Fixed(kKeyRahmen), Rahmen);
+  WriteProjectSettings(*this, *this);
   // The keys so far reach the file before the lists, as each write would.
   UpdateFile();
 
   SaveList(stopWords, StopwortDatei(), unreadStopwords_);
   SaveList(stopCharacters, StopzeichenDatei(), unreadStopchars_);
 
-  WriteString(sec, Fixed(kKeyRahmenVerzeichnis), RahmenVerzeichnis);
-  WriteBool(sec, Fixed(kKeyGemeinsamesRahmenVerzeichnis), GemeinsamesRahmenVerzeichnis);
+  WriteFrameSettings(*this, *this);
   UpdateFile();
 }
 

@@ -14,10 +14,11 @@
 
 #include "platform/base/IniFile.h"
 #include "platform/base/StringList.h"
+#include "tessarel/ProjectFile.h"
 
 namespace tessarel {
 
-class TProjekt : public platform::TIniFile {
+class TProjekt : public platform::TIniFile, public ProjectSettings {
  public:
   // Binds the file and creates the lists; reads nothing yet. A file that
   // does not exist (or cannot be read) reads as all defaults.
@@ -52,30 +53,11 @@ class TProjekt : public platform::TIniFile {
   std::string average;
   std::string duration;
 
-  std::int32_t SchlagwortbreiteMin = 0;
-  std::int32_t SchlagwortbreiteMax = 0;
-  std::int32_t AnzahlSchlagworteMax = 0;
-  bool SchlagwortbreiteVerwenden = false;
-  bool AnzahlSchlagworteVerwenden = false;
-  bool UpdateHTMLDatei = false;
-  bool OLEAutomationVerwenden = false;
-  bool OLEAutoPDFVerwenden = false;
-  bool OLEAutoDOCVerwenden = false;
-  bool OLEAutoXLSVerwenden = false;
-  bool OLEAutoPPTVerwenden = false;
-  std::string ExcludeDateiendungen;
-  std::string DokumenteVerzeichnis;
-  std::string VorlagenVerzeichnis;
-  std::string StopwortListe;
-  std::string StopzeichenListe;
-  std::string Rahmen;
   // Sorted, case-insensitive, duplicates ignored.
   platform::TStringList stopCharacters;
   platform::TStringList stopWords;
   // One line per failed automation read: "-> <action>, Exception: <message>".
   platform::TStringList automationErrors;
-  std::string RahmenVerzeichnis;
-  bool GemeinsamesRahmenVerzeichnis = false;
 
  private:
   // The list file that exists but could not be read at loading ("" when

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "core/ProjectFile.h"
 #include "core/Vorlage.h"
 #include "core/hinweis.h"
 #include "core/projektVerwaltung.h"
@@ -360,6 +361,18 @@ TEST_F(ProjectTest, GlossaryCountsExactSpellingsAndNumbersTheWords) {
   EXPECT_EQ(p->Pages()[0]->words.Count(), 1);
   p->GlossaryLine();
   EXPECT_EQ(p->GlossaryLines().Lines(), (std::vector<std::string>{"g = \"\";"}));
+}
+
+// The project file's format names its sections and keys without the string
+// table: they must stay what the table spells, or the files would change.
+TEST(ProjectFileNames, AreTheStringTablesFixedTexts) {
+  int mapped = 0;
+  for (const core::Txt id : core::ProjectFileNameIds()) {
+    if (core::TextNumberOf(id) == 0) continue;  // Pellinova's own keys
+    ++mapped;
+    EXPECT_EQ(core::ProjectFileName(id), core::LoadStr(id)) << core::TextNumberOf(id);
+  }
+  EXPECT_EQ(mapped, 42);
 }
 
 }  // namespace

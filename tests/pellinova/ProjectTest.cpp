@@ -3,6 +3,7 @@
 // merge of a file search into the pages.
 #include <gtest/gtest.h>
 
+#include "core/ProjectFile.h"
 #include "core/Texts.h"
 #include "corvanta/SiteFetch.h"
 #include "tests/pellinova/PellinovaFixture.h"
@@ -112,6 +113,16 @@ TEST_F(PellinovaProject, MergeKeepsListedPagesAndAppendsNewOnes) {
   EXPECT_EQ(found.Lines(), (Lines{"A.HTM2", "neu.htm"}));
   // New pages carry the letter buckets.
   EXPECT_NO_THROW(pellinova::LetterPage(*p.Pages()[3]));
+}
+
+TEST(ProjectFileNames, AreTheStringTablesFixedTexts) {
+  int mapped = 0;
+  for (const core::Txt id : core::ProjectFileNameIds()) {
+    if (core::TextNumberOf(id) == 0) continue;  // Corvanta's site and login
+    ++mapped;
+    EXPECT_EQ(core::ProjectFileName(id), core::LoadStr(id)) << core::TextNumberOf(id);
+  }
+  EXPECT_EQ(mapped, 46);
 }
 
 }  // namespace

@@ -161,6 +161,14 @@ TEST_F(ProjectFile, ReloadDropsUnsavedChanges) {
   tessarel::SetProjekt(nullptr);
 }
 
+// The project file's format spells its names and defaults without the string
+// table: they must stay what the table holds, or the files would change.
+TEST(ProjectFileTexts, AreTheStringTablesFixedTexts) {
+  for (const unsigned number : tessarel::ProjectFileTextNumbers())
+    EXPECT_EQ(tessarel::ProjectFileText(number), tessarel::txt::Fixed(number)) << number;
+  EXPECT_EQ(tessarel::ProjectFileTextNumbers().size(), 26u);
+}
+
 // The settings. The interactive project lies beside the test program.
 class SettingsFile : public ::testing::Test {
  protected:
