@@ -103,8 +103,11 @@ tParser::tParser(TProjekt& project, int pagePosition, PageSource& source, bool& 
     : project_(project),
       pagePosition_(pagePosition),
       page_(*project.Pages()[pagePosition]),
+      source_(source),
       scanner_(pagePosition, abort ? std::string() : source.ReadPage(pagePosition, page_.url, abort), page_,
                project.Settings()) {}
+
+tParser::~tParser() { source_.Recycle(scanner_.ReleaseText()); }
 
 void tParser::ParsePage(RunContext& run, bool& abort) {
   // A second run in the same session must not build on the last run's title

@@ -18,6 +18,10 @@ class PageSource {
   // cannot be had is returned empty. A source that asks the user may set
   // abort when told to give up; the run then ends before the page is parsed.
   virtual std::string ReadPage(int position, const std::string& address, bool& abort) = 0;
+  // The text of a page the run is done with. A source may read the next page
+  // into its buffer: memory the process has touched once costs far less than
+  // fresh memory, under Wine above all.
+  virtual void Recycle(std::string /*text*/) {}
 };
 
 // Pages held in memory, by address; an unknown address is an empty page, as a

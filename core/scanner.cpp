@@ -175,6 +175,13 @@ void tScanner::EndPage() {
   file_.end_ = true;
 }
 
+std::string tScanner::ReleaseText() {
+  std::string text = std::move(file_.text_);
+  file_.text_.clear();
+  EndPage();
+  return text;
+}
+
 void tScanner::PublishTitle() {
   if (!titleChanged_) return;
   page_.description = title_.Text();

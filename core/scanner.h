@@ -100,6 +100,9 @@ class tScanner {
   // met, instead of the page's words; null puts them back there.
   void CollectTagWordsInto(platform::TStringList* list) { tagWords_ = list; }
 
+  // The page's text, taken out of the scanner, which is then at its end.
+  std::string ReleaseText();
+
   // The titles of the page so far, in canonical entity form.
   std::string Title() const { return title_.Text(); }
   bool IsEndOfPage() const { return file_.IsEndOfPage(); }
@@ -138,6 +141,8 @@ class tParser {
  public:
   // Gets the page's text from source; a source that gives up sets abort.
   tParser(TProjekt& project, int pagePosition, PageSource& source, bool& abort);
+  // Hands the page's text back to the source.
+  ~tParser();
   tParser(const tParser&) = delete;
   tParser& operator=(const tParser&) = delete;
 
@@ -150,6 +155,7 @@ class tParser {
   TProjekt& project_;
   int pagePosition_;
   TSchlagwortDatei& page_;
+  PageSource& source_;
   tScanner scanner_;
 };
 

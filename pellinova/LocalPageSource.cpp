@@ -20,6 +20,10 @@ constexpr int kHelpFileInUse = 500;
 // straight into the text: every read and end-of-file test is a call into the
 // system.
 constexpr size_t kReadBlock = 64 * 1024;
+// The buffer of a page up to this size is kept for the next: most pages are
+// far smaller, and a few large ones should not hold memory for the rest of
+// the run.
+constexpr size_t kRecycleLimit = 1024 * 1024;
 // A file up to this size is read at once.
 constexpr std::int64_t kReserveLimit = 256LL * 1024 * 1024;
 
@@ -41,7 +45,8 @@ std::string LocalPageSource::ReadPage(int, const std::string& address, bool& abo
   // The whole file in one read where its size is known: the text then needs
   // no room beyond it and is never moved. Past that size (a file that grows
   // meanwhile) it is read on in blocks.
-  std::string text;
+  std::string text = std::move(spare_);
+  text.clear();
   size_t expected = 0;
   try {
     const std::int64_t size = file.Size();
@@ -67,6 +72,10 @@ std::string LocalPageSource::ReadPage(int, const std::string& address, bool& abo
   } catch (const platform::EInOutError&) {
   }
   return core::PageAsAnsi(std::move(text), {});
+}
+
+void LocalPageSource::Recycle(std::string text) {
+  if (text.capacity() <= kRecycleLimit && text.capacity() > spare_.capacity()) spare_ = std::move(text);
 }
 
 }  // namespace pellinova

@@ -20,9 +20,12 @@ class LocalPageSource : public core::PageSource {
   // that cannot be opened, or whose reading is given up, sets abort and
   // gives what was read.
   std::string ReadPage(int position, const std::string& address, bool& abort) override;
+  // The next page is read into the largest buffer handed back.
+  void Recycle(std::string text) override;
 
  private:
   const TProjekt& project_;
+  std::string spare_;
 };
 
 }  // namespace pellinova

@@ -149,6 +149,19 @@ TEST_F(PellinovaRun, EveryByteOfAPageIsReadAndAMissingPageStopsTheRun) {
   EXPECT_FALSE(platform::FileExists(targetDir_ + "\\suche.js"));
 }
 
+TEST_F(PellinovaRun, APageReadAfterALargerOneHoldsOnlyItsOwnBytes) {
+  std::string large;
+  for (int i = 0; i < 4000; ++i) large += "Wort" + std::to_string(i % 7) + " ";
+  Page("a.htm", large + "Schluss");
+  Page("b.htm", "Kurz");
+  Page("c.htm", "Mittel Ende");
+  Open({"a.htm", "b.htm", "c.htm"});
+  EXPECT_FALSE(Run());
+  EXPECT_EQ(project_->Pages()[0]->words.Count(), 8);
+  EXPECT_EQ(project_->Pages()[1]->words.Lines(), (Lines{"Kurz"}));
+  EXPECT_EQ(project_->Pages()[2]->words.Lines(), (Lines{"Ende", "Mittel"}));
+}
+
 // ---- pages in UTF-8 ------------------------------------------------------------
 
 std::string U8(std::u8string_view text) { return std::string(text.begin(), text.end()); }
