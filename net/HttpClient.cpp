@@ -23,6 +23,9 @@ constexpr UINT_PTR kSilenceTimer = 1;
 // a round trip into the system.
 constexpr int kReceiveBlock = 64 * 1024;
 
+// What an announced body length reserves at most before anything arrived.
+constexpr std::int64_t kMaxExpectedBody = 16LL * 1024 * 1024;
+
 }  // namespace
 
 std::string HttpDateText(double localDateTime) {
@@ -32,7 +35,9 @@ std::string HttpDateText(double localDateTime) {
   return FormatHttpDate(platform::DateTimeFromSystemTime(utc));
 }
 
-THttpClient::THttpClient() : socket_(std::make_unique<TAsyncSocket>()) {
+THttpClient::THttpClient()
+    : socket_(std::make_unique<TAsyncSocket>()),
+      receiveBlock_(std::make_unique_for_overwrite<char[]>(kReceiveBlock)) {
   IMessageTarget& target = *this;
   window_ = std::make_unique<THiddenWindow>(kWindowClass, target);
   socket_->OnDnsLookupDone = [this](std::uint16_t e) { SocketDnsLookupDone(e); };
@@ -43,7 +48,7 @@ THttpClient::THttpClient() : socket_(std::make_unique<TAsyncSocket>()) {
 }
 
 THttpClient::~THttpClient() {
-  if (timerRunning_) KillTimer(window_->Handle(), kSilenceTimer);
+  StopTimer();
   socket_->OnDnsLookupDone = nullptr;
   socket_->OnSessionConnected = nullptr;
   socket_->OnDataAvailable = nullptr;
@@ -69,10 +74,6 @@ void THttpClient::SetState(THttpClientState state) {
   state_ = state;
   Fire(OnStateChange);
   if (state == HttpIdle) {
-    if (timerRunning_) {
-      KillTimer(window_->Handle(), kSilenceTimer);
-      timerRunning_ = false;
-    }
     window_->Post(WM_HTTP_REQUEST_DONE, static_cast<WPARAM>(requestType_), requestDoneError_);
   }
 }
@@ -95,7 +96,9 @@ bool THttpClient::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
         return true;
       case WM_TIMER:
         if (wParam != kSilenceTimer) return false;
-        CheckTimeout();
+        // Left running from request to request, and stopped once idle.
+        if (state_ == HttpIdle) StopTimer();
+        else CheckTimeout();
         return true;
       default: return false;
     }
@@ -161,9 +164,12 @@ void THttpClient::RequestStart(THttpRequest request) {
   if (!setup.password.empty()) Password = setup.password;
 
   Activity();
-  if (Timeout > 0) {
-    SetTimer(window_->Handle(), kSilenceTimer, std::clamp(Timeout / 4, 10u, 1000u), nullptr);
-    timerRunning_ = true;
+  // The timer of the last request goes on if it ticks as this one would:
+  // one request after the other costs no stop and start of it.
+  const UINT interval = Timeout > 0 ? std::clamp(Timeout / 4, 10u, 1000u) : 0;
+  if (interval != timerInterval_) {
+    StopTimer();
+    if (interval > 0 && SetTimer(window_->Handle(), kSilenceTimer, interval, nullptr)) timerInterval_ = interval;
   }
   StartLookup();
 }
@@ -185,6 +191,12 @@ void THttpClient::Fail(std::uint16_t error, const std::string& reason) {
   statusCode_ = 404;
   reasonPhrase_ = reason;
   RequestClosed();
+}
+
+void THttpClient::StopTimer() {
+  if (timerInterval_ == 0) return;
+  KillTimer(window_->Handle(), kSilenceTimer);
+  timerInterval_ = 0;
 }
 
 void THttpClient::Activity() { lastActivity_ = GetTickCount64(); }
@@ -346,9 +358,18 @@ void THttpClient::ForgetHead() {
 
 void THttpClient::SocketDataAvailable(std::uint16_t) {
   Activity();
-  // Not a member: an event handler that pumps messages may bring us back here.
-  const auto buffer = std::make_unique_for_overwrite<char[]>(kReceiveBlock);
-  char* const block = buffer.get();
+  // The client's block, borrowed for this read: a page then costs no fresh
+  // block from the heap per read. An event handler that pumps messages may
+  // bring us back here meanwhile; that read gets a block of its own.
+  struct Lease {
+    std::unique_ptr<char[]>& home;
+    std::unique_ptr<char[]> block;
+    ~Lease() {
+      if (!home) home = std::move(block);
+    }
+  } lease{receiveBlock_,
+          receiveBlock_ ? std::move(receiveBlock_) : std::make_unique_for_overwrite<char[]>(kReceiveBlock)};
+  char* const block = lease.block.get();
   const int n = socket_->Receive(block, kReceiveBlock);
   if (n <= 0 || requestType_ == RequestNone || finished_) return;
   if (state_ == HttpReceivingBody) return BodyChunk(block, n);
@@ -442,6 +463,13 @@ void THttpClient::HeaderEnd() {
   if (LowerAscii(docName_.size() >= 4 ? docName_.substr(docName_.size() - 4) : "") == ".exe" &&
       contentType_ == "text/html")
     docName_ = ReplaceFileExt(docName_, "htm");
+  // Room for the announced body at once; a server that announces more than
+  // it sends must not make us take much memory up front.
+  if (RcvdStream && requestType_ != RequestHead && contentLength_ > 0) {
+    std::int64_t room = std::min<std::int64_t>(contentLength_, kMaxExpectedBody);
+    if (MaxBodySize > 0) room = std::min(room, MaxBodySize);
+    RcvdStream->ExpectSize(room);
+  }
   SetState(HttpReceivingBody);
   Fire(OnHeaderEnd);
 }

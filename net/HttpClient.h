@@ -152,10 +152,13 @@ class THttpClient : protected IMessageTarget {
   void ForgetHead();
   void BodyChunk(const char* data, int length);
   void Activity();
+  void StopTimer();
   void CheckTimeout();
   void Fire(const std::function<void()>& event);
 
   std::unique_ptr<TAsyncSocket> socket_;
+  // The block replies are read into (empty while a read has it).
+  std::unique_ptr<char[]> receiveBlock_;
   std::unique_ptr<THiddenWindow> window_;
   THttpClientState state_ = HttpIdle;
   THttpTarget target_;
@@ -196,7 +199,7 @@ class THttpClient : protected IMessageTarget {
   bool finished_ = true;
   int relocations_ = 0;
   ULONGLONG lastActivity_ = 0;
-  bool timerRunning_ = false;
+  UINT timerInterval_ = 0;  // of the silence timer; 0: not running
 };
 
 // HttpDateText of If-Modified-Since: the local date-time in universal time.

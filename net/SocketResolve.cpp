@@ -1,6 +1,7 @@
 #include "net/SocketResolve.h"
 
 #include <cstring>
+#include <unordered_map>
 
 #include "net/SocketException.h"
 #include "net/SocketText.h"
@@ -69,12 +70,17 @@ int SocketResolveProto(const std::string& proto) {
   if (proto.empty() || proto.size() >= 32) throw ESocketException("SocketResolveProto: Invalid Protocol.");
   const std::string p = TrimText(proto);
   if (StartsWithDigit(p)) return static_cast<int>(LeadingNumber(p, 0x7fffffff / 10));
+  // Every connect asks for "tcp" again, and the system reads its protocol
+  // file for each answer; the file does not change while we run.
+  thread_local std::unordered_map<std::string, int> known;
+  if (const auto it = known.find(p); it != known.end()) return it->second;
   const protoent* entry = WSOCK(getprotobyname)(p.c_str());
   if (!entry) {
     const int code = WSOCK(WSAGetLastError)();
     throw ESocketException(
         "SocketResolveProto: Cannot convert protocol '" + p + "', Error #" + std::to_string(code), code);
   }
+  known.emplace(p, entry->p_proto);
   return entry->p_proto;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace net {
 
@@ -15,6 +16,9 @@ class TStream {
   virtual int Read(void* buffer, int count) = 0;
   virtual int Write(const void* buffer, int count) = 0;
   virtual std::int64_t Size() const = 0;
+  // The size the writer announces before writing: a stream may make room
+  // for it at once instead of growing, and copying, block by block.
+  virtual void ExpectSize(std::int64_t) {}
 };
 
 // A stream in memory; reading starts at the front.
@@ -32,8 +36,16 @@ class TMemoryStream : public TStream {
     return count;
   }
   std::int64_t Size() const override { return static_cast<std::int64_t>(data_.size()); }
+  void ExpectSize(std::int64_t size) override {
+    if (size > 0) data_.reserve(data_.size() + static_cast<size_t>(size));
+  }
 
   const std::string& Data() const { return data_; }
+  // Hands the contents over without a copy; the stream is empty afterwards.
+  std::string TakeData() {
+    pos_ = 0;
+    return std::exchange(data_, {});
+  }
   void SetData(std::string data) {
     data_ = std::move(data);
     pos_ = 0;

@@ -124,8 +124,9 @@ bool THTTPGetPage::FetchPage(const std::string& url, std::string& text) {
     client_.ProxyUsername = proxy_.user;
     client_.RcvdStream = &stream;
     client_.Get();
-    const std::string& data = stream.Data();
-    text = data.substr(0, data.find('\0'));
+    text = stream.TakeData();
+    const size_t end = text.find('\0');
+    if (end != std::string::npos) text.resize(end);
   } catch (...) {
     failed = true;
     text.clear();

@@ -11,6 +11,7 @@
 #include "NetTestSupport.h"
 #include "net/HttpClient.h"
 #include "net/HttpUtil.h"
+#include "platform/gui/Application.h"
 
 namespace {
 
@@ -347,6 +348,9 @@ TEST(HttpClient, TheBodyEndsWhenTheServerCloses) {
   EXPECT_EQ(client.ContentLength(), -1);
   EXPECT_EQ(FetchRaw("HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\nlonger than said", client), "longer than said");
   EXPECT_EQ(client.ContentLength(), 3);
+  // An announced length far beyond what comes makes no room for it all.
+  EXPECT_EQ(FetchRaw("HTTP/1.0 200 OK\r\nContent-Length: 2000000000\r\n\r\nless than said", client),
+            "less than said");
   EXPECT_EQ(FetchRaw("HTTP/1.0 200 OK\r\n\r\n", client), "");
   // A body after a header split over many small packets.
   std::string header = "HTTP/1.0 200 OK\r\nX-Long: " + std::string(5000, 'v') + "\r\n\r\nbody";
@@ -395,6 +399,59 @@ TEST(HttpClient, ASilentServerEndsTheRequestAfterTheTimeLimit) {
   client.URL = site.Base() + "/";
   client.Get();
   EXPECT_EQ(body.Data(), "fine");
+}
+
+TEST(HttpClient, TheTimeLimitHoldsFromRequestToRequest) {
+  SiteServer site;
+  site.Page("/", "fine");
+  LocalServer silent([](Connection& c) { c.HoldOpen(); });
+  THttpClient client;
+  TMemoryStream body;
+  client.RcvdStream = &body;
+  for (const unsigned limit : {300u, 300u, 700u}) {
+    client.Timeout = limit;
+    client.URL = site.Base() + "/";
+    client.Get();
+    client.URL = silent.Base() + "/";
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(ErrorOf(client), "404 timeout: nothing received for " + std::to_string(limit) + " ms");
+    const ULONGLONG elapsed = GetTickCount64() - start;
+    EXPECT_GE(elapsed, limit - 10);
+    EXPECT_LT(elapsed, limit + 3000);
+  }
+}
+
+// A handler that pumps messages while the body arrives may be called again
+// from inside itself: the body still arrives whole and in order, and the
+// block each call was handed stays as it was.
+TEST(HttpClient, AHandlerThatPumpsMessagesGetsTheWholeBody) {
+  std::string page;
+  for (int i = 0; page.size() < 300000; ++i) page += "line " + std::to_string(i) + "\n";
+  LocalServer server([&](Connection& c) {
+    c.ReadRequest();
+    c.Send("HTTP/1.0 200 OK\r\n\r\n");
+    for (size_t at = 0; at < page.size(); at += 7000) {
+      c.Send(page.substr(at, 7000));
+      Sleep(1);
+    }
+  });
+  THttpClient client;
+  TMemoryStream body;
+  client.RcvdStream = &body;
+  int depth = 0, deepest = 0;
+  client.OnDocData = [&](const char* data, int length) {
+    deepest = std::max(deepest, ++depth);
+    const std::string handed(data, static_cast<size_t>(length));
+    // More arrives meanwhile, so that the pump reads it from in here.
+    if (depth == 1) Sleep(20);
+    platform::App().ProcessMessagesNow();
+    EXPECT_EQ(std::string(data, static_cast<size_t>(length)), handed);
+    --depth;
+  };
+  client.URL = server.Base() + "/";
+  client.Get();
+  EXPECT_EQ(body.Data(), page);
+  EXPECT_GE(deepest, 2);
 }
 
 TEST(HttpClient, ABodyIsCutAtTheSizeLimit) {
