@@ -120,9 +120,12 @@ void SearchFilesRecursive(core::THinweisDlg& window, const std::string& base, bo
 
 void SearchSourceFiles(core::THinweisDlg& window, const core::ProjectSettings& settings, bool& abort,
                        platform::TStringList& list) {
+  SearchExtensions(window, Folder(settings.HTMLVerzeichnis), settings.Dateiendungen, abort, list);
+}
+
+void SearchExtensions(core::THinweisDlg& window, const std::string& root, const std::string& extensions, bool& abort,
+                      platform::TStringList& list) {
   const std::string title = core::LoadStr(core::Txt::ProgramTitle);
-  const std::string root = Folder(settings.HTMLVerzeichnis);
-  const std::string& extensions = settings.Dateiendungen;
   size_t start = 0;
   while (!abort) {
     const size_t comma = extensions.find(',', start);

@@ -33,6 +33,10 @@ void SearchFilesRecursive(core::THinweisDlg& window, const std::string& base, bo
 void SearchSourceFiles(core::THinweisDlg& window, const core::ProjectSettings& settings, bool& abort,
                        platform::TStringList& list);
 
+// The same below root for a list of extensions as typed.
+void SearchExtensions(core::THinweisDlg& window, const std::string& root, const std::string& extensions, bool& abort,
+                      platform::TStringList& list);
+
 // Removes the search form's own files from a search result (relative paths):
 // every entry whose file name is that of the JavaScript database or one of
 // the four frame pages (compared ignoring case), in whatever folder, and,

@@ -46,7 +46,10 @@ TProjektDlg::TProjektDlg(const core::TIni& settings, corvanta::ProjektDlgService
     }
   };
   targetButtons[int(corvanta::FormFile::Datenbank)]->OnClick = [this] { btnErgebnisDatenbankClick(); };
-  OnCloseQuery = [this](bool& canClose) { canClose = CanClose(ModalResult()); };
+  // The modal loop asks OnClose once a button has set the result.
+  OnClose = [this](platform::CloseAction& action) {
+    if (!CanClose(ModalResult())) action = platform::CloseAction::None;
+  };
 }
 
 void TProjektDlg::LoadFromProject(const core::TProjekt& project) {

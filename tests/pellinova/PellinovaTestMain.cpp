@@ -6,6 +6,7 @@
 #include "core/Hilfsmittel.h"
 #include "core/Profile.h"
 #include "core/Texts.h"
+#include "fsctl/FsControls.h"
 #include "pellinova/Texts.h"
 #include "pellinova/projektVerwaltung.h"
 #include "platform/gui/Application.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   core::SetProfile(pellinova::PellinovaProfile());
   core::Text().SetTradeEntity(true);
   platform::App().Initialize();
+  fsctl::RegisterControlKinds();
   platform::App().SetTitle(core::LoadStr(core::Txt::ProgramTitle));
   platform::App().OnException = [](const std::exception& e) {
     ADD_FAILURE() << "exception in an event handler: " << e.what();
