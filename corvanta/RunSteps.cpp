@@ -10,10 +10,12 @@
 
 namespace corvanta {
 
-RunCheck CheckRunSettings(const core::TProjekt& project, bool& abort) {
+RunCheck CheckRunSettings(const core::TProjekt& project, bool& abort, const std::string* sourceFolder) {
   RunCheck failed = RunCheck::Passed;
   if (project.GetStopwortListeVerwenden() && !platform::FileExists(project.StopWordFileName()))
     failed = RunCheck::StopWordList;
+  else if (!abort && sourceFolder && !core::Dir().DirExists(*sourceFolder))
+    failed = RunCheck::SourceFolder;
   else if (!abort && !core::Dir().DirExists(project.GetZielVerzeichnis()))
     failed = RunCheck::TargetFolder;
   else if (!abort && !core::Dir().DirExists(project.GetVorlagenVerzeichnis()))

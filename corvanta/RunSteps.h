@@ -17,13 +17,15 @@ namespace corvanta {
 enum class RunCheck {
   Passed,
   StopWordList,    // StopwortListeVerwenden, and the list is not in the template folder
+  SourceFolder,    // the folder of the pages (where there is one) is no folder
   TargetFolder,    // ZielVerzeichnis is no folder
   TemplateFolder,  // VorlagenVerzeichnis is no folder
 };
 
 // The stop-word list is checked always; the folders only while abort is clear
 // (a set abort flag lets the run do nothing anyway). A failed check sets abort.
-RunCheck CheckRunSettings(const core::TProjekt& project, bool& abort);
+// sourceFolder: the folder of local pages, checked before the target folder.
+RunCheck CheckRunSettings(const core::TProjekt& project, bool& abort, const std::string* sourceFolder = nullptr);
 
 // Empties the words and the glossary of the last run and generates the
 // database under a progress window with the given caption that counts its

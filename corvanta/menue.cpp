@@ -14,6 +14,8 @@
 #include "corvanta/HttpPageSource.h"
 #include "corvanta/Projekt.h"
 #include "corvanta/RunDialogs.h"
+#include "corvanta/directory.h"
+#include "corvanta/verzeichnis.h"
 #include "corvanta/RunSteps.h"
 #include "corvanta/SharedForms.h"
 #include "corvanta/SiteFetch.h"
@@ -60,6 +62,7 @@ constexpr int kHelpBrowser = 301;
 constexpr int kHelpJavascript = 303;
 constexpr int kHelpKeineDateien = 304;
 constexpr int kHelpStopwortliste = 305;
+constexpr int kHelpQuelle = 306;
 constexpr int kHelpZiel = 307;
 constexpr int kHelpVorlagen = 308;
 constexpr int kHelpIndexFertig = 309;
@@ -74,8 +77,8 @@ constexpr int kHelpIndexLeer = 322;
 
 }  // namespace
 
-TMarbelkosteHaupt::TMarbelkosteHaupt(SharedLayouts layouts)
-    : TMainWindow({"TMarbelkosteHaupt"}), layouts_(std::move(layouts)) {
+TMarbelkosteHaupt::TMarbelkosteHaupt(SharedLayouts layouts, std::vector<std::string> layoutChain)
+    : TMainWindow(std::move(layoutChain)), layouts_(std::move(layouts)) {
   dialogs_ = MakeReviewDialogs(layouts_, ServicesOf(*this));
   BindCommands();
   SetProjectCommands({"menBearbeiten", "menAktualisieren", "menIndex", "menSuchformular", "menStatusAnzeigen",
@@ -146,6 +149,62 @@ void TMarbelkosteHaupt::EditProject() {
   bool& abort = AbortFlag();
   abort = false;
   if (TemplateDatabaseMissing()) abort = true;
+  const std::function<int()> showPageSelection = MakePageSelection();
+  while (showPageSelection() == platform::mrOk) {
+    if (Projekt()->Pages().empty()) {
+      Message(Txt::Msg304Edit, kHelpKeineDateien, false);
+      continue;
+    }
+    if (Projekt()->GetAutoOptimierung()) RunAutoOptimised(abort);
+    else RunIndex(false, abort);
+    if (!abort) {
+      Projekt()->SaveProject();
+      return;
+    }
+    // A failed or cancelled run (or the template check) brings the
+    // selection back.
+    abort = false;
+  }
+}
+
+std::function<int()> TMarbelkosteHaupt::MakePageSelection() {
+  auto dialog = std::make_shared<TDirectoryDlg>(*Projekt(), ProxyOf(Settings()), PageSelectionServicesOf());
+  dialog->ClearList();
+  return [dialog] { return dialog->Execute(); };
+}
+
+PageSelectionServices TMarbelkosteHaupt::PageSelectionServicesOf() {
+  PageSelectionServices services;
+  services.openInBrowser = [this](const std::string& page) { return OpenInBrowser(page); };
+  services.viewPage = [this](const std::string& page) {
+    if (const core::TIni* settings = Settings())
+      OpenWithTool(settings->GetWWWBrowser(), settings->GetWWWBrowserParam(), page);
+  };
+  services.editSettings = [this] { return ShowProjectSettings(true) == platform::mrOk; };
+  services.showStatus = [this] { ShowStatus(false); };
+  return services;
+}
+
+ProjektDlgServices TMarbelkosteHaupt::ProjectDialogServices() {
+  ProjektDlgServices services;
+  services.openInEditor = [this](const std::string& editor, const std::string& params, bool unix,
+                                 const std::string& file) { OpenInEditor(editor, params, unix, file); };
+  services.openInBrowser = [this](const std::string& page) { return OpenInBrowser(page); };
+  services.chooseFolder = [this](const std::string& caption, std::string& folder) {
+    const auto chosen = ChooseFolder(caption, folder, [this](const std::string& page) { return OpenInBrowser(page); });
+    if (chosen) folder = *chosen;
+    return chosen.has_value();
+  };
+  services.editStopWords = [this] {
+    if (Projekt()) EditProjectStopWords(*Projekt(), layouts_, ServicesOf(*this));
+  };
+  return services;
+}
+
+int TMarbelkosteHaupt::ShowProjectSettings(bool analysisOnly) {
+  const core::TIni* settings = Settings();
+  if (!Projekt() || !settings) return platform::mrCancel;
+  return ShowProjectDialog(*Projekt(), *settings, ProjectDialogServices(), analysisOnly);
 }
 
 void TMarbelkosteHaupt::UpdateProject() {
@@ -173,17 +232,16 @@ void TMarbelkosteHaupt::UpdateProject() {
 bool TMarbelkosteHaupt::RunIndex(bool silent, bool& abort) {
   core::TProjekt& project = *Projekt();
   const platform::TDateTime start = platform::Now();
-  switch (CheckRunSettings(project, abort)) {
+  switch (CheckRunSettings(project, abort, SourceFolder())) {
     case RunCheck::StopWordList: Message(Txt::Msg305, kHelpStopwortliste); break;
+    case RunCheck::SourceFolder: Message(Txt::Msg306, kHelpQuelle); break;
     case RunCheck::TargetFolder: Message(Txt::Msg307, kHelpZiel); break;
     case RunCheck::TemplateFolder: Message(Txt::Msg308, kHelpVorlagen); break;
     case RunCheck::Passed: break;
   }
   if (!abort) {
     platform::App().ProcessMessagesNow();
-    const net::TProxySettings proxy = ProxyOf(Settings());
-    HttpPageSource pages(ProgramClient(), project.GetBenutzername(), project.GetPasswort(), proxy);
-    GenerateIndex(project, pages, dialogs_.get(), silent, TitleWith(Txt::CapAnalyse), abort);
+    GenerateRun(silent, abort);
     if (abort) {
       platform::MessageDlg(LoadStr(Txt::Msg310), platform::MsgDlgType::Warning, platform::mbOK | platform::mbHelp,
                            kHelpUnvollstaendig);
@@ -201,6 +259,12 @@ bool TMarbelkosteHaupt::RunIndex(bool silent, bool& abort) {
   platform::App().SetTitle(Title());
   platform::App().ProcessMessagesNow();
   return !abort;
+}
+
+void TMarbelkosteHaupt::GenerateRun(bool silent, bool& abort) {
+  core::TProjekt& project = *Projekt();
+  HttpPageSource pages(ProgramClient(), project.GetBenutzername(), project.GetPasswort(), ProxyOf(Settings()));
+  GenerateIndex(project, pages, dialogs_.get(), silent, TitleWith(Txt::CapAnalyse), abort);
 }
 
 void TMarbelkosteHaupt::Statistics() {
@@ -224,11 +288,13 @@ void TMarbelkosteHaupt::ViewIndex() {
   const core::TIni* settings = Settings();
   if (!settings || !platform::FileExists(settings->GetJavascriptEditor()))
     return Message(Txt::Msg320, kHelpJavascriptEditor);
-  const std::string file = core::IndexFilePath(*Projekt());
+  const std::string file = IndexFileToView();
   if (!platform::FileExists(file)) return Message(Txt::Msg311, kHelpJavascriptErgebnis);
   OpenInEditor(settings->GetJavascriptEditor(), settings->GetJavascriptEditorParam(),
                settings->GetJavascriptEditorUnix(), file);
 }
+
+std::string TMarbelkosteHaupt::IndexFileToView() const { return core::IndexFilePath(*Projekt()); }
 
 void TMarbelkosteHaupt::EditTemplateDatabase() {
   const core::TIni* settings = Settings();
@@ -310,7 +376,8 @@ void TMarbelkosteHaupt::ShowStatus(bool toggle) {
   if (project->GetDetailsModus()) {
     item.SetCaption(LoadStr(Txt::StSchliessen));
     if (project->GetDateiGroesseOptimiert() == 0) project->SetDateiGroesseOptimiert(project->GetDateiGroesse());
-    const StatusValues values = ComputeStatus(*project);
+    StatusValues values = ComputeStatus(*project);
+    AddStatus(values);
     for (const auto& [name, text] : values.labels)
       if (auto* label = dynamic_cast<platform::Label*>(FindComponent(name))) label->SetCaption(text);
     if (auto* label = dynamic_cast<platform::Label*>(FindComponent("lblDateiGroesse")))

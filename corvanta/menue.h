@@ -5,12 +5,17 @@
 // generated files and the template's files, copy a fresh search form, and
 // open the help pages. Every run started here reports to a progress window
 // and is cancelled through the base's abort flag.
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/MainWindow.h"
 #include "core/Texts.h"
+#include "corvanta/ProjektRules.h"
 #include "corvanta/SharedForms.h"
+#include "corvanta/directory.h"
+#include "corvanta/StatusPages.h"
 #include "platform/base/StringList.h"
 
 namespace core {
@@ -22,14 +27,16 @@ namespace corvanta {
 class TMarbelkosteHaupt : public core::TMainWindow {
  public:
   // layouts: the running program's variants of the shared forms.
-  explicit TMarbelkosteHaupt(SharedLayouts layouts = {});
+  // layoutChain: the window's layout, then the running program's variant.
+  explicit TMarbelkosteHaupt(SharedLayouts layouts = {},
+                             std::vector<std::string> layoutChain = {"TMarbelkosteHaupt"});
   ~TMarbelkosteHaupt() override;
 
 
   // "Projekt öffnen...": the file dialog on the folder of projects.
   void Projektffnen1Click();
   // "Editieren": the template check; the page selection follows.
-  void EditProject();
+  virtual void EditProject();
   // "Update": runs again over the stored pages; a run that failed or was
   // cancelled is dropped by reloading the project from its file.
   void UpdateProject();
@@ -65,6 +72,23 @@ class TMarbelkosteHaupt : public core::TMainWindow {
  protected:
   std::string HelpPage(int helpContext) const override;
   void ProjectShown() override { ShowStatus(false); }
+  // What a program that indexes local files does differently: the folder of
+  // its pages, which a run checks first; the generation from its pages; the
+  // file "Ansehen" opens; its own status labels (after the shared ones).
+  virtual const std::string* SourceFolder() const { return nullptr; }
+  virtual void GenerateRun(bool silent, bool& abort);
+  virtual std::string IndexFileToView() const;
+  virtual void AddStatus(StatusValues& /*values*/) const {}
+  const SharedLayouts& Layouts() const { return layouts_; }
+  // "Editieren"'s page selection, made for one command: each call shows it
+  // (after OK the pages are in the project) and gives the modal result.
+  virtual std::function<int()> MakePageSelection();
+  PageSelectionServices PageSelectionServicesOf();
+  // The project settings (only the analysis tabs from the page selection);
+  // OK stores into the project. The modal result.
+  virtual int ShowProjectSettings(bool analysisOnly);
+  ProjektDlgServices ProjectDialogServices();
+  core::ReviewDialogs* RunDialogs() const { return dialogs_.get(); }
 
  private:
   void BindCommands();

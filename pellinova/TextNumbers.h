@@ -57,6 +57,12 @@ constexpr unsigned kXmlLessThan = 65278;        // "&lt;"
 constexpr unsigned kCapHtmlFolder = 65161;       // "HTML-Verzeichnis wählen"
 constexpr unsigned kMsgDifferentDrives = 65162;  // "Sie haben unterschiedliche Laufwerke\r..."
 
+// The main window.
+constexpr unsigned kStNotApplicable = 65163;  // "n/a"
+constexpr unsigned kStRelative = 65164;       // "relativ, falls selbes Laufwerk"
+constexpr unsigned kStAbsolute = 65165;       // "absolut"
+constexpr unsigned kReferencePage = 65166;    // "dunmeral\doc\index.htm", below the program folder
+
 inline std::string Load(unsigned number) { return core::LoadStr(number); }
 inline std::string Fixed(unsigned number) { return platform::LoadResString(number, true).value_or(std::string()); }
 

@@ -16,6 +16,7 @@ constexpr core::TextNumber kTable[] = {
 #include "pellinova/texts/umgebung.inc"
 #include "pellinova/texts/projektdlg.inc"
 #include "pellinova/texts/projectdialogs.inc"
+#include "pellinova/texts/sitewindow.inc"
 };
 }  // namespace
 

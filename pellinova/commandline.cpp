@@ -8,6 +8,7 @@
 #include "core/Texts.h"
 #include "core/hinweis.h"
 #include "core/ini.h"
+#include "corvanta/RunSteps.h"
 #include "corvanta/SiteFetch.h"
 #include "pellinova/FileSearch.h"
 #include "pellinova/LocalPageSource.h"
@@ -94,24 +95,24 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
   return 0;
 }
 
+void GenerateLocalIndex(TProjekt& project, core::ReviewDialogs* dialogs, bool silent, const core::TIni& settings,
+                        bool& abort) {
+  core::THinweisDlg window;
+  ShowProgress(window, txt::kCapAnalyseFiles, true);
+  project.ClearRunData();
+  LocalPageSource source(project);
+  tJavascript run(project, source, dialogs, silent, settings.GetWWWBrowserUnix() ? &settings.Drives() : nullptr);
+  run.Generate(window, abort);
+}
+
 int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& settings,
                core::ReviewDialogs* dialogs) {
-  const core::TDir& dir = core::Dir();
-  if (project.GetStopwortListeVerwenden() && !platform::FileExists(project.StopWordFileName())) return kExitFailed;
-  if (!abort && !dir.DirExists(project.GetHTMLVerzeichnis())) return kExitFailed;
-  if (!abort && !dir.DirExists(project.GetZielVerzeichnis())) return kExitFailed;
-  if (!abort && !dir.DirExists(project.GetVorlagenVerzeichnis())) return kExitFailed;
+  if (corvanta::CheckRunSettings(project, abort, &project.GetHTMLVerzeichnis()) != corvanta::RunCheck::Passed)
+    return kExitFailed;
   if (abort) return 0;
 
   platform::App().ProcessMessagesNow();
-  {
-    core::THinweisDlg window;
-    ShowProgress(window, txt::kCapAnalyseFiles, true);
-    project.ClearRunData();
-    LocalPageSource source(project);
-    tJavascript run(project, source, dialogs, silent, settings.GetWWWBrowserUnix() ? &settings.Drives() : nullptr);
-    run.Generate(window, abort);
-  }
+  GenerateLocalIndex(project, dialogs, silent, settings, abort);
   if (abort) return kExitFailed;
 
   project.SetJavascriptGroesse(core::IndexFileSize(project));

@@ -46,6 +46,12 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params, con
 // The batch run on a parameter file; returns the exit code.
 int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDialogs* dialogs = nullptr);
 
+// The generation of a run under its progress window: the words of the last
+// run emptied, the database (or the XML export) written from the local pages.
+// abort tells whether it was cancelled or failed.
+void GenerateLocalIndex(TProjekt& project, core::ReviewDialogs* dialogs, bool silent, const core::TIni& settings,
+                        bool& abort);
+
 // The index part of a batch run on a loaded project: the checks, the run and
 // the copy of the template's files. Returns 2 when a check failed or the
 // analysis did not complete; 0 otherwise, abort then telling whether the

@@ -48,6 +48,7 @@ int Run() {
   const corvanta::SharedLayouts layouts = pellinova::SharedLayouts();
   const corvanta::DialogServices services = corvanta::ServicesOf(mainWindow);
   corvanta::TUeberDlg about(layouts.about, services.openInBrowser);
+  mainWindow.SetAboutBox(&about);
   settings.LoadSettings();
 
   const auto dialogs = corvanta::MakeReviewDialogs(layouts, services);

@@ -1,13 +1,37 @@
 #include "pellinova/menue.h"
 
-#include "corvanta/umgebung.h"
+#include "core/CommandLine.h"
+#include "core/Hilfsmittel.h"
+#include "core/hinweis.h"
+#include "core/ini.h"
+#include "pellinova/FileSearch.h"
 #include "pellinova/HelpContexts.h"
+#include "pellinova/Projekt.h"
 #include "pellinova/SharedForms.h"
+#include "pellinova/TextNumbers.h"
+#include "pellinova/commandline.h"
+#include "pellinova/directory.h"
 #include "pellinova/projektVerwaltung.h"
+#include "platform/base/Files.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/MenuItem.h"
 
 namespace pellinova {
 
-TMarbelkosteHaupt::TMarbelkosteHaupt() : TMainWindow({"TMarbelkosteHaupt"}) {}
+namespace {
+
+constexpr int kStatusFolderWidth = 30;
+
+std::string Shortened(const std::string& path) { return core::Text().ShortenUrl(path, kStatusFolderWidth); }
+
+}  // namespace
+
+TMarbelkosteHaupt::TMarbelkosteHaupt()
+    : corvanta::TMarbelkosteHaupt(SharedLayouts(), {"TMarbelkosteHaupt", "TMarbelkosteHauptPellinova"}) {
+  BindCommand("menDunmeralReferenz", "", [this] { menDunmeralReferenzClick(); });
+  OnShow = [this] { FormShow(); };
+}
 
 TProjekt* TMarbelkosteHaupt::Project() const { return static_cast<TProjekt*>(Projekt()); }
 
@@ -17,8 +41,74 @@ std::unique_ptr<core::TProjekt> TMarbelkosteHaupt::CreateProject(const std::stri
   return std::make_unique<TProjekt>(path, failed);
 }
 
-int TMarbelkosteHaupt::RunFirstRunDialog(core::TIni& settings) {
-  return corvanta::ShowFirstRunDialog(SharedLayouts().firstRun, settings, corvanta::ServicesOf(*this));
+const std::string* TMarbelkosteHaupt::SourceFolder() const { return &Project()->GetHTMLVerzeichnis(); }
+
+void TMarbelkosteHaupt::GenerateRun(bool silent, bool& abort) {
+  if (const core::TIni* settings = Settings()) GenerateLocalIndex(*Project(), RunDialogs(), silent, *settings, abort);
 }
+
+std::string TMarbelkosteHaupt::IndexFileToView() const {
+  const TProjekt& project = *Project();
+  if (!project.GetXML()) return corvanta::TMarbelkosteHaupt::IndexFileToView();
+  return core::Text().StripTrailingChar('\\', project.GetZielVerzeichnis()) + "\\" + project.GetXMLDatei();
+}
+
+void TMarbelkosteHaupt::AddStatus(corvanta::StatusValues& values) const {
+  const TProjekt& project = *Project();
+  const std::string html = Shortened(project.GetHTMLVerzeichnis());
+  values.labels.emplace_back("lblHTML", html);
+  // The per-letter files have neither a glossary nor the optimisation.
+  if (project.GetMega()) {
+    values.labels.emplace_back("lblAutoOptimierung", txt::Load(txt::kStNotApplicable));
+    values.labels.emplace_back("lblGlossar", txt::Load(txt::kStNotApplicable));
+  }
+  std::string how = txt::Load(txt::kStAbsolute);
+  std::string where = html;
+  if (project.GetRelativerPfad()) {
+    how = txt::Load(txt::kStRelative);
+  } else if (project.GetServerNameVerwenden()) {
+    how = where = project.GetServerName();
+  }
+  values.labels.emplace_back("lblURLs", how);
+  values.labels.emplace_back("lblURLs2", where);
+}
+
+std::function<int()> TMarbelkosteHaupt::MakePageSelection() {
+  corvanta::PageSelectionServices services = PageSelectionServicesOf();
+  services.viewPage = [this](const std::string& file) {
+    if (const core::TIni* settings = Settings())
+      OpenInEditor(settings->GetWWWBrowser(), settings->GetWWWBrowserParam(), settings->GetWWWBrowserUnix(), file);
+  };
+  auto dialog = std::make_shared<TDirectoryDlg>(*Project(), std::move(services));
+  return [dialog] { return dialog->Execute(); };
+}
+
+int TMarbelkosteHaupt::ShowProjectSettings(bool analysisOnly) {
+  const core::TIni* settings = Settings();
+  if (!Projekt() || !settings) return platform::mrCancel;
+  return pellinova::ShowProjectDialog(*Projekt(), *settings, ProjectDialogServices(), analysisOnly);
+}
+
+void TMarbelkosteHaupt::ScanSourceFiles(platform::TStringList& list, bool& abort) {
+  const std::string title = core::LoadStr(core::Txt::ProgramTitle);
+  platform::App().SetTitle(title + core::LoadStr(core::Txt::TitleSuche));
+  {
+    core::THinweisDlg window;
+    window.SetCaption(title + txt::Load(txt::kCapSearchFiles));
+    window.HideTimeLabels();
+    window.Show();
+    SearchSourceFiles(window, Project()->Settings(), abort, list);
+    DropSearchFormFiles(Project()->Settings(), list, abort);
+  }
+  platform::App().SetTitle(title);
+}
+
+std::string TMarbelkosteHaupt::ReferencePage() { return core::ProgramDirectory() + txt::Fixed(txt::kReferencePage); }
+
+void TMarbelkosteHaupt::FormShow() {
+  if (platform::FileExists(ReferencePage())) Find<platform::MenuItem>("menDunmeralReferenz").SetEnabled(true);
+}
+
+void TMarbelkosteHaupt::menDunmeralReferenzClick() { OpenInBrowser(ReferencePage()); }
 
 }  // namespace pellinova

@@ -1,0 +1,157 @@
+// Pellinova's main window: what it does differently from Corvanta's on a
+// folder of local files (the source folder check, the XML export viewed,
+// the status labels, the runs from "Update" and "Editieren") and the
+// reference item of the help menu.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/CommandLine.h"
+#include "core/Hilfsmittel.h"
+#include "core/SettingsHost.h"
+#include "core/ULanguage.h"
+#include "core/ini.h"
+#include "pellinova/menue.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/Label.h"
+#include "platform/gui/ListBox.h"
+#include "platform/gui/MenuItem.h"
+#include "platform/gui/TestingUi.h"
+#include "tests/pellinova/PellinovaFixture.h"
+
+namespace {
+
+using testing::HasSubstr;
+using testing::StartsWith;
+
+class PellinovaWindow : public pellinova_test::PellinovaFolder {
+ protected:
+  void SetUp() override {
+    PellinovaFolder::SetUp();
+    Page("a.htm", "<title>A</title> Apfel Birne");
+    Page("sub\\b.htm", "<title>B</title> Kirsche");
+    platform::WriteFileBytes(tool_, "MZ");
+    settings_.SetJavascriptEditor(tool_);
+    window_.SetSettings(&settings_);
+  }
+  void TearDown() override {
+    window_.SetSettings(nullptr);
+    platform::App().OnException = onException_;
+    platform::App().OnHelp = onHelp_;
+    PellinovaFolder::TearDown();
+  }
+
+  // Opens a project file written like the fixture's, through the window.
+  void OpenInWindow(const std::vector<std::string>& pages, const std::string& settings = "") {
+    Open(pages, "StopwortListeVerwenden=0\r\n" + settings);
+    const std::string path = project_->GetProjectFileName();
+    project_.reset();
+    ASSERT_TRUE(window_.OpenProject(path));
+  }
+
+  std::string Label(const char* name) { return window_.Find<platform::Label>(name).Caption(); }
+
+  std::function<void(const std::exception&)> onException_ = platform::App().OnException;
+  std::function<void(int)> onHelp_ = platform::App().OnHelp;
+  std::string tool_ = folder_ / "werkzeug.exe";
+  core::TLanguage language_;
+  core::StandInSettingsHost host_;
+  core::TIni settings_{folder_ / "p.ini", false, language_, host_, true};
+  pellinova::TMarbelkosteHaupt window_;
+};
+
+TEST_F(PellinovaWindow, MissingSourceFolderStopsTheRunAfterTheStopWordCheck) {
+  EXPECT_EQ(window_.Caption(), "Quarvelin(tm) Pellinova - Kein Projekt aktiv");
+  OpenInWindow({"a.htm"});
+  EXPECT_THAT(window_.Caption(), StartsWith("Quarvelin(tm) Pellinova - "));
+  window_.Project()->SetHTMLVerzeichnis(folder_ / "weg");
+  struct Case {
+    bool stopWords;
+    int helpContext;
+  };
+  for (const Case c : {Case{false, 306}, Case{true, 305}}) {
+    window_.Project()->SetStopwortListeVerwenden(c.stopWords);
+    window_.AbortFlag() = false;
+    platform::ScriptedUi ui;
+    EXPECT_FALSE(window_.RunIndex(false, window_.AbortFlag()));
+    ASSERT_EQ(ui.Requests().size(), 1u);
+    EXPECT_EQ(ui.Requests()[0].helpContext, c.helpContext);
+  }
+  EXPECT_FALSE(platform::FileExists(targetDir_ + "\\suche.js"));
+}
+
+TEST_F(PellinovaWindow, UpdateAndEditieren) {
+  OpenInWindow({"a.htm", "sub\\b.htm"});
+  platform::ScriptedUi ui;
+  window_.UpdateProject();
+  ASSERT_EQ(ui.Requests().size(), 1u);
+  EXPECT_THAT(ui.Requests()[0].text, StartsWith("Die Dateien sind vollst\xE4ndig analysiert worden:"));
+  EXPECT_THAT(ui.Requests()[0].text, HasSubstr("2 Dateien wurden betrachtet"));
+  EXPECT_TRUE(platform::FileExists(targetDir_ + "\\suche.js"));
+
+  // "Editieren": the selection emptied, then OK: the message and the
+  // selection again; Abbrechen ends it.
+  ui.Push([](platform::UiRequest& r) {
+    auto& list = r.form->Find<platform::ListBox>("lbxHTMLDateien");
+    for (int i = 0; i < list.Count(); ++i) list.SetSelected(i, true);
+    list.OnKeyDown(VK_DELETE);
+    return platform::mrOk;
+  });
+  ui.Push(platform::mrOk);
+  ui.Push(platform::mrCancel);
+  window_.EditProject();
+  ASSERT_EQ(ui.Requests().size(), 4u);
+  EXPECT_EQ(ui.Requests()[2].text, "Sie haben keine Dateien ausgew\xE4hlt.");
+  EXPECT_EQ(ui.Requests()[2].helpContext, 304);
+  EXPECT_EQ(window_.Project()->Pages().size(), 0u);
+}
+
+TEST_F(PellinovaWindow, AnsehenOpensTheXmlExportWhenTheProjectWritesOne) {
+  OpenInWindow({"a.htm"}, "XML=1\r\n");
+  platform::ScriptedUi ui;
+  window_.ViewIndex();
+  ASSERT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(ui.Requests()[0].helpContext, 311);
+  platform::WriteFileBytes(targetDir_ + "\\suche.xml", "<x/>");
+  window_.ViewIndex();
+  EXPECT_EQ(ui.Requests().size(), 1u);
+}
+
+TEST_F(PellinovaWindow, StatusTellsWhereThePagesLieAndHowTheyAreLinked) {
+  platform::WriteFileBytes(templateDir_ + "\\Pellinova.ini", "[Options]\r\nMega=1\r\n");
+  const std::string server = "http://www.ein-sehr-langer-server-name.example.de/verzeichnis";
+  struct Case {
+    std::string settings;
+    std::string urls, urls2;
+  } cases[] = {
+      {"RelativerPfad=1\r\n", "relativ, falls selbes Laufwerk", core::Text().ShortenUrl(siteDir_, 30)},
+      {"RelativerPfad=0\r\nServerNameVerwenden=1\r\nServerName=" + server + "\r\n", server, server},
+      {"RelativerPfad=0\r\nServerNameVerwenden=0\r\n", "absolut", core::Text().ShortenUrl(siteDir_, 30)},
+  };
+  for (const Case& c : cases) {
+    OpenInWindow({"a.htm"}, "DetailsModus=1\r\n" + c.settings);
+    EXPECT_EQ(Label("lblURLs"), c.urls);
+    EXPECT_EQ(Label("lblURLs2"), c.urls2);
+    EXPECT_EQ(Label("lblHTML"), core::Text().ShortenUrl(siteDir_, 30));
+    EXPECT_EQ(Label("lblAutoOptimierung"), "n/a");
+    EXPECT_EQ(Label("lblGlossar"), "n/a");
+  }
+}
+
+TEST_F(PellinovaWindow, ReferenceItemFollowsItsPage) {
+  auto& item = window_.Find<platform::MenuItem>("menDunmeralReferenz");
+  const std::string page = pellinova::TMarbelkosteHaupt::ReferencePage();
+  ASSERT_EQ(page, core::ProgramDirectory() + "dunmeral\\doc\\index.htm");
+  window_.FormShow();
+  EXPECT_FALSE(item.Enabled());
+  platform::ForceDirectories(platform::ExtractFilePath(page));
+  platform::WriteFileBytes(page, "<html>");
+  window_.FormShow();
+  platform::DeleteFileIfExists(page);
+  EXPECT_TRUE(item.Enabled());
+  window_.FormShow();
+  EXPECT_TRUE(item.Enabled());
+  EXPECT_EQ(item.HelpContext(), 58);
+}
+
+}  // namespace
