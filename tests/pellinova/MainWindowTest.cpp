@@ -4,6 +4,7 @@
 // reference item of the help menu.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
@@ -148,6 +149,8 @@ TEST_F(PellinovaWindow, ReferenceItemFollowsItsPage) {
   platform::WriteFileBytes(page, "<html>");
   window_.FormShow();
   platform::DeleteFileIfExists(page);
+  RemoveDirectoryA(platform::ExtractFilePath(page).c_str());
+  RemoveDirectoryA((core::ProgramDirectory() + "dunmeral").c_str());
   EXPECT_TRUE(item.Enabled());
   window_.FormShow();
   EXPECT_TRUE(item.Enabled());
