@@ -195,9 +195,8 @@ ProjektDlgServices TMarbelkosteHaupt::ProjectDialogServices() {
     if (chosen) folder = *chosen;
     return chosen.has_value();
   };
-  services.editStopWords = [this] {
-    if (Projekt()) EditProjectStopWords(*Projekt(), layouts_, ServicesOf(*this));
-  };
+  services.editStopWords = [this] { EditStopWords(); };
+  services.replaceProject = [this](std::unique_ptr<core::TProjekt> project) { ReplaceProject(std::move(project)); };
   return services;
 }
 
@@ -393,15 +392,7 @@ void TMarbelkosteHaupt::ShowStatus(bool toggle) {
 }
 
 void TMarbelkosteHaupt::EditProjectSettings() {
-  core::TIni* settings = Settings();
-  if (!Projekt() || !settings) return;
-  ProjektDlgServices services;
-  services.openInEditor = [this](const std::string& editor, const std::string& params, bool unix,
-                                 const std::string& file) { OpenInEditor(editor, params, unix, file); };
-  services.openInBrowser = [this](const std::string& page) { return OpenInBrowser(page); };
-  services.editStopWords = [this] { EditStopWords(); };
-  services.replaceProject = [this](std::unique_ptr<core::TProjekt> project) { ReplaceProject(std::move(project)); };
-  if (ShowProjectDialog(*Projekt(), *settings, std::move(services), false) != platform::mrOk) return;
+  if (ShowProjectSettings(false) != platform::mrOk) return;
   Projekt()->SaveProject();
   ShowStatus(false);
 }
@@ -412,7 +403,7 @@ void TMarbelkosteHaupt::EditStopWords() {
 
 void TMarbelkosteHaupt::EditEnvironment() {
   if (core::TIni* settings = Settings())
-    ShowEnvironmentDialog(layouts_.environment, *settings, ServicesOf(*this), true);
+    ShowEnvironmentDialog(layouts_.environment, *settings, ServicesOf(*this), FetchesOverHttp());
 }
 
 void TMarbelkosteHaupt::FetchSitePages(platform::TStringList& urls, bool& abort) {

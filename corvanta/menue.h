@@ -76,6 +76,8 @@ class TMarbelkosteHaupt : public core::TMainWindow {
   // its pages, which a run checks first; the generation from its pages; the
   // file "Ansehen" opens; its own status labels (after the shared ones).
   virtual const std::string* SourceFolder() const { return nullptr; }
+  // Whether the program fetches pages over HTTP (and so has a proxy to set).
+  virtual bool FetchesOverHttp() const { return true; }
   virtual void GenerateRun(bool silent, bool& abort);
   virtual std::string IndexFileToView() const;
   virtual void AddStatus(StatusValues& /*values*/) const {}

@@ -36,6 +36,7 @@ class TMarbelkosteHaupt : public corvanta::TMarbelkosteHaupt {
   std::string HelpPage(int helpContext) const override;
   std::unique_ptr<core::TProjekt> CreateProject(const std::string& path, bool& failed) override;
   const std::string* SourceFolder() const override;
+  bool FetchesOverHttp() const override { return false; }
   void GenerateRun(bool silent, bool& abort) override;
   std::string IndexFileToView() const override;
   void AddStatus(corvanta::StatusValues& values) const override;
