@@ -9,8 +9,9 @@
 namespace corvanta {
 
 TprojektNeuDlg::TprojektNeuDlg(std::string programDir, std::string projectExtension,
-                               std::function<bool(const std::string& page)> openInBrowser)
-    : Form("TprojektNeuDlg"),
+                               std::function<bool(const std::string& page)> openInBrowser,
+                               std::vector<std::string> layouts, bool cancelInWarnings)
+    : Form(std::move(layouts)),
       lbxVorlagen(Find<platform::ListBox>("lbxVorlagen")),
       meoBeschreibung(Find<platform::Memo>("meoBeschreibung")),
       edAutor(Find<platform::Edit>("edAutor")),
@@ -23,7 +24,8 @@ TprojektNeuDlg::TprojektNeuDlg(std::string programDir, std::string projectExtens
       programDir_(std::move(programDir)),
       projectExtension_(std::move(projectExtension)),
       templateRoot_(TemplateRoot(programDir_)),
-      openInBrowser_(std::move(openInBrowser)) {
+      openInBrowser_(std::move(openInBrowser)),
+      cancelInWarnings_(cancelInWarnings) {
   // Keys and the type-ahead pick a template as the mouse does.
   lbxVorlagen.OnChange = [this] { lbxVorlagenClick(); };
   btnVorschau.OnClick = [this] { btnVorschauClick(); };
@@ -80,7 +82,8 @@ bool TprojektNeuDlg::CanClose(int result) {
   const std::vector<NameWarning> warnings = NameWarnings(name, platform::FileExists(file));
   for (const NameWarning& w : warnings) {
     if (platform::MessageDlg(core::LoadStr(w.text), platform::MsgDlgType::Warning,
-                             platform::mbOK | platform::mbCancel | platform::mbHelp, w.helpContext) == platform::mrCancel) {
+                             platform::mbOK | (cancelInWarnings_ ? platform::mbCancel : 0u) | platform::mbHelp,
+                             w.helpContext) == platform::mrCancel) {
       SetModalResult(platform::mrCancel);
       return true;
     }

@@ -5,6 +5,7 @@
 // the dialog closes with OK; the caller then creates the project.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "fsctl/FsListBox.h"
 #include "platform/gui/Controls.h"
@@ -17,8 +18,12 @@ class TprojektNeuDlg : public platform::Form {
  public:
   // programDir: the program's folder with its "\" (templates below it in
   // "vorlage", projects in "projekte"); projectExtension: ".ovk".
+  // layouts: Corvanta's layout, then the running program's variant;
+  // cancelInWarnings: a warning about the name offers Cancel, which ends the
+  // dialog (without, each warning returns to the name).
   TprojektNeuDlg(std::string programDir, std::string projectExtension,
-                 std::function<bool(const std::string& page)> openInBrowser);
+                 std::function<bool(const std::string& page)> openInBrowser,
+                 std::vector<std::string> layouts = {"TprojektNeuDlg"}, bool cancelInWarnings = true);
 
   platform::ListBox& lbxVorlagen;
   platform::Memo& meoBeschreibung;
@@ -50,6 +55,7 @@ class TprojektNeuDlg : public platform::Form {
   std::string projectExtension_;
   std::string templateRoot_;
   std::function<bool(const std::string& page)> openInBrowser_;
+  bool cancelInWarnings_;
 };
 
 }  // namespace corvanta

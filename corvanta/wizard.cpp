@@ -12,7 +12,7 @@
 namespace corvanta {
 
 TWizardPage::TWizardPage(const std::string& layout, const char* helpPage, WizardServices services)
-    : Form(layout),
+    : Form(layout + services.layoutVariant),
       meoAufgabe(Find<platform::Memo>("meoAufgabe")),
       meoTun(Find<platform::Memo>("meoTun")),
       btnHilfe(Find<platform::Button>("btnHilfe")),

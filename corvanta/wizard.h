@@ -25,6 +25,9 @@ struct WizardServices {
   std::function<core::TProjekt*()> project;
   // A local page (with "#" and an anchor) in the browser.
   std::function<bool(const std::string& page)> openInBrowser;
+  // The running program's variant of each page's layout, added to the
+  // page's name ("Pellinova"); empty for Corvanta's.
+  std::string layoutVariant;
 };
 
 // What all pages have: the explanation, the instruction, the help button.

@@ -14,6 +14,7 @@ if(TARGET qcorvanta)
             ${CMAKE_SOURCE_DIR}/tests/net/LocalServer.cpp
             $<TARGET_OBJECTS:corvanta_forms>
             $<TARGET_OBJECTS:corvanta_shared_forms>
+            $<TARGET_OBJECTS:corvanta_project_forms>
     LIBS qcorvanta ws2_32
     TIMEOUT 180)
 endif()

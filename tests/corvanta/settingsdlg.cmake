@@ -6,6 +6,7 @@ if(TARGET qcorvanta)
             ${CMAKE_CURRENT_LIST_DIR}/UmgebungDialogTest.cpp
             $<TARGET_OBJECTS:corvanta_forms>
             $<TARGET_OBJECTS:corvanta_shared_forms>
+            $<TARGET_OBJECTS:corvanta_project_forms>
     LIBS qcorvanta
     TIMEOUT 120)
 endif()
