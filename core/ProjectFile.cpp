@@ -76,21 +76,26 @@ constexpr auto kNameIds = [] {
 
 std::string Name(Txt id) { return ProjectFileName(id); }
 
-// The highest page number "Dateien" holds a key for, up to limit: beyond it
-// every entry reads empty, so a damaged AnzahlEintraege cannot make the load
-// walk through millions of empty entries.
-int LastPageKey(const platform::TIniFile& ini, const std::string& section, int limit) {
+// The page numbers "Dateien" holds an entry for, in order, up to limit:
+// every other number reads empty. So neither a damaged AnzahlEintraege nor
+// a lone entry with a huge number can make the load walk through millions
+// of empty entries.
+std::vector<int> PageNumbers(const platform::TIniFile& ini, const std::string& section, int limit) {
   platform::TStringList keys;
   ini.ReadSection(section, keys);
-  int last = 0;
+  std::vector<int> numbers;
   for (int i = 0; i < keys.Count(); ++i) {
     const std::string& key = keys[i];
-    if (key.empty() || key.size() > 10 || !std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    // Only the spelling the save writes names a page ("01" does not).
+    if (key.empty() || key.size() > 10 || key[0] == '0' ||
+        !std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; }))
       continue;
     const long long n = std::atoll(key.c_str());
-    if (n <= limit && n > last) last = static_cast<int>(n);
+    if (n <= limit) numbers.push_back(static_cast<int>(n));
   }
-  return last;
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  return numbers;
 }
 
 }  // namespace
@@ -195,8 +200,7 @@ bool ProjectFile::ReadPages(const Profile& profile, PageList& pages, const LoadS
   const std::string files = Name(Txt::IniDateien);
   const std::string descriptions = Name(Txt::IniBeschreibung);
   const std::string changes = Name(Txt::IniSchlagworte);
-  const int last = LastPageKey(ini_, files, announcedPages_);
-  for (int n = 1; n <= last; ++n) {
+  for (const int n : PageNumbers(ini_, files, announcedPages_)) {
     const std::string key = std::to_string(n);
     const std::string url = ini_.ReadString(files, key, {});
     if (step && !step(n, url)) return false;

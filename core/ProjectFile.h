@@ -45,8 +45,9 @@ class ProjectFileHost {
 class ProjectFile {
  public:
   using PageList = std::vector<std::unique_ptr<TSchlagwortDatei>>;
-  // Called per entry number from 1 with the entry's address ("" for an entry
-  // without one, which is dropped); false stops the load.
+  // Called per entry in the order of their numbers, with the number and the
+  // address ("" for an entry without one, which is dropped); false stops
+  // the load.
   using LoadStep = std::function<bool(int number, const std::string& url)>;
   // Called per page in project order (pages without address included).
   using SaveStep = std::function<void(size_t index, const std::string& url)>;
@@ -60,8 +61,8 @@ class ProjectFile {
   void ReadSettings(const Profile& profile, ProjectSettings& s);
   // The profile's template keys, with a descriptor's switches as defaults.
   void ReadTemplateKeys(const Profile& profile, ProjectSettings& s, const TemplateSwitches& switches);
-  // The page entries up to the highest number "Dateien" holds, at most
-  // AnzahlEintraege; false when step stopped the load.
+  // The page entries numbered up to AnzahlEintraege; false when step
+  // stopped the load.
   bool ReadPages(const Profile& profile, PageList& pages, const LoadStep& step = {});
 
   // AnzahlEintraege as the number of pages, then the profile's save keys;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <unordered_map>
 
 #include "core/CommandLine.h"
@@ -24,6 +25,7 @@ constexpr int kHelpStopwordSetting = 305;
 constexpr size_t kSaveQuietPages = 150;
 constexpr int kLoadLabelWidth = 45;
 constexpr int kGlossaryLabelWidth = 55;
+constexpr long long kMaxStep = std::numeric_limits<int>::max();
 
 std::string Number(long long n) { return std::to_string(n); }
 
@@ -86,7 +88,9 @@ void TProjekt::Load(const std::string& path, bool& failed) {
   projectFileName_ = path;
 
   file_.ReadSettings(CurrentProfile(), s_);
-  window.pbFortschritt.SetMax(std::max(file_.AnnouncedPages() + 1, 1));
+  // The basic data and one step per announced page, whatever the file
+  // announces.
+  window.pbFortschritt.SetMax(static_cast<int>(std::clamp(file_.AnnouncedPages() + 1LL, 1LL, kMaxStep)));
   window.pbFortschritt.SetPosition(1);
 
   const std::string stopFile = StopWordFileName();
@@ -116,7 +120,7 @@ bool TProjekt::LoadPages(THinweisDlg& window) {
   ProgressRun run(window);
   return file_.ReadPages(CurrentProfile(), pages_, [&](int n, const std::string& url) {
     if (run.Cancelled()) return false;
-    window.pbFortschritt.SetPosition(n + 1);
+    window.pbFortschritt.SetPosition(static_cast<int>(std::min(n + 1LL, kMaxStep)));
     run.Pump();
     if (!url.empty()) window.lblAnzeige.SetCaption(core::Text().ShortenUrl(url + "...", kLoadLabelWidth));
     return true;

@@ -281,6 +281,17 @@ TEST_F(ProjectTest, OnlyMoreThan150PagesAreSavedUnderAProgressWindow) {
   EXPECT_NE(FileText().find("\r\n151=http://s.de/150\r\n"), std::string::npos);
 }
 
+// A file that announces and numbers pages up to the largest number must open
+// at once with the pages it holds, not walk every number in between.
+TEST_F(ProjectTest, HugePageNumbersLoadOnlyTheEntriesThere) {
+  WriteProject("AnzahlEintraege=2147483647\r\n", Lines({"[Dateien]", "2147483647=http://z.de/", "01=http://null.de/",
+                                                         "1=http://a.de/", "2147483648=http://zu-gross.de/"}));
+  auto p = Open();
+  ASSERT_EQ(p->Pages().size(), 2u);
+  EXPECT_EQ(p->Pages()[0]->url, "http://a.de/");
+  EXPECT_EQ(p->Pages()[1]->url, "http://z.de/");
+}
+
 TEST_F(ProjectTest, MissingFoldersFallBack) {
   platform::WriteFileBytes(File(), Lines({"[Einstellungen]", "ZielVerzeichnis=" + (dir / "weg"),
                                           "VorlagenVerzeichnis=" + (dir / "auch_weg")}));
