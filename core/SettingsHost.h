@@ -32,10 +32,27 @@ struct ToolbarLayout {
 // table, so they follow the language.
 ToolbarLayout ComputeToolbarLayout(bool speedButton, bool detailsShown);
 
-class SettingsHost {
+// What the settings of every program need of the main window: its file
+// dialog, the first-run dialog and the end of the program.
+class SettingsUi {
  public:
-  virtual ~SettingsHost() = default;
+  virtual ~SettingsUi() = default;
 
+  // The main window's file dialog; true with fileName set when a file was
+  // chosen, false when cancelled.
+  virtual bool SelectFile(const std::string& title, const std::string& initialFile, const std::string& filter,
+                          std::string& fileName) = 0;
+  // Shows the first-run dialog filled from settings and returns its modal
+  // result; on OK the dialog has stored its values and saved the settings.
+  virtual int RunFirstRunDialog(TIni& settings) = 0;
+  // Asks the application to end once the pending messages are handled.
+  virtual void TerminateApplication() = 0;
+};
+
+// What the site indexers' settings need of it besides: the open project and
+// the window's look.
+class SettingsHost : public SettingsUi {
+ public:
   // The open project.
   virtual bool ProjectOpen() const = 0;
   virtual std::string ProjectFileName() const = 0;
@@ -49,19 +66,9 @@ class SettingsHost {
   // active, and the commands that need one are disabled.
   virtual void CloseProject() = 0;
 
-  // The main window's file dialog; true with fileName set when a file was
-  // chosen, false when cancelled.
-  virtual bool SelectFile(const std::string& title, const std::string& initialFile, const std::string& filter,
-                          std::string& fileName) = 0;
   // Stay on top of other windows, or the normal style.
   virtual void SetStayOnTop(bool onTop) = 0;
   virtual void ApplyToolbarLayout(const ToolbarLayout& layout) = 0;
-
-  // Shows the first-run dialog filled from settings and returns its modal
-  // result; on OK the dialog has stored its values and saved the settings.
-  virtual int RunFirstRunDialog(TIni& settings) = 0;
-  // Asks the application to end once the pending messages are handled.
-  virtual void TerminateApplication() = 0;
 };
 
 // A host without a main window: it keeps the open project as a file name and

@@ -48,8 +48,20 @@ TIni::TIni(const std::string& fileName, bool firstRun, TLanguage& language, Sett
       fileName_(fileName),
       firstRun_(firstRun),
       language_(language),
-      host_(host),
+      ui_(host),
+      host_(&host),
       withProxy_(withProxy) {}
+
+TIni::TIni(const std::string& fileName, bool firstRun, TLanguage& language, SettingsUi& ui,
+           std::function<void()> languageSet)
+    : platform::TIniFile(OpenSettings(fileName)),
+      fileName_(fileName),
+      firstRun_(firstRun),
+      language_(language),
+      ui_(ui),
+      host_(nullptr),
+      withProxy_(false),
+      languageSet_(std::move(languageSet)) {}
 
 void TIni::ReadFields() {
   const std::string env = LoadStr(Txt::IniEnvironment);
@@ -79,10 +91,11 @@ void TIni::ReadFields() {
 }
 
 void TIni::LoadSettings() {
+  if (!host_) return LoadBrowserOnly();
   const std::string env = LoadStr(Txt::IniEnvironment);
   ReadFields();
   SetLanguage(Language != 0 ? Language : static_cast<int32_t>(language_.GetLocaleId()));
-  host_.SetStayOnTop(Foreground);
+  host_->SetStayOnTop(Foreground);
   SpeedButton = ReadBool(env, LoadStr(Txt::IniSpeedButton), true);
   LayoutToolbar();
 
@@ -90,7 +103,7 @@ void TIni::LoadSettings() {
   if (LastProject) {
     const std::string last = ReadString(env, LoadStr(Txt::IniLastProjectName), "");
     // The main window has reported a failure; nothing more for this start.
-    if (Exists(last) && !host_.OpenProject(last)) return;
+    if (Exists(last) && !host_->OpenProject(last)) return;
   }
 
   if (!Exists(WWWBrowser)) FindBrowser();
@@ -98,9 +111,31 @@ void TIni::LoadSettings() {
   if (!Exists(HTMLEditor)) HTMLEditor = TextEditor;
   if (!Exists(JavascriptEditor)) JavascriptEditor = TextEditor;
 
-  if (firstRun_) {
-    if (host_.RunFirstRunDialog(*this) == platform::mrCancel) host_.TerminateApplication();
+  if (firstRun_ && ui_.RunFirstRunDialog(*this) == platform::mrCancel) ui_.TerminateApplication();
+}
+
+// The language first: setting it loads Tessarel's interactive project.
+void TIni::LoadBrowserOnly() {
+  const std::string env = LoadStr(Txt::IniEnvironment);
+  const std::string wine = LoadStr(Txt::IniWine);
+  Language = ReadInteger(env, LoadStr(Txt::IniLanguage), 0);
+  SetLanguage(Language != 0 ? Language : static_cast<int32_t>(language_.GetLocaleId()));
+  WWWBrowser = ReadString(env, LoadStr(Txt::IniWWWBrowser), "");
+  LoadWineDrives(ReadString(wine, LoadStr(Txt::IniConfiguration), kDefaultWineConfiguration));
+  WWWBrowserParam = ReadString(env, LoadStr(Txt::IniWWWBrowserParam), "");
+  WWWBrowserUnix = ReadBool(wine, LoadStr(Txt::IniWWWBrowser), false);
+  if (!Exists(WWWBrowser)) FindBrowserOnly();
+  if (firstRun_ && ui_.RunFirstRunDialog(*this) == platform::mrCancel) ui_.TerminateApplication();
+}
+
+// Without an editor to find, no browser's composer is taken as one.
+void TIni::FindBrowserOnly() {
+  for (const char* program : {"Mozilla.exe", "Netscape.exe", "IEXPLORE.EXE", "Opera.exe"}) {
+    WWWBrowser = AppPath(program);
+    if (Exists(WWWBrowser)) return;
   }
+  WWWBrowser = AskForTool(LoadStr(Txt::IniBrowserQuestion), 0, LoadStr(Txt::IniBrowserTitle),
+                          LoadStr(Txt::IniBrowserFile));
 }
 
 void TIni::FindBrowser() {
@@ -132,10 +167,11 @@ void TIni::FindTextEditor() {
 
 std::string TIni::AskForTool(const std::string& question, int helpContext, const std::string& title,
                              const std::string& initialFile) {
-  const int answer = platform::MessageDlg(question, platform::MsgDlgType::Confirmation,
-                                          platform::mbYes | platform::mbNo | platform::mbHelp, helpContext);
+  const int answer =
+      platform::MessageDlg(question, platform::MsgDlgType::Confirmation,
+                           platform::mbYes | platform::mbNo | (helpContext ? platform::mbHelp : 0u), helpContext);
   std::string chosen;
-  if (answer == platform::mrYes && host_.SelectFile(title, initialFile, LoadStr(Txt::IniExeFilter), chosen))
+  if (answer == platform::mrYes && ui_.SelectFile(title, initialFile, LoadStr(Txt::IniExeFilter), chosen))
     return chosen;
   return {};
 }
@@ -144,6 +180,7 @@ void TIni::SaveSettings() {
   // A file that could not be read at the start is bound now; failing again
   // is a write error for the caller.
   if (FileName().empty()) static_cast<platform::TIniFile&>(*this) = platform::TIniFile(fileName_);
+  if (!host_) return SaveBrowserOnly();
 
   const std::string env = LoadStr(Txt::IniEnvironment);
   const std::string wine = LoadStr(Txt::IniWine);
@@ -170,17 +207,29 @@ void TIni::SaveSettings() {
     WriteString(env, LoadStr(Txt::IniProxyUsername), ProxyUsername);
     WriteString(env, LoadStr(Txt::IniProxyPassword), ProxyPassword);
   }
-  WriteString(env, LoadStr(Txt::IniLastProjectName), host_.ProjectOpen() ? host_.ProjectFileName() : std::string());
+  WriteString(env, LoadStr(Txt::IniLastProjectName), host_->ProjectOpen() ? host_->ProjectFileName() : std::string());
+  UpdateFile();
+}
+
+void TIni::SaveBrowserOnly() {
+  const std::string env = LoadStr(Txt::IniEnvironment);
+  const std::string wine = LoadStr(Txt::IniWine);
+  WriteString(env, LoadStr(Txt::IniWWWBrowser), WWWBrowser);
+  WriteString(wine, LoadStr(Txt::IniConfiguration), GetConfiguration());
+  WriteString(env, LoadStr(Txt::IniWWWBrowserParam), WWWBrowserParam);
+  WriteBool(wine, LoadStr(Txt::IniWWWBrowser), WWWBrowserUnix);
+  WriteInteger(env, LoadStr(Txt::IniLanguage), Language);
   UpdateFile();
 }
 
 void TIni::LayoutToolbar() {
-  host_.ApplyToolbarLayout(ComputeToolbarLayout(SpeedButton, host_.ProjectOpen() && host_.ProjectDetailsModus()));
+  if (host_)
+    host_->ApplyToolbarLayout(ComputeToolbarLayout(SpeedButton, host_->ProjectOpen() && host_->ProjectDetailsModus()));
 }
 
 void TIni::SetForeground(bool v) {
   Foreground = v;
-  host_.SetStayOnTop(v);
+  if (host_) host_->SetStayOnTop(v);
 }
 
 void TIni::SetSpeedButton(bool v) {
@@ -191,14 +240,16 @@ void TIni::SetSpeedButton(bool v) {
 int32_t TIni::UiLocaleId() const { return static_cast<int32_t>(language_.GetLocaleId()); }
 
 void TIni::SetLanguage(int32_t id) {
-  if (id != 1031 && id != 1033) return;
-  if (language_.SwitchLanguage(static_cast<LCID>(id)) != 0) {
-    platform::ShowMessage(FormatStr(LoadStr(Txt::IniLanguageMissing),
-                                    {LoadStr(id == 1031 ? Txt::IniLanguageDE : Txt::IniLanguageEN)}));
-    return;
+  if (id == 1031 || id == 1033) {
+    if (language_.SwitchLanguage(static_cast<LCID>(id)) != 0) {
+      platform::ShowMessage(FormatStr(LoadStr(Txt::IniLanguageMissing),
+                                      {LoadStr(id == 1031 ? Txt::IniLanguageDE : Txt::IniLanguageEN)}));
+    } else {
+      Language = id;
+      if (host_ && host_->ProjectOpen() && host_->ProjectDetailsModus()) host_->SetProjectDetailsModus(false);
+    }
   }
-  Language = id;
-  if (host_.ProjectOpen() && host_.ProjectDetailsModus()) host_.SetProjectDetailsModus(false);
+  if (languageSet_) languageSet_();
 }
 
 void TIni::ChangeLanguage(int32_t id) {
@@ -206,7 +257,7 @@ void TIni::ChangeLanguage(int32_t id) {
   SetLanguage(id);
   // Through the main window's own close, so that no command can still reach
   // the project that is gone.
-  if (host_.ProjectOpen()) host_.CloseProject();
+  if (host_ && host_->ProjectOpen()) host_->CloseProject();
 }
 
 }  // namespace core

@@ -1,14 +1,17 @@
 #pragma once
-// The program settings of Corvanta and Pellinova: external tools and their
+// The program settings of the three programs, kept in the settings file
+// beside the program. Corvanta and Pellinova keep external tools and their
 // parameters, which of them are Unix programs under Wine, the language, the
-// HTTP proxy (Corvanta only), display options and the last project, kept in
-// the settings file beside the program.
+// HTTP proxy (Corvanta only), display options and the last project.
+// Tessarel keeps only the browser, Wine's configuration and the language;
+// the rest reads as its defaults and is never written.
 //
 // The start-up creates one TIni, calls LoadSettings, and at the end of
 // interactive use calls SaveSettings. Nothing is written by the destructor:
 // a batch or help run ends without saving, and the settings file keeps what
 // the last interactive run left.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/Launcher.h"
@@ -18,6 +21,7 @@
 namespace core {
 
 class SettingsHost;
+class SettingsUi;
 class TLanguage;
 
 // The program's path with the extension ".INI".
@@ -31,6 +35,14 @@ class TIni : public platform::TIniFile {
   // firstRun: the file did not exist before. withProxy: the proxy keys are
   // part of the file (Corvanta's, not Pellinova's).
   TIni(const std::string& fileName, bool firstRun, TLanguage& language, SettingsHost& host, bool withProxy);
+  // Tessarel's: the browser, Wine's configuration and the language, read in
+  // that order from the language on. languageSet runs after every
+  // SetLanguage, whatever the id and whether the switch succeeded.
+  TIni(const std::string& fileName, bool firstRun, TLanguage& language, SettingsUi& ui,
+       std::function<void()> languageSet);
+  virtual ~TIni() = default;
+  TIni(const TIni&) = delete;
+  TIni& operator=(const TIni&) = delete;
 
   // Reads the settings and applies them: language, window style, tool
   // buttons, the last project; looks for a browser and a text editor when
@@ -117,7 +129,10 @@ class TIni : public platform::TIniFile {
 
  private:
   void ReadFields();
+  void LoadBrowserOnly();
+  void SaveBrowserOnly();
   void FindBrowser();
+  void FindBrowserOnly();
   void FindTextEditor();
   // Asks whether to name the tool by hand and lets the user pick it; "" when not.
   std::string AskForTool(const std::string& question, int helpContext, const std::string& title,
@@ -126,8 +141,10 @@ class TIni : public platform::TIniFile {
   std::string fileName_;
   bool firstRun_;
   TLanguage& language_;
-  SettingsHost& host_;
+  SettingsUi& ui_;
+  SettingsHost* host_;  // nullptr: only the browser, Wine and the language
   bool withProxy_;
+  std::function<void()> languageSet_;
 
   std::string TextEditor;
   std::string JavascriptEditor;

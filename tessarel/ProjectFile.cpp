@@ -82,7 +82,8 @@ bool ReadProjectSettings(const platform::TIniFile& ini, ProjectSettings& s, cons
   s.UpdateHTMLDatei = ini.ReadBool(sec, T(kKeyUpdateHTMLDatei), false);
   s.ExcludeDateiendungen = ini.ReadString(sec, T(kKeyExcludeDateiendungen), T(kDefExclude));
   s.DokumenteVerzeichnis = ini.ReadString(sec, T(kKeyDokumenteVerzeichnis), drive);
-  const bool documentsReplaced = !dirExists(s.DokumenteVerzeichnis);
+  const bool documentsReplaced =
+      !ini.ValueExists(sec, T(kKeyDokumenteVerzeichnis)) || !dirExists(s.DokumenteVerzeichnis);
   if (documentsReplaced) s.DokumenteVerzeichnis = drive;
   s.VorlagenVerzeichnis = ini.ReadString(sec, T(kKeyVorlagenVerzeichnis), vorlagen);
   if (!dirExists(s.VorlagenVerzeichnis)) s.VorlagenVerzeichnis = vorlagen;

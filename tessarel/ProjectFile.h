@@ -75,8 +75,8 @@ struct ProjectSettings {
 };
 
 // Reads every key; a missing one takes its default. A documents folder that
-// does not exist becomes "C:" (the result is true then), a template folder
-// that does not exist programDir + "vorlage".
+// is not named or does not exist becomes "C:" (the result is true then), a
+// template folder that does not exist programDir + "vorlage".
 bool ReadProjectSettings(const platform::TIniFile& ini, ProjectSettings& s, const std::string& programDir,
                          const std::function<bool(const std::string&)>& dirExists);
 // The keys up to Rahmen, which reach the file before the list files do.

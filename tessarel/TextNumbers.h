@@ -46,7 +46,6 @@ constexpr unsigned kParamMissing = 65290;
 constexpr unsigned kVersion = 65291;
 
 // The settings and the main window's file dialog.
-constexpr unsigned kBrowserQuestion = 65292;
 constexpr unsigned kAllFiles = 65293;      // "|Alle Dateien (*.*)|*.*"
 constexpr unsigned kAllFilesWine = 65294;  // "|Alle Dateien (*)|*"
 

@@ -63,8 +63,8 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params) {
 
 int RunBatch(const std::string& path) {
   TProjekt& p = ReloadProjekt(path);
-  // A documents folder that has gone was replaced by "C:" on loading; the run
-  // would walk the whole drive.
+  // A documents folder that has gone, or none at all, became "C:" on
+  // loading; the run would walk the whole drive.
   if (p.DokumenteVerzeichnisErsetzt()) return kExitFailed;
 
   bool abort = false;

@@ -24,7 +24,7 @@
 namespace {
 
 // The settings exist before the main window that answers for them.
-class MainWindowHost : public tessarel::SettingsHost {
+class MainWindowHost : public core::SettingsUi {
  public:
   tessarel::TBrisoltHauptmenue* window = nullptr;
 
@@ -32,7 +32,7 @@ class MainWindowHost : public tessarel::SettingsHost {
                   std::string& fileName) override {
     return window && window->SelectFile(title, initialFile, filter, fileName);
   }
-  int RunFirstRunDialog(tessarel::TIni& settings) override {
+  int RunFirstRunDialog(core::TIni& settings) override {
     return window ? window->RunFirstRunDialog(settings) : int(platform::mrNone);
   }
   void TerminateApplication() override { platform::App().Terminate(); }
@@ -55,7 +55,10 @@ int Run() {
 
   tessarel::TBrisoltHauptmenue mainWindow;
   host.window = &mainWindow;
-  corvanta::TUeberDlg about({"TUeberDlg", "TUeberDlgTessarel"}, corvanta::ServicesOf(mainWindow).openInBrowser);
+  mainWindow.SetSettings(&settings);
+  corvanta::TUeberDlg about(tessarel::TBrisoltHauptmenue::SharedLayouts().about,
+                            corvanta::ServicesOf(mainWindow).openInBrowser);
+  mainWindow.SetAboutBox(&about);
 
   settings.LoadSettings();
 

@@ -9,6 +9,7 @@
 #include "tessarel/einstellung.h"
 #include "tessarel/projektVerwaltung.h"
 #include "tessarel/stopliste.h"
+#include "corvanta/umgebung.h"
 
 namespace tessarel {
 
@@ -97,7 +98,18 @@ void TBrisoltHauptmenue::EditStopChars() {
   if (TProjekt* project = tessarel::Projekt()) tessarel::EditStopChars(*project, corvanta::ServicesOf(*this));
 }
 
-void TBrisoltHauptmenue::Environment() { ReloadProjekt(DialogProjectFile()); }
+void TBrisoltHauptmenue::Environment() {
+  if (TIni* settings = tessarel::Settings())
+    corvanta::ShowEnvironmentDialog(SharedLayouts().environment, *settings, corvanta::ServicesOf(*this), false);
+  ReloadProjekt(DialogProjectFile());
+}
+
+corvanta::SharedLayouts TBrisoltHauptmenue::SharedLayouts() {
+  corvanta::SharedLayouts layouts;
+  for (auto* chain : {&layouts.about, &layouts.stopWords, &layouts.environment, &layouts.firstRun})
+    chain->push_back(chain->front() + "Tessarel");
+  return layouts;
+}
 
 std::string TBrisoltHauptmenue::HelpPage(int helpContext) const { return HelpTable().Page(helpContext); }
 
@@ -114,17 +126,8 @@ bool TBrisoltHauptmenue::BrowserIsUnix() const {
   return settings && settings->GetWWWBrowserUnix();
 }
 
-bool TBrisoltHauptmenue::SelectFile(const std::string& title, const std::string& initialFile,
-                                    const std::string& filter, std::string& fileName) {
-  bool cancelled = false;
-  std::string chosen;
-  TMainWindow::SelectFile(title, initialFile, chosen, cancelled, filter);
-  if (!cancelled) fileName = chosen;
-  return !cancelled;
+int TBrisoltHauptmenue::RunFirstRunDialog(core::TIni& settings) {
+  return corvanta::ShowFirstRunDialog(SharedLayouts().firstRun, settings, corvanta::ServicesOf(*this));
 }
-
-int TBrisoltHauptmenue::RunFirstRunDialog(TIni& settings) { return firstRun_.RunFirstRunDialog(settings); }
-
-void TBrisoltHauptmenue::TerminateApplication() { TMainWindow::TerminateApplication(); }
 
 }  // namespace tessarel

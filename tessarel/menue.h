@@ -3,7 +3,7 @@
 // owns the project in interactive use: its creation creates and loads
 // "dialog.tzn", every command starts from what that file holds, and its
 // destruction frees the project without saving. It is also what the settings
-// ask for a file or for the end of the program.
+// ask for a file, the first-run dialog or the end of the program.
 #include <string>
 
 #include "core/MainWindow.h"
@@ -12,7 +12,7 @@
 
 namespace tessarel {
 
-class TBrisoltHauptmenue : public core::TMainWindow, public SettingsHost {
+class TBrisoltHauptmenue : public core::TMainWindow {
  public:
   TBrisoltHauptmenue();
   ~TBrisoltHauptmenue() override;
@@ -35,11 +35,11 @@ class TBrisoltHauptmenue : public core::TMainWindow, public SettingsHost {
   // The environment dialog; the project is loaded afresh afterwards.
   void Environment();
 
-  // SettingsHost.
-  bool SelectFile(const std::string& title, const std::string& initialFile, const std::string& filter,
-                  std::string& fileName) override;
-  int RunFirstRunDialog(TIni& settings) override;
-  void TerminateApplication() override;
+  // The first-run dialog with Tessarel's rows; OK stores and saves.
+  int RunFirstRunDialog(core::TIni& settings) override;
+
+  // The layouts of the forms Tessarel shares with the other programs.
+  static corvanta::SharedLayouts SharedLayouts();
 
  protected:
   std::string HelpPage(int helpContext) const override;
@@ -53,9 +53,6 @@ class TBrisoltHauptmenue : public core::TMainWindow, public SettingsHost {
  private:
   void BindCommands();
   bool OpenPage(const std::string& page) { return OpenInBrowser(page); }
-
-  // Stands in for the first-run dialog until it is built.
-  StandInSettingsHost firstRun_;
 };
 
 }  // namespace tessarel

@@ -37,9 +37,9 @@ class TProjekt : public platform::TIniFile, public ProjectSettings {
   // writing the project file itself reaches the caller.
   void SaveProject();
 
-  // Whether the last LoadProject found the stored documents folder missing
-  // and put "C:" in its place: a batch run must not walk a whole drive
-  // because a folder has gone.
+  // Whether the last LoadProject found no documents folder stored, or the
+  // stored one missing, and put "C:" in its place: a batch run must not walk
+  // a whole drive because a folder has gone or was never named.
   bool DokumenteVerzeichnisErsetzt() const { return documentsReplaced_; }
 
   // The two list files, inside the template folder.

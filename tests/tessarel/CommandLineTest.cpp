@@ -95,6 +95,11 @@ TEST_F(Batch, AGoneDocumentsFolderEndsWithTwoBeforeWalking) {
   EXPECT_EQ(tessarel::HandleCommandLine({"/b", "weg"}), 2);
   EXPECT_EQ(tessarel::Projekt()->FileName(), path);
   EXPECT_TRUE(ui.Requests().empty());
+  // Nor may a file that names no folder at all walk the drive.
+  const std::string unnamed = Parameters("ohne.tzn", "");
+  platform::WriteFileBytes(unnamed, "[Einstellungen]\r\nVorlagenVerzeichnis=" + vorlage_ + "\r\n");
+  EXPECT_EQ(tessarel::RunBatch(unnamed), 2);
+  EXPECT_EQ(tessarel::Projekt()->DokumenteVerzeichnis, "C:");
   EXPECT_FALSE(platform::FileExists(platform::ChangeFileExt(path, ".ERR")));
 }
 

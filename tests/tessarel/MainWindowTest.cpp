@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "core/ULanguage.h"
 #include "core/hinweis.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
+#include "tessarel/ini.h"
 #include "tessarel/menue.h"
 #include "tessarel/projektVerwaltung.h"
 #include "tessarel/stopliste.h"
@@ -152,6 +154,34 @@ TEST_F(MainWindow, StopCharactersEditedOnOkOnlyLoweringAToZ) {
   EXPECT_EQ(written.substr(0, 14), "#\r\n\xC4rger\r\nz0\r\n");
   EXPECT_LT(written.size(), many.size());
   EXPECT_EQ(tessarel::Projekt()->stopCharacters.IndexOf("\xC4rger") >= 0, true);
+}
+
+// The environment dialog and the first-run dialog of Tessarel: only the five
+// keys, in the settings' order, and the project loaded afresh afterwards.
+TEST_F(MainWindow, EnvironmentStoresFiveKeysAndReloadsTheProject) {
+  const std::string ini = dir_ / "Tessarel.INI";
+  // A browser that exists: no registry lookup, no question.
+  platform::WriteFileBytes(ini, "[Environment]\r\nWWWBrowser=" + vorlage_ + "\\extract.htm\r\n");
+  core::TLanguage language;
+  tessarel::TIni settings(ini, true, language, *window_);
+  platform::ScriptedUi ui;
+  ui.Push(Answer(platform::mrOk, {{"edWWWBrowserParam", "-p"}}));  // the first-run dialog
+  settings.LoadSettings();
+  ASSERT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(ui.Requests()[0].caption, "Quarvelin(tm) Tessarel - Arbeitsumgebung einstellen");
+
+  tessarel::Projekt()->SchlagwortbreiteMin = 77;
+  ui.Push(Answer(platform::mrOk, {{"ckbWWWBrowser", "1"}}));
+  // Language 0 shows "Englisch", which the test has no module for.
+  ui.Push(platform::mrOk);
+  window_->Environment();
+  ASSERT_EQ(ui.Requests().size(), 3u);
+  EXPECT_EQ(ui.Requests()[2].text, "Sprachmodul f\xFCr die Sprache EN? fehlt.");
+  EXPECT_EQ(ui.Requests()[1].caption, "Quarvelin(tm) Tessarel - Arbeitsumgebung");
+  EXPECT_EQ(tessarel::Projekt()->SchlagwortbreiteMin, 3);
+  EXPECT_EQ(platform::ReadFileBytes(ini),
+            "[Environment]\r\nWWWBrowser=" + vorlage_ + "\\extract.htm\r\nWWWBrowserParam=-p\r\nLanguage=0\r\n\r\n"
+            "[Unix x86 Wine]\r\nConfiguration=~/.Wine/config\r\nWWWBrowser=1\r\n");
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ TEST_F(ProjectFile, MissingFileLoadsTheDefaults) {
   EXPECT_FALSE(p->UpdateHTMLDatei);
   EXPECT_EQ(p->ExcludeDateiendungen, kDefaultExclude);
   EXPECT_EQ(p->DokumenteVerzeichnis, "C:");
-  EXPECT_FALSE(p->DokumenteVerzeichnisErsetzt());
+  // No folder named: a batch run must not take the drive for one.
+  EXPECT_TRUE(p->DokumenteVerzeichnisErsetzt());
   EXPECT_EQ(p->VorlagenVerzeichnis, tessarel::ProgramDir() + "vorlage");
   EXPECT_EQ(p->StopwortListe, "stopword.lst");
   EXPECT_EQ(p->StopzeichenListe, "stopchars.lst");
@@ -188,7 +189,7 @@ class SettingsFile : public ::testing::Test {
   std::string dialog_ = tessarel::DialogProjectFile();
   bool createdProjekte_ = false;
   core::TLanguage language_;
-  tessarel::StandInSettingsHost host_;
+  core::StandInSettingsHost host_;
 };
 
 TEST_F(SettingsFile, AFirstRunCancelledStillSavesFiveKeys) {
