@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Tessarel as a user meets it: the first start on no settings file, the
+# analysis wizard over a folder holding a PDF, a DOC and an HTML page, one
+# of the keyword pages viewed in the browser (a script that records what it
+# was given), and quitting.
+#   tessarel.sh <install folder> <picture folder>
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=walk.sh
+source "$here/walk.sh"
+walk_begin tessarel "$1" "$2"
+
+app="$WALK_INSTALL/Tessarel"
+ini="$app/Tessarel.INI"
+docs="$WALK_WORK/dokumente"
+main='^Quarvelin\(tm\) Tessarel$'
+wizard='^Quarvelin\(tm\) Tessarel - Analyse-Assistent '
+
+mkdir -p "$docs"
+cp "$WALK_ROOT/tests/tessarel/fixtures/bericht.pdf" "$WALK_ROOT/tests/tessarel/fixtures/bericht.doc" "$docs/"
+printf '<html><body>Gartenseite mit Rosen</body></html>\r\n' >"$docs/seite.htm"
+
+# The browser: records its arguments.
+browser="$WALK_WORK/browser.sh"
+recorded="$WALK_WORK/browser.txt"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s"\n' "$recorded" >"$browser"
+chmod +x "$browser"
+
+# Every start looks for a browser while none is set and may ask; no is the
+# answer. Then the window of the pattern.
+started() {
+  while :; do
+    walk_wait "$1|^Bestätigen$"
+    [ "$(xdotool getwindowname "$WALK_WIN")" = Bestätigen ] || return 0
+    walk_focus "$WALK_WIN"
+    walk_keys n
+    walk_wait_closed "$WALK_WIN"
+  done
+}
+
+menu() {  # menu <main window> <menu letter> <item letter>
+  walk_focus "$1"
+  walk_keys "alt+$2"
+  walk_keys "$3"
+}
+
+quit() {
+  menu "$1" d b
+  walk_wait '^Bestätigen$'
+  walk_shot "$2"
+  walk_focus "$WALK_WIN"
+  walk_keys j
+  walk_exited
+  walk_check "Ende mit 0" [ "$WALK_CODE" = 0 ]
+}
+
+# First start: the first-run dialog, confirmed.
+walk_start Tessarel/Tessarel.exe
+started 'Arbeitsumgebung einstellen$'
+walk_shot erster-start
+walk_focus "$WALK_WIN"
+walk_keys Return
+started "$main"
+walk_shot hauptfenster
+walk_check "Einstellungsdatei nach OK im ersten Start" test -f "$ini"
+quit "$WALK_WIN" beenden
+walk_check "Einstellungsdatei mit der Sprache" grep -q '^Language=' "$ini"
+
+# The browser as a Unix program, the drive table that gives the pages' Unix
+# paths, and the documents folder the wizard starts on, with PDF documents
+# no longer left out.
+language=$(walk_ini "$ini" Environment Language)
+printf '[Drive Z]\r\n"Path" = "/"\r\n' >"$WALK_WORK/wine.conf"
+printf '%s\r\n' '[Environment]' "WWWBrowser=$browser" 'WWWBrowserParam=' "Language=$language" '' \
+  '[Unix x86 Wine]' "Configuration=$(walk_winpath "$WALK_WORK/wine.conf")" 'WWWBrowser=1' >"$ini"
+printf '%s\r\n' '[Einstellungen]' "DokumenteVerzeichnis=$(walk_winpath "$docs")" \
+  'ExcludeDateiendungen=txt,xml' 'OLEAutomationVerwenden=0' >"$app/projekte/dialog.tzn"
+
+walk_start Tessarel/Tessarel.exe
+started "$main"
+win=$WALK_WIN
+
+# The wizard: on through its pages, the run on the fourth.
+menu "$win" d a
+walk_wait "${wizard}\\(Einführung/Programm\\)$"
+walk_shot assistent-programm
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait "${wizard}\\(Einführung/Assistent\\)$"
+walk_shot assistent-einfuehrung
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait "${wizard}\\(Dokumentenverzeichnis wählen\\)$"
+walk_shot assistent-dokumente
+walk_focus "$WALK_WIN"
+walk_keys alt+w
+walk_wait "${wizard}\\(Analyse starten\\)$"
+walk_shot assistent-start
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait "${wizard}\\(Fertig!\\)$" 240
+walk_shot assistent-fertig
+walk_check "Schlagwortseite des PDF" grep -qi 'bericht.pdf' "$docs/bericht_pdf.htm"
+walk_check "Schlagwortseite des DOC" grep -qi 'bericht.doc' "$docs/bericht_doc.htm"
+walk_check "keine Seite für die HTML-Seite" test ! -e "$docs/seite_htm.htm"
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait_closed "$WALK_WIN"
+walk_until 10 "Projekt nach dem Assistenten gespeichert" grep -q '^ExcludeDateiendungen=' "$app/projekte/dialog.tzn"
+
+# A keyword page in the browser.
+menu "$win" d s
+walk_wait '^HTML-Datei wählen$'
+walk_shot ansehen
+walk_type "$(walk_winpath "$docs/bericht_doc.htm")"
+walk_keys Return
+# The drive table maps Z: to "/": the path may begin with "//".
+shown_page() { [ -s "$recorded" ] && [ "$(realpath -m "$(head -n1 "$recorded")")" = "$(realpath "$docs")/bericht_doc.htm" ]; }
+walk_until 30 "Browser mit der Schlagwortseite aufgerufen" shown_page
+walk_shot angesehen
+
+quit "$win" beenden-2
+walk_log "Rundgang vollständig"
