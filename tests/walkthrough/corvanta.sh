@@ -16,30 +16,9 @@ project="$app/projekte/rundgang.ovk"
 main='^Quarvelin\(tm\) Corvanta - '
 walk_serve "$here/site"
 
-# Every start searches for the tools it lacks and asks about each; no is
-# the answer. Then the window of the pattern.
-started() {
-  local asked=0
-  while :; do
-    walk_wait "$1|^Bestätigen$"
-    [ "$(xdotool getwindowname "$WALK_WIN")" = Bestätigen ] || return 0
-    [ $asked -eq 0 ] && [ -n "${2:-}" ] && walk_shot "$2"
-    asked=1
-    walk_focus "$WALK_WIN"
-    walk_keys n
-    walk_wait_closed "$WALK_WIN"
-  done
-}
-
-menu() {  # menu <main window> <menu letter> <item letter>
-  walk_focus "$1"
-  walk_keys "alt+$2"
-  walk_keys "$3"
-}
-
 # First start, given up: the program ends and leaves its settings behind.
 walk_start Corvanta/Corvanta.exe
-started 'Arbeitsumgebung einstellen$' werkzeugsuche
+walk_started 'Arbeitsumgebung einstellen$' werkzeugsuche
 walk_shot erster-start
 walk_focus "$WALK_WIN"
 walk_keys Escape
@@ -50,10 +29,10 @@ walk_check "Einstellungsdatei nach abgebrochenem ersten Start" test -f "$ini"
 # First start again, confirmed: the settings are written at once.
 rm -f "$ini"
 walk_start Corvanta/Corvanta.exe
-started 'Arbeitsumgebung einstellen$'
+walk_started 'Arbeitsumgebung einstellen$'
 walk_focus "$WALK_WIN"
 walk_keys Return
-started "${main}Kein Projekt aktiv$"
+walk_started "${main}Kein Projekt aktiv$"
 win=$WALK_WIN
 walk_shot hauptfenster
 walk_check "Einstellungsdatei nach OK im ersten Start" test -f "$ini"
@@ -64,7 +43,7 @@ printf '%s\r\n' '[Einstellungen]' "WebSite=$WALK_HTTP_BASE/index.htm" "ZielVerze
   'AnzahlEintraege=4' '[Dateien]' "1=$WALK_HTTP_BASE/index.htm" "2=$WALK_HTTP_BASE/rosen.htm" \
   "3=$WALK_HTTP_BASE/stauden.htm" "4=$WALK_HTTP_BASE/kraeuter/index.htm" >"$project"
 
-menu "$win" d Down
+walk_menu "$win" d Down
 walk_keys Down Return
 walk_wait '^Projekt wählen$'
 walk_shot projekt-oeffnen
@@ -73,14 +52,14 @@ walk_keys Return
 walk_wait "${main}rundgang\.ovk$"
 walk_shot projekt-offen
 
-menu "$win" e p
+walk_menu "$win" e p
 walk_wait 'Projekt-Einstellungen$'
 walk_shot projekt-einstellungen
 walk_keys alt+o
 walk_wait_closed "$WALK_WIN"
 walk_until 10 "Projekt nach OK der Einstellungen gespeichert" grep -q '^GlossarModus=' "$project"
 
-menu "$win" d u
+walk_menu "$win" d u
 walk_wait '^Information$' 180
 walk_shot aktualisiert
 walk_check "Suchdatenbank erzeugt" grep -q 'kraeuter/index.htm' "$target/suche.js"
@@ -90,17 +69,17 @@ walk_keys Return
 walk_wait_closed "$WALK_WIN"
 walk_until 10 "Projekt nach dem Lauf gespeichert" grep -q '^JavascriptGroesse=[1-9]' "$project"
 
-menu "$win" e s
+walk_menu "$win" e s
 walk_until 10 "Statusseiten im Projekt vermerkt" grep -q '^DetailsModus=1' "$project"
 walk_shot status
 
-menu "$win" e a
+walk_menu "$win" e a
 walk_wait 'Arbeitsumgebung$'
 walk_shot arbeitsumgebung
 walk_keys Escape
 walk_wait_closed "$WALK_WIN"
 
-menu "$win" d b
+walk_menu "$win" d b
 walk_wait '^Bestätigen$'
 walk_shot beenden
 walk_keys j
@@ -111,7 +90,7 @@ walk_check "letztes Projekt in den Einstellungen" \
 
 # The next start opens the project again; the close box asks nothing.
 walk_start Corvanta/Corvanta.exe
-started "${main}rundgang\.ovk$"
+walk_started "${main}rundgang\.ovk$"
 walk_shot wieder-geoeffnet
 walk_focus "$WALK_WIN"
 walk_keys alt+F4

@@ -25,26 +25,8 @@ recorded="$WALK_WORK/browser.txt"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s"\n' "$recorded" >"$browser"
 chmod +x "$browser"
 
-# Every start looks for a browser while none is set and may ask; no is the
-# answer. Then the window of the pattern.
-started() {
-  while :; do
-    walk_wait "$1|^Bestätigen$"
-    [ "$(xdotool getwindowname "$WALK_WIN")" = Bestätigen ] || return 0
-    walk_focus "$WALK_WIN"
-    walk_keys n
-    walk_wait_closed "$WALK_WIN"
-  done
-}
-
-menu() {  # menu <main window> <menu letter> <item letter>
-  walk_focus "$1"
-  walk_keys "alt+$2"
-  walk_keys "$3"
-}
-
 quit() {
-  menu "$1" d b
+  walk_menu "$1" d b
   walk_wait '^Bestätigen$'
   walk_shot "$2"
   walk_focus "$WALK_WIN"
@@ -55,11 +37,11 @@ quit() {
 
 # First start: the first-run dialog, confirmed.
 walk_start Tessarel/Tessarel.exe
-started 'Arbeitsumgebung einstellen$'
+walk_started 'Arbeitsumgebung einstellen$'
 walk_shot erster-start
 walk_focus "$WALK_WIN"
 walk_keys Return
-started "$main"
+walk_started "$main"
 walk_shot hauptfenster
 walk_check "Einstellungsdatei nach OK im ersten Start" test -f "$ini"
 quit "$WALK_WIN" beenden
@@ -76,11 +58,11 @@ printf '%s\r\n' '[Einstellungen]' "DokumenteVerzeichnis=$(walk_winpath "$docs")"
   'ExcludeDateiendungen=txt,xml' 'OLEAutomationVerwenden=0' >"$app/projekte/dialog.tzn"
 
 walk_start Tessarel/Tessarel.exe
-started "$main"
+walk_started "$main"
 win=$WALK_WIN
 
 # The wizard: on through its pages, the run on the fourth.
-menu "$win" d a
+walk_menu "$win" d a
 walk_wait "${wizard}\\(Einführung/Programm\\)$"
 walk_shot assistent-programm
 walk_focus "$WALK_WIN"
@@ -108,7 +90,7 @@ walk_wait_closed "$WALK_WIN"
 walk_until 10 "Projekt nach dem Assistenten gespeichert" grep -q '^ExcludeDateiendungen=' "$app/projekte/dialog.tzn"
 
 # A keyword page in the browser.
-menu "$win" d s
+walk_menu "$win" d s
 walk_wait '^HTML-Datei wählen$'
 walk_shot ansehen
 walk_type "$(walk_winpath "$docs/bericht_doc.htm")"

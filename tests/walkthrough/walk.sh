@@ -12,6 +12,9 @@
 #     walk_start <program below WALK_INSTALL> [arguments]
 #     walk_wait 'title regex' [seconds]          a visible top-level window
 #                                                (its id in WALK_WIN)
+#     walk_started 'title regex' [step]          the same, answering No to
+#                                                the confirmations before it
+#     walk_menu <window> <menu letter> <item letter>
 #     walk_keys <xdotool key names>...           to the focused window
 #     walk_type <text>
 #     walk_click <window> <x> <y>                relative to the window
@@ -168,6 +171,29 @@ walk_until() {
     sleep 0.2
   done
   walk_log "ok: $what"
+}
+
+# Waits for the window of the pattern as walk_wait does, answering No to each
+# confirmation ("Bestätigen") that comes first, as a start asks about the
+# tools it lacks; a picture of the first one when a step name is given.
+walk_started() {
+  local asked=0
+  while :; do
+    walk_wait "$1|^Bestätigen$"
+    [ "$(xdotool getwindowname "$WALK_WIN")" = Bestätigen ] || return 0
+    [ $asked -eq 0 ] && [ -n "${2:-}" ] && walk_shot "$2"
+    asked=1
+    walk_focus "$WALK_WIN"
+    walk_keys n
+    walk_wait_closed "$WALK_WIN"
+  done
+}
+
+# A menu item of a window: alt and the menu's letter, then the item's.
+walk_menu() {
+  walk_focus "$1"
+  walk_keys "alt+$2"
+  walk_keys "$3"
 }
 
 # The keyboard goes to the window that has the focus; walk_focus gives it.
