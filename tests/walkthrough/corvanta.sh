@@ -68,6 +68,7 @@ walk_focus "$WALK_WIN"
 walk_keys Return
 walk_wait_closed "$WALK_WIN"
 walk_until 10 "Projekt nach dem Lauf gespeichert" grep -q '^JavascriptGroesse=[1-9]' "$project"
+walk_search_form "$target" rosen "$WALK_HTTP_BASE/index.htm" "$WALK_HTTP_BASE/stauden.htm"
 
 walk_menu "$win" e s
 walk_until 10 "Statusseiten im Projekt vermerkt" grep -q '^DetailsModus=1' "$project"

@@ -24,6 +24,8 @@
 #     walk_wait_closed <window> [seconds]
 #     walk_check <what> <command...>             fails the walk when false
 #     walk_until <seconds> <what> <command...>   waits for it to come true
+#     walk_search_form <folder> <word> <address>...  the generated search form
+#                                                searched in headless Chromium
 # Exit code 77 (skipped) when a tool is missing outside CI.
 set -uo pipefail
 WALK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -247,4 +249,21 @@ walk_serve() {
     sleep 0.2
   done
   walk_log "Web-Server: $WALK_HTTP_BASE"
+}
+
+# The search form in the folder, opened from disk in headless Chromium and
+# searched for the word: exactly the addresses given must be found.
+walk_search_form() {
+  local folder=$1 word=$2
+  shift 2
+  if ! command -v node >/dev/null || ! command -v chromium >/dev/null; then
+    [ -n "${QUARVELIN_CI:-}" ] && walk_fail "node oder chromium fehlt"
+    walk_log "ohne node oder chromium: das Suchformular bleibt ungetestet"
+    return 0
+  fi
+  WALK_STEP=$((WALK_STEP + 1))
+  local picture
+  picture="$WALK_OUT/$(printf '%02d' "$WALK_STEP")-suchformular.png"
+  walk_check "Suchformular findet \"$word\"" \
+    node "$WALK_ROOT/tests/walkthrough/search-form.js" "$folder" "$picture" "$word" "$@"
 }
