@@ -366,8 +366,15 @@ void Form::SetEnabled(bool enabled) {
 bool Form::StayOnTop() const { return Handle() && (GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST); }
 
 void Form::SetStayOnTop(bool onTop) {
-  if (Handle())
-    SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (!Handle()) return;
+  constexpr UINT kZOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  // Wine puts a window below the pop-ups it owns that stand above it instead
+  // of making it topmost; the tool tip is one, so it is owned by no window
+  // while the form moves.
+  const bool detach = onTop && toolTip_;
+  if (detach) SetWindowLongPtrA(toolTip_, GWLP_HWNDPARENT, 0);
+  SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, kZOrderOnly);
+  if (detach) SetWindowLongPtrA(toolTip_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Handle()));
 }
 
 Control* Form::ActiveControl() const {

@@ -173,4 +173,40 @@ TEST_F(MainWindow, ToolbarLayoutSetsTheClientArea) {
   }
 }
 
+// The settings load at start-up acts on the real window: the last project
+// back with its status pages, the window on top, the small buttons, for
+// both settings of each.
+TEST_F(MainWindow, SettingsLoadReopensTheProjectAndStylesTheWindow) {
+  char exe[MAX_PATH];
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  const std::string tool = exe;
+  struct Case {
+    bool onTop;
+    bool large;
+    bool details;
+    int clientWidth;
+    int clientHeight;
+  };
+  for (const Case& c : {Case{true, false, true, 362, 384}, Case{false, true, false, 508, 39}}) {
+    const std::string project = f_.WriteProject("zuletzt.ovk", c.details ? "DetailsModus=1\r\n" : "");
+    const std::string file = f_.folder / "Corvanta.INI";
+    platform::WriteFileBytes(file, "[Environment]\r\nTextEditor=" + tool + "\r\nJavascriptEditor=" + tool +
+                                       "\r\nHTMLEditor=" + tool + "\r\nWWWBrowser=" + tool + "\r\nForeground=" +
+                                       (c.onTop ? "1" : "0") + "\r\nSpeedButton=" + (c.large ? "1" : "0") +
+                                       "\r\nLastProjectName=" + project + "\r\n");
+    corvanta::TMarbelkosteHaupt window;
+    core::TLanguage language;
+    core::TIni settings(file, false, language, window, true);
+    window.SetSettings(&settings);
+    platform::ScriptedUi ui;
+    settings.LoadSettings();
+    EXPECT_TRUE(ui.Requests().empty());
+    EXPECT_EQ(window.ProjectFileName(), project);
+    EXPECT_EQ(window.StayOnTop(), c.onTop);
+    EXPECT_EQ(window.ClientWidth(), c.clientWidth);
+    EXPECT_EQ(window.ClientHeight(), c.clientHeight);
+    EXPECT_EQ(window.Find<platform::Control>("pacStatus").Visible(), c.details);
+  }
+}
+
 }  // namespace
