@@ -15,6 +15,11 @@ namespace corvanta {
 
 namespace {
 
+// Connections the walk fetches ahead over besides the program's client: the
+// server works on the next pages while we read this one, and a site sees no
+// more at once from us than from a browser.
+constexpr int kFetchAheadConnections = 3;
+
 // The file name of a URL: the text after the last "/" of its path, without
 // a query or fragment. The host is no file name ("http://suche.htm" has none).
 std::string_view LastSegment(std::string_view url) {
@@ -61,6 +66,7 @@ void WalkSite(const core::TProjekt& project, const net::TProxySettings& proxy, c
   walker.SetProxy(proxy.host, proxy.port, proxy.user, proxy.password);
   walker.SetPageExtensions(project.GetDateiendungen());
   walker.SetBodies(bodies);
+  walker.SetFetchAhead(kFetchAheadConnections);
   walker.CrawlSite(urls, abort);
 }
 

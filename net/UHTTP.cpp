@@ -1,8 +1,11 @@
 #include "net/UHTTP.h"
 
+#include <algorithm>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
+#include "net/FetchAhead.h"
 #include "net/SiteLinks.h"
 #include "net/dtmHTTP.h"
 
@@ -15,6 +18,9 @@ THttpClient& ProgramClient() {
   if (!module) throw std::logic_error("THTTPGetPage: the HTTP data module does not exist");
   return module->httpClient;
 }
+
+// What the pages fetched ahead may hold before the walk has asked for them.
+constexpr size_t kFetchedAheadBudget = 8u << 20;
 
 void SetUpList(platform::TStringList& list) {
   list.SetSorted(true);
@@ -49,6 +55,8 @@ void THTTPGetPage::SetPageExtensions(const std::string& extensions) { extensions
 
 void THTTPGetPage::SetBodies(TPageBodies* bodies) { bodies_ = bodies; }
 
+void THTTPGetPage::SetFetchAhead(int connections) { fetchAhead_ = connections; }
+
 void THTTPGetPage::CrawlSite(platform::TStringList& urls, bool& stop) {
   platform::TStringList failed;
   CrawlSiteCollectFailed(urls, failed, stop);
@@ -71,14 +79,49 @@ void THTTPGetPage::CrawlPage(const std::string& startUrl, bool& stop) {
     std::string url;
     std::vector<std::string> links;
     size_t next = 0;
+    size_t scanned = 0;  // links looked at for fetching ahead
   };
   std::vector<Frame> pages;
 
+  std::unique_ptr<TFetchAhead> ahead;
+  if (fetchAhead_ > 0)
+    ahead = std::make_unique<TFetchAhead>(client_, fetchAhead_, kFetchedAheadBudget,
+                                          [this](THttpClient& client, const std::string& url) { Prepare(client, url); });
+  // The pages next in the walk's order: the links of the newest page first,
+  // then those left on the pages below it. Each link is looked at once.
+  auto fetchAhead = [&] {
+    if (!ahead) return;
+    // A page reached meanwhile under another spelling is never asked for.
+    ahead->Forget([this](const std::string& url) { return IsVisited(url); });
+    for (size_t f = pages.size(); f-- > 0 && ahead->CanStart();) {
+      Frame& frame = pages[f];
+      frame.scanned = std::max(frame.scanned, frame.next);
+      while (frame.scanned < frame.links.size() && ahead->CanStart()) {
+        const std::string url = ResolveLink(frame.url, frame.links[frame.scanned++]);
+        if (!IsVisited(url)) ahead->Start(url);
+      }
+    }
+  };
+
+  // A page visited brings links to fetch ahead; they start at the next link
+  // the user lets the walk go on to, never after a cancel.
+  bool refill = false;
   auto visit = [&](const std::string& url) {
     if (stop) return;
     ShowProgress(url);
-    std::string text;
-    if (FetchPage(url, text)) {
+    fetchAhead();
+    std::string text, contentType;
+    bool failed = false;
+    if (ahead && ahead->Has(url)) {
+      TFetchedPage page = ahead->Take(url);
+      failed = page.failed;
+      text = std::move(page.text);
+      contentType = std::move(page.contentType);
+    } else {
+      failed = FetchPage(url, text);
+      contentType = client_.ContentType();
+    }
+    if (failed) {
       FailedList.Add(url);
       return;
     }
@@ -86,11 +129,12 @@ void THTTPGetPage::CrawlPage(const std::string& startUrl, bool& stop) {
     platform::TStringList links;
     SetUpList(links);
     ExtractLinks(links, url, text);
-    if (bodies_) bodies_->Put(url, std::move(text), client_.ContentType());
-    Frame frame{url, {}, 0};
+    if (bodies_) bodies_->Put(url, std::move(text), std::move(contentType));
+    Frame frame{url, {}, 0, 0};
     frame.links.reserve(static_cast<size_t>(links.Count()));
     for (int i = 0; i < links.Count(); ++i) frame.links.push_back(links[i]);
     pages.push_back(std::move(frame));
+    refill = true;
   };
 
   visit(startUrl);
@@ -106,6 +150,10 @@ void THTTPGetPage::CrawlPage(const std::string& startUrl, bool& stop) {
       stop = true;
       return;
     }
+    if (refill) {
+      refill = false;
+      fetchAhead();
+    }
     const std::string url = ResolveLink(pageUrl, link);
     if (!IsVisited(url)) visit(url);
   }
@@ -115,13 +163,7 @@ bool THTTPGetPage::FetchPage(const std::string& url, std::string& text) {
   TMemoryStream stream;
   bool failed = false;
   try {
-    client_.URL = url;
-    client_.Password = password_;
-    client_.Username = user_;
-    client_.Proxy = proxy_.host;
-    client_.ProxyPort = proxy_.port;
-    client_.ProxyPassword = proxy_.password;
-    client_.ProxyUsername = proxy_.user;
+    Prepare(client_, url);
     client_.RcvdStream = &stream;
     client_.Get();
     text = stream.TakeData();
@@ -134,6 +176,16 @@ bool THTTPGetPage::FetchPage(const std::string& url, std::string& text) {
   // The stream ends here; the client must not keep writing to it.
   client_.RcvdStream = nullptr;
   return failed;
+}
+
+void THTTPGetPage::Prepare(THttpClient& client, const std::string& url) const {
+  client.URL = url;
+  client.Password = password_;
+  client.Username = user_;
+  client.Proxy = proxy_.host;
+  client.ProxyPort = proxy_.port;
+  client.ProxyPassword = proxy_.password;
+  client.ProxyUsername = proxy_.user;
 }
 
 void THTTPGetPage::ShowProgress(const std::string& url) {

@@ -41,6 +41,11 @@ class THTTPGetPage {
   // type), for a run that indexes them next; none: the bodies are dropped.
   // The caller keeps it.
   void SetBodies(TPageBodies* bodies);
+  // The walk fetches up to this many pages ahead of itself, each over a
+  // connection of its own, while it works through the page before; it still
+  // visits in the same order and asks for the same pages. 0: one page after
+  // the other over the client alone.
+  void SetFetchAhead(int connections);
 
   // Walks the site; urls receives the pages fetched. A stop flag set (by the
   // caller, or here when the window is closed) ends the walk with what it
@@ -64,6 +69,8 @@ class THTTPGetPage {
 
  private:
   void CrawlPage(const std::string& url, bool& stop);
+  // Sets client up for a request of url with the site's login and the proxy.
+  void Prepare(THttpClient& client, const std::string& url) const;
 
   THttpClient& client_;
   std::string user_;
@@ -73,6 +80,7 @@ class THTTPGetPage {
   std::string extensions_;
   TWalkProgress* progress_ = nullptr;
   TPageBodies* bodies_ = nullptr;
+  int fetchAhead_ = 0;
 };
 
 // One page's text through client, with the site's login and the proxy

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -176,6 +177,71 @@ TEST_F(SiteWalk, ACancelReportedByTheProgressStopsAtTheNextLink) {
   // The start is shown once before the walk and once as it is fetched.
   EXPECT_EQ(progress.pages, (std::vector<std::string>{site_.Base() + "/index.html", site_.Base() + "/index.html",
                                                       site_.Base() + "/A.html"}));
+}
+
+// Fetching ahead changes when the server is asked, not what: the same
+// pages in the same order for the walk, each page as often, the same bodies.
+TEST_F(SiteWalk, FetchingAheadVisitsAndAsksForTheSamePages) {
+  site_.Page("/root.html", std::string("root\0cut off"));
+  struct Walk {
+    std::vector<std::string> urls, failed, shown, paths, bodies;
+  };
+  auto walk = [&](int ahead) {
+    struct Progress : TWalkProgress {
+      std::vector<std::string> pages;
+      void ShowPage(const std::string& url) override { pages.push_back(url); }
+      bool NextLink() override { return false; }
+    } progress;
+    const size_t before = site_.Paths().size();
+    TPageBodies bodies(1 << 20, "");
+    THTTPGetPage walker(client_);
+    walker.SetSite(site_.Base() + "/index.html", "", "");
+    walker.SetPageExtensions(kExtensions);
+    walker.SetProgress(&progress);
+    walker.SetBodies(&bodies);
+    walker.SetFetchAhead(ahead);
+    platform::TStringList urls, failed;
+    bool stop = false;
+    walker.CrawlSiteCollectFailed(urls, failed, stop);
+    Walk w{Lines(urls), Lines(failed), progress.pages, {}, {}};
+    const std::vector<std::string> all = site_.Paths();
+    w.paths.assign(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
+    std::sort(w.paths.begin(), w.paths.end());
+    for (const std::string& url : w.urls) {
+      std::string body, type;
+      EXPECT_TRUE(bodies.Take(url, body, type)) << url;
+      w.bodies.push_back(type + ":" + body);
+    }
+    return w;
+  };
+  const Walk one = walk(0);
+  const Walk ahead = walk(3);
+  EXPECT_EQ(ahead.urls, one.urls);
+  EXPECT_EQ(ahead.failed, one.failed);
+  EXPECT_EQ(ahead.shown, one.shown);
+  EXPECT_EQ(ahead.paths, one.paths);
+  EXPECT_EQ(ahead.bodies, one.bodies);
+  EXPECT_EQ(ahead.bodies[4], "text/html:root");
+}
+
+TEST_F(SiteWalk, ACancelWhilePagesAreOnTheirWayEndsTheWalk) {
+  struct Progress : TWalkProgress {
+    int links = 0;
+    void ShowPage(const std::string&) override {}
+    bool NextLink() override { return ++links == 2; }
+  } progress;
+  THTTPGetPage walker(client_);
+  walker.SetSite(site_.Base() + "/index.html", "", "");
+  walker.SetPageExtensions(kExtensions);
+  walker.SetProgress(&progress);
+  walker.SetFetchAhead(3);
+  platform::TStringList urls;
+  bool stop = false;
+  walker.CrawlSite(urls, stop);
+  EXPECT_TRUE(stop);
+  EXPECT_EQ(Lines(urls), (std::vector<std::string>{site_.Base() + "/A.html", site_.Base() + "/index.html"}));
+  // The client is free for the next request.
+  EXPECT_EQ(FetchPageText(client_, site_.Base() + "/abs.html", "", "", {}), "absolute");
 }
 
 TEST_F(SiteWalk, TheFetcherSendsTheLoginAndProxyAndCutsAtAZeroByte) {
