@@ -20,6 +20,7 @@
 #include "corvanta/SharedForms.h"
 #include "corvanta/SiteFetch.h"
 #include "corvanta/StatusPages.h"
+#include "corvanta/WizardCommand.h"
 #include "corvanta/stopwort.h"
 #include "corvanta/umgebung.h"
 #include "net/dtmHTTP.h"
@@ -91,6 +92,7 @@ TMarbelkosteHaupt::~TMarbelkosteHaupt() = default;
 void TMarbelkosteHaupt::BindCommands() {
   BindCommand("Projektffnen1", "sbtOeffnen", [this] { Projektffnen1Click(); });
   BindCommand("menBearbeiten", "sbtBearbeiten", [this] { EditProject(); });
+  BindCommand("Assistent1", "sbtAssistent", [this] { Assistent1Click(); });
   BindCommand("menAktualisieren", "sbtIndex", [this] { UpdateProject(); });
   BindCommand("menBeenden", "sbtBeenden", [this] { Quit(); });
   BindCommand("menAnsehen", "sbtQuelltext", [this] { ViewIndex(); });
@@ -204,6 +206,11 @@ int TMarbelkosteHaupt::ShowProjectSettings(bool analysisOnly) {
   const core::TIni* settings = Settings();
   if (!Projekt() || !settings) return platform::mrCancel;
   return ShowProjectDialog(*Projekt(), *settings, ProjectDialogServices(), analysisOnly);
+}
+
+void TMarbelkosteHaupt::Assistent1Click() {
+  Busy busy(*this);
+  RunWizard(*this);
 }
 
 void TMarbelkosteHaupt::UpdateProject() {

@@ -37,6 +37,8 @@ class TMarbelkosteHaupt : public core::TMainWindow {
   void Projektffnen1Click();
   // "Editieren": the template check; the page selection follows.
   virtual void EditProject();
+  // "Assistent...": the search-form wizard.
+  void Assistent1Click();
   // "Update": runs again over the stored pages; a run that failed or was
   // cancelled is dropped by reloading the project from its file.
   void UpdateProject();

@@ -348,7 +348,11 @@ void Form::SetClientSize(int width, int height) {
   }
 }
 
-void Form::PlaceLike(const Form& other) { SetPosition(other.Left(), other.Top()); }
+void Form::PlaceLike(const Form& other) {
+  // Placed on purpose: the first showing no longer centres it.
+  position_ = "designed";
+  SetPosition(other.Left(), other.Top());
+}
 
 void Form::CenterOnScreen() {
   RECT work{};

@@ -112,7 +112,7 @@ class Form : public TopWindow {
   void SetSize(int width, int height);
   void SetClientSize(int width, int height);
   // Where the other form stands now (a wizard's next page takes the place
-  // of the one before).
+  // of the one before), also at a first showing that would centre it.
   void PlaceLike(const Form& other);
   void CenterOnScreen();
 

@@ -11,6 +11,7 @@ if(TARGET qcorvanta)
             ${CMAKE_CURRENT_LIST_DIR}/MainWindowTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/MainCommandsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/WizardFlowTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/WizardCommandTest.cpp
             ${CMAKE_SOURCE_DIR}/tests/net/LocalServer.cpp
             $<TARGET_OBJECTS:corvanta_forms>
             $<TARGET_OBJECTS:corvanta_shared_forms>

@@ -154,6 +154,10 @@ TEST(Form, PlacedLikeAnotherEnabledAndOnTopAtRunTime) {
   g.PlaceLike(f);
   EXPECT_EQ(g.Left(), 120);
   EXPECT_EQ(g.Top(), 90);
+  // A centred form placed before its first showing stays where it was put.
+  g.Show();
+  EXPECT_EQ(g.Left(), 120);
+  g.Hide();
 
   f.SetStayOnTop(false);
   EXPECT_FALSE(f.StayOnTop());

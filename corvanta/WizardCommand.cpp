@@ -1,0 +1,92 @@
+#include "corvanta/WizardCommand.h"
+
+#include <array>
+
+#include "core/Texts.h"
+#include "core/projektVerwaltung.h"
+#include "corvanta/SiteFetch.h"
+#include "corvanta/WizardFlow.h"
+#include "corvanta/menue.h"
+#include "corvanta/wizard.h"
+#include "platform/base/Files.h"
+#include "platform/gui/Dialogs.h"
+
+namespace corvanta {
+
+namespace {
+
+constexpr int kHelpNoPages = 319;
+
+class WindowWizard : public WizardSteps {
+ public:
+  explicit WindowWizard(TMarbelkosteHaupt& window)
+      : window_(window),
+        services_{[this] { return window_.Projekt(); },
+                  [this](const std::string& page) { return window_.OpenInBrowser(page); }},
+        intro_(services_),
+        introWizard_(services_),
+        name_(services_),
+        site_(services_),
+        target_(services_),
+        analysis_(services_),
+        done_(services_),
+        pages_{&intro_, &introWizard_, &name_, &site_, &target_, &analysis_, &done_} {}
+
+  int ShowPage(int page) override { return pages_[static_cast<size_t>(page)]->Execute(); }
+  void AlignPages(int page) override { AlignWizardPages(pages_, *pages_[static_cast<size_t>(page)]); }
+  bool OpenNamedProject() override {
+    bool failed = false;
+    window_.OpenProject(name_.ProjectName(), true, failed);
+    return !failed && window_.Projekt();
+  }
+  bool FetchSitePages(platform::TStringList& urls) override {
+    bool& abort = window_.AbortFlag();
+    window_.FetchSitePages(urls, abort);
+    return !abort;
+  }
+  void MergeFileList(platform::TStringList& urls) override { corvanta::MergeFileList(*window_.Projekt(), urls); }
+  bool RunIndex() override {
+    bool& abort = window_.AbortFlag();
+    return window_.RunIndex(true, abort) && !abort;
+  }
+  void ClearAbort() override { window_.AbortFlag() = false; }
+  void NoPagesFound() override {
+    platform::MessageDlg(core::LoadStr(core::Txt::Msg319), platform::MsgDlgType::Warning,
+                         platform::mbOK | platform::mbHelp, kHelpNoPages);
+  }
+  void SaveProject() override { window_.Projekt()->SaveProject(); }
+  void TestSearchForm() override { window_.TestSearchForm(); }
+
+ private:
+  TMarbelkosteHaupt& window_;
+  WizardServices services_;
+  TWizardIntroProgrammDlg intro_;
+  TWizardIntroDlg introWizard_;
+  TWizardProjektDlg name_;
+  TWizardQuelleDlg site_;
+  TWizardZielDlg target_;
+  TWizardAnalyseDlg analysis_;
+  TWizardFertigDlg done_;
+  std::array<TWizardPage*, kWizardPages> pages_;
+};
+
+}  // namespace
+
+void AlignWizardPages(std::span<TWizardPage* const> pages, const platform::Form& from) {
+  for (TWizardPage* page : pages)
+    if (page != &from) page->PlaceLike(from);
+}
+
+void RunWizard(TMarbelkosteHaupt& window) {
+  const std::string remembered =
+      window.Projekt() ? platform::ExtractFileName(window.Projekt()->GetProjectFileName()) : std::string();
+  // A flag left set by a command that failed before would make the first
+  // run of the wizard end at once as a cancelled one.
+  window.AbortFlag() = false;
+  WindowWizard wizard(window);
+  if (!RunWizardChain(wizard)) return;
+  bool failed = false;
+  window.OpenProject(remembered, false, failed);
+}
+
+}  // namespace corvanta
