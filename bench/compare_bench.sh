@@ -16,7 +16,7 @@
 #   bench/compare_bench.sh [BUILD_DIR] [ROUNDS]
 #
 # NO_BUILD=1 uses the programs as they are in BUILD_DIR; ONLY=pellinova or
-# ONLY=corvanta runs one half.
+# ONLY=corvanta runs one half; COLD_WINE=1 lets every run start Wine's server.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -38,6 +38,7 @@ work=$(mktemp -d /tmp/compare_bench.XXXXXX)
 server=
 cleanup() {
   [ -n "$server" ] && kill "$server" 2>/dev/null || true
+  exec 9>&- 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -62,8 +63,16 @@ for p in Pellinova Corvanta; do
 done
 : > "$work/answers.txt"
 
-# Wine's server outlives a run; start it once so that no run pays for it.
+# Wine's server and its services stop a few seconds after the last program of
+# the prefix, sooner than a pagefind run ends, and starting them again costs a
+# run seconds: a program waiting on its input (a pipe held open until the end)
+# keeps them up, so that no run pays for them. COLD_WINE=1 leaves them to stop.
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-quarvelin}"
+if [ -z "${COLD_WINE:-}" ]; then
+  mkfifo "$work/keep"
+  "$root/scripts/wine-run" cmd /c pause < "$work/keep" >/dev/null 2>&1 &
+  exec 9> "$work/keep"
+fi
 "$root/scripts/wine-run" cmd /c exit >/dev/null 2>&1 || true
 
 # wall seconds and peak KB of a command, as "S KB"
