@@ -157,26 +157,34 @@ TEST_F(SiteWalk, AnUnreachableStartGivesOnlyAFailure) {
   EXPECT_EQ(Lines(failed), std::vector<std::string>{start});
 }
 
+// Also with pages on their way ahead: those may reach the server, the walk
+// ends all the same, and the client is free for the next request.
 TEST_F(SiteWalk, ACancelReportedByTheProgressStopsAtTheNextLink) {
-  struct Progress : TWalkProgress {
-    std::vector<std::string> pages;
-    int links = 0;
-    void ShowPage(const std::string& url) override { pages.push_back(url); }
-    bool NextLink() override { return ++links == 2; }
-  } progress;
-  THTTPGetPage walker(client_);
-  walker.SetSite(site_.Base() + "/index.html", "", "");
-  walker.SetPageExtensions(kExtensions);
-  walker.SetProgress(&progress);
-  platform::TStringList urls;
-  bool stop = false;
-  walker.CrawlSite(urls, stop);
-  EXPECT_TRUE(stop);
-  EXPECT_EQ(site_.Paths(), (std::vector<std::string>{"/index.html", "/A.html"}));
-  EXPECT_EQ(urls.Count(), 2);
-  // The start is shown once before the walk and once as it is fetched.
-  EXPECT_EQ(progress.pages, (std::vector<std::string>{site_.Base() + "/index.html", site_.Base() + "/index.html",
-                                                      site_.Base() + "/A.html"}));
+  for (const int ahead : {0, 3}) {
+    struct Progress : TWalkProgress {
+      std::vector<std::string> pages;
+      int links = 0;
+      void ShowPage(const std::string& url) override { pages.push_back(url); }
+      bool NextLink() override { return ++links == 2; }
+    } progress;
+    THTTPGetPage walker(client_);
+    walker.SetSite(site_.Base() + "/index.html", "", "");
+    walker.SetPageExtensions(kExtensions);
+    walker.SetProgress(&progress);
+    walker.SetFetchAhead(ahead);
+    platform::TStringList urls;
+    bool stop = false;
+    walker.CrawlSite(urls, stop);
+    EXPECT_TRUE(stop);
+    if (ahead == 0) {
+      EXPECT_EQ(site_.Paths(), (std::vector<std::string>{"/index.html", "/A.html"}));
+    }
+    EXPECT_EQ(Lines(urls), (std::vector<std::string>{site_.Base() + "/A.html", site_.Base() + "/index.html"}));
+    // The start is shown once before the walk and once as it is fetched.
+    EXPECT_EQ(progress.pages, (std::vector<std::string>{site_.Base() + "/index.html", site_.Base() + "/index.html",
+                                                        site_.Base() + "/A.html"}));
+    EXPECT_EQ(FetchPageText(client_, site_.Base() + "/abs.html", "", "", {}), "absolute");
+  }
 }
 
 // Fetching ahead changes when the server is asked, not what: the same
@@ -222,26 +230,6 @@ TEST_F(SiteWalk, FetchingAheadVisitsAndAsksForTheSamePages) {
   EXPECT_EQ(ahead.paths, one.paths);
   EXPECT_EQ(ahead.bodies, one.bodies);
   EXPECT_EQ(ahead.bodies[4], "text/html:root");
-}
-
-TEST_F(SiteWalk, ACancelWhilePagesAreOnTheirWayEndsTheWalk) {
-  struct Progress : TWalkProgress {
-    int links = 0;
-    void ShowPage(const std::string&) override {}
-    bool NextLink() override { return ++links == 2; }
-  } progress;
-  THTTPGetPage walker(client_);
-  walker.SetSite(site_.Base() + "/index.html", "", "");
-  walker.SetPageExtensions(kExtensions);
-  walker.SetProgress(&progress);
-  walker.SetFetchAhead(3);
-  platform::TStringList urls;
-  bool stop = false;
-  walker.CrawlSite(urls, stop);
-  EXPECT_TRUE(stop);
-  EXPECT_EQ(Lines(urls), (std::vector<std::string>{site_.Base() + "/A.html", site_.Base() + "/index.html"}));
-  // The client is free for the next request.
-  EXPECT_EQ(FetchPageText(client_, site_.Base() + "/abs.html", "", "", {}), "absolute");
 }
 
 TEST_F(SiteWalk, TheFetcherSendsTheLoginAndProxyAndCutsAtAZeroByte) {
