@@ -23,6 +23,7 @@
 #include "corvanta/WizardCommand.h"
 #include "corvanta/stopwort.h"
 #include "corvanta/umgebung.h"
+#include "corvanta/verzeichnis.h"
 #include "net/dtmHTTP.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Files.h"

@@ -19,6 +19,7 @@
 #include "platform/base/Clock.h"
 #include "platform/base/IniFile.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/Button.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/TestingUi.h"
@@ -148,6 +149,35 @@ TEST_F(Commands, ProjectCommandsOnlyWithAProject) {
   EXPECT_TRUE(window_.Find<platform::Control>("sbtIndex").Enabled());
   window_.CloseProject();
   EXPECT_FALSE(window_.Find<platform::MenuItem>("menAktualisieren").Enabled());
+}
+
+// "Projekt...": the folder buttons open the folder dialog, and only OK
+// stores the dialog's values and saves the project.
+TEST_F(Commands, ProjectSettingsStoreAndSaveOnlyOnOk) {
+  OpenSiteProject();
+  core::TLanguage language;
+  core::StandInSettingsHost host;
+  core::TIni settings(f_.folder / "c.ini", false, language, host, true);
+  window_.SetSettings(&settings);
+  const std::string file = window_.ProjectFileName();
+  for (const int answer : {int(platform::mrCancel), int(platform::mrOk)}) {
+    platform::ScriptedUi ui;
+    std::string folderDialog;
+    ui.Push([&](platform::UiRequest& r) {
+      r.form->SetControlValue("edWebsite", "http://neu.test/");
+      r.form->Find<platform::Button>("BitBtn2").Click();
+      return answer;
+    });
+    ui.Push([&](platform::UiRequest& r) {
+      folderDialog = r.form->Caption();
+      return int(platform::mrCancel);
+    });
+    window_.Find<platform::MenuItem>("menProjektEinstellungen").Click();
+    EXPECT_FALSE(folderDialog.empty());
+    const bool stored = answer == platform::mrOk;
+    EXPECT_EQ(window_.Projekt()->GetWebSite() == "http://neu.test/", stored);
+    EXPECT_EQ(platform::ReadFileBytes(file).find("WebSite=http://neu.test/") != std::string::npos, stored);
+  }
 }
 
 // Each check stops its command with its message and help context.
