@@ -10,7 +10,10 @@
 #include "pellinova/SharedForms.h"
 #include "pellinova/TextNumbers.h"
 #include "pellinova/commandline.h"
+#include "corvanta/SiteFetch.h"
+#include "corvanta/WizardFlow.h"
 #include "pellinova/directory.h"
+#include "pellinova/wizard.h"
 #include "pellinova/projektVerwaltung.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
@@ -92,6 +95,8 @@ int TMarbelkosteHaupt::ShowProjectSettings(bool analysisOnly) {
 void TMarbelkosteHaupt::ScanSourceFiles(platform::TStringList& list, bool& abort) {
   const std::string title = core::LoadStr(core::Txt::ProgramTitle);
   platform::App().SetTitle(title + core::LoadStr(core::Txt::TitleSuche));
+  // Sorted, and a file that two patterns meet listed once.
+  corvanta::MakeUrlList(list);
   {
     core::THinweisDlg window;
     window.SetCaption(title + txt::Load(txt::kCapSearchFiles));
@@ -101,6 +106,13 @@ void TMarbelkosteHaupt::ScanSourceFiles(platform::TStringList& list, bool& abort
     DropSearchFormFiles(Project()->Settings(), list, abort);
   }
   platform::App().SetTitle(title);
+}
+
+std::unique_ptr<corvanta::TWizardPage> TMarbelkosteHaupt::MakeWizardPage(int page,
+                                                                        corvanta::WizardServices services) {
+  if (page == corvanta::kWebSite) return std::make_unique<TWizardQuelleDlg>(std::move(services));
+  if (page == corvanta::kZiel) return std::make_unique<TWizardZielDlg>(std::move(services));
+  return corvanta::TMarbelkosteHaupt::MakeWizardPage(page, std::move(services));
 }
 
 std::string TMarbelkosteHaupt::ReferencePage() { return core::ProgramDirectory() + txt::Fixed(txt::kReferencePage); }

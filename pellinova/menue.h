@@ -37,6 +37,9 @@ class TMarbelkosteHaupt : public corvanta::TMarbelkosteHaupt {
   std::unique_ptr<core::TProjekt> CreateProject(const std::string& path, bool& failed) override;
   const std::string* SourceFolder() const override;
   bool FetchesOverHttp() const override { return false; }
+  std::string LayoutVariant() const override { return "Pellinova"; }
+  std::unique_ptr<corvanta::TWizardPage> MakeWizardPage(int page, corvanta::WizardServices services) override;
+  void CollectPages(platform::TStringList& urls, bool& abort) override { ScanSourceFiles(urls, abort); }
   void GenerateRun(bool silent, bool& abort) override;
   std::string IndexFileToView() const override;
   void AddStatus(corvanta::StatusValues& values) const override;

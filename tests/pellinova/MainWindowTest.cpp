@@ -12,12 +12,14 @@
 #include "core/ULanguage.h"
 #include "core/ini.h"
 #include "pellinova/menue.h"
+#include "pellinova/wizard.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ListBox.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/TestingUi.h"
+#include "fsctl/FsDirectoryListBox.h"
 #include "tests/pellinova/PellinovaFixture.h"
 
 namespace {
@@ -155,6 +157,65 @@ TEST_F(PellinovaWindow, ReferenceItemFollowsItsPage) {
   window_.FormShow();
   EXPECT_TRUE(item.Enabled());
   EXPECT_EQ(item.HelpContext(), 58);
+}
+
+// The wizard over a folder of pages: the project named on page 3, the HTML
+// folder on page 4, the target on page 5; page 6 searches, merges and runs.
+TEST_F(PellinovaWindow, WizardFromTheHtmlFolderToTheSearchForm) {
+  const std::string projects = core::ProgramDirectory() + "projekte";
+  const std::string file = projects + "\\pwassistent.lvq";
+  platform::ForceDirectories(projects);
+  platform::WriteFileBytes(file, "[Einstellungen]\r\nStopwortListeVerwenden=0\r\nVorlagenVerzeichnis=" + templateDir_ +
+                                     "\r\n");
+  const auto folderPage = [](const std::string& folder) {
+    return [folder](platform::UiRequest& r) {
+      r.form->Find<fsctl::TFsDirectoryListBox>("DirectoryListBox1").SetDirectory(folder);
+      return platform::mrOk;
+    };
+  };
+  platform::ScriptedUi ui;
+  ui.Push(platform::mrOk);
+  ui.Push(platform::mrOk);
+  ui.Push([](platform::UiRequest& r) {
+    r.form->Find<platform::Edit>("edProjektName").SetText("pwassistent");
+    return platform::mrOk;
+  });
+  ui.Push(folderPage(siteDir_));
+  ui.Push(folderPage(targetDir_));
+  ui.Push(platform::mrOk);
+  ui.Push(platform::mrOk);
+  window_.Assistent1Click();
+  const std::string saved = platform::ReadFileBytes(file);
+  platform::DeleteFileIfExists(file);
+  RemoveDirectoryA(projects.c_str());
+
+  ASSERT_EQ(ui.Requests().size(), 7u);
+  EXPECT_EQ(ui.Requests()[3].caption, "Quarvelin(tm) Pellinova - Suchformular-Assistent (HTML-Verzeichnis w\xE4hlen)");
+  EXPECT_FALSE(ui.RanDry());
+  ASSERT_NE(window_.Project(), nullptr);
+  std::vector<std::string> pages;
+  for (const auto& page : window_.Project()->Pages()) pages.push_back(page->url);
+  EXPECT_EQ(pages, (std::vector<std::string>{"a.htm", "sub\\b.htm"}));
+  EXPECT_NE(platform::ReadFileBytes(targetDir_ + "\\suche.js").find("sub/b.htm"), std::string::npos);
+  EXPECT_NE(saved.find("HTMLVerzeichnis=" + siteDir_ + "\r\n"), std::string::npos);
+}
+
+// Page 5 asks about different drives only when it goes on.
+TEST_F(PellinovaWindow, TargetPageQuestionsAnotherDrive) {
+  OpenInWindow({});
+  pellinova::TWizardZielDlg page({[this] { return window_.Projekt(); }, {}, "Pellinova"});
+  page.BitBtn1Click();
+  EXPECT_EQ(page.DirectoryListBox1.Directory(), siteDir_);
+  platform::ScriptedUi ui;
+  EXPECT_TRUE(page.CanClose(platform::mrOk));
+  page.DirectoryListBox1.SetDirectory("Z:\\");
+  page.DriveComboBox1.SetDrive('z');
+  EXPECT_TRUE(page.CanClose(platform::mrYes));
+  EXPECT_TRUE(page.CanClose(platform::mrCancel));
+  ui.Push(platform::mrNo);
+  EXPECT_FALSE(page.CanClose(platform::mrOk));
+  ASSERT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(ui.Requests()[0].helpContext, 324);
 }
 
 }  // namespace
