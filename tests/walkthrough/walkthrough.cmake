@@ -8,3 +8,6 @@ set_tests_properties(walkthrough_corvanta PROPERTIES TIMEOUT 420 SKIP_RETURN_COD
 add_test(NAME walkthrough_tessarel
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/tessarel.sh ${CMAKE_BINARY_DIR}/install ${CMAKE_BINARY_DIR}/walkthrough/tessarel)
 set_tests_properties(walkthrough_tessarel PROPERTIES TIMEOUT 420 SKIP_RETURN_CODE 77 RESOURCE_LOCK walkthrough)
+add_test(NAME walkthrough_pellinova
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/pellinova.sh ${CMAKE_BINARY_DIR}/install ${CMAKE_BINARY_DIR}/walkthrough/pellinova)
+set_tests_properties(walkthrough_pellinova PROPERTIES TIMEOUT 420 SKIP_RETURN_CODE 77 RESOURCE_LOCK walkthrough)
