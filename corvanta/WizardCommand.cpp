@@ -1,6 +1,7 @@
 #include "corvanta/WizardCommand.h"
 
 #include <array>
+#include <memory>
 
 #include "core/Texts.h"
 #include "core/projektVerwaltung.h"
@@ -19,29 +20,27 @@ constexpr int kHelpNoPages = 319;
 
 class WindowWizard : public WizardSteps {
  public:
-  explicit WindowWizard(TMarbelkosteHaupt& window)
-      : window_(window),
-        services_{[this] { return window_.Projekt(); },
-                  [this](const std::string& page) { return window_.OpenInBrowser(page); }},
-        intro_(services_),
-        introWizard_(services_),
-        name_(services_),
-        site_(services_),
-        target_(services_),
-        analysis_(services_),
-        done_(services_),
-        pages_{&intro_, &introWizard_, &name_, &site_, &target_, &analysis_, &done_} {}
+  explicit WindowWizard(TMarbelkosteHaupt& window) : window_(window) {
+    WizardServices services{[this] { return window_.Projekt(); },
+                            [this](const std::string& page) { return window_.OpenInBrowser(page); },
+                            window_.LayoutVariant()};
+    // The program's own pages where it has them.
+    for (int page = 0; page < kWizardPages; ++page) {
+      owned_[static_cast<size_t>(page)] = window_.MakeWizardPage(page, services);
+      pages_[static_cast<size_t>(page)] = owned_[static_cast<size_t>(page)].get();
+    }
+  }
 
   int ShowPage(int page) override { return pages_[static_cast<size_t>(page)]->Execute(); }
   void AlignPages(int page) override { AlignWizardPages(pages_, *pages_[static_cast<size_t>(page)]); }
   bool OpenNamedProject() override {
     bool failed = false;
-    window_.OpenProject(name_.ProjectName(), true, failed);
+    window_.OpenProject(static_cast<TWizardProjektDlg&>(*pages_[kProjektName]).ProjectName(), true, failed);
     return !failed && window_.Projekt();
   }
   bool FetchSitePages(platform::TStringList& urls) override {
     bool& abort = window_.AbortFlag();
-    window_.FetchSitePages(urls, abort);
+    window_.CollectPages(urls, abort);
     return !abort;
   }
   void MergeFileList(platform::TStringList& urls) override { corvanta::MergeFileList(*window_.Projekt(), urls); }
@@ -59,15 +58,8 @@ class WindowWizard : public WizardSteps {
 
  private:
   TMarbelkosteHaupt& window_;
-  WizardServices services_;
-  TWizardIntroProgrammDlg intro_;
-  TWizardIntroDlg introWizard_;
-  TWizardProjektDlg name_;
-  TWizardQuelleDlg site_;
-  TWizardZielDlg target_;
-  TWizardAnalyseDlg analysis_;
-  TWizardFertigDlg done_;
-  std::array<TWizardPage*, kWizardPages> pages_;
+  std::array<std::unique_ptr<TWizardPage>, kWizardPages> owned_;
+  std::array<TWizardPage*, kWizardPages> pages_{};
 };
 
 }  // namespace

@@ -79,42 +79,6 @@ constexpr int kHelpSuchformularFehler = 315;
 constexpr int kHelpSuchformularOk = 316;
 constexpr int kHelpJavascriptEditor = 320;
 constexpr int kHelpIndexLeer = 322;
-constexpr int kHelpKeineSeiten = 319;
-
-
-// The wizard's chain over the window's commands and the seven pages.
-class WindowWizardSteps : public WizardSteps {
- public:
-  WindowWizardSteps(TMarbelkosteHaupt& window, std::vector<std::unique_ptr<TWizardPage>>& pages)
-      : window_(window), pages_(pages) {}
-  int ShowPage(int page) override { return pages_[page]->Execute(); }
-  void AlignPages(int page) override {
-    const platform::Form& from = *pages_[page];
-    for (auto& other : pages_) other->SetPosition(from.Left(), from.Top());
-  }
-  bool OpenNamedProject() override {
-    bool failed = false;
-    window_.OpenProject(static_cast<TWizardProjektDlg&>(*pages_[kProjektName]).ProjectName(), true, failed);
-    return !failed;
-  }
-  bool FetchSitePages(platform::TStringList& urls) override {
-    window_.CollectPages(urls, window_.AbortFlag());
-    return !window_.AbortFlag();
-  }
-  void MergeFileList(platform::TStringList& urls) override { corvanta::MergeFileList(*window_.Projekt(), urls); }
-  bool RunIndex() override { return window_.RunIndex(true, window_.AbortFlag()); }
-  void ClearAbort() override { window_.AbortFlag() = false; }
-  void NoPagesFound() override {
-    platform::MessageDlg(core::LoadStr(Txt::Msg319), platform::MsgDlgType::Warning, platform::mbOK | platform::mbHelp,
-                         kHelpKeineSeiten);
-  }
-  void SaveProject() override { window_.Projekt()->SaveProject(); }
-  void TestSearchForm() override { window_.TestSearchForm(); }
-
- private:
-  TMarbelkosteHaupt& window_;
-  std::vector<std::unique_ptr<TWizardPage>>& pages_;
-};
 
 
 }  // namespace
@@ -133,7 +97,6 @@ TMarbelkosteHaupt::~TMarbelkosteHaupt() = default;
 void TMarbelkosteHaupt::BindCommands() {
   BindCommand("Projektffnen1", "sbtOeffnen", [this] { Projektffnen1Click(); });
   BindCommand("Projektneu1", "sbtNeu", [this] { Projektneu1Click(); });
-  BindCommand("Assistent1", "sbtAssistent", [this] { Assistent1Click(); });
   BindCommand("menBearbeiten", "sbtBearbeiten", [this] { EditProject(); });
   BindCommand("Assistent1", "sbtAssistent", [this] { Assistent1Click(); });
   BindCommand("menAktualisieren", "sbtIndex", [this] { UpdateProject(); });
@@ -208,23 +171,6 @@ std::unique_ptr<TWizardPage> TMarbelkosteHaupt::MakeWizardPage(int page, WizardS
     case kAnalyse: return std::make_unique<TWizardAnalyseDlg>(std::move(services));
     default: return std::make_unique<TWizardFertigDlg>(std::move(services));
   }
-}
-
-void TMarbelkosteHaupt::Assistent1Click() {
-  Busy busy(*this);
-  const std::string remembered = Projekt() ? platform::ExtractFileName(Projekt()->GetProjectFileName()) : "";
-  WizardServices services;
-  services.project = [this] { return Projekt(); };
-  services.openInBrowser = [this](const std::string& page) { return OpenInBrowser(page); };
-  services.layoutVariant = LayoutVariant();
-  std::vector<std::unique_ptr<TWizardPage>> pages;
-  for (int page = 0; page < kWizardPages; ++page) pages.push_back(MakeWizardPage(page, services));
-  WindowWizardSteps steps(*this, pages);
-  if (!RunWizardChain(steps)) return;
-  // Cancelled: what the wizard opened goes unsaved, the project before it
-  // comes back.
-  bool failed = false;
-  OpenProject(remembered, false, failed);
 }
 
 bool TMarbelkosteHaupt::TemplateDatabaseMissing() {

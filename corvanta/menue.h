@@ -38,12 +38,13 @@ class TMarbelkosteHaupt : public core::TMainWindow {
   void Projektffnen1Click();
   // "Neues Projekt...": a project from a template, then "Editieren".
   void Projektneu1Click();
-  // "Assistent...": the seven wizard pages from a project name to a tested
-  // search form; a cancelled wizard reopens the project open before it.
-  void Assistent1Click();
   // The wizard's search step: the program's pages into urls (sorted,
   // duplicates ignored); abort is set when it was cancelled.
   virtual void CollectPages(platform::TStringList& urls, bool& abort) { FetchSitePages(urls, abort); }
+  // The program's variant of the wizard pages' and new-project dialog's
+  // layouts ("Pellinova"); and a page of the wizard by its number.
+  virtual std::string LayoutVariant() const { return {}; }
+  virtual std::unique_ptr<TWizardPage> MakeWizardPage(int page, WizardServices services);
   // "Editieren": the template check; the page selection follows.
   virtual void EditProject();
   // "Assistent...": the search-form wizard.
@@ -89,10 +90,6 @@ class TMarbelkosteHaupt : public core::TMainWindow {
   virtual const std::string* SourceFolder() const { return nullptr; }
   // Whether the program fetches pages over HTTP (and so has a proxy to set).
   virtual bool FetchesOverHttp() const { return true; }
-  // The program's variant of the wizard pages' and new-project dialog's
-  // layouts ("Pellinova"); and a page of the wizard by its number.
-  virtual std::string LayoutVariant() const { return {}; }
-  virtual std::unique_ptr<TWizardPage> MakeWizardPage(int page, WizardServices services);
   virtual void GenerateRun(bool silent, bool& abort);
   virtual std::string IndexFileToView() const;
   virtual void AddStatus(StatusValues& /*values*/) const {}
