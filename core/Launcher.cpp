@@ -228,6 +228,13 @@ void Launcher::OpenWithTool(const std::string& program, const std::string& param
   platform::StartProgram(std::move(line));
 }
 
+void Launcher::OpenUrl(const ToolSetting& browser, const std::string& url) {
+  if (browser.unix)
+    StartUnixTool(browser.path, browser.params, url);
+  else
+    OpenWithTool(browser.path, browser.params, url);
+}
+
 void Launcher::OpenInEditor(const ToolSetting& editor, const WineDrives& drives, const std::string& file) {
   if (editor.unix)
     StartUnixTool(editor.path, editor.params, drives.UnixPath(file));

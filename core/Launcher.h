@@ -85,6 +85,11 @@ class Launcher {
   // result, no waiting.
   void OpenWithTool(const std::string& program, const std::string& params, const std::string& file);
 
+  // Opens an address of the site (not a local page) in the browser: a Unix
+  // browser gets its parameters and the address as one argument, as it
+  // stands; any other browser goes through OpenWithTool.
+  void OpenUrl(const ToolSetting& browser, const std::string& url);
+
   // Opens file in an editor: a Unix editor gets the file's Unix path as one
   // argument, any other OpenWithTool. The caller has checked that the editor
   // exists.

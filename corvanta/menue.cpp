@@ -214,8 +214,7 @@ PageSelectionServices TMarbelkosteHaupt::PageSelectionServicesOf() {
   PageSelectionServices services;
   services.openInBrowser = [this](const std::string& page) { return OpenInBrowser(page); };
   services.viewPage = [this](const std::string& page) {
-    if (const core::TIni* settings = Settings())
-      OpenWithTool(settings->GetWWWBrowser(), settings->GetWWWBrowserParam(), page);
+    if (const core::TIni* settings = Settings()) BrowserLauncher().OpenUrl(settings->WWWBrowserTool(), page);
   };
   services.editSettings = [this] { return ShowProjectSettings(true) == platform::mrOk; };
   services.showStatus = [this] { ShowStatus(false); };

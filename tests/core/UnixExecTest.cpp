@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Launcher.h"
 #include "core/UnixExec.h"
 #include "core/WineDrives.h"
 #include "platform/base/Files.h"
@@ -57,6 +58,10 @@ class UnixToolStart : public ::testing::Test {
   std::vector<std::string> RunAndRecord(const std::string& params, const std::string& unixPath) {
     DeleteFileA(out_.c_str());
     EXPECT_TRUE(core::StartUnixTool(script_, params, unixPath));
+    return Recorded();
+  }
+
+  std::vector<std::string> Recorded() {
     for (int i = 0; i < 200 && !platform::FileExists(out_); ++i) Sleep(50);
     platform::TStringList lines;
     lines.LoadFromFile(out_);
@@ -100,6 +105,15 @@ TEST_F(UnixToolStart, TranslatedPathArrivesWholeAndRunsNothing) {
     EXPECT_EQ(args[2], Utf8(expected)) << path;
   }
   EXPECT_FALSE(platform::FileExists(marker_));
+}
+
+// A site's address is no file: a Unix browser gets it untranslated.
+TEST_F(UnixToolStart, SiteAddressReachesUnixBrowserAsItStands) {
+  core::Launcher launcher(dir_, 0);
+  const std::string url = "http://127.0.0.1:8000/a b/seite.htm?x=1&y='2'";
+  DeleteFileA(out_.c_str());
+  launcher.OpenUrl({script_, "-new", true}, url);
+  EXPECT_EQ(Recorded(), (std::vector<std::string>{"-new", url}));
 }
 
 TEST_F(UnixToolStart, MissingToolReportsFailure) {
