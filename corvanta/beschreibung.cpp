@@ -1,5 +1,6 @@
 #include "corvanta/beschreibung.h"
 
+#include "core/HelpContexts.h"
 #include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
@@ -11,7 +12,6 @@ namespace corvanta {
 
 namespace {
 constexpr int kPageLineLength = 60;
-constexpr const char* kHelpPage = "hilfe\\fortgeschritten.htm#beschreibung";
 }  // namespace
 
 TBeschreibungDlg::TBeschreibungDlg(core::TProjekt& project, std::vector<std::string> layouts,
@@ -66,7 +66,7 @@ std::string TBeschreibungDlg::ShowPageDescription(const std::string& text, const
 }
 
 void TBeschreibungDlg::BitBtn5Click() {
-  if (services_.openInBrowser) services_.openInBrowser(core::ProgramDirectory() + kHelpPage);
+  if (services_.openInBrowser) services_.openInBrowser(core::HelpPagePath(core::ProgramDirectory(), core::helppage::kBeschreibung));
 }
 
 }  // namespace corvanta

@@ -1,5 +1,6 @@
 #include "corvanta/liste.h"
 
+#include "core/HelpContexts.h"
 #include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
@@ -15,7 +16,6 @@ namespace {
 constexpr int kHelpDeleteEntry = 401;
 constexpr int kHelpEntryToStopWords = 402;
 constexpr int kPageLineLength = 60;
-constexpr const char* kHelpPage = "hilfe\\fortgeschritten.htm#schlagworte";
 
 bool StopWordsUsable(const core::TProjekt& project) {
   return project.GetStopwortListeVerwenden() && platform::FileExists(project.StopWordFileName());
@@ -122,7 +122,7 @@ void TWoerterListeDlg::BitBtn4Click() {
 }
 
 void TWoerterListeDlg::BitBtn6Click() {
-  if (services_.openInBrowser) services_.openInBrowser(core::ProgramDirectory() + kHelpPage);
+  if (services_.openInBrowser) services_.openInBrowser(core::HelpPagePath(core::ProgramDirectory(), core::helppage::kSchlagworte));
 }
 
 }  // namespace corvanta

@@ -1,5 +1,6 @@
 #include "corvanta/stopwort.h"
 
+#include "core/HelpContexts.h"
 #include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
@@ -20,7 +21,7 @@ StopListProfile StopWordProfile() {
   using core::LoadStr;
   using core::Txt;
   return {LoadStr(Txt::TitleStopWordFile), LoadStr(Txt::CapImportStopWords), LoadStr(Txt::MsgNoStopWords),
-          "hilfe\\stopwortliste.htm"};
+          core::helppage::kStopwortliste};
 }
 
 TStopwortlisteDlg::TStopwortlisteDlg(std::vector<std::string> layouts, DialogServices services,
@@ -129,7 +130,7 @@ void TStopwortlisteDlg::btnEinfuegenDateiClick() {
 }
 
 void TStopwortlisteDlg::BitBtn6Click() {
-  if (services_.openInBrowser) services_.openInBrowser(core::ProgramDirectory() + profile_.helpPage);
+  if (services_.openInBrowser) services_.openInBrowser(core::HelpPagePath(core::ProgramDirectory(), profile_.helpPage));
 }
 
 bool EditProjectStopWords(core::TProjekt& project, const SharedLayouts& layouts, const DialogServices& services) {

@@ -17,7 +17,7 @@ class TProjekt;
 namespace corvanta {
 
 // What an editor of a stop list differs in from the stop-word editor of the
-// site indexers: the texts of its import, its help page (below the program
+// site indexers: the texts of its import, its help page (below the help
 // folder), the help contexts of its messages (0: no Help button) and how a
 // word is lowered (nullptr: in the locale).
 struct StopListProfile {

@@ -17,7 +17,7 @@ corvanta::StopListProfile Profile(bool characters) {
     p.importCaption = txt::Load(txt::kStopCharImport);
     p.emptyImport = txt::Load(txt::kStopCharEmpty);
   }
-  p.helpPage = std::string("hilfe\\") + (characters ? core::helppage::kStopzeichen : core::helppage::kStopwortliste);
+  p.helpPage = (characters ? core::helppage::kStopzeichen : core::helppage::kStopwortliste);
   // Tessarel's messages have no Help button.
   p.duplicateHelp = 0;
   p.deleteHelp = 0;
