@@ -17,18 +17,6 @@ project="$app/projekte/rundgang.lvq"
 main='^Quarvelin\(tm\) Pellinova - '
 page='^Quarvelin\(tm\) Pellinova - Suchformular-Assistent '
 
-# Every start searches for the tools it lacks and asks about each; no is
-# the answer. Then the window of the pattern.
-started() {
-  while :; do
-    walk_wait "$1|^Bestätigen$"
-    [ "$(xdotool getwindowname "$WALK_WIN")" = Bestätigen ] || return 0
-    walk_focus "$WALK_WIN"
-    walk_keys n
-    walk_wait_closed "$WALK_WIN"
-  done
-}
-
 # The pages to index, and a target folder below them, where each run writes
 # the search form anew (the search leaves it out).
 mkdir -p "$pages" "$target"
@@ -38,11 +26,11 @@ printf '%s\r\n' '[Einstellungen]' "HTMLVerzeichnis=$(walk_winpath "$pages")" \
   "ZielVerzeichnis=$(walk_winpath "$target")" 'StopwortListeVerwenden=0' >"$project"
 
 walk_start Pellinova/Pellinova.exe
-started 'Arbeitsumgebung einstellen$'
+walk_started 'Arbeitsumgebung einstellen$'
 walk_shot erster-start
 walk_focus "$WALK_WIN"
 walk_keys Return
-started "${main}Kein Projekt aktiv$"
+walk_started "${main}Kein Projekt aktiv$"
 win=$WALK_WIN
 walk_shot hauptfenster
 
@@ -78,7 +66,7 @@ walk_shot assistent-fertig
 walk_check "Suchdatenbank erzeugt" grep -q 'kraeuter/index.htm' "$target/suche.js"
 walk_check "Suchformular kopiert" test -f "$target/suche.htm"
 walk_check "das Zielverzeichnis nicht mit durchsucht" sh -c "! grep -q 'alt.htm' '$target/suche.js'"
-walk_focus "$WALK_WIN"
+walk_search_form "$target" rosen ../index.htm ../stauden.htm
 walk_focus "$WALK_WIN"
 walk_keys alt+f
 walk_wait_closed "$WALK_WIN"
