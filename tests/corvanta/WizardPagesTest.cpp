@@ -1,5 +1,5 @@
 // The wizard's pages: what the name page proposes and refuses, what the site
-// page writes on every closing, and each page's help.
+// page writes on every closing, where the focus starts, and each page's help.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -129,20 +129,40 @@ TEST(WizardTargetPage, StartsAtTheTargetOrWhatIsLeftOfItAndStoresTheTreesFolder)
   EXPECT_EQ(w.project->GetZielVerzeichnis(), w.folder.targetDir + "\\Suche");
 }
 
-TEST(WizardPages, EachHelpButtonOpensItsAnchor) {
+// Every page of the wizard over one project.
+struct WizardPageSet {
   WizardProject w;
-  corvanta::TWizardIntroProgrammDlg p1(w.services);
-  corvanta::TWizardIntroDlg p2(w.services);
-  corvanta::TWizardProjektDlg p3(w.services);
-  corvanta::TWizardQuelleDlg p4(w.services);
-  corvanta::TWizardZielDlg p5(w.services);
-  corvanta::TWizardAnalyseDlg p6(w.services);
-  corvanta::TWizardFertigDlg p7(w.services);
-  for (corvanta::TWizardPage* page : std::initializer_list<corvanta::TWizardPage*>{&p1, &p2, &p3, &p4, &p5, &p6, &p7})
+  corvanta::TWizardIntroProgrammDlg p1{w.services};
+  corvanta::TWizardIntroDlg p2{w.services};
+  corvanta::TWizardProjektDlg p3{w.services};
+  corvanta::TWizardQuelleDlg p4{w.services};
+  corvanta::TWizardZielDlg p5{w.services};
+  corvanta::TWizardAnalyseDlg p6{w.services};
+  corvanta::TWizardFertigDlg p7{w.services};
+};
+
+TEST(WizardPages, EnterOnAFreshPageGoesOnOrIntoItsField) {
+  WizardPageSet s;
+  const struct {
+    corvanta::TWizardPage* page;
+    const char* focused;
+  } cases[] = {{&s.p1, "btnok"},     {&s.p2, "btnok"}, {&s.p3, "edProjektName"},
+               {&s.p4, "edWebsite"}, {&s.p6, "btnok"}, {&s.p7, "btnok"}};
+  for (const auto& c : cases) {
+    c.page->Show();
+    EXPECT_EQ(c.page->ActiveControl(), c.page->FindComponent(c.focused)) << c.page->ClassName();
+    c.page->Hide();
+  }
+}
+
+TEST(WizardPages, EachHelpButtonOpensItsAnchor) {
+  WizardPageSet s;
+  for (corvanta::TWizardPage* page :
+       std::initializer_list<corvanta::TWizardPage*>{&s.p1, &s.p2, &s.p3, &s.p4, &s.p5, &s.p6, &s.p7})
     page->btnHilfe.Click();
   const std::string help = core::ProgramDirectory() + "hilfe\\assistent.htm#";
-  EXPECT_EQ(w.pages, (Lines{help + "einfuehrungprogramm", help + "einfuehrungassistent", help + "projektname",
-                            help + "html", help + "ziel", help + "analysestart", help + "fertig"}));
+  EXPECT_EQ(s.w.pages, (Lines{help + "einfuehrungprogramm", help + "einfuehrungassistent", help + "projektname",
+                              help + "html", help + "ziel", help + "analysestart", help + "fertig"}));
 }
 
 }  // namespace
