@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Corvanta as a user meets it: the first start on no settings file (given up
-# once, then confirmed), a project opened from the file dialog, its settings,
-# Update against a site on 127.0.0.1, the status pages, the environment
+# once, then confirmed), the search-form wizard making a project of its own
+# on a site on 127.0.0.1, a project opened from the file dialog, its
+# settings, Update against the site, the status pages, the environment
 # settings, quitting, and the next start that reopens the project.
 #   corvanta.sh <install folder> <picture folder>
 here=$(cd "$(dirname "$0")" && pwd)
@@ -36,6 +37,64 @@ walk_started "${main}Kein Projekt aktiv$"
 win=$WALK_WIN
 walk_shot hauptfenster
 walk_check "Einstellungsdatei nach OK im ersten Start" test -f "$ini"
+
+# The search-form wizard on no open project: a project of its own name, the
+# site's address, a new target folder, the run, Fertig.
+wizard='^Quarvelin\(tm\) Corvanta - Suchformular-Assistent '
+# A new project's target tree starts at C:, the walk's prefix keeps it.
+wizard_target="$WINEPREFIX/drive_c/assistent-ziel"
+rm -rf "$wizard_target"
+walk_menu "$win" d s
+walk_wait "${wizard}\(Einführung/Programm\)$"
+walk_shot assistent-programm
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait "${wizard}\(Einführung/Assistent\)$"
+walk_shot assistent-einfuehrung
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait "${wizard}\(Projektname wählen\)$"
+walk_focus "$WALK_WIN"
+walk_keys alt+p End shift+Home
+walk_type assistent
+walk_shot assistent-projektname
+walk_keys Return
+walk_wait "${wizard}\(Web-Site-Angaben festlegen\)$"
+walk_focus "$WALK_WIN"
+walk_keys alt+u End shift+Home
+walk_type "$WALK_HTTP_BASE/index.htm"
+walk_shot assistent-web-site
+walk_keys Return
+walk_wait "${wizard}\(Zielverzeichnis wählen\)$"
+page=$WALK_WIN
+walk_focus "$page"
+walk_keys alt+n
+walk_wait '^Neues Verzeichnis eingeben$'
+walk_focus "$WALK_WIN"
+walk_keys End shift+Home
+walk_type assistent-ziel
+walk_keys Return
+walk_wait_closed "$WALK_WIN"
+walk_shot assistent-zielverzeichnis
+walk_focus "$page"
+walk_keys alt+w
+walk_wait "${wizard}\(Web-Site analysieren\)$"
+walk_shot assistent-analyse
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait "${wizard}\(Fertig!\)$" 180
+walk_shot assistent-fertig
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait "${main}assistent\.ovk$"
+walk_shot assistent-projekt
+wizard_project="$app/projekte/assistent.ovk"
+walk_until 10 "Projekt des Assistenten gespeichert" test -f "$wizard_project"
+walk_check "Seiten der Site im Projekt des Assistenten" \
+  [ "$(tr -d '\r' <"$wizard_project" | sed -n '/^\[Dateien\]/,$p' | grep -c "=$WALK_HTTP_BASE/")" = 4 ]
+walk_check "neues Zielverzeichnis im Projekt" [ "$(walk_ini "$wizard_project" Einstellungen ZielVerzeichnis)" = 'C:\assistent-ziel' ]
+walk_check "Suchdatenbank des Assistenten" grep -q 'kraeuter/index.htm' "$wizard_target/suche.js"
+walk_search_form "$wizard_target" rosen "$WALK_HTTP_BASE/index.htm" "$WALK_HTTP_BASE/stauden.htm"
 
 # A project on the site: its pages, its target folder.
 mkdir -p "$target"
