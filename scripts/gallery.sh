@@ -12,7 +12,8 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export LC_ALL=C.UTF-8
 
 prepare() {
-  [ -f "$WINEPREFIX/.quarvelin-x11" ] && return 0
+  # (A prefix made before the fonts were copied is made again.)
+  [ -f "$WINEPREFIX/.quarvelin-x11" ] && [ -f "$WINEPREFIX/drive_c/windows/Fonts/tahoma.ttf" ] && return 0
   wineboot -i >/dev/null 2>&1 || true
   local reg
   reg=$(mktemp --suffix=.reg)
