@@ -84,6 +84,11 @@ std::string ParameterFilePath(const std::string& programDir, const std::string& 
   return programDir + names.projectFolder + "\\" + file;
 }
 
+bool StartsInteractive(const std::vector<std::string>& params) {
+  return std::none_of(params.begin(), params.end(),
+                       [](const std::string& p) { return IsHelpSwitch(p) || IsBatchSwitch(p); });
+}
+
 CommandLineChoice ParseCommandLine(const std::vector<std::string>& params, const std::string& programDir,
                                    const ParameterFileNames& names) {
   CommandLineChoice choice;

@@ -52,6 +52,9 @@ std::string ProgramDirectory();
 std::string ParameterFilePath(const std::string& programDir, const std::string& name,
                               const ParameterFileNames& names);
 
+// Neither a help nor a batch switch: the main window starts.
+bool StartsInteractive(const std::vector<std::string>& params);
+
 // Walks the parameters from the first and stops at the first help or batch
 // switch; every other parameter is ignored. The parameter after a batch
 // switch is the file name, whatever it holds (also a switch).

@@ -245,4 +245,69 @@ int TMainWindow::RunFirstRunDialog(TIni& settings) { return firstRun_.RunFirstRu
 
 void TMainWindow::TerminateApplication() { platform::App().Terminate(); }
 
+DeferredMainWindow::DeferredMainWindow(std::function<std::unique_ptr<TMainWindow>()> make) : make_(std::move(make)) {
+  platform::App().SetTitle(TitleText());
+  previousHelp_ = std::exchange(platform::App().OnHelp, [this](int helpContext) { Window().AppHelp(helpContext); });
+}
+
+DeferredMainWindow::~DeferredMainWindow() {
+  // The window hands the application back the handlers it found: this
+  // host's, which go next.
+  window_.reset();
+  platform::App().OnHelp = std::move(previousHelp_);
+}
+
+TMainWindow& DeferredMainWindow::Window() {
+  if (!window_) {
+    window_ = make_();
+    if (!window_) throw std::logic_error("Hauptfenster fehlt");
+  }
+  return *window_;
+}
+
+bool DeferredMainWindow::ProjectOpen() const {
+  return window_ ? window_->ProjectOpen() : StandInSettingsHost::ProjectOpen();
+}
+
+std::string DeferredMainWindow::ProjectFileName() const {
+  return window_ ? window_->ProjectFileName() : StandInSettingsHost::ProjectFileName();
+}
+
+bool DeferredMainWindow::ProjectDetailsModus() const {
+  return window_ ? window_->ProjectDetailsModus() : StandInSettingsHost::ProjectDetailsModus();
+}
+
+void DeferredMainWindow::SetProjectDetailsModus(bool on) {
+  if (window_) window_->SetProjectDetailsModus(on);
+  else StandInSettingsHost::SetProjectDetailsModus(on);
+}
+
+bool DeferredMainWindow::OpenProject(const std::string& fileName) {
+  return window_ ? window_->OpenProject(fileName) : StandInSettingsHost::OpenProject(fileName);
+}
+
+void DeferredMainWindow::CloseProject() {
+  if (window_) window_->CloseProject();
+  else StandInSettingsHost::CloseProject();
+}
+
+bool DeferredMainWindow::SelectFile(const std::string& title, const std::string& initialFile,
+                                    const std::string& filter, std::string& fileName) {
+  return Window().SelectFile(title, initialFile, filter, fileName);
+}
+
+void DeferredMainWindow::SetStayOnTop(bool onTop) {
+  if (window_) window_->SetStayOnTop(onTop);
+  else StandInSettingsHost::SetStayOnTop(onTop);
+}
+
+void DeferredMainWindow::ApplyToolbarLayout(const ToolbarLayout& layout) {
+  if (window_) window_->ApplyToolbarLayout(layout);
+  else StandInSettingsHost::ApplyToolbarLayout(layout);
+}
+
+int DeferredMainWindow::RunFirstRunDialog(TIni& settings) { return Window().RunFirstRunDialog(settings); }
+
+void DeferredMainWindow::TerminateApplication() { platform::App().Terminate(); }
+
 }  // namespace core

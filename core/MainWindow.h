@@ -165,4 +165,44 @@ class TMainWindow : public platform::Form, public SettingsHost {
   StandInSettingsHost firstRun_;
 };
 
+// The main window as the settings and the dialogs of a run see it, made only
+// when one of them needs it. A batch run or the command-line help never shows
+// the main window, and building it (a few hundred child windows) and tearing
+// it down again cost more than a small project's whole run: there it is made
+// only when the run shows the first-run dialog, a file choice or a help page.
+// Until then the host answers as the stand-in does: a project the settings
+// open is remembered, the window's look is not applied, and help goes to the
+// window made for it. For interactive use the start-up makes the window at
+// once, before the settings are read, so that they apply to it.
+class DeferredMainWindow : public StandInSettingsHost {
+ public:
+  // make builds the window (and what the program keeps beside it, such as
+  // its about box); it is called at most once.
+  explicit DeferredMainWindow(std::function<std::unique_ptr<TMainWindow>()> make);
+  ~DeferredMainWindow() override;
+  DeferredMainWindow(const DeferredMainWindow&) = delete;
+  DeferredMainWindow& operator=(const DeferredMainWindow&) = delete;
+
+  TMainWindow& Window();
+  bool Made() const { return window_ != nullptr; }
+
+  bool ProjectOpen() const override;
+  std::string ProjectFileName() const override;
+  bool ProjectDetailsModus() const override;
+  void SetProjectDetailsModus(bool on) override;
+  bool OpenProject(const std::string& fileName) override;
+  void CloseProject() override;
+  bool SelectFile(const std::string& title, const std::string& initialFile, const std::string& filter,
+                  std::string& fileName) override;
+  void SetStayOnTop(bool onTop) override;
+  void ApplyToolbarLayout(const ToolbarLayout& layout) override;
+  int RunFirstRunDialog(TIni& settings) override;
+  void TerminateApplication() override;
+
+ private:
+  std::function<std::unique_ptr<TMainWindow>()> make_;
+  std::unique_ptr<TMainWindow> window_;
+  std::function<void(int)> previousHelp_;
+};
+
 }  // namespace core

@@ -13,4 +13,13 @@ DialogServices ServicesOf(core::TMainWindow& window) {
   return services;
 }
 
+DialogServices ServicesOf(core::DeferredMainWindow& host) {
+  DialogServices services;
+  services.openInBrowser = [&host](const std::string& page) { return host.Window().OpenInBrowser(page); };
+  services.selectFile = [&host](const std::string& title, const std::string& filter, std::string& file) {
+    return host.Window().SelectFile(title, file, filter, file);
+  };
+  return services;
+}
+
 }  // namespace corvanta

@@ -7,6 +7,7 @@
 
 namespace core {
 class TMainWindow;
+class DeferredMainWindow;
 }
 
 namespace corvanta {
@@ -34,5 +35,7 @@ struct DialogServices {
 // The main window's browser and file choice, for the forms it opens; also
 // in batch runs, where the window is never shown.
 DialogServices ServicesOf(core::TMainWindow& window);
+// The same for a main window not yet made: it is made when a form first asks.
+DialogServices ServicesOf(core::DeferredMainWindow& host);
 
 }  // namespace corvanta

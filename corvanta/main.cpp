@@ -1,13 +1,18 @@
-// Corvanta's start-up: language, application, main window, the HTTP data
-// module, settings, about box; then the command line decides between a help
-// page or batch run and interactive use, after which the settings are
-// written. A help or batch run writes no settings.
+// Corvanta's start-up: language, application, the HTTP data module,
+// settings; then the command line decides between a help page or batch run
+// and interactive use with the main window and its about box, after which the
+// settings are written. A help or batch run writes no settings and makes the
+// main window only when a dialog needs it.
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/CommandLine.h"
+#include "core/MainWindow.h"
 #include "core/Texts.h"
 #include "core/ULanguage.h"
 #include "core/ini.h"
@@ -34,31 +39,37 @@ int Run() {
   platform::App().Initialize();
   fsctl::RegisterControlKinds();
 
-  corvanta::TMarbelkosteHaupt mainWindow;
+  const std::vector<std::string> params = core::CommandLineParams();
+  const std::string settingsFile = core::SettingsFileName();
+  const corvanta::SharedLayouts layouts;
+  core::TIni* settingsOfWindow = nullptr;
+  std::optional<corvanta::TUeberDlg> about;
+  core::DeferredMainWindow host([&]() -> std::unique_ptr<core::TMainWindow> {
+    auto window = std::make_unique<corvanta::TMarbelkosteHaupt>();
+    window->SetSettings(settingsOfWindow);
+    about.emplace(layouts.about, corvanta::ServicesOf(*window).openInBrowser);
+    window->SetAboutBox(&*about);
+    return window;
+  });
   net::TdtmHTTP dtmHTTP;
 
-  const std::string settingsFile = core::SettingsFileName();
-  core::TIni settings(settingsFile, !platform::FileExists(settingsFile), language, mainWindow, true);
-  mainWindow.SetSettings(&settings);
-  const corvanta::SharedLayouts layouts;
-  const corvanta::DialogServices services = corvanta::ServicesOf(mainWindow);
-  corvanta::TUeberDlg about(layouts.about, services.openInBrowser);
-  mainWindow.SetAboutBox(&about);
-
+  core::TIni settings(settingsFile, !platform::FileExists(settingsFile), language, host, true);
+  settingsOfWindow = &settings;
+  if (core::StartsInteractive(params)) host.Window();
   settings.LoadSettings();
 
-  const auto dialogs = corvanta::MakeReviewDialogs(layouts, services);
+  const auto dialogs = corvanta::MakeReviewDialogs(layouts, corvanta::ServicesOf(host));
   corvanta::BatchEnvironment env;
   env.dialogs = dialogs.get();
   env.proxy = {settings.GetProxyHost(), settings.GetProxyPort(), settings.GetProxyUsername(),
                settings.GetProxyPassword()};
-  if (const std::optional<int> handled = corvanta::HandleCommandLine(core::CommandLineParams(), env))
+  if (const std::optional<int> handled = corvanta::HandleCommandLine(params, env))
     return *handled;
 
   // Every help request goes to the main window's handler; there is no help
   // file for a system viewer.
   platform::App().SetTitle(core::LoadStr(core::Txt::ProgramTitle));
-  mainWindow.Show();
+  host.Window().Show();
   const int code = platform::App().Run();
   settings.SaveSettings();
   return code;

@@ -1,14 +1,19 @@
-// Pellinova's start-up: language, application, main window, settings, about
-// box, the command line, and in interactive use the message loop, after which
-// the settings are written. A help or batch run writes no settings. Pellinova
+// Pellinova's start-up: language, application, settings, the command line,
+// and in interactive use the main window with its about box and the message
+// loop, after which the settings are written. A help or batch run writes no
+// settings and makes the main window only when a dialog needs it. Pellinova
 // fetches nothing over the network: it has no HTTP client to create.
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
+#include "core/MainWindow.h"
 #include "core/Profile.h"
 #include "core/Texts.h"
 #include "core/ULanguage.h"
@@ -41,20 +46,27 @@ int Run() {
   platform::App().Initialize();
   fsctl::RegisterControlKinds();
 
-  pellinova::TMarbelkosteHaupt mainWindow;
+  const std::vector<std::string> params = core::CommandLineParams();
   const std::string settingsFile = core::SettingsFileName();
-  core::TIni settings(settingsFile, !platform::FileExists(settingsFile), language, mainWindow, false);
-  mainWindow.SetSettings(&settings);
   const corvanta::SharedLayouts layouts = pellinova::SharedLayouts();
-  const corvanta::DialogServices services = corvanta::ServicesOf(mainWindow);
-  corvanta::TUeberDlg about(layouts.about, services.openInBrowser);
-  mainWindow.SetAboutBox(&about);
+  core::TIni* settingsOfWindow = nullptr;
+  std::optional<corvanta::TUeberDlg> about;
+  core::DeferredMainWindow host([&]() -> std::unique_ptr<core::TMainWindow> {
+    auto window = std::make_unique<pellinova::TMarbelkosteHaupt>();
+    window->SetSettings(settingsOfWindow);
+    about.emplace(layouts.about, corvanta::ServicesOf(*window).openInBrowser);
+    window->SetAboutBox(&*about);
+    return window;
+  });
+  core::TIni settings(settingsFile, !platform::FileExists(settingsFile), language, host, false);
+  settingsOfWindow = &settings;
+  if (core::StartsInteractive(params)) host.Window();
   settings.LoadSettings();
 
-  const auto dialogs = corvanta::MakeReviewDialogs(layouts, services);
+  const auto dialogs = corvanta::MakeReviewDialogs(layouts, corvanta::ServicesOf(host));
   std::optional<int> handled;
   try {
-    handled = pellinova::HandleCommandLine(core::CommandLineParams(), settings, dialogs.get());
+    handled = pellinova::HandleCommandLine(params, settings, dialogs.get());
   } catch (const std::exception& e) {
     // A batch run that fails on the way (a project that cannot be written)
     // must not look like a clean one.
@@ -64,7 +76,7 @@ int Run() {
   if (handled) return *handled;
 
   platform::App().SetTitle(core::LoadStr(core::Txt::ProgramTitle));
-  mainWindow.Show();
+  host.Window().Show();
   const int code = platform::App().Run();
   settings.SaveSettings();
   return code;

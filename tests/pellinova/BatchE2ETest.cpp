@@ -431,4 +431,14 @@ TEST_F(PellinovaBatch, HelpSwitchShowsThePageOfSwitches) {
   EXPECT_EQ(platform::ReadFileBytes(prog_ + "\\Pellinova.INI"), settings_);
 }
 
+// A batch run builds no main window unless a dialog needs one: on a first
+// run the first-run dialog still comes up.
+TEST_F(PellinovaBatch, FirstBatchRunAsksForTheEnvironment) {
+  WriteProject("sub.lvq", Input("test"));
+  DeleteFileA((prog_ + "\\Pellinova.INI").c_str());
+  RunPellinova("/B sub");
+  EXPECT_NE(uiLog_.find("ModalForm\tQuarvelin(tm) Pellinova - Arbeitsumgebung einstellen\t"), std::string::npos)
+      << uiLog_;
+}
+
 }  // namespace
