@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/KeywordList.h"
 #include "core/Texts.h"
 #include "core/indexErzeugen.h"
 
@@ -58,8 +59,10 @@ bool Contains(const std::string& text, const std::string& needle) {
 
 // --- Line builders -------------------------------------------------------------
 
-void AppendKeywordLines(const std::string& prefix, const platform::TStringList& words, bool optimized,
-                        platform::TStringList& lines) {
+namespace {
+
+template <typename Words>
+void AppendWordLines(const std::string& prefix, const Words& words, bool optimized, platform::TStringList& lines) {
   const std::string closing = ClosingMark();
   std::string current = prefix;
   auto append = [&](const std::string& word) {
@@ -87,6 +90,18 @@ void AppendKeywordLines(const std::string& prefix, const platform::TStringList& 
   if (words.Count() > 0 && !current.empty() && current.back() == ',') current.pop_back();
   current += closing;
   lines.Add(current);
+}
+
+}  // namespace
+
+void AppendKeywordLines(const std::string& prefix, const platform::TStringList& words, bool optimized,
+                        platform::TStringList& lines) {
+  AppendWordLines(prefix, words, optimized, lines);
+}
+
+void AppendKeywordLines(const std::string& prefix, const KeywordList& words, bool optimized,
+                        platform::TStringList& lines) {
+  AppendWordLines(prefix, words, optimized, lines);
 }
 
 void AppendUrlLines(const std::string& prefix, const std::string& url, bool optimized, platform::TStringList& lines) {

@@ -1,100 +1,41 @@
 // The word loop of one page and the steps that make its keywords of the words.
 #include "core/scanner.h"
 
-#include <algorithm>
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/KeywordList.h"
 #include "core/PageSource.h"
 #include "core/ProjectSettings.h"
 #include "core/RunContext.h"
 #include "core/Schlagworte.h"
 #include "core/projektVerwaltung.h"
-#include "platform/base/StringList.h"
 
 namespace core {
 
 namespace {
 
-bool SameBytes(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i]) return false;
-  }
-  return true;
-}
-
-// The words of the page being read, before they go into its list: in the
-// order met, and a table of their places to tell a word met before. The
-// table is open addressing over the list, so that a word costs no block of
-// its own on the heap.
-class PageWords {
- public:
-  platform::TStringList found;  // unsorted, in the order met
+// The collector of the page being read: its buffer stays from page to page.
+struct SharedCollector {
+  KeywordCollector words;
   bool busy = false;
+};
 
-  // Adds a word the page has not brought before; false when it has.
-  bool AddNew(std::string_view word) {
-    if ((used_ + 1) * 2 > slots_.size()) Grow();
-    std::uint32_t hash = 2166136261u;  // FNV-1a
-    for (char c : word) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t i = hash & mask;
-    for (; slots_[i].place != 0; i = (i + 1) & mask) {
-      if (slots_[i].hash == hash && SameBytes(found[static_cast<int>(slots_[i].place - 1)], word)) return false;
-    }
-    slots_[i] = Slot{hash, static_cast<std::uint32_t>(found.Count() + 1)};
-    taken_.push_back(static_cast<std::uint32_t>(i));
-    ++used_;
-    found.Add(std::string(word));
-    return true;
+// Marks the shared collector in use, and empties it after.
+class UseShared {
+ public:
+  explicit UseShared(SharedCollector& shared) : shared_(shared) { shared_.busy = true; }
+  ~UseShared() {
+    shared_.words.Clear();
+    shared_.busy = false;
   }
-
-  // Empty while in use, and emptied after; the buffers stay.
-  class Use {
-   public:
-    explicit Use(PageWords& words) : words_(words) { words_.busy = true; }
-    ~Use() {
-      words_.found.Clear();
-      // The table keeps the size of the largest page so far: only the places
-      // this page took are freed, not the whole table for every page.
-      for (std::uint32_t i : words_.taken_) words_.slots_[i] = Slot{};
-      words_.taken_.clear();
-      words_.used_ = 0;
-      words_.busy = false;
-    }
-    Use(const Use&) = delete;
-    Use& operator=(const Use&) = delete;
-
-   private:
-    PageWords& words_;
-  };
+  UseShared(const UseShared&) = delete;
+  UseShared& operator=(const UseShared&) = delete;
 
  private:
-  struct Slot {
-    std::uint32_t hash = 0;
-    std::uint32_t place = 0;  // index in found + 1; 0 when free
-  };
-
-  void Grow() {
-    std::vector<Slot> old(std::max<std::size_t>(slots_.size() * 2, 1024));
-    old.swap(slots_);
-    const std::size_t mask = slots_.size() - 1;
-    taken_.clear();
-    for (const Slot& slot : old) {
-      if (slot.place == 0) continue;
-      std::size_t i = slot.hash & mask;
-      while (slots_[i].place != 0) i = (i + 1) & mask;
-      slots_[i] = slot;
-      taken_.push_back(static_cast<std::uint32_t>(i));
-    }
-  }
-
-  std::vector<Slot> slots_;
-  std::vector<std::uint32_t> taken_;  // the places in use
-  std::size_t used_ = 0;
+  SharedCollector& shared_;
 };
 
 }  // namespace
@@ -117,23 +58,24 @@ void tParser::ParsePage(RunContext& run, bool& abort) {
   // Added one by one, every new word would shift the sorted list behind it:
   // the page's words go in at once, in the order met, which decides the
   // spelling that stays of words equal but for case. A word met before on
-  // this page is there already. The containers keep their buffers from page
-  // to page, since under Wine a heap that hands out and takes back large
-  // blocks between the pages' lists soon searches long for every block.
-  thread_local PageWords shared;
-  PageWords own;  // should a page ever be read while another one is
-  PageWords& scratch = shared.busy ? own : shared;
-  const PageWords::Use use(scratch);
-  scanner_.CollectTagWordsInto(&scratch.found);
+  // this page is there already. The collector keeps its buffer from page to
+  // page, since under Wine a heap that hands out and takes back large blocks
+  // between the pages' lists soon searches long for every block.
+  thread_local SharedCollector shared;
+  KeywordCollector own;  // should a page ever be read while another one is
+  std::optional<UseShared> use;
+  if (!shared.busy) use.emplace(shared);
+  KeywordCollector& scratch = use ? shared.words : own;
+  scanner_.CollectTagWordsInto(&scratch);
   // The scanner looks at the run every few kilobytes, the first time before
   // the first word: a closed progress window sets abort within a moment.
   scanner_.SetRun(&run);
   for (std::string_view word = scanner_.NextWord(abort); !abort && !word.empty(); word = scanner_.NextWord(abort)) {
-    if (WordWidthOk(settings, word)) scratch.AddNew(word);
+    if (WordWidthOk(settings, word)) scratch.Add(word);
   }
   scanner_.SetRun(nullptr);
   scanner_.CollectTagWordsInto(nullptr);
-  page_.words.AddStrings(scratch.found);
+  page_.words.AddAll(scratch.Words());
   if (run.Poll(abort)) return;
   page_.ComposeDescription(settings);
   page_.ApplyIndexModes(settings);

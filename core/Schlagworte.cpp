@@ -28,10 +28,7 @@ std::mt19937& Random() {
 
 }  // namespace
 
-TSchlagwortDatei::TSchlagwortDatei(const std::string& address) : url(address) {
-  MakeWordList(words);
-  MakeWordList(changeLog);
-}
+TSchlagwortDatei::TSchlagwortDatei(const std::string& address) : url(address) { MakeWordList(changeLog); }
 
 void TSchlagwortDatei::ComposeDescription(const ProjectSettings& settings) {
   if (!settings.TitleModus) description.clear();
@@ -126,7 +123,7 @@ void TSchlagwortDatei::SetChangeLogText(const std::string& value) {
 
 void TSchlagwortDatei::ClearRunData() {
   words.Clear();
-  MakeWordList(words);
+  words.SetSorted(true);
   metaKeywords.Clear();
   glossaryRefs.clear();
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/KeywordList.h"
 #include "core/ProjectSettings.h"
 #include "platform/base/StringList.h"
 
@@ -38,7 +39,7 @@ class TSchlagwortDatei {
   std::string url;        // the page's address as the project stores it
   // The page's keywords: "Haus" and "haus" are one entry, the first kept.
   // After the glossary step of a run: unsorted glossary numbers instead.
-  platform::TStringList words;
+  KeywordList words;
   // Corrections: "+" and a word adds it, "-" and a word removes it.
   platform::TStringList changeLog;
   std::vector<TGlossarEintrag*> glossaryRefs;  // not owned; one per word

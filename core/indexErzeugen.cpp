@@ -56,7 +56,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 std::int64_t TotalWordCharacters(TProjekt& project, bool withGlossary) {
   std::int64_t total = 0;
   for (const auto& page : project.Pages()) {
-    for (int i = 0; i < page->words.Count(); ++i) total += static_cast<std::int64_t>(page->words[i].size());
+    total += page->words.TotalLength();
   }
   if (withGlossary) {
     for (const auto& entry : project.GlossaryEntries()) total += static_cast<std::int64_t>(entry->wort.size());

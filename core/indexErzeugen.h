@@ -16,6 +16,7 @@
 
 namespace core {
 
+class KeywordList;
 class PageSource;
 class ReviewDialogs;
 class RunContext;
@@ -30,6 +31,8 @@ constexpr std::size_t kLineWidth = 78;
 // mark; wrapped with continuation lines unless optimized. A backslash in a
 // word is written as "/".
 void AppendKeywordLines(const std::string& prefix, const platform::TStringList& words, bool optimized,
+                        platform::TStringList& lines);
+void AppendKeywordLines(const std::string& prefix, const KeywordList& words, bool optimized,
                         platform::TStringList& lines);
 // The URL lines: wrapped after a "/"; the last line is not limited.
 void AppendUrlLines(const std::string& prefix, const std::string& url, bool optimized, platform::TStringList& lines);

@@ -200,7 +200,7 @@ void TProjekt::ClearRunData() {
 }
 
 void TProjekt::RemoveStopWords(int position) {
-  platform::TStringList& words = pages_.at(static_cast<size_t>(position))->words;
+  KeywordList& words = pages_.at(static_cast<size_t>(position))->words;
   if (stopWords_.Count() == 0 || words.Count() == 0) return;
   // One pass deletes the stop words and closes up the rest; while the words
   // are sorted it walks both lists side by side.

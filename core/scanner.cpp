@@ -461,7 +461,10 @@ void tScanner::AddAltText(std::string_view alt) {
     if (blank == std::string::npos) blank = text.size();
     const std::string piece = Trimmed(std::string_view(text).substr(start, blank - start));
     if (!piece.empty() && WordWidthOk(settings_, piece) && NumberOk(settings_, piece))
-      (tagWords_ ? *tagWords_ : page_.words).Add(piece);
+    {
+      if (tagWords_) tagWords_->Add(piece);
+      else page_.words.Add(piece);
+    }
     start = blank + 1;
   }
 }

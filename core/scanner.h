@@ -23,6 +23,7 @@ class TStringList;
 
 namespace core {
 
+class KeywordCollector;
 class PageSource;
 class RunContext;
 class TProjekt;
@@ -98,7 +99,7 @@ class tScanner {
   std::string_view NextWord(bool& abort);
   // Words that tags bring (ALT texts) go into list, unsorted and in the order
   // met, instead of the page's words; null puts them back there.
-  void CollectTagWordsInto(platform::TStringList* list) { tagWords_ = list; }
+  void CollectTagWordsInto(KeywordCollector* list) { tagWords_ = list; }
 
   // The page's text, taken out of the scanner, which is then at its end.
   std::string ReleaseText();
@@ -130,7 +131,7 @@ class tScanner {
   const ProjectSettings& settings_;
   RunContext* run_ = nullptr;
   std::size_t nextPoll_ = 0;
-  platform::TStringList* tagWords_ = nullptr;
+  KeywordCollector* tagWords_ = nullptr;
   PageTitle title_;
   bool titleChanged_ = false;
   std::string word_;

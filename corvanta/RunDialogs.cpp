@@ -16,7 +16,10 @@ class RunDialogs : public core::ReviewDialogs {
   void EditPageWords(core::TProjekt& project, int position, const std::string& pageLine, bool& cancel) override {
     core::TSchlagwortDatei& page = *project.Pages().at(static_cast<size_t>(position));
     TWoerterListeDlg dlg(project, layouts_.wordList, services_);
-    dlg.EditPageWords(page.words, page.changeLog, cancel, pageLine);
+    // The dialog edits a string list; the page keeps its words shared.
+    platform::TStringList words = page.words.ToStringList();
+    dlg.EditPageWords(words, page.changeLog, cancel, pageLine);
+    if (!cancel) page.words.Assign(words);
   }
 
   void EditPageDescription(core::TProjekt& project, int position, bool& cancel) override {

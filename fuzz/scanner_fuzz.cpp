@@ -6,10 +6,10 @@
 #include <string>
 
 #include "FuzzCheck.h"
+#include "core/KeywordList.h"
 #include "core/ProjectSettings.h"
 #include "core/Schlagworte.h"
 #include "core/scanner.h"
-#include "platform/base/StringList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   core::TSchlagwortDatei page("http://host/seite.html");
   core::tScanner scanner(0, text, page, settings);
-  platform::TStringList tagWords;
+  core::KeywordCollector tagWords;
   if (tagWordsApart) scanner.CollectTagWordsInto(&tagWords);
   bool abort = false;
   size_t words = 0;
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(scanner.IsEndOfPage() || text.empty());
   FUZZ_CHECK(scanner.NextWord(abort).empty());
   scanner.CollectTagWordsInto(nullptr);
-  page.words.AddStrings(tagWords);
+  page.words.AddAll(tagWords.Words());
 
   page.ComposeDescription(settings);
   page.ApplyIndexModes(settings);

@@ -4,7 +4,9 @@
 
 #include <set>
 
+#include "core/KeywordList.h"
 #include "core/Schlagworte.h"
+#include "platform/base/StringList.h"
 
 namespace {
 
@@ -139,3 +141,42 @@ TEST(PageRecord, ClearRunDataSortsTheWordsAgain) {
 }
 
 }  // namespace
+
+// The page's word list keeps each word once in a shared table; it must order,
+// merge and delete exactly as the sorted string list it stands in for.
+TEST(PageRecord, KeywordListBehavesAsTheSortedStringList) {
+  const std::vector<std::vector<std::string>> batches{
+      {"Haus", "haus", "\xC4pfel", "apfel", "Zaun", "\xE4pfel", "HAUS", "9lives", "a-b", "ab", "Stra\xDF" "e"},
+      {"zaun", "Apfel", "Strasse", "", "Maus", "Haus", "maus"},
+      {}};
+  platform::TStringList expected;
+  expected.SetCaseSensitive(false);
+  expected.SetDuplicates(platform::TDuplicates::dupIgnore);
+  expected.SetSorted(true);
+  core::KeywordList list;
+  for (const auto& batch : batches) {
+    platform::TStringList fresh;
+    core::KeywordCollector met;
+    for (const auto& w : batch) {
+      fresh.Add(w);
+      met.Add(w);
+    }
+    expected.AddStrings(fresh);
+    list.AddAll(met.Words());
+    EXPECT_EQ(list.Lines(), expected.Lines());
+  }
+  for (const char* w : {"HAUSE", "\xC4PFEL", "b"}) EXPECT_EQ(list.Add(w), expected.Add(w)) << w;
+  for (const char* w : {"ZAUN", "nein", "strasse"}) EXPECT_EQ(list.IndexOf(w), expected.IndexOf(w)) << w;
+
+  platform::TStringList stop = expected;
+  stop.Clear();
+  for (const char* w : {"MAUS", "apfel", "xyz", "zaun"}) stop.Add(w);
+  EXPECT_EQ(list.DeleteLinesIn(stop), expected.DeleteLinesIn(stop));
+  EXPECT_EQ(list.Lines(), expected.Lines());
+
+  list.SetSorted(false);
+  list.Put(0, "7");
+  EXPECT_EQ(list[0], "7");
+  list.SetSorted(true);
+  EXPECT_EQ(list.Count(), expected.Count());
+}

@@ -199,14 +199,14 @@ TEST(ScannerTags, MetaTagClosedEarlyDoesNotSwallowTheNextTag) {
 TEST(ScannerTags, ImageAltTexts) {
   Scan scan;
   EXPECT_EQ(scan.Run("<img src=\"a.gif\" alt=\"Rote Rosen!\">nach"), (Words{"nach"}));
-  EXPECT_EQ(Lines(scan.page.words), (Words{"Rosen", "Rote"}));
+  EXPECT_EQ(scan.page.words.Lines(), (Words{"Rosen", "Rote"}));
 
   Scan numbers;
   numbers.Run("<IMG ALT=\"9lives Katze\"><img alt=\"ab\">");
-  EXPECT_EQ(Lines(numbers.page.words), (Words{"Katze"}));
+  EXPECT_EQ(numbers.page.words.Lines(), (Words{"Katze"}));
   numbers.settings.Zahlen = true;
   numbers.Run("<img alt=\"9lives\">");
-  EXPECT_EQ(Lines(numbers.page.words), (Words{"9lives", "Katze"}));
+  EXPECT_EQ(numbers.page.words.Lines(), (Words{"9lives", "Katze"}));
 }
 
 TEST(ScannerTags, LastLetterOfThePageIsKept) {

@@ -1,0 +1,309 @@
+#include "core/KeywordList.h"
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <memory>
+#include <stdexcept>
+
+#include "platform/base/StringList.h"
+
+namespace core {
+
+namespace {
+
+std::uint64_t BigEndian64(const char* p) {
+  std::uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  return __builtin_bswap64(v);
+}
+
+// Unsigned byte order, the shorter first; eight bytes at a time, since
+// sorting compares keys often.
+int ByteOrder(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const std::uint64_t x = BigEndian64(a.data() + i);
+    const std::uint64_t y = BigEndian64(b.data() + i);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  for (; i < n; ++i) {
+    const auto x = static_cast<unsigned char>(a[i]);
+    const auto y = static_cast<unsigned char>(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+std::uint64_t Head(std::string_view key) {
+  char bytes[8] = {};
+  std::memcpy(bytes, key.data(), std::min<std::size_t>(key.size(), 8));
+  return BigEndian64(bytes);
+}
+
+std::uint64_t HashOf(std::string_view text) {
+  std::uint64_t h = 14695981039346656037ull;  // FNV-1a: the texts are words, short
+  for (char c : text) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return h;
+}
+
+// The distinct words of the process. The entries lie in a deque, which never
+// moves them; their keys lie packed in blocks. The table is open addressing
+// with the hashes beside the entries, at most half full.
+class KeywordTable {
+ public:
+  static KeywordTable& Instance() {
+    // Never destroyed: lists in static storage may outlive any other static.
+    static KeywordTable* table = new KeywordTable;
+    return *table;
+  }
+
+  const KeywordEntry* Intern(std::string_view text) {
+    const std::uint64_t hash = HashOf(text);
+    if ((entries_.size() + 1) * 2 > slots_.size()) Grow();
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+      Slot& slot = slots_[i];
+      if (!slot.entry) {
+        KeywordEntry& entry = entries_.emplace_back();
+        entry.text.assign(text);
+        entry.sortKey = Keep(platform::AnsiTextSortKey(entry.text));
+        entry.head = Head(entry.sortKey);
+        entry.hash = hash;
+        slot = Slot{hash, &entry};
+        return &entry;
+      }
+      if (slot.hash == hash && slot.entry->text == text) return slot.entry;
+    }
+  }
+
+  std::uint32_t NextMark() { return ++marks_; }
+
+ private:
+  struct Slot {
+    std::uint64_t hash = 0;
+    const KeywordEntry* entry = nullptr;
+  };
+
+  void Grow() {
+    std::vector<Slot> old(std::max<std::size_t>(slots_.size() * 2, 4096));
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+      if (!slot.entry) continue;
+      std::size_t i = slot.hash & mask;
+      while (slots_[i].entry) i = (i + 1) & mask;
+      slots_[i] = slot;
+    }
+  }
+
+  std::string_view Keep(const std::string& key) {
+    if (key.empty()) return {};
+    constexpr std::size_t kBlock = 64 * 1024;
+    if (key.size() > kBlock - used_ || blocks_.empty()) {
+      blocks_.push_back(std::make_unique<char[]>(std::max(kBlock, key.size())));
+      used_ = 0;
+    }
+    char* at = blocks_.back().get() + used_;
+    std::memcpy(at, key.data(), key.size());
+    used_ += key.size();
+    return {at, key.size()};
+  }
+
+  std::deque<KeywordEntry> entries_;
+  std::vector<Slot> slots_;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  std::size_t used_ = 0;
+  std::uint32_t marks_ = 0;
+};
+
+}  // namespace
+
+const KeywordEntry* InternKeyword(std::string_view word) { return KeywordTable::Instance().Intern(word); }
+
+int CompareKeywords(const KeywordEntry* a, const KeywordEntry* b) {
+  if (a == b) return 0;
+  if (!a->sortKey.empty() && !b->sortKey.empty()) {
+    if (a->head != b->head) return a->head < b->head ? -1 : 1;
+    return ByteOrder(a->sortKey, b->sortKey);
+  }
+  return platform::AnsiCompareText(a->text, b->text);
+}
+
+// --- KeywordCollector ---
+
+KeywordCollector::KeywordCollector() : mark_(KeywordTable::Instance().NextMark()) {}
+
+void KeywordCollector::Add(std::string_view word) {
+  const KeywordEntry* entry = InternKeyword(word);
+  if (entry->mark == mark_) return;
+  entry->mark = mark_;
+  words_.push_back(entry);
+}
+
+void KeywordCollector::Clear() {
+  words_.clear();
+  mark_ = KeywordTable::Instance().NextMark();
+}
+
+// --- KeywordList ---
+
+void KeywordList::CheckIndex(int i) const {
+  if (i < 0 || i >= Count())
+    throw platform::EStringListError("Listenindex au\xDF" "erhalb des g\xFCltigen Bereichs (" + std::to_string(i) + ")");
+}
+
+const std::string& KeywordList::Strings(int i) const {
+  CheckIndex(i);
+  return entries_[static_cast<std::size_t>(i)]->text;
+}
+
+std::size_t KeywordList::LowerBound(const KeywordEntry* entry, bool& found) const {
+  std::size_t lo = 0, hi = entries_.size();
+  found = false;
+  while (lo < hi) {
+    const std::size_t mid = lo + (hi - lo) / 2;
+    const int c = CompareKeywords(entries_[mid], entry);
+    if (c < 0) {
+      lo = mid + 1;
+    } else {
+      if (c == 0) found = true;
+      hi = mid;
+    }
+  }
+  return lo;
+}
+
+int KeywordList::Add(std::string_view word) {
+  const KeywordEntry* entry = InternKeyword(word);
+  if (!sorted_) {
+    entries_.push_back(entry);
+    return Count() - 1;
+  }
+  bool found = false;
+  const std::size_t at = LowerBound(entry, found);
+  if (!found) entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(at), entry);
+  return static_cast<int>(at);
+}
+
+void KeywordList::AddAll(const std::vector<const KeywordEntry*>& words) {
+  if (words.empty()) return;
+  if (!sorted_) {
+    entries_.insert(entries_.end(), words.begin(), words.end());
+    return;
+  }
+  // The new words in order, the first met of equal ones in front; then each
+  // kept unless an equal one is already here or was kept just before.
+  thread_local std::vector<std::pair<const KeywordEntry*, std::size_t>> order;
+  order.clear();
+  order.reserve(words.size());
+  for (std::size_t i = 0; i < words.size(); ++i) order.emplace_back(words[i], i);
+  std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+    const int c = CompareKeywords(a.first, b.first);
+    return c != 0 ? c < 0 : a.second < b.second;
+  });
+  std::vector<const KeywordEntry*> merged;
+  // A little room for the few words that commonly follow (a page's META
+  // keywords and corrections).
+  merged.reserve(entries_.size() + order.size() + order.size() / 32 + 4);
+  std::size_t old = 0;
+  for (const auto& [entry, from] : order) {
+    int c = -1;
+    while (old < entries_.size() && (c = CompareKeywords(entries_[old], entry)) < 0) merged.push_back(entries_[old++]);
+    if (old < entries_.size() && c == 0) continue;
+    if (!merged.empty() && CompareKeywords(merged.back(), entry) == 0) continue;
+    merged.push_back(entry);
+  }
+  merged.insert(merged.end(), entries_.begin() + static_cast<std::ptrdiff_t>(old), entries_.end());
+  entries_.swap(merged);
+}
+
+void KeywordList::AddStrings(const platform::TStringList& words) {
+  std::vector<const KeywordEntry*> entries;
+  entries.reserve(static_cast<std::size_t>(words.Count()));
+  for (int i = 0; i < words.Count(); ++i) entries.push_back(InternKeyword(words[i]));
+  AddAll(entries);
+}
+
+int KeywordList::IndexOf(std::string_view word) const {
+  const KeywordEntry* entry = InternKeyword(word);
+  if (sorted_) {
+    bool found = false;
+    const std::size_t at = LowerBound(entry, found);
+    return found ? static_cast<int>(at) : -1;
+  }
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    if (CompareKeywords(entries_[i], entry) == 0) return static_cast<int>(i);
+  return -1;
+}
+
+void KeywordList::Delete(int i) {
+  CheckIndex(i);
+  entries_.erase(entries_.begin() + i);
+}
+
+int KeywordList::DeleteLinesIn(const platform::TStringList& other) {
+  if (entries_.empty() || other.Count() == 0) return 0;
+  std::vector<const KeywordEntry*> gone;
+  gone.reserve(static_cast<std::size_t>(other.Count()));
+  for (int i = 0; i < other.Count(); ++i) gone.push_back(InternKeyword(other[i]));
+  // Both in list order: one walk through both.
+  const bool walk = sorted_ && other.Sorted() && !other.CaseSensitive();
+  std::size_t j = 0;
+  auto held = [&](const KeywordEntry* entry) {
+    if (!walk) {
+      return std::any_of(gone.begin(), gone.end(),
+                         [&](const KeywordEntry* g) { return CompareKeywords(g, entry) == 0; });
+    }
+    while (j < gone.size() && CompareKeywords(gone[j], entry) < 0) ++j;
+    return j < gone.size() && CompareKeywords(gone[j], entry) == 0;
+  };
+  const std::size_t before = entries_.size();
+  std::erase_if(entries_, held);
+  return static_cast<int>(before - entries_.size());
+}
+
+void KeywordList::SetSorted(bool sorted) {
+  if (sorted == sorted_) return;
+  sorted_ = sorted;
+  if (sorted_) {
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const KeywordEntry* a, const KeywordEntry* b) { return CompareKeywords(a, b) < 0; });
+  }
+}
+
+void KeywordList::Put(int i, std::string_view word) {
+  if (sorted_) throw platform::EStringListError("Bei sortierten Listen nicht erlaubt");
+  CheckIndex(i);
+  entries_[static_cast<std::size_t>(i)] = InternKeyword(word);
+}
+
+std::vector<std::string> KeywordList::Lines() const {
+  std::vector<std::string> lines;
+  lines.reserve(entries_.size());
+  for (const KeywordEntry* entry : entries_) lines.push_back(entry->text);
+  return lines;
+}
+
+platform::TStringList KeywordList::ToStringList() const {
+  platform::TStringList list;
+  list.SetCaseSensitive(false);
+  list.SetDuplicates(platform::TDuplicates::dupIgnore);
+  list.SetSorted(sorted_);
+  for (const KeywordEntry* entry : entries_) list.Add(entry->text);
+  return list;
+}
+
+void KeywordList::Assign(const platform::TStringList& words) {
+  entries_.clear();
+  AddStrings(words);
+}
+
+std::int64_t KeywordList::TotalLength() const {
+  std::int64_t total = 0;
+  for (const KeywordEntry* entry : entries_) total += static_cast<std::int64_t>(entry->text.size());
+  return total;
+}
+
+}  // namespace core
