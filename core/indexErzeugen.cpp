@@ -323,10 +323,9 @@ bool tJavascript::Format(bool& abort) {
     TSchlagwortDatei& page = *pages[k];
     run_->Pump();
     Step();
-    FormatKeywordLines(page, k);
-    FormatUrlLines(page, k);
+    // The lines themselves are made as they are written: held for every page
+    // at once, they would take more memory than the words they are made of.
     page.CleanDescription();
-    FormatDescriptionLines(page, k);
   }
   return true;
 }
@@ -384,11 +383,16 @@ void tJavascript::WriteJavascriptFile(bool& abort) {
   }
   if (!abort) {
     writer.CopyThrough(markers[2], abort);
-    for (const auto& page : project_.Pages()) {
-      if (abort) break;
+    auto& pages = project_.Pages();
+    for (int k = 0; k < static_cast<int>(pages.size()) && !abort; ++k) {
+      TSchlagwortDatei& page = *pages[k];
       run_->Pump();
-      for (const platform::TStringList* lines : {&page->keywordLines, &page->urlLines, &page->descriptionLines}) {
+      FormatKeywordLines(page, k);
+      FormatUrlLines(page, k);
+      FormatDescriptionLines(page, k);
+      for (platform::TStringList* lines : {&page.keywordLines, &page.urlLines, &page.descriptionLines}) {
         for (int i = 0; i < lines->Count() && !abort; ++i) writer.Write((*lines)[i], abort);
+        lines->Clear();
       }
     }
   }

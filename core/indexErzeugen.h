@@ -81,7 +81,7 @@ class tJavascript {
   // Once the pages without words are dropped, before the glossary numbers
   // or anything else replace the words: what the words are to the reader.
   virtual void PagesKept() {}
-  // The entry of the page numbered n in the output.
+  // The entry of the page numbered n in the output, made as it is written.
   virtual void FormatKeywordLines(TSchlagwortDatei& page, int n);
   virtual void FormatUrlLines(TSchlagwortDatei& page, int n);
   virtual void FormatDescriptionLines(TSchlagwortDatei& page, int n);
