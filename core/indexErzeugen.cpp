@@ -392,7 +392,7 @@ void tJavascript::WriteJavascriptFile(bool& abort) {
       FormatDescriptionLines(page, k);
       for (platform::TStringList* lines : {&page.keywordLines, &page.urlLines, &page.descriptionLines}) {
         for (int i = 0; i < lines->Count() && !abort; ++i) writer.Write((*lines)[i], abort);
-        lines->Clear();
+        *lines = platform::TStringList();  // its buffer too
       }
     }
   }
