@@ -65,7 +65,7 @@ template <typename Words>
 void AppendWordLines(const std::string& prefix, const Words& words, bool optimized, platform::TStringList& lines) {
   const std::string closing = ClosingMark();
   std::string current = prefix;
-  auto append = [&](const std::string& word) {
+  auto append = [&](std::string_view word) {
     const std::size_t start = current.size();
     current += word;
     for (std::size_t i = start; i < current.size(); ++i) {
@@ -78,7 +78,7 @@ void AppendWordLines(const std::string& prefix, const Words& words, bool optimiz
   } else {
     const std::string continuation = ContinuationMark();
     for (int i = 0; i < words.Count(); ++i) {
-      const std::string& word = words[i];
+      const std::string_view word = words[i];
       if (word.size() + current.size() + 4 > kLineWidth) {
         current += continuation;
         lines.Add(current);

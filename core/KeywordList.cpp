@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <deque>
 #include <memory>
 #include <stdexcept>
 
@@ -37,8 +36,9 @@ int ByteOrder(std::string_view a, std::string_view b) {
 }
 
 std::uint64_t Head(std::string_view key) {
+  if (key.size() >= 8) return BigEndian64(key.data());
   char bytes[8] = {};
-  std::memcpy(bytes, key.data(), std::min<std::size_t>(key.size(), 8));
+  std::memcpy(bytes, key.data(), key.size());
   return BigEndian64(bytes);
 }
 
@@ -48,9 +48,10 @@ std::uint64_t HashOf(std::string_view text) {
   return h;
 }
 
-// The distinct words of the process. The entries lie in a deque, which never
-// moves them; their keys lie packed in blocks. The table is open addressing
-// with the hashes beside the entries, at most half full.
+// The distinct words of the process, numbered in the order first met. The
+// entries lie in chunks that never move, their texts and keys packed in
+// blocks; the table is open addressing over the numbers with part of each
+// hash beside them, at most half full.
 class KeywordTable {
  public:
   static KeywordTable& Instance() {
@@ -61,62 +62,84 @@ class KeywordTable {
 
   const KeywordEntry* Intern(std::string_view text) {
     const std::uint64_t hash = HashOf(text);
-    if ((entries_.size() + 1) * 2 > slots_.size()) Grow();
+    const auto tag = static_cast<std::uint32_t>(hash >> 32);
+    if ((count_ + 1) * 2 > slots_.size()) Grow();
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
       Slot& slot = slots_[i];
-      if (!slot.entry) {
-        KeywordEntry& entry = entries_.emplace_back();
-        entry.text.assign(text);
-        entry.sortKey = Keep(platform::AnsiTextSortKey(entry.text));
-        entry.head = Head(entry.sortKey);
-        entry.hash = hash;
-        slot = Slot{hash, &entry};
-        return &entry;
+      if (slot.id == kFree) {
+        const KeywordEntry* entry = Add(text);
+        slot = Slot{tag, entry->id};
+        return entry;
       }
-      if (slot.hash == hash && slot.entry->text == text) return slot.entry;
+      if (slot.tag == tag) {
+        const KeywordEntry* entry = At(slot.id);
+        if (entry->Text() == text) return entry;
+      }
     }
   }
+
+  const KeywordEntry* At(std::uint32_t id) const { return &chunks_[id >> kChunkBits][id & (kChunk - 1)]; }
 
   std::uint32_t NextMark() { return ++marks_; }
 
  private:
+  static constexpr std::uint32_t kFree = 0xFFFFFFFF;
+  static constexpr unsigned kChunkBits = 12;
+  static constexpr std::size_t kChunk = std::size_t{1} << kChunkBits;
+
   struct Slot {
-    std::uint64_t hash = 0;
-    const KeywordEntry* entry = nullptr;
+    std::uint32_t tag = 0;  // the upper half of the hash
+    std::uint32_t id = kFree;
   };
+
+  const KeywordEntry* Add(std::string_view text) {
+    const std::string key = platform::AnsiTextSortKey(std::string(text));
+    if (count_ == kFree - 1) throw std::length_error("zu viele verschiedene W\xF6rter");
+    if ((count_ & (kChunk - 1)) == 0) chunks_.push_back(std::make_unique<KeywordEntry[]>(kChunk));
+    KeywordEntry& entry = chunks_.back()[count_ & (kChunk - 1)];
+    char* bytes = Keep(text.size() + key.size());
+    std::memcpy(bytes, text.data(), text.size());
+    std::memcpy(bytes + text.size(), key.data(), key.size());
+    entry.bytes = bytes;
+    entry.textSize = static_cast<std::uint32_t>(text.size());
+    entry.keySize = static_cast<std::uint32_t>(key.size());
+    entry.id = static_cast<std::uint32_t>(count_++);
+    return &entry;
+  }
 
   void Grow() {
     std::vector<Slot> old(std::max<std::size_t>(slots_.size() * 2, 4096));
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
-      if (!slot.entry) continue;
-      std::size_t i = slot.hash & mask;
-      while (slots_[i].entry) i = (i + 1) & mask;
+      if (slot.id == kFree) continue;
+      std::size_t i = HashOf(At(slot.id)->Text()) & mask;
+      while (slots_[i].id != kFree) i = (i + 1) & mask;
       slots_[i] = slot;
     }
   }
 
-  std::string_view Keep(const std::string& key) {
-    if (key.empty()) return {};
+  char* Keep(std::size_t size) {
     constexpr std::size_t kBlock = 64 * 1024;
-    if (key.size() > kBlock - used_ || blocks_.empty()) {
-      blocks_.push_back(std::make_unique<char[]>(std::max(kBlock, key.size())));
+    if (blocks_.empty() || size > kBlock - used_) {
+      blocks_.push_back(std::make_unique<char[]>(std::max(kBlock, size)));
       used_ = 0;
     }
     char* at = blocks_.back().get() + used_;
-    std::memcpy(at, key.data(), key.size());
-    used_ += key.size();
-    return {at, key.size()};
+    used_ += size;
+    return at;
   }
 
-  std::deque<KeywordEntry> entries_;
+  std::vector<std::unique_ptr<KeywordEntry[]>> chunks_;
+  std::size_t count_ = 0;
   std::vector<Slot> slots_;
   std::vector<std::unique_ptr<char[]>> blocks_;
   std::size_t used_ = 0;
   std::uint32_t marks_ = 0;
 };
+
+const KeywordEntry* At(std::uint32_t id) { return KeywordTable::Instance().At(id); }
 
 }  // namespace
 
@@ -124,11 +147,15 @@ const KeywordEntry* InternKeyword(std::string_view word) { return KeywordTable::
 
 int CompareKeywords(const KeywordEntry* a, const KeywordEntry* b) {
   if (a == b) return 0;
-  if (!a->sortKey.empty() && !b->sortKey.empty()) {
-    if (a->head != b->head) return a->head < b->head ? -1 : 1;
-    return ByteOrder(a->sortKey, b->sortKey);
+  if (a->keySize > 0 && b->keySize > 0) {
+    const std::string_view ka = a->SortKey();
+    const std::string_view kb = b->SortKey();
+    const std::uint64_t ha = Head(ka);
+    const std::uint64_t hb = Head(kb);
+    if (ha != hb) return ha < hb ? -1 : 1;
+    return ByteOrder(ka, kb);
   }
-  return platform::AnsiCompareText(a->text, b->text);
+  return platform::AnsiCompareText(std::string(a->Text()), std::string(b->Text()));
 }
 
 // --- KeywordCollector ---
@@ -154,17 +181,19 @@ void KeywordList::CheckIndex(int i) const {
     throw platform::EStringListError("Listenindex au\xDF" "erhalb des g\xFCltigen Bereichs (" + std::to_string(i) + ")");
 }
 
-const std::string& KeywordList::Strings(int i) const {
+const KeywordEntry* KeywordList::Entry(int i) const {
   CheckIndex(i);
-  return entries_[static_cast<std::size_t>(i)]->text;
+  return At(entries_[static_cast<std::size_t>(i)]);
 }
+
+std::string_view KeywordList::Strings(int i) const { return Entry(i)->Text(); }
 
 std::size_t KeywordList::LowerBound(const KeywordEntry* entry, bool& found) const {
   std::size_t lo = 0, hi = entries_.size();
   found = false;
   while (lo < hi) {
     const std::size_t mid = lo + (hi - lo) / 2;
-    const int c = CompareKeywords(entries_[mid], entry);
+    const int c = CompareKeywords(At(entries_[mid]), entry);
     if (c < 0) {
       lo = mid + 1;
     } else {
@@ -178,19 +207,19 @@ std::size_t KeywordList::LowerBound(const KeywordEntry* entry, bool& found) cons
 int KeywordList::Add(std::string_view word) {
   const KeywordEntry* entry = InternKeyword(word);
   if (!sorted_) {
-    entries_.push_back(entry);
+    entries_.push_back(entry->id);
     return Count() - 1;
   }
   bool found = false;
   const std::size_t at = LowerBound(entry, found);
-  if (!found) entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(at), entry);
+  if (!found) entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(at), entry->id);
   return static_cast<int>(at);
 }
 
 void KeywordList::AddAll(const std::vector<const KeywordEntry*>& words) {
   if (words.empty()) return;
   if (!sorted_) {
-    entries_.insert(entries_.end(), words.begin(), words.end());
+    for (const KeywordEntry* entry : words) entries_.push_back(entry->id);
     return;
   }
   // The new words in order, the first met of equal ones in front; then each
@@ -203,17 +232,22 @@ void KeywordList::AddAll(const std::vector<const KeywordEntry*>& words) {
     const int c = CompareKeywords(a.first, b.first);
     return c != 0 ? c < 0 : a.second < b.second;
   });
-  std::vector<const KeywordEntry*> merged;
+  std::vector<std::uint32_t> merged;
   // A little room for the few words that commonly follow (a page's META
   // keywords and corrections).
   merged.reserve(entries_.size() + order.size() + order.size() / 32 + 4);
   std::size_t old = 0;
+  const KeywordEntry* last = nullptr;
   for (const auto& [entry, from] : order) {
     int c = -1;
-    while (old < entries_.size() && (c = CompareKeywords(entries_[old], entry)) < 0) merged.push_back(entries_[old++]);
+    while (old < entries_.size() && (c = CompareKeywords(At(entries_[old]), entry)) < 0) {
+      last = At(entries_[old]);
+      merged.push_back(entries_[old++]);
+    }
     if (old < entries_.size() && c == 0) continue;
-    if (!merged.empty() && CompareKeywords(merged.back(), entry) == 0) continue;
-    merged.push_back(entry);
+    if (last && CompareKeywords(last, entry) == 0) continue;
+    merged.push_back(entry->id);
+    last = entry;
   }
   merged.insert(merged.end(), entries_.begin() + static_cast<std::ptrdiff_t>(old), entries_.end());
   entries_.swap(merged);
@@ -234,7 +268,7 @@ int KeywordList::IndexOf(std::string_view word) const {
     return found ? static_cast<int>(at) : -1;
   }
   for (std::size_t i = 0; i < entries_.size(); ++i)
-    if (CompareKeywords(entries_[i], entry) == 0) return static_cast<int>(i);
+    if (CompareKeywords(At(entries_[i]), entry) == 0) return static_cast<int>(i);
   return -1;
 }
 
@@ -251,7 +285,8 @@ int KeywordList::DeleteLinesIn(const platform::TStringList& other) {
   // Both in list order: one walk through both.
   const bool walk = sorted_ && other.Sorted() && !other.CaseSensitive();
   std::size_t j = 0;
-  auto held = [&](const KeywordEntry* entry) {
+  auto held = [&](std::uint32_t id) {
+    const KeywordEntry* entry = At(id);
     if (!walk) {
       return std::any_of(gone.begin(), gone.end(),
                          [&](const KeywordEntry* g) { return CompareKeywords(g, entry) == 0; });
@@ -269,20 +304,20 @@ void KeywordList::SetSorted(bool sorted) {
   sorted_ = sorted;
   if (sorted_) {
     std::stable_sort(entries_.begin(), entries_.end(),
-                     [](const KeywordEntry* a, const KeywordEntry* b) { return CompareKeywords(a, b) < 0; });
+                     [](std::uint32_t a, std::uint32_t b) { return CompareKeywords(At(a), At(b)) < 0; });
   }
 }
 
 void KeywordList::Put(int i, std::string_view word) {
   if (sorted_) throw platform::EStringListError("Bei sortierten Listen nicht erlaubt");
   CheckIndex(i);
-  entries_[static_cast<std::size_t>(i)] = InternKeyword(word);
+  entries_[static_cast<std::size_t>(i)] = InternKeyword(word)->id;
 }
 
 std::vector<std::string> KeywordList::Lines() const {
   std::vector<std::string> lines;
   lines.reserve(entries_.size());
-  for (const KeywordEntry* entry : entries_) lines.push_back(entry->text);
+  for (std::uint32_t id : entries_) lines.emplace_back(At(id)->Text());
   return lines;
 }
 
@@ -291,7 +326,7 @@ platform::TStringList KeywordList::ToStringList() const {
   list.SetCaseSensitive(false);
   list.SetDuplicates(platform::TDuplicates::dupIgnore);
   list.SetSorted(sorted_);
-  for (const KeywordEntry* entry : entries_) list.Add(entry->text);
+  for (std::uint32_t id : entries_) list.Add(std::string(At(id)->Text()));
   return list;
 }
 
@@ -302,7 +337,7 @@ void KeywordList::Assign(const platform::TStringList& words) {
 
 std::int64_t KeywordList::TotalLength() const {
   std::int64_t total = 0;
-  for (const KeywordEntry* entry : entries_) total += static_cast<std::int64_t>(entry->text.size());
+  for (std::uint32_t id : entries_) total += At(id)->textSize;
   return total;
 }
 

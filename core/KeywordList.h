@@ -20,13 +20,17 @@ class TStringList;
 
 namespace core {
 
-// One distinct word of the shared table.
+// One distinct word of the shared table: its text and, behind it, the
+// locale's sort key (case ignored; none: compared by text).
 struct KeywordEntry {
-  std::string text;
-  std::string_view sortKey;  // the locale's key, case ignored; empty: compared by text
-  std::uint64_t head = 0;    // the key's first eight bytes, big-endian
-  std::uint64_t hash = 0;
+  const char* bytes = nullptr;
+  std::uint32_t textSize = 0;
+  std::uint32_t keySize = 0;
   mutable std::uint32_t mark = 0;  // which collection last met it
+  std::uint32_t id = 0;            // its number in the table
+
+  std::string_view Text() const { return {bytes, textSize}; }
+  std::string_view SortKey() const { return {bytes + textSize, keySize}; }
 };
 
 // The entry of a word, made on its first use.
@@ -52,8 +56,9 @@ class KeywordList {
   KeywordList() = default;
 
   int Count() const { return static_cast<int>(entries_.size()); }
-  const std::string& operator[](int i) const { return Strings(i); }
-  const std::string& Strings(int i) const;
+  std::string_view operator[](int i) const { return Strings(i); }
+  std::string_view Strings(int i) const;
+  const KeywordEntry* Entry(int i) const;
 
   // Sorted: the word goes to its place unless an equal one is there, whose
   // index is returned then. Unsorted: appended.
@@ -88,7 +93,8 @@ class KeywordList {
   // The first place not below entry; found when an equal word stands there.
   std::size_t LowerBound(const KeywordEntry* entry, bool& found) const;
 
-  std::vector<const KeywordEntry*> entries_;
+  // Numbers of entries of the shared table: half the room of pointers.
+  std::vector<std::uint32_t> entries_;
   bool sorted_ = true;
 };
 

@@ -78,7 +78,7 @@ void TSchlagwortDatei::LimitKeywords(const ProjectSettings& settings) {
   std::sort(places.begin(), places.end());
   std::vector<std::string> chosen;
   chosen.reserve(keep);
-  for (int place : places) chosen.push_back(words[place]);
+  for (int place : places) chosen.emplace_back(words[place]);
   words.Clear();
   for (const auto& word : chosen) words.Add(word);
 }

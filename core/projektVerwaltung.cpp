@@ -215,9 +215,10 @@ void TProjekt::DropEmptyPages() {
 }
 
 void TProjekt::BuildGlossary(THinweisDlg& window, RunContext& run) {
-  std::unordered_map<std::string, TGlossarEintrag*> byWord;
+  // The words are entries of one shared table: a word is its entry.
+  std::unordered_map<const KeywordEntry*, TGlossarEintrag*> byWord;
   byWord.reserve(glossary_.size() * 2 + 1024);
-  for (const auto& entry : glossary_) byWord.emplace(entry->wort, entry.get());
+  for (const auto& entry : glossary_) byWord.emplace(InternKeyword(entry->wort), entry.get());
 
   for (auto& page : pages_) {
     window.lblAnzeige.SetCaption(
@@ -230,10 +231,10 @@ void TProjekt::BuildGlossary(THinweisDlg& window, RunContext& run) {
     page->glossaryRefs.reserve(static_cast<size_t>(page->words.Count()));
     run.Pump();
     for (int i = 0; i < page->words.Count(); ++i) {
-      const std::string& word = page->words[i];
+      const KeywordEntry* word = page->words.Entry(i);
       auto [it, fresh] = byWord.try_emplace(word, nullptr);
       if (fresh) {
-        glossary_.push_back(std::make_unique<TGlossarEintrag>(word));
+        glossary_.push_back(std::make_unique<TGlossarEintrag>(std::string(word->Text())));
         it->second = glossary_.back().get();
       } else {
         ++it->second->anzahl;

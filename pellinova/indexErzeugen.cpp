@@ -92,7 +92,10 @@ void tJavascript::FormatLetterKeywords(TSchlagwortDatei& page, int n) {
   page.keywordLines.Add(core::FormatDescriptor(core::Descriptor(core::DescriptorValue::EntryKeywords),
                                                std::to_string(n)) +
                         core::LoadStr(core::Txt::JsClosing));
-  for (int i = 0; i < page.words.Count(); ++i) page.letters[LetterBucket(page.words[i])].Add(page.words[i]);
+  for (int i = 0; i < page.words.Count(); ++i) {
+    const std::string word(page.words[i]);
+    page.letters[LetterBucket(word)].Add(word);
+  }
   page.words.Clear();
 }
 
