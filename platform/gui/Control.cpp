@@ -1,8 +1,7 @@
 #include "platform/gui/Control.h"
 
-#include <commctrl.h>
-
 #include <stdexcept>
+#include <unordered_map>
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Form.h"
@@ -11,15 +10,23 @@ namespace platform {
 
 namespace {
 constexpr std::string_view kPopupMenuKinds[] = {"PopupMenu"};
-constexpr UINT_PTR kSubclassId = 1;
 // Far from the small numbers the standard controls use for their own timers.
 constexpr UINT_PTR kRepaintTimerId = 0x51A7;
 
-// The window property that leads from a control's window to its object (the
-// subclass reference data cannot be read back through MinGW's comctl32).
-LPCSTR ObjectProperty() {
-  static const ATOM atom = GlobalAddAtomA("QuarvelinControl");
-  return MAKEINTATOM(atom);
+// What leads from a control's window to its object and to the window
+// procedure it replaced. Kept in the process, not in window properties or
+// through comctl32's subclass helper: under Wine each property read is a
+// round trip to the Wine server, and the helper reads one per message. The
+// windows live on the one UI thread. An entry without object is a window
+// whose object let go while another subclass sat above ours: it keeps passing
+// messages down until the window is gone.
+struct Binding {
+  Control* control;
+  WNDPROC standard;
+};
+std::unordered_map<HWND, Binding>& Bindings() {
+  static std::unordered_map<HWND, Binding> bindings;
+  return bindings;
 }
 }  // namespace
 
@@ -66,13 +73,29 @@ void Control::TellContainersFocusLeft(HWND newFocus) {
 
 void Control::Detach() {
   if (!hwnd_) return;
-  RemovePropA(hwnd_, ObjectProperty());
-  RemoveWindowSubclass(hwnd_, &Control::SubclassProc, kSubclassId);
+  Unbind(hwnd_);
   hwnd_ = nullptr;
 }
 
+void Control::Unbind(HWND hwnd) {
+  auto& bindings = Bindings();
+  const auto it = bindings.find(hwnd);
+  if (it == bindings.end()) return;
+  // Taken out of the chain only while ours is its head: a subclass put on
+  // later still calls the procedure it found, so that one passes on.
+  if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Control::WindowProc)) {
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.standard));
+    bindings.erase(it);
+  } else {
+    it->second.control = nullptr;
+  }
+}
+
 Control* Control::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<Control*>(GetPropA(hwnd, ObjectProperty())) : nullptr;
+  if (!hwnd) return nullptr;
+  const auto& bindings = Bindings();
+  const auto it = bindings.find(hwnd);
+  return it == bindings.end() ? nullptr : it->second.control;
 }
 
 HWND Control::ParentWindow(Component* parent) const {
@@ -100,12 +123,16 @@ void Control::CreateWindowFor(const WindowArgs& args, const LayoutObject& stored
   if (!hwnd)
     throw std::runtime_error("Formular " + Owner().ClassName() + ": " + std::string(Kind()) + " " + Name() +
                              " l\xE4sst sich nicht anlegen (Fehler " + std::to_string(GetLastError()) + ")");
-  if (!SetWindowSubclass(hwnd, &Control::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) ||
-      !SetPropA(hwnd, ObjectProperty(), this)) {
-    RemoveWindowSubclass(hwnd, &Control::SubclassProc, kSubclassId);
+  // Unicode, as the subclass helper of the common controls hands the
+  // messages on: the controls' handlers see the characters as before.
+  const auto standard =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::WindowProc)));
+  if (!standard) {
     DestroyWindow(hwnd);
     throw std::runtime_error("Formular " + Owner().ClassName() + ": " + Name() + " l\xE4sst sich nicht anbinden");
   }
+  Bindings()[hwnd] = {this, standard};
+  standard_ = standard;
   hwnd_ = hwnd;
   SetParentFont(Owner().FormFont());
 }
@@ -278,18 +305,19 @@ bool Control::Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   }
 }
 
-LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR refData) {
-  auto* self = reinterpret_cast<Control*>(refData);
+LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const auto it = Bindings().find(hwnd);
+  if (it == Bindings().end()) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  // Copied: a handler may let the object or the binding go.
+  const WNDPROC standard = it->second.standard;
+  Control* self = it->second.control;
   if (msg == WM_NCDESTROY) {
     // The window goes; the object may live on (its form frees it later).
-    if (self->hwnd_ == hwnd) {
-      self->Detach();
-    } else {
-      RemovePropA(hwnd, ObjectProperty());
-      RemoveWindowSubclass(hwnd, &Control::SubclassProc, kSubclassId);
-    }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    if (self && self->hwnd_ == hwnd) self->hwnd_ = nullptr;
+    Bindings().erase(it);
+    return CallWindowProcW(standard, hwnd, msg, wParam, lParam);
   }
+  if (!self) return CallWindowProcW(standard, hwnd, msg, wParam, lParam);
   if (msg == WM_PAINT) self->lastPaint_ = GetTickCount();
   if (msg == WM_KILLFOCUS) App().Guard([&] { self->TellContainersFocusLeft(reinterpret_cast<HWND>(wParam)); });
   if (msg == WM_TIMER && wParam == kRepaintTimerId) {
@@ -311,7 +339,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     if (msg == WM_MEASUREITEM && self->Owner().MeasureItem(lParam)) return TRUE;
     if (Reflect(msg, wParam, lParam, result)) return result;
   }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  return CallWindowProcW(standard, hwnd, msg, wParam, lParam);
 }
 
 void Control::ScheduleRepaint() {
@@ -332,7 +360,7 @@ void Control::Invalidate() {
 }
 
 LRESULT Control::CallStandard(UINT msg, WPARAM wParam, LPARAM lParam) const {
-  return hwnd_ ? DefSubclassProc(hwnd_, msg, wParam, lParam) : 0;
+  return hwnd_ ? CallWindowProcW(standard_, hwnd_, msg, wParam, lParam) : 0;
 }
 
 }  // namespace platform

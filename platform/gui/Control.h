@@ -162,8 +162,9 @@ class Control : public Component {
 
  private:
   friend class Form;
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR refData);
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  // Takes our procedure out of the window's chain where it can.
+  static void Unbind(HWND hwnd);
   void Detach();
   void TellContainersFocusLeft(HWND newFocus);
   // The form's font reaches every control that stores none of its own.
@@ -174,6 +175,7 @@ class Control : public Component {
   bool ShowPopupMenu(LPARAM lParam);
 
   HWND hwnd_ = nullptr;
+  WNDPROC standard_ = nullptr;  // the procedure ours stands in front of
   int helpContext_ = 0;
   bool ownFont_ = false;
   HFONT font_ = nullptr;  // borrowed from the form

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <functional>
@@ -418,6 +420,54 @@ TEST(Controls, EventsAreReflectedToTheirControls) {
   EXPECT_EQ(aktiv, 1);
   f.edName.SetText("neu");
   EXPECT_EQ(changes, 1);
+}
+
+// Another subclass put on a control's window after ours (as a tooltip or a
+// test puts one on) sees the messages first and hands them down to the
+// control, in whatever order the two let go of the window.
+TEST(Controls, WindowsStayBoundUnderAnotherSubclass) {
+  struct Counter {
+    int clicks = 0;
+    bool destroyed = false;
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+      auto* self = reinterpret_cast<Counter*>(data);
+      if (msg == BM_CLICK) ++self->clicks;
+      if (msg == WM_NCDESTROY) self->destroyed = true;
+      return DefSubclassProc(hwnd, msg, wParam, lParam);
+    }
+  };
+  for (const bool otherLetsGoFirst : {true, false}) {
+    Counter counter;
+    HWND hwnd = nullptr;
+    {
+      TTestForm f;
+      hwnd = f.ckbAktiv.Handle();
+      int aktiv = 0;
+      f.ckbAktiv.OnClick = [&] { ++aktiv; };
+      ASSERT_TRUE(SetWindowSubclass(hwnd, &Counter::Proc, 1, reinterpret_cast<DWORD_PTR>(&counter)));
+      SendMessageA(hwnd, BM_CLICK, 0, 0);
+      EXPECT_EQ(counter.clicks, 1);
+      EXPECT_EQ(aktiv, 1);
+      EXPECT_TRUE(f.ckbAktiv.Checked());
+      EXPECT_EQ(platform::Control::FromHandle(hwnd), &f.ckbAktiv);
+      if (otherLetsGoFirst) {
+        RemoveWindowSubclass(hwnd, &Counter::Proc, 1);
+        SendMessageA(hwnd, BM_CLICK, 0, 0);
+        EXPECT_EQ(aktiv, 2);
+        EXPECT_EQ(counter.clicks, 1);
+      }
+    }
+    // The form took its controls down; the window went with them.
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(counter.destroyed, !otherLetsGoFirst);
+    EXPECT_EQ(platform::Control::FromHandle(hwnd), nullptr);
+  }
+  // A window destroyed under its object leaves the object without one.
+  TTestForm f;
+  HWND hwnd = f.edName.Handle();
+  DestroyWindow(hwnd);
+  EXPECT_EQ(f.edName.Handle(), nullptr);
+  EXPECT_EQ(platform::Control::FromHandle(hwnd), nullptr);
 }
 
 TEST(Controls, ValuesByNameForScripts) {
