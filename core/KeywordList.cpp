@@ -224,13 +224,21 @@ void KeywordList::AddAll(const std::vector<const KeywordEntry*>& words) {
   }
   // The new words in order, the first met of equal ones in front; then each
   // kept unless an equal one is already here or was kept just before.
-  thread_local std::vector<std::pair<const KeywordEntry*, std::size_t>> order;
+  // Each record carries the head of its key, where most comparisons end
+  // without a look at the entry.
+  struct Fresh {
+    std::uint64_t head;  // 0: no key, compared in full
+    const KeywordEntry* entry;
+    std::size_t from;
+  };
+  thread_local std::vector<Fresh> order;
   order.clear();
   order.reserve(words.size());
-  for (std::size_t i = 0; i < words.size(); ++i) order.emplace_back(words[i], i);
-  std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-    const int c = CompareKeywords(a.first, b.first);
-    return c != 0 ? c < 0 : a.second < b.second;
+  for (std::size_t i = 0; i < words.size(); ++i)
+    order.push_back(Fresh{words[i]->keySize > 0 ? Head(words[i]->SortKey()) : 0, words[i], i});
+  std::sort(order.begin(), order.end(), [](const Fresh& a, const Fresh& b) {
+    const int c = a.head != b.head && a.head && b.head ? (a.head < b.head ? -1 : 1) : CompareKeywords(a.entry, b.entry);
+    return c != 0 ? c < 0 : a.from < b.from;
   });
   std::vector<std::uint32_t> merged;
   // A little room for the few words that commonly follow (a page's META
@@ -238,7 +246,8 @@ void KeywordList::AddAll(const std::vector<const KeywordEntry*>& words) {
   merged.reserve(entries_.size() + order.size() + order.size() / 32 + 4);
   std::size_t old = 0;
   const KeywordEntry* last = nullptr;
-  for (const auto& [entry, from] : order) {
+  for (const Fresh& fresh : order) {
+    const KeywordEntry* entry = fresh.entry;
     int c = -1;
     while (old < entries_.size() && (c = CompareKeywords(At(entries_[old]), entry)) < 0) {
       last = At(entries_[old]);

@@ -44,9 +44,11 @@ std::string LocalPageSource::ReadPage(int, const std::string& address, bool& abo
   const std::string readAction = core::FormatStr(txt::Load(txt::kActPageRead), {folder, address});
   // The whole file in one read where its size is known: the text then needs
   // no room beyond it and is never moved. Past that size (a file that grows
-  // meanwhile) it is read on in blocks.
+  // meanwhile) it is read on in blocks. The last page's buffer is read over
+  // as it stands: growing a text fills the new room first, and filling what
+  // the read then overwrites costs as much as the read.
   std::string text = std::move(spare_);
-  text.clear();
+  size_t filled = 0;
   size_t expected = 0;
   try {
     const std::int64_t size = file.Size();
@@ -54,18 +56,22 @@ std::string LocalPageSource::ReadPage(int, const std::string& address, bool& abo
   } catch (const platform::EInOutError&) {
     // The size is only a hint: the reads below find the end themselves.
   }
-  text.reserve(expected);
+  if (text.capacity() < expected) {
+    text.clear();
+    text.reserve(expected);
+  }
   for (;;) {
     bool end = false;
     if (!core::RetryStep(abort, eofAction, core::hcTestEof, [&] { end = file.Eof(); }) || end) break;
-    const size_t at = text.size();
-    const size_t want = at < expected ? expected - at : kReadBlock;
-    text.resize(at + want);
+    const size_t want = filled < expected ? expected - filled : kReadBlock;
+    if (text.size() < filled + want) text.resize(filled + want);
     size_t got = 0;
-    const bool read = core::RetryStep(abort, readAction, core::hcRead, [&] { got = file.Read(&text[at], want); });
-    text.resize(at + got);
+    const bool read =
+        core::RetryStep(abort, readAction, core::hcRead, [&] { got = file.Read(&text[filled], want); });
+    filled += got;
     if (!read || got == 0) break;
   }
+  text.resize(filled);
   // The page is read; a failing close loses nothing of it.
   try {
     file.Close();
