@@ -26,8 +26,7 @@ struct KeywordEntry {
   const char* bytes = nullptr;
   std::uint32_t textSize = 0;
   std::uint32_t keySize = 0;
-  mutable std::uint32_t mark = 0;  // which collection last met it
-  std::uint32_t id = 0;            // its number in the table
+  std::uint32_t id = 0;  // its number in the table
 
   std::string_view Text() const { return {bytes, textSize}; }
   std::string_view SortKey() const { return {bytes + textSize, keySize}; }
