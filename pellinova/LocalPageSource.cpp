@@ -20,16 +20,104 @@ constexpr int kHelpFileInUse = 500;
 // straight into the text: every read and end-of-file test is a call into the
 // system.
 constexpr size_t kReadBlock = 64 * 1024;
-// The buffer of a page up to this size is kept for the next: most pages are
-// far smaller, and a few large ones should not hold memory for the rest of
-// the run.
-constexpr size_t kRecycleLimit = 1024 * 1024;
+// The buffer of a page up to this size is kept for the next (two of them
+// while the next page is read ahead): most pages are far smaller, and a few
+// large ones should not hold memory for the rest of the run.
+constexpr size_t kRecycleLimit = 256 * 1024;
 // A file up to this size is read at once.
 constexpr std::int64_t kReserveLimit = 256LL * 1024 * 1024;
 
+// The file whole, without a question to the user: false on any fault.
+bool ReadQuietly(const std::string& path, std::string& text) {
+  try {
+    platform::TFile file;
+    file.OpenRead(path);
+    const std::int64_t size = file.Size();
+    const size_t expected = size > 0 && size <= kReserveLimit ? static_cast<size_t>(size) : 0;
+    if (text.capacity() < expected) {
+      text.clear();
+      text.reserve(expected);
+    }
+    size_t filled = 0;
+    while (!file.Eof()) {
+      const size_t want = filled < expected ? expected - filled : kReadBlock;
+      if (text.size() < filled + want) text.resize(filled + want);
+      const size_t got = file.Read(&text[filled], want);
+      filled += got;
+      if (got == 0) break;
+    }
+    text.resize(filled);
+    file.Close();
+    text = core::PageAsAnsi(std::move(text), {});
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 }  // namespace
 
-std::string LocalPageSource::ReadPage(int, const std::string& address, bool& abort) {
+LocalPageSource::~LocalPageSource() {
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+  }
+  changed_.notify_all();
+  if (reader_.joinable()) reader_.join();
+}
+
+std::string LocalPageSource::ReadPage(int position, const std::string& address, bool& abort) {
+  const std::string path = project_.GetHTMLVerzeichnis() + "\\" + address;
+  std::string text;
+  if (!TakeAhead(position, path, text)) text = ReadNow(address, abort);
+  if (!abort) ReadAheadFrom(position + 1);
+  return text;
+}
+
+bool LocalPageSource::TakeAhead(int position, const std::string& path, std::string& text) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  if (ahead_.position != position || ahead_.path != path) return false;
+  changed_.wait(lock, [&] { return ahead_.done; });
+  const bool read = ahead_.read;
+  if (read) text = std::move(ahead_.text);
+  else if (ahead_.text.capacity() > spare_.capacity()) spare_ = std::move(ahead_.text);
+  ahead_ = Ahead{};
+  return read;
+}
+
+void LocalPageSource::ReadAheadFrom(int position) {
+  const auto& pages = project_.Pages();
+  if (position < 0 || position >= static_cast<int>(pages.size())) return;
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    // A page read ahead that the run did not ask for goes.
+    if (ahead_.position >= 0 && !ahead_.done) return;
+    ahead_ = Ahead{position, project_.GetHTMLVerzeichnis() + "\\" + pages[static_cast<size_t>(position)]->url,
+                   std::move(spare_), false, false};
+    spare_.clear();
+  }
+  if (!reader_.joinable()) reader_ = std::thread([this] { ReadAheadLoop(); });
+  changed_.notify_all();
+}
+
+void LocalPageSource::ReadAheadLoop() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [&] { return stopping_ || (ahead_.position >= 0 && !ahead_.done); });
+    if (stopping_) return;
+    const std::string path = ahead_.path;
+    std::string text = std::move(ahead_.text);
+    lock.unlock();
+    const bool read = ReadQuietly(path, text);
+    lock.lock();
+    ahead_.text = std::move(text);
+    ahead_.read = read;
+    ahead_.done = true;
+    changed_.notify_all();
+  }
+}
+
+std::string LocalPageSource::ReadNow(const std::string& address, bool& abort) {
   const std::string& folder = project_.GetHTMLVerzeichnis();
   const std::string path = folder + "\\" + address;
   platform::TFile file;

@@ -4,7 +4,15 @@
 // opening a page, a message says the file may be in use, and the run ends
 // before that page. A page in UTF-8 (by its META tag or its byte order mark)
 // is handed on in code page 1252.
+//
+// While the run scans one page, a thread of the source reads the next: the
+// system's part of reading a file under Wine costs about as much as scanning
+// it. The thread asks nobody: a page it cannot read whole is read again when
+// the run comes to it, in the retry loop, as every page was before.
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "core/PageSource.h"
 
@@ -15,6 +23,9 @@ class TProjekt;
 class LocalPageSource : public core::PageSource {
  public:
   explicit LocalPageSource(const TProjekt& project) : project_(project) {}
+  ~LocalPageSource() override;
+  LocalPageSource(const LocalPageSource&) = delete;
+  LocalPageSource& operator=(const LocalPageSource&) = delete;
 
   // The file HTMLVerzeichnis + "\" + address, every byte of it. A file
   // that cannot be opened, or whose reading is given up, sets abort and
@@ -24,8 +35,28 @@ class LocalPageSource : public core::PageSource {
   void Recycle(std::string text) override;
 
  private:
+  // The page the thread reads ahead.
+  struct Ahead {
+    int position = -1;  // none
+    std::string path;
+    std::string text;
+    bool done = false;
+    bool read = false;  // whole, without a fault
+  };
+
+  std::string ReadNow(const std::string& address, bool& abort);
+  // The page read ahead, when it is the one asked for and was read whole.
+  bool TakeAhead(int position, const std::string& path, std::string& text);
+  void ReadAheadFrom(int position);
+  void ReadAheadLoop();
+
   const TProjekt& project_;
   std::string spare_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  Ahead ahead_;
+  bool stopping_ = false;
+  std::thread reader_;
 };
 
 }  // namespace pellinova

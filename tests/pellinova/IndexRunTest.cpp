@@ -162,6 +162,25 @@ TEST_F(PellinovaRun, APageReadAfterALargerOneHoldsOnlyItsOwnBytes) {
   EXPECT_EQ(project_->Pages()[2]->words.Lines(), (Lines{"Ende", "Mittel"}));
 }
 
+// The page after the one asked for is read ahead; in whatever order pages are
+// asked for, each comes whole.
+TEST_F(PellinovaRun, PagesReadAheadComeWholeInAnyOrder) {
+  const std::string pages[] = {"eins", std::string(300000, 'b') + "Ende", "\xEF\xBB\xBF<p>dr\xC3\xBC</p>"};
+  Page("a.htm", pages[0]);
+  Page("b.htm", pages[1]);
+  Page("c.htm", pages[2]);
+  const std::string expected[] = {pages[0], pages[1], "<p>dr\xFC</p>"};
+  Open({"a.htm", "b.htm", "c.htm"});
+  pellinova::LocalPageSource source(*project_);
+  bool abort = false;
+  for (int i : {0, 2, 1, 2, 0, 1, 2}) {
+    std::string text = source.ReadPage(i, project_->Pages()[static_cast<size_t>(i)]->url, abort);
+    EXPECT_EQ(text, expected[i]) << i;
+    source.Recycle(std::move(text));
+  }
+  EXPECT_FALSE(abort);
+}
+
 // ---- pages in UTF-8 ------------------------------------------------------------
 
 std::string U8(std::u8string_view text) { return std::string(text.begin(), text.end()); }
