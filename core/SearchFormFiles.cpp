@@ -45,8 +45,10 @@ void TemplateFiles(const TProjekt& project, platform::TStringList& files) {
     if (platform::SameText(platform::ExtractFileName(files[i]), project.GetJavascriptDatei())) files.Delete(i);
 }
 
-void CopyRemainingTemplateFiles(const TProjekt& project, const std::string& caption, bool& abort) {
-  THinweisDlg window;
+void CopyRemainingTemplateFiles(const TProjekt& project, const std::string& caption, bool& abort,
+                                THinweisDlg* shared) {
+  StepWindow step(shared);
+  THinweisDlg& window = *step;
   window.SetCaption(caption);
   window.HideTimeLabels();
   window.Show();

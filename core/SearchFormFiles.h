@@ -9,6 +9,7 @@
 namespace core {
 
 class TProjekt;
+class THinweisDlg;
 
 // The path of the generated database: ZielVerzeichnis (one trailing "\"
 // dropped) + "\" + JavascriptDatei.
@@ -26,7 +27,9 @@ void TemplateFiles(const core::TProjekt& project, platform::TStringList& files);
 // yet, under a progress window with the given caption; an existing file is
 // never overwritten (the user may have changed it), and so no file is copied
 // onto itself. A copy that is cancelled or given up sets abort and ends the
-// step after that file.
-void CopyRemainingTemplateFiles(const core::TProjekt& project, const std::string& caption, bool& abort);
+// step after that file. A run that hands its progress window from step to
+// step passes it as window; without one the step builds its own.
+void CopyRemainingTemplateFiles(const core::TProjekt& project, const std::string& caption, bool& abort,
+                                THinweisDlg* window = nullptr);
 
 }  // namespace core

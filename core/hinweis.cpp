@@ -30,6 +30,11 @@ THinweisDlg::THinweisDlg(std::vector<std::string> layoutChain)
   btnKnopf.OnClick = [this] { btnKnopfClick(); };
   Timer1.OnTimer = [this] { Timer1Timer(); };
   g_hinweisDlg = this;
+  for (platform::Label* label : {&lblAnzeige, &lblBisherText, &lblBisher, &lblNochText, &lblNoch})
+    built_.labels.push_back({label, label->Caption(), label->Visible()});
+  built_.min = pbFortschritt.Min();
+  built_.max = pbFortschritt.Max();
+  built_.position = pbFortschritt.Position();
 }
 
 THinweisDlg::~THinweisDlg() {
@@ -46,6 +51,30 @@ void THinweisDlg::Timer1Timer() {
 }
 
 void ProgressRun::Pump() { platform::App().ProcessMessages(); }
+
+void THinweisDlg::Reset() {
+  if (Visible()) Hide();
+  for (const auto& [label, caption, visible] : built_.labels) {
+    if (label->Caption() != caption) label->SetCaption(caption);
+    if (label->Visible() != visible) label->SetVisible(visible);
+  }
+  if (pbFortschritt.Min() != built_.min || pbFortschritt.Max() != built_.max) {
+    pbFortschritt.SetMin(built_.min);
+    pbFortschritt.SetMax(built_.max);
+  }
+  if (pbFortschritt.Position() != built_.position) pbFortschritt.SetPosition(built_.position);
+  StartTime = platform::Now();
+  g_hinweisDlg = this;
+}
+
+StepWindow::StepWindow(THinweisDlg* shared) {
+  if (shared) shared->Reset();
+  window_ = shared ? shared : &own_.emplace();
+}
+
+StepWindow::~StepWindow() {
+  if (!own_) window_->Hide();
+}
 
 void THinweisDlg::HideTimeLabels() {
   lblNoch.SetVisible(false);

@@ -17,6 +17,10 @@
 //     platform::App().ProcessMessages();
 //     if (!dlg.Visible()) { abort = true; break; }
 //   }
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "core/RunContext.h"
 #include "platform/base/Clock.h"
 #include "platform/gui/Controls.h"
@@ -48,11 +52,50 @@ class THinweisDlg : public platform::Form {
   void Timer1Timer();
   // For operations without a meaningful remaining time.
   void HideTimeLabels();
+  // Hides the window and brings it back to how it was built (its texts, the
+  // bar's range and place, the time labels as they were), the start time
+  // now, and makes it the progress window again. A run that shows its steps
+  // one after another hands one window from step to step this way: under
+  // Wine building a window and taking it down costs more than many pages of
+  // the run.
+  void Reset();
 
  protected:
   // A program's variant of the window: the layouts of the chain, this
   // window's own first.
   explicit THinweisDlg(std::vector<std::string> layoutChain);
+
+ private:
+  struct BuiltLabel {
+    platform::Label* label;
+    std::string caption;
+    bool visible;
+  };
+  struct Built {
+    std::vector<BuiltLabel> labels;
+    int min = 0;
+    int max = 0;
+    int position = 0;
+  };
+  Built built_;
+};
+
+// The progress window of one step of a run. A run that shows its steps one
+// after another hands one window from step to step: the step gets it reset
+// and hides it when done, as if the window had been built for the step and
+// taken down after it. Without a window handed in, the step builds its own.
+class StepWindow {
+ public:
+  explicit StepWindow(THinweisDlg* shared);
+  ~StepWindow();
+  StepWindow(const StepWindow&) = delete;
+  StepWindow& operator=(const StepWindow&) = delete;
+  THinweisDlg& operator*() const { return *window_; }
+  THinweisDlg* operator->() const { return window_; }
+
+ private:
+  std::optional<THinweisDlg> own_;
+  THinweisDlg* window_;
 };
 
 // The progress window while one exists, nullptr otherwise.

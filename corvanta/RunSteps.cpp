@@ -25,8 +25,9 @@ RunCheck CheckRunSettings(const core::TProjekt& project, bool& abort, const std:
 }
 
 void GenerateIndex(core::TProjekt& project, core::PageSource& pages, core::ReviewDialogs* dialogs, bool silent,
-                   const std::string& caption, bool& abort) {
-  core::THinweisDlg window;
+                   const std::string& caption, bool& abort, core::THinweisDlg* shared) {
+  core::StepWindow step(shared);
+  core::THinweisDlg& window = *step;
   window.SetCaption(caption);
   window.StartTime = platform::Now();
   window.Show();

@@ -8,6 +8,7 @@
 namespace core {
 class PageSource;
 class ReviewDialogs;
+class THinweisDlg;
 class TProjekt;
 }  // namespace core
 
@@ -31,9 +32,10 @@ RunCheck CheckRunSettings(const core::TProjekt& project, bool& abort, const std:
 // database under a progress window with the given caption that counts its
 // time from now. dialogs may be null (no review dialogs are opened then);
 // silent opens none either. abort tells whether the run was cancelled or
-// failed.
+// failed. A run that hands its progress window from step to step passes it
+// as window.
 void GenerateIndex(core::TProjekt& project, core::PageSource& pages, core::ReviewDialogs* dialogs, bool silent,
-                   const std::string& caption, bool& abort);
+                   const std::string& caption, bool& abort, core::THinweisDlg* window = nullptr);
 
 // The automatic optimisation: compact lines on, a run without glossary, one
 // with glossary, and a third without when the glossary made the database

@@ -54,8 +54,9 @@ void MakeUrlList(platform::TStringList& urls) {
 }
 
 void WalkSite(const core::TProjekt& project, const net::TProxySettings& proxy, const std::string& caption,
-              platform::TStringList& urls, bool& abort, net::TPageBodies* bodies) {
-  core::THinweisDlg window;
+              platform::TStringList& urls, bool& abort, net::TPageBodies* bodies, core::THinweisDlg* shared) {
+  core::StepWindow step(shared);
+  core::THinweisDlg& window = *step;
   window.SetCaption(caption);
   window.HideTimeLabels();
   window.Show();

@@ -34,9 +34,11 @@ void MakeUrlList(platform::TStringList& urls);
 // Walks the project's site (its start address, login and page extensions)
 // through the program's HTTP client under a progress window with the given
 // caption; urls receives the pages found. Closing the window sets abort.
-// With bodies, the pages fetched are kept there for the index run.
+// With bodies, the pages fetched are kept there for the index run. A run
+// that hands its progress window from step to step passes it as window.
 void WalkSite(const core::TProjekt& project, const net::TProxySettings& proxy, const std::string& caption,
-              platform::TStringList& urls, bool& abort, net::TPageBodies* bodies = nullptr);
+              platform::TStringList& urls, bool& abort, net::TPageBodies* bodies = nullptr,
+              core::THinweisDlg* window = nullptr);
 
 // Whether the URL names one of the search form's own files: its last path
 // segment equals, ignoring case, the project's JavaScript database or one of

@@ -9,6 +9,7 @@
 #include "core/projektVerwaltung.h"
 #include "corvanta/HttpPageSource.h"
 #include "core/SearchFormFiles.h"
+#include "core/hinweis.h"
 #include "corvanta/RunSteps.h"
 #include "corvanta/SiteFetch.h"
 #include "corvanta/TextNumbers.h"
@@ -86,7 +87,9 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
   MakeUrlList(urls);
   // Each page crosses the network once: the run takes what the walk fetched.
   net::TPageBodies fetched(kFetchedInMemory, ScratchFileName());
-  WalkSite(*project, env.proxy, TitleWith(txt::kCapSuche), urls, abort, &fetched);
+  // One progress window for the walk, the run and the copy.
+  core::THinweisDlg window;
+  WalkSite(*project, env.proxy, TitleWith(txt::kCapSuche), urls, abort, &fetched, &window);
   // A site that could not be reached yields no page. Merging that would
   // throw away every page of the project, with the user's descriptions and
   // corrections, and report success.
@@ -95,24 +98,24 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
   // Also after a cancelled walk: the project is then not saved anyway.
   MergeFileList(*project, urls);
 
-  const int code = BatchIndex(*project, false, abort, env, &fetched);
+  const int code = BatchIndex(*project, false, abort, env, &fetched, &window);
   if (code != kExitOk) return code;
   if (!abort) project->SaveProject();
   return kExitOk;
 }
 
 int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnvironment& env,
-               net::TPageBodies* fetched) {
+               net::TPageBodies* fetched, core::THinweisDlg* window) {
   if (CheckRunSettings(project, abort) != RunCheck::Passed) return kExitFailed;
   if (abort) return kExitOk;
 
   platform::App().ProcessMessagesNow();
   HttpPageSource pages(ProgramClient(), project.GetBenutzername(), project.GetPasswort(), env.proxy, fetched);
-  GenerateIndex(project, pages, env.dialogs, silent, TitleWith(txt::kCapAnalyse), abort);
+  GenerateIndex(project, pages, env.dialogs, silent, TitleWith(txt::kCapAnalyse), abort, window);
   if (abort) return kExitFailed;
 
   project.SetJavascriptGroesse(core::IndexFileSize(project));
-  core::CopyRemainingTemplateFiles(project, TitleWith(txt::kCapKopiere), abort);
+  core::CopyRemainingTemplateFiles(project, TitleWith(txt::kCapKopiere), abort, window);
   platform::App().ProcessMessagesNow();
   return kExitOk;
 }

@@ -15,6 +15,7 @@
 
 namespace core {
 class ReviewDialogs;
+class THinweisDlg;
 class TProjekt;
 }  // namespace core
 
@@ -62,7 +63,8 @@ int RunBatch(const std::string& path, const BatchEnvironment& env);
 // failed or the generation was cancelled; otherwise kExitOk, with abort set
 // when the copy step was cancelled (or was set before, and then nothing but
 // the stop-word check is done). Pages kept in fetched are taken from there.
+// The generation and the copy show their progress in window when given.
 int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnvironment& env,
-               net::TPageBodies* fetched = nullptr);
+               net::TPageBodies* fetched = nullptr, core::THinweisDlg* window = nullptr);
 
 }  // namespace corvanta

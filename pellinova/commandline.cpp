@@ -80,8 +80,10 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
   bool abort = false;
   platform::TStringList files;
   files.SetSorted(true);
+  // One progress window for the search, the run and the copy.
+  core::THinweisDlg window;
   {
-    core::THinweisDlg window;
+    core::StepWindow step(&window);
     ShowProgress(window, txt::kCapSearchFiles, false);
     SearchSourceFiles(window, project->Settings(), abort, files);
     DropSearchFormFiles(project->Settings(), files, abort);
@@ -89,15 +91,16 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
   // What a cancelled search found is merged all the same.
   corvanta::MergeFileList(*project, files);
 
-  const int code = BatchIndex(*project, false, abort, settings, dialogs);
+  const int code = BatchIndex(*project, false, abort, settings, dialogs, &window);
   if (code != 0) return code;
   if (!abort) project->SaveProject();
   return 0;
 }
 
 void GenerateLocalIndex(TProjekt& project, core::ReviewDialogs* dialogs, bool silent, const core::TIni& settings,
-                        bool& abort) {
-  core::THinweisDlg window;
+                        bool& abort, core::THinweisDlg* shared) {
+  core::StepWindow step(shared);
+  core::THinweisDlg& window = *step;
   ShowProgress(window, txt::kCapAnalyseFiles, true);
   project.ClearRunData();
   LocalPageSource source(project);
@@ -106,18 +109,18 @@ void GenerateLocalIndex(TProjekt& project, core::ReviewDialogs* dialogs, bool si
 }
 
 int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& settings,
-               core::ReviewDialogs* dialogs) {
+               core::ReviewDialogs* dialogs, core::THinweisDlg* window) {
   if (corvanta::CheckRunSettings(project, abort, &project.GetHTMLVerzeichnis()) != corvanta::RunCheck::Passed)
     return kExitFailed;
   if (abort) return 0;
 
   platform::App().ProcessMessagesNow();
-  GenerateLocalIndex(project, dialogs, silent, settings, abort);
+  GenerateLocalIndex(project, dialogs, silent, settings, abort, window);
   if (abort) return kExitFailed;
 
   project.SetJavascriptGroesse(core::IndexFileSize(project));
   core::CopyRemainingTemplateFiles(
-      project, core::LoadStr(core::Txt::ProgramTitle) + txt::Load(txt::kCapCopyRest), abort);
+      project, core::LoadStr(core::Txt::ProgramTitle) + txt::Load(txt::kCapCopyRest), abort, window);
   platform::App().ProcessMessagesNow();
   return 0;
 }

@@ -19,6 +19,7 @@
 
 namespace core {
 class ReviewDialogs;
+class THinweisDlg;
 class TIni;
 }  // namespace core
 
@@ -48,15 +49,16 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
 
 // The generation of a run under its progress window: the words of the last
 // run emptied, the database (or the XML export) written from the local pages.
-// abort tells whether it was cancelled or failed.
+// abort tells whether it was cancelled or failed. A run that hands its
+// progress window from step to step passes it as window.
 void GenerateLocalIndex(TProjekt& project, core::ReviewDialogs* dialogs, bool silent, const core::TIni& settings,
-                        bool& abort);
+                        bool& abort, core::THinweisDlg* window = nullptr);
 
 // The index part of a batch run on a loaded project: the checks, the run and
 // the copy of the template's files. Returns 2 when a check failed or the
 // analysis did not complete; 0 otherwise, abort then telling whether the
 // copy (or the search before) was cancelled.
 int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& settings,
-               core::ReviewDialogs* dialogs = nullptr);
+               core::ReviewDialogs* dialogs = nullptr, core::THinweisDlg* window = nullptr);
 
 }  // namespace pellinova

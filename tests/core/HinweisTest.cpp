@@ -127,6 +127,40 @@ TEST(ProgressWindow, HasTheStoredLayout) {
   EXPECT_EQ(core::HinweisDlg(), nullptr);
 }
 
+// A window handed to the next step of a run is hidden and shows what a new
+// one would: the step before, even a cancelled one, leaves nothing behind.
+TEST_F(ClockSeam, ResetBringsBackTheWindowAsBuilt) {
+  core::THinweisDlg dlg;
+  dlg.SetCaption("Schritt 1");
+  dlg.Show();
+  dlg.HideTimeLabels();
+  dlg.lblAnzeige.SetCaption("C:\\web\\seite.html");
+  dlg.pbFortschritt.SetMax(7);
+  dlg.pbFortschritt.SetPosition(5);
+  dlg.Timer1Timer();
+  dlg.btnKnopfClick();
+  {
+    core::THinweisDlg other;  // a step in between with a window of its own
+  }
+  now_ += kMinute;
+  dlg.Reset();
+  EXPECT_FALSE(dlg.Visible());
+  EXPECT_EQ(core::HinweisDlg(), &dlg);
+  EXPECT_EQ(dlg.StartTime, now_);
+  const core::THinweisDlg fresh;
+  const std::pair<const platform::Label*, const platform::Label*> labels[] = {
+      {&dlg.lblAnzeige, &fresh.lblAnzeige}, {&dlg.lblBisherText, &fresh.lblBisherText},
+      {&dlg.lblBisher, &fresh.lblBisher},   {&dlg.lblNochText, &fresh.lblNochText},
+      {&dlg.lblNoch, &fresh.lblNoch}};
+  for (const auto& [reset, built] : labels) {
+    EXPECT_EQ(reset->Caption(), built->Caption()) << reset->Name();
+    EXPECT_EQ(reset->Visible(), built->Visible()) << reset->Name();
+  }
+  EXPECT_EQ(dlg.pbFortschritt.Min(), fresh.pbFortschritt.Min());
+  EXPECT_EQ(dlg.pbFortschritt.Max(), fresh.pbFortschritt.Max());
+  EXPECT_EQ(dlg.pbFortschritt.Position(), fresh.pbFortschritt.Position());
+}
+
 // A worker as the programs run one: item, bar, pump, and stop when the window
 // is gone. cancel is done once, at the given step. Returns the steps done.
 int RunWorker(core::THinweisDlg& dlg, int cancelAt, const std::function<void()>& cancel) {
