@@ -99,6 +99,24 @@ class KeywordTable {
   const KeywordEntry* Find(std::string_view text, std::uint32_t mark, bool& seen) {
     const std::uint64_t hash = HashOf(text);
     const std::uint64_t brief = Brief(text);
+    // Most words met are short ones met before, on this page too: they are
+    // answered from a small table that stays in the processor's cache. Its
+    // mark is set only after the slot's, so a mark found there is the slot's.
+    Hot* hot = nullptr;
+    if (text.size() <= 7) {
+      hot = &hot_[(hash >> 40) & (kHot - 1)];
+      if (hot->id != kFree && hot->brief == brief && mark != 0 && hot->mark == mark) {
+        seen = true;
+        return At(hot->id);
+      }
+    }
+    const KeywordEntry* entry = FindSlot(text, hash, brief, mark, seen);
+    if (hot) *hot = Hot{brief, entry->id, mark};
+    return entry;
+  }
+
+  const KeywordEntry* FindSlot(std::string_view text, std::uint64_t hash, std::uint64_t brief, std::uint32_t mark,
+                               bool& seen) {
     if ((count_ + 1) * 2 > slots_.size()) Grow();
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
@@ -128,6 +146,7 @@ class KeywordTable {
     if (++marks_ == 0) {
       // Numbers come round again: no collection may find an old one's mark.
       for (Slot& slot : slots_) slot.mark = 0;
+      for (Hot& hot : hot_) hot.mark = 0;
       marks_ = 1;
     }
     return marks_;
@@ -143,6 +162,8 @@ class KeywordTable {
     std::uint32_t id = kFree;
     std::uint32_t mark = 0;  // the collection that met it last
   };
+  using Hot = Slot;
+  static constexpr std::size_t kHot = 4096;
 
   const KeywordEntry* Add(std::string_view text) {
     const std::string key = platform::AnsiTextSortKey(std::string(text));
@@ -185,6 +206,7 @@ class KeywordTable {
   std::vector<std::unique_ptr<KeywordEntry[]>> chunks_;
   std::size_t count_ = 0;
   std::vector<Slot> slots_;
+  std::vector<Hot> hot_ = std::vector<Hot>(kHot);
   std::vector<std::unique_ptr<char[]>> blocks_;
   std::size_t used_ = 0;
   std::uint32_t marks_ = 0;
