@@ -11,6 +11,8 @@
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
 
+#include <windows.h>
+
 namespace pellinova {
 
 namespace {
@@ -57,12 +59,45 @@ bool ReadQuietly(const std::string& path, std::string& text) {
 
 }  // namespace
 
+struct LocalPageSource::Sync {
+  SRWLOCK lock = SRWLOCK_INIT;
+  CONDITION_VARIABLE changed = CONDITION_VARIABLE_INIT;
+
+  void Lock() { AcquireSRWLockExclusive(&lock); }
+  void Unlock() { ReleaseSRWLockExclusive(&lock); }
+  template <typename Ready>
+  void Wait(Ready ready) {
+    while (!ready()) SleepConditionVariableSRW(&changed, &lock, INFINITE, 0);
+  }
+  void WakeAll() { WakeAllConditionVariable(&changed); }
+};
+
+namespace {
+
+class Locked {
+ public:
+  template <typename S>
+  explicit Locked(S& sync) : lock_(sync.lock) {
+    AcquireSRWLockExclusive(&lock_);
+  }
+  ~Locked() { ReleaseSRWLockExclusive(&lock_); }
+  Locked(const Locked&) = delete;
+  Locked& operator=(const Locked&) = delete;
+
+ private:
+  SRWLOCK& lock_;
+};
+
+}  // namespace
+
+LocalPageSource::LocalPageSource(const TProjekt& project) : project_(project), sync_(std::make_unique<Sync>()) {}
+
 LocalPageSource::~LocalPageSource() {
   {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const Locked lock(*sync_);
     stopping_ = true;
   }
-  changed_.notify_all();
+  sync_->WakeAll();
   if (reader_.joinable()) reader_.join();
 }
 
@@ -75,9 +110,9 @@ std::string LocalPageSource::ReadPage(int position, const std::string& address, 
 }
 
 bool LocalPageSource::TakeAhead(int position, const std::string& path, std::string& text) {
-  std::unique_lock<std::mutex> lock(mutex_);
+  const Locked lock(*sync_);
   if (ahead_.position != position || ahead_.path != path) return false;
-  changed_.wait(lock, [&] { return ahead_.done; });
+  sync_->Wait([&] { return ahead_.done; });
   const bool read = ahead_.read;
   if (read) text = std::move(ahead_.text);
   else if (ahead_.text.capacity() > spare_.capacity()) spare_ = std::move(ahead_.text);
@@ -89,7 +124,7 @@ void LocalPageSource::ReadAheadFrom(int position) {
   const auto& pages = project_.Pages();
   if (position < 0 || position >= static_cast<int>(pages.size())) return;
   {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const Locked lock(*sync_);
     // A page read ahead that the run did not ask for goes.
     if (ahead_.position >= 0 && !ahead_.done) return;
     ahead_ = Ahead{position, project_.GetHTMLVerzeichnis() + "\\" + pages[static_cast<size_t>(position)]->url,
@@ -97,24 +132,26 @@ void LocalPageSource::ReadAheadFrom(int position) {
     spare_.clear();
   }
   if (!reader_.joinable()) reader_ = std::thread([this] { ReadAheadLoop(); });
-  changed_.notify_all();
+  sync_->WakeAll();
 }
 
 void LocalPageSource::ReadAheadLoop() {
-  std::unique_lock<std::mutex> lock(mutex_);
+  Sync& sync = *sync_;
+  sync.Lock();
   for (;;) {
-    changed_.wait(lock, [&] { return stopping_ || (ahead_.position >= 0 && !ahead_.done); });
-    if (stopping_) return;
+    sync.Wait([&] { return stopping_ || (ahead_.position >= 0 && !ahead_.done); });
+    if (stopping_) break;
     const std::string path = ahead_.path;
     std::string text = std::move(ahead_.text);
-    lock.unlock();
+    sync.Unlock();
     const bool read = ReadQuietly(path, text);
-    lock.lock();
+    sync.Lock();
     ahead_.text = std::move(text);
     ahead_.read = read;
     ahead_.done = true;
-    changed_.notify_all();
+    sync.WakeAll();
   }
+  sync.Unlock();
 }
 
 std::string LocalPageSource::ReadNow(const std::string& address, bool& abort) {

@@ -9,8 +9,7 @@
 // system's part of reading a file under Wine costs about as much as scanning
 // it. The thread asks nobody: a page it cannot read whole is read again when
 // the run comes to it, in the retry loop, as every page was before.
-#include <condition_variable>
-#include <mutex>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -22,7 +21,7 @@ class TProjekt;
 
 class LocalPageSource : public core::PageSource {
  public:
-  explicit LocalPageSource(const TProjekt& project) : project_(project) {}
+  explicit LocalPageSource(const TProjekt& project);
   ~LocalPageSource() override;
   LocalPageSource(const LocalPageSource&) = delete;
   LocalPageSource& operator=(const LocalPageSource&) = delete;
@@ -52,8 +51,10 @@ class LocalPageSource : public core::PageSource {
 
   const TProjekt& project_;
   std::string spare_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
+  // The system's lock and condition: the runtime's mutex and condition ask
+  // the Wine server at every wait and wake-up, several times a page.
+  struct Sync;
+  std::unique_ptr<Sync> sync_;
   Ahead ahead_;
   bool stopping_ = false;
   std::thread reader_;
