@@ -59,18 +59,32 @@ std::uint64_t HashOf(std::string_view text) {
   for (std::size_t shift = 0; i < text.size(); ++i, shift += 8)
     tail |= std::uint64_t{static_cast<unsigned char>(text[i])} << shift;
   h = (h ^ tail) * kMul;
-  return h ^ (h >> 29);
+  // A product's low bits depend only on its factors' low bits: the high
+  // ones are mixed down, or the table's places would follow the first bytes.
+  h ^= h >> 33;
+  h *= 0xFF51AFD7ED558CCDull;
+  return h ^ (h >> 33);
 }
 
-// A word's first bytes and its length in one number: for a word of up to
-// seven bytes the number is the word, so that most words are found without a
+// A word's first bytes and its length in two numbers: for a word of up to
+// fifteen bytes they are the word, so that most words are found without a
 // look at their entry.
-std::uint64_t Brief(std::string_view text) {
-  std::uint64_t v = 0;
-  const std::size_t n = std::min<std::size_t>(text.size(), 7);
-  for (std::size_t i = 0; i < n; ++i) v |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
-  return v | (std::uint64_t{text.size() <= 7 ? text.size() : 0xFF} << 56);
-}
+struct Brief {
+  std::uint64_t head = 0;  // bytes 0-7
+  std::uint64_t tail = 0;  // bytes 8-14, and the length (0xFF: longer) on top
+
+  explicit Brief(std::string_view text) {
+    const std::size_t n = std::min<std::size_t>(text.size(), 15);
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::uint64_t byte = static_cast<unsigned char>(text[i]);
+      if (i < 8) head |= byte << (8 * i);
+      else tail |= byte << (8 * (i - 8));
+    }
+    tail |= std::uint64_t{text.size() <= 15 ? text.size() : 0xFF} << 56;
+  }
+  bool Whole() const { return (tail >> 56) != 0xFF; }
+  bool operator==(const Brief& other) const { return head == other.head && tail == other.tail; }
+};
 
 bool SameBytes(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -96,42 +110,41 @@ class KeywordTable {
 
   // The entry of the word; seen tells whether the collection numbered mark
   // met it before (never for mark 0), and it has met it now.
+  // The entry of the word; seen tells whether the collection numbered mark
+  // met it before (never for mark 0), and it has met it now.
   const KeywordEntry* Find(std::string_view text, std::uint32_t mark, bool& seen) {
     const std::uint64_t hash = HashOf(text);
-    const std::uint64_t brief = Brief(text);
-    // Most words met are short ones met before, on this page too: they are
-    // answered from a small table that stays in the processor's cache. Its
-    // mark is set only after the slot's, so a mark found there is the slot's.
+    const Brief brief(text);
+    // Most words met are words of up to fifteen bytes met before: they are
+    // answered from a small table that stays in the processor's cache,
+    // without a look at the large one.
     Hot* hot = nullptr;
-    if (text.size() <= 7) {
+    std::uint32_t id = kFree;
+    if (brief.Whole()) {
       hot = &hot_[(hash >> 40) & (kHot - 1)];
-      if (hot->id != kFree && hot->brief == brief && mark != 0 && hot->mark == mark) {
-        seen = true;
-        return At(hot->id);
-      }
+      if (hot->id != kFree && hot->brief == brief) id = hot->id;
     }
-    const KeywordEntry* entry = FindSlot(text, hash, brief, mark, seen);
-    if (hot) *hot = Hot{brief, entry->id, mark};
-    return entry;
+    if (id == kFree) {
+      id = FindSlot(text, hash, brief);
+      if (hot) *hot = Hot{brief, id};
+    }
+    seen = mark != 0 && met_[id] == mark;
+    if (mark != 0) met_[id] = mark;
+    return At(id);
   }
 
-  const KeywordEntry* FindSlot(std::string_view text, std::uint64_t hash, std::uint64_t brief, std::uint32_t mark,
-                               bool& seen) {
+  std::uint32_t FindSlot(std::string_view text, std::uint64_t hash, const Brief& brief) {
     if ((count_ + 1) * 2 > slots_.size()) Grow();
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
       Slot& slot = slots_[i];
       if (slot.id == kFree) {
-        const KeywordEntry* entry = Add(text);
-        slot = Slot{brief, entry->id, mark};
-        seen = false;
-        return entry;
+        slot = Slot{brief.head, brief.tail, Add(text)->id};
+        return slot.id;
       }
-      if (slot.brief == brief && (text.size() <= 7 || SameBytes(At(slot.id)->Text(), text))) {
-        seen = mark != 0 && slot.mark == mark;
-        if (mark != 0) slot.mark = mark;
-        return At(slot.id);
-      }
+      if (slot.head == brief.head && slot.tail == brief.tail &&
+          (brief.Whole() || SameBytes(At(slot.id)->Text(), text)))
+        return slot.id;
     }
   }
 
@@ -145,8 +158,7 @@ class KeywordTable {
   std::uint32_t NextMark() {
     if (++marks_ == 0) {
       // Numbers come round again: no collection may find an old one's mark.
-      for (Slot& slot : slots_) slot.mark = 0;
-      for (Hot& hot : hot_) hot.mark = 0;
+      std::fill(met_.begin(), met_.end(), 0);
       marks_ = 1;
     }
     return marks_;
@@ -158,12 +170,15 @@ class KeywordTable {
   static constexpr std::size_t kChunk = std::size_t{1} << kChunkBits;
 
   struct Slot {
-    std::uint64_t brief = 0;  // Brief(text)
+    std::uint64_t head = 0;  // the word's Brief
+    std::uint64_t tail = 0;
     std::uint32_t id = kFree;
-    std::uint32_t mark = 0;  // the collection that met it last
   };
-  using Hot = Slot;
-  static constexpr std::size_t kHot = 4096;
+  struct Hot {
+    Brief brief{std::string_view()};
+    std::uint32_t id = kFree;
+  };
+  static constexpr std::size_t kHot = 8192;
 
   const KeywordEntry* Add(std::string_view text) {
     const std::string key = platform::AnsiTextSortKey(std::string(text));
@@ -177,6 +192,7 @@ class KeywordTable {
     entry.textSize = static_cast<std::uint32_t>(text.size());
     entry.keySize = static_cast<std::uint32_t>(key.size());
     entry.id = static_cast<std::uint32_t>(count_++);
+    met_.push_back(0);
     return &entry;
   }
 
@@ -207,6 +223,7 @@ class KeywordTable {
   std::size_t count_ = 0;
   std::vector<Slot> slots_;
   std::vector<Hot> hot_ = std::vector<Hot>(kHot);
+  std::vector<std::uint32_t> met_;  // by number: the collection that met the word last
   std::vector<std::unique_ptr<char[]>> blocks_;
   std::size_t used_ = 0;
   std::uint32_t marks_ = 0;
