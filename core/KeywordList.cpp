@@ -377,9 +377,25 @@ void KeywordList::Delete(int i) {
 
 int KeywordList::DeleteLinesIn(const platform::TStringList& other) {
   if (entries_.empty() || other.Count() == 0) return 0;
-  std::vector<const KeywordEntry*> gone;
-  gone.reserve(static_cast<std::size_t>(other.Count()));
-  for (int i = 0; i < other.Count(); ++i) gone.push_back(InternKeyword(other[i]));
+  // A run deletes one stop-word list from every page, twice: its entries are
+  // kept from call to call while the list holds the same lines, which costs
+  // far less to check than to look every word up again.
+  struct Interned {
+    const platform::TStringList* list = nullptr;
+    std::uint64_t fingerprint = 0;
+    std::vector<const KeywordEntry*> entries;
+  };
+  thread_local Interned memo;
+  std::uint64_t fingerprint = static_cast<std::uint64_t>(other.Count());
+  for (int i = 0; i < other.Count(); ++i) fingerprint = (fingerprint ^ HashOf(other[i])) * 0x100000001B3ull;
+  if (memo.list != &other || memo.fingerprint != fingerprint ||
+      memo.entries.size() != static_cast<std::size_t>(other.Count())) {
+    memo.list = &other;
+    memo.fingerprint = fingerprint;
+    memo.entries.clear();
+    for (int i = 0; i < other.Count(); ++i) memo.entries.push_back(InternKeyword(other[i]));
+  }
+  const std::vector<const KeywordEntry*>& gone = memo.entries;
   // Both in list order: one walk through both.
   const bool walk = sorted_ && other.Sorted() && !other.CaseSensitive();
   std::size_t j = 0;

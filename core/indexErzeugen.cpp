@@ -88,9 +88,16 @@ class SectionWriter {
   void CopyThrough(const std::string& marker, bool& abort) { Copy(&marker, abort); }
   void CopyRest(bool& abort) { Copy(nullptr, abort); }
 
-  // A generated line: compacted and counted.
-  void Write(std::string line, bool& abort) {
-    if (OptimizeLine(line, optimize_, markers_, sizes_)) WriteRaw(line, abort);
+  // A generated line: compacted and counted. A line that is not compacted
+  // is written as it stands, without a copy.
+  void Write(const std::string& line, bool& abort) {
+    if (!optimize_) {
+      sizes_.plain += static_cast<std::int64_t>(line.size() + 2);
+      WriteRaw(line, abort);
+      return;
+    }
+    std::string compacted = line;
+    if (OptimizeLine(compacted, optimize_, markers_, sizes_)) WriteRaw(compacted, abort);
   }
   // A constants line: counted, never compacted.
   void WriteCounted(const std::string& line, bool& abort) {
