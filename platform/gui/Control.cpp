@@ -220,7 +220,9 @@ LayoutBounds Control::Bounds() const {
 }
 
 void Control::SetBounds(const LayoutBounds& b) {
-  if (hwnd_) SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The stored bounds come again after the window was created with them.
+  if (!hwnd_ || Bounds() == b) return;
+  SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::string Control::ReadText() const {

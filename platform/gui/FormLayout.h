@@ -64,6 +64,7 @@ struct LayoutBounds {
   int top = 0;
   int width = 0;
   int height = 0;
+  bool operator==(const LayoutBounds&) const = default;
 };
 
 struct LayoutFont {

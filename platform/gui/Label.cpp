@@ -32,6 +32,11 @@ DWORD Label::StaticStyle() const {
 }
 
 void Label::Create(const LayoutObject& stored, Component* parent) {
+  // Born with the stored style: changing it afterwards redraws the frame,
+  // several round trips to the Wine server per label.
+  alignment_ = stored.Text("Alignment").value_or(alignment_);
+  wordWrap_ = stored.Bool("WordWrap").value_or(wordWrap_);
+  showAccelChar_ = stored.Bool("ShowAccelChar").value_or(showAccelChar_);
   CreateWindowFor({.className = "STATIC", .style = StaticStyle(), .parent = parent}, stored);
   textKnown_ = true;
 }
