@@ -21,6 +21,9 @@ function(quarvelin_install target name)
   set(dir ${QUARVELIN_INSTALL}/${name})
   string(TOLOWER ${name} program)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${dir})
+  # Sections on page boundaries in the file: Wine then maps the program's
+  # pages as they are touched instead of reading the whole image at start.
+  target_link_options(${target} PRIVATE -Wl,--file-alignment=0x1000)
   set(commands
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUARVELIN_DIST}/vorlage ${dir}/vorlage
     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}/projekte
