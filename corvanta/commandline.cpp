@@ -78,6 +78,10 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params, con
 }
 
 int RunBatch(const std::string& path, const BatchEnvironment& env) {
+  // One progress window for the walk, the run and the copy, built first:
+  // while a window of the thread lives, Wine keeps the input method's window
+  // and the thread's COM, which it sets up again for a first window.
+  core::THinweisDlg window;
   bool failed = false;
   auto project = std::make_unique<core::TProjekt>(path, failed);
   if (failed) return kExitFailed;
@@ -87,8 +91,6 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
   MakeUrlList(urls);
   // Each page crosses the network once: the run takes what the walk fetched.
   net::TPageBodies fetched(kFetchedInMemory, ScratchFileName());
-  // One progress window for the walk, the run and the copy.
-  core::THinweisDlg window;
   WalkSite(*project, env.proxy, TitleWith(txt::kCapSuche), urls, abort, &fetched, &window);
   // A site that could not be reached yields no page. Merging that would
   // throw away every page of the project, with the user's descriptions and

@@ -70,6 +70,10 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params, con
 }
 
 int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDialogs* dialogs) {
+  // One progress window for the search, the run and the copy, built first:
+  // while a window of the thread lives, Wine keeps the input method's window
+  // and the thread's COM, which it sets up again for a first window.
+  core::THinweisDlg window;
   bool failed = false;
   auto project = std::make_unique<TProjekt>(path, failed);
   if (failed) return kExitFailed;
@@ -80,8 +84,6 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
   bool abort = false;
   platform::TStringList files;
   files.SetSorted(true);
-  // One progress window for the search, the run and the copy.
-  core::THinweisDlg window;
   {
     core::StepWindow step(&window);
     ShowProgress(window, txt::kCapSearchFiles, false);
