@@ -5,42 +5,15 @@
 #include <memory>
 #include <stdexcept>
 
+#include "platform/base/KeyOrder.h"
 #include "platform/base/StringList.h"
 
 namespace core {
 
 namespace {
 
-std::uint64_t BigEndian64(const char* p) {
-  std::uint64_t v;
-  std::memcpy(&v, p, sizeof v);
-  return __builtin_bswap64(v);
-}
-
-// Unsigned byte order, the shorter first; eight bytes at a time, since
-// sorting compares keys often.
-int ByteOrder(std::string_view a, std::string_view b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    const std::uint64_t x = BigEndian64(a.data() + i);
-    const std::uint64_t y = BigEndian64(b.data() + i);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  for (; i < n; ++i) {
-    const auto x = static_cast<unsigned char>(a[i]);
-    const auto y = static_cast<unsigned char>(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-}
-
-std::uint64_t Head(std::string_view key) {
-  if (key.size() >= 8) return BigEndian64(key.data());
-  char bytes[8] = {};
-  std::memcpy(bytes, key.data(), key.size());
-  return BigEndian64(bytes);
-}
+using platform::ByteOrder;
+using platform::HeadOf;
 
 // Every word met is looked up: eight bytes at a time, and without the
 // runtime's byte-wise comparison, which is a call per word.
@@ -240,8 +213,8 @@ int CompareKeywords(const KeywordEntry* a, const KeywordEntry* b) {
   if (a->keySize > 0 && b->keySize > 0) {
     const std::string_view ka = a->SortKey();
     const std::string_view kb = b->SortKey();
-    const std::uint64_t ha = Head(ka);
-    const std::uint64_t hb = Head(kb);
+    const std::uint64_t ha = HeadOf(ka);
+    const std::uint64_t hb = HeadOf(kb);
     if (ha != hb) return ha < hb ? -1 : 1;
     return ByteOrder(ka, kb);
   }
@@ -324,7 +297,7 @@ void KeywordList::AddAll(const std::vector<const KeywordEntry*>& words) {
   order.clear();
   order.reserve(words.size());
   for (std::size_t i = 0; i < words.size(); ++i)
-    order.push_back(Fresh{words[i]->keySize > 0 ? Head(words[i]->SortKey()) : 0, words[i], i});
+    order.push_back(Fresh{words[i]->keySize > 0 ? HeadOf(words[i]->SortKey()) : 0, words[i], i});
   std::sort(order.begin(), order.end(), [](const Fresh& a, const Fresh& b) {
     const int c = a.head != b.head && a.head && b.head ? (a.head < b.head ? -1 : 1) : CompareKeywords(a.entry, b.entry);
     return c != 0 ? c < 0 : a.from < b.from;

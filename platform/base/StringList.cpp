@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/base/Files.h"
+#include "platform/base/KeyOrder.h"
 
 namespace platform {
 
@@ -17,45 +18,13 @@ namespace {
 // Bytes up to and including the blank: control characters and the blank.
 bool IsSpaceOrControl(unsigned char c) { return c <= ' '; }
 
-uint64_t BigEndian64(const char* p) {
-  uint64_t v;
-  std::memcpy(&v, p, sizeof v);
-  return __builtin_bswap64(v);
-}
-
-// Unsigned byte order, then the shorter first, eight bytes at a time: the
-// runtime's memcmp compares byte by byte, and sorting compares keys often.
-int ByteOrder(const std::string& a, const std::string& b) {
-  const size_t n = std::min(a.size(), b.size());
-  size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    const uint64_t x = BigEndian64(a.data() + i);
-    const uint64_t y = BigEndian64(b.data() + i);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  for (; i < n; ++i) {
-    const auto x = static_cast<unsigned char>(a[i]);
-    const auto y = static_cast<unsigned char>(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-}
-
-// The first eight bytes as a number, zeros after a shorter text: two heads
-// that differ order as their texts do.
-uint64_t Head(const std::string& s) {
-  char bytes[8] = {};
-  std::memcpy(bytes, s.data(), std::min<size_t>(s.size(), 8));
-  return BigEndian64(bytes);
-}
-
 }  // namespace
 
 namespace detail {
 
 struct SharedSortKey {
   uint64_t hash = 0;             // of the text, as the pool hashes it
-  uint64_t head = 0;             // Head(bytes)
+  uint64_t head = 0;             // HeadOf(bytes)
   mutable std::size_t refs = 0;  // lines holding it; guarded by the pool's lock
   std::string text;              // the line it belongs to
   std::string bytes;             // empty: the locale gave none
@@ -113,7 +82,7 @@ class SortKeyPool {
         key->hash = hash;
         key->text = text;
         key->bytes = AnsiTextSortKey(text);
-        key->head = Head(key->bytes);
+        key->head = platform::HeadOf(key->bytes);
         key->refs = 1;
         if (grave) --graves_;
         ++live_;
