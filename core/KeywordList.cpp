@@ -48,7 +48,12 @@ struct Brief {
 
   explicit Brief(std::string_view text) {
     const std::size_t n = std::min<std::size_t>(text.size(), 15);
-    for (std::size_t i = 0; i < n; ++i) {
+    std::size_t i = 0;
+    if (n >= 8) {
+      head = Load64(text.data());
+      i = 8;
+    }
+    for (; i < n; ++i) {
       const std::uint64_t byte = static_cast<unsigned char>(text[i]);
       if (i < 8) head |= byte << (8 * i);
       else tail |= byte << (8 * (i - 8));
@@ -58,6 +63,15 @@ struct Brief {
   bool Whole() const { return (tail >> 56) != 0xFF; }
   bool operator==(const Brief& other) const { return head == other.head && tail == other.tail; }
 };
+
+// The hash of a word of up to fifteen bytes is made of its Brief, which holds
+// those bytes already.
+std::uint64_t HashOf(std::string_view text, const Brief& brief) {
+  if (!brief.Whole()) return HashOf(text);
+  std::uint64_t h = (brief.head ^ 0x9E3779B97F4A7C15ull) * 0xFF51AFD7ED558CCDull;
+  h = (h ^ (h >> 32) ^ brief.tail) * 0xC4CEB9FE1A85EC53ull;
+  return h ^ (h >> 29);
+}
 
 bool SameBytes(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -86,8 +100,8 @@ class KeywordTable {
   // The entry of the word; seen tells whether the collection numbered mark
   // met it before (never for mark 0), and it has met it now.
   const KeywordEntry* Find(std::string_view text, std::uint32_t mark, bool& seen) {
-    const std::uint64_t hash = HashOf(text);
     const Brief brief(text);
+    const std::uint64_t hash = HashOf(text, brief);
     // Most words met are words of up to fifteen bytes met before: they are
     // answered from a small table that stays in the processor's cache,
     // without a look at the large one.
@@ -95,14 +109,18 @@ class KeywordTable {
     std::uint32_t id = kFree;
     if (brief.Whole()) {
       hot = &hot_[(hash >> 40) & (kHot - 1)];
-      if (hot->id != kFree && hot->brief == brief) id = hot->id;
+      if (hot->id != kFree && hot->brief == brief) {
+        // The cache holds the word's mark too: a word met again on the same
+        // page costs nothing more.
+        seen = mark != 0 && hot->mark == mark;
+        if (mark != 0 && !seen) hot->mark = met_[hot->id] = mark;
+        return At(hot->id);
+      }
     }
-    if (id == kFree) {
-      id = FindSlot(text, hash, brief);
-      if (hot) *hot = Hot{brief, id};
-    }
+    id = FindSlot(text, hash, brief);
     seen = mark != 0 && met_[id] == mark;
     if (mark != 0) met_[id] = mark;
+    if (hot) *hot = Hot{brief, id, met_[id]};
     return At(id);
   }
 
@@ -132,6 +150,7 @@ class KeywordTable {
     if (++marks_ == 0) {
       // Numbers come round again: no collection may find an old one's mark.
       std::fill(met_.begin(), met_.end(), 0);
+      for (Hot& hot : hot_) hot.mark = 0;
       marks_ = 1;
     }
     return marks_;
@@ -150,6 +169,7 @@ class KeywordTable {
   struct Hot {
     Brief brief{std::string_view()};
     std::uint32_t id = kFree;
+    std::uint32_t mark = 0;  // met_[id], kept alike
   };
   static constexpr std::size_t kHot = 8192;
 
@@ -175,7 +195,8 @@ class KeywordTable {
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
       if (slot.id == kFree) continue;
-      std::size_t i = HashOf(At(slot.id)->Text()) & mask;
+      const std::string_view text = At(slot.id)->Text();
+      std::size_t i = HashOf(text, Brief(text)) & mask;
       while (slots_[i].id != kFree) i = (i + 1) & mask;
       slots_[i] = slot;
     }
