@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchClock.h"
 #include "core/Texts.h"
 #include "core/hinweis.h"
 #include "corvanta/Texts.h"
@@ -29,16 +30,7 @@
 
 namespace {
 
-double Seconds() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / frequency;
-}
+using bench::Seconds;
 
 // What the load and save loops show: a shortened page address per page.
 std::vector<std::string> PageLabels(int count) {

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "bench/BenchClock.h"
 #include "core/Texts.h"
 #include "core/hinweis.h"
 #include "corvanta/Texts.h"
@@ -20,16 +21,7 @@
 
 namespace {
 
-double Seconds() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / frequency;
-}
+using bench::Seconds;
 
 struct Phase {
   const char* name;
