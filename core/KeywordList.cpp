@@ -288,6 +288,7 @@ std::size_t KeywordList::LowerBound(const KeywordEntry* entry, bool& found) cons
 }
 
 int KeywordList::Add(std::string_view word) {
+  cleanOf_ = 0;
   const KeywordEntry* entry = InternKeyword(word);
   if (!sorted_) {
     entries_.push_back(entry->id);
@@ -301,6 +302,7 @@ int KeywordList::Add(std::string_view word) {
 
 void KeywordList::AddAll(const std::vector<const KeywordEntry*>& words) {
   if (words.empty()) return;
+  cleanOf_ = 0;
   if (!sorted_) {
     for (const KeywordEntry* entry : words) entries_.push_back(entry->id);
     return;
@@ -390,6 +392,9 @@ int KeywordList::DeleteLinesIn(const platform::TStringList& other) {
     for (int i = 0; i < other.Count(); ++i) memo.entries.push_back(InternKeyword(other[i]));
   }
   const std::vector<const KeywordEntry*>& gone = memo.entries;
+  // Deleting the same words again from a list that gained none since finds
+  // nothing: the run's second pass over its pages costs nothing then.
+  if (cleanOf_ == fingerprint && fingerprint != 0) return 0;
   // Both in list order: one walk through both.
   const bool walk = sorted_ && other.Sorted() && !other.CaseSensitive();
   std::size_t j = 0;
@@ -404,6 +409,7 @@ int KeywordList::DeleteLinesIn(const platform::TStringList& other) {
   };
   const std::size_t before = entries_.size();
   std::erase_if(entries_, held);
+  if (walk) cleanOf_ = fingerprint;
   return static_cast<int>(before - entries_.size());
 }
 
@@ -420,6 +426,7 @@ void KeywordList::Put(int i, std::string_view word) {
   if (sorted_) throw platform::EStringListError("Bei sortierten Listen nicht erlaubt");
   CheckIndex(i);
   entries_[static_cast<std::size_t>(i)] = InternKeyword(word)->id;
+  cleanOf_ = 0;
 }
 
 std::vector<std::string> KeywordList::Lines() const {

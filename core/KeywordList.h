@@ -94,6 +94,9 @@ class KeywordList {
 
   // Numbers of entries of the shared table: half the room of pointers.
   std::vector<std::uint32_t> entries_;
+  // The stop-word list (by its fingerprint) whose words this list has lost
+  // and not gained since; 0: none.
+  std::uint64_t cleanOf_ = 0;
   bool sorted_ = true;
 };
 

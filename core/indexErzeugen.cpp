@@ -233,9 +233,14 @@ void tJavascript::Generate(THinweisDlg& window, bool& abort) {
 
   project_.DropEmptyPages();
   PagesKept();
-  project_.SetSpeicherGroesse(Clamp32(TotalWordCharacters(project_, UsesGlossary())));
-  if (UsesGlossary()) BuildGlossary();
-  project_.SetSpeicherGroesseMitGlossar(Clamp32(TotalWordCharacters(project_, UsesGlossary())));
+  const std::int32_t memory = Clamp32(TotalWordCharacters(project_, UsesGlossary()));
+  project_.SetSpeicherGroesse(memory);
+  if (UsesGlossary()) {
+    BuildGlossary();
+    project_.SetSpeicherGroesseMitGlossar(Clamp32(TotalWordCharacters(project_, true)));
+  } else {
+    project_.SetSpeicherGroesseMitGlossar(memory);
+  }
   window.lblAnzeige.SetCaption(std::string());
   SetCaption(LoadStr(Txt::CapFormatting));
   if (!Format(abort)) return;
