@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <unordered_map>
 
 #include "core/CommandLine.h"
@@ -49,10 +50,11 @@ std::string PercentTitle(int position, int maximum) {
 
 }  // namespace
 
-TProjekt::TProjekt(const std::string& path, bool& failed) : platform::TIniFile(platform::TIniFile::FromText({})) {
+TProjekt::TProjekt(const std::string& path, bool& failed, THinweisDlg* shared)
+    : platform::TIniFile(platform::TIniFile::FromText({})) {
   MakeStopWordList(stopWords_);
   glossaryLines_.SetDuplicates(platform::TDuplicates::dupAccept);
-  Load(path, failed);
+  Load(path, failed, shared);
 }
 
 TProjekt::~TProjekt() {
@@ -68,9 +70,10 @@ TProjekt::~TProjekt() {
 
 // --- load ---
 
-void TProjekt::Load(const std::string& path, bool& failed) {
+void TProjekt::Load(const std::string& path, bool& failed, THinweisDlg* shared) {
   failed = false;
-  THinweisDlg window;
+  StepWindow step(shared);
+  THinweisDlg& window = *step;
   ShowProgressWindow(window, Txt::CapLoadProject, 1);
   saved_ = true;
 
@@ -158,11 +161,12 @@ std::string TProjekt::PageName(const TSchlagwortDatei& page) const {
 
 // --- save ---
 
-void TProjekt::SaveProject() {
+void TProjekt::SaveProject(THinweisDlg* shared) {
   if (saved_) return;
-  std::unique_ptr<THinweisDlg> window;
+  std::optional<StepWindow> step;
+  THinweisDlg* window = nullptr;
   if (pages_.size() > kSaveQuietPages) {
-    window = std::make_unique<THinweisDlg>();
+    window = &*step.emplace(shared);
     ShowProgressWindow(*window, Txt::CapSaveProject, static_cast<int>(pages_.size()));
   }
 
@@ -178,7 +182,7 @@ void TProjekt::SaveProject() {
     }
   }
 
-  WritePages(window.get());
+  WritePages(window);
   UpdateFile();
   saved_ = true;
 }

@@ -35,15 +35,17 @@ class TProjekt : public platform::TIniFile, private ProjectFileHost {
   // is missing (both with a message), or the user closed the progress
   // window; the caller then frees the object and has no project open. A
   // loaded project counts as unsaved, so the next SaveProject writes it whole.
-  TProjekt(const std::string& path, bool& failed);
+  // A batch run passes the progress window it shows all its steps in.
+  TProjekt(const std::string& path, bool& failed, THinweisDlg* shared = nullptr);
   ~TProjekt() override;
   TProjekt(const TProjekt&) = delete;
   TProjekt& operator=(const TProjekt&) = delete;
 
   // Writes the project file (and the stop-word list, when it was loaded or
   // edited) unless the project is saved. Errors writing the project file
-  // reach the caller, and the project then stays unsaved.
-  void SaveProject();
+  // reach the caller, and the project then stays unsaved. A large project
+  // shows its progress in shared, or in a window of its own.
+  void SaveProject(THinweisDlg* shared = nullptr);
   bool Saved() const { return saved_; }
 
   // The setter of VorlagenVerzeichnis: reads the folder's template descriptor
@@ -178,7 +180,7 @@ class TProjekt : public platform::TIniFile, private ProjectFileHost {
   }
 
  private:
-  void Load(const std::string& path, bool& failed);
+  void Load(const std::string& path, bool& failed, THinweisDlg* shared);
   bool LoadPages(THinweisDlg& window);
   void WritePages(THinweisDlg* window);
   // ProjectFileHost

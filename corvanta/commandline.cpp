@@ -83,7 +83,7 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
   // and the thread's COM, which it sets up again for a first window.
   core::THinweisDlg window;
   bool failed = false;
-  auto project = std::make_unique<core::TProjekt>(path, failed);
+  auto project = std::make_unique<core::TProjekt>(path, failed, &window);
   if (failed) return kExitFailed;
 
   bool abort = false;
@@ -102,7 +102,7 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
 
   const int code = BatchIndex(*project, false, abort, env, &fetched, &window);
   if (code != kExitOk) return code;
-  if (!abort) project->SaveProject();
+  if (!abort) project->SaveProject(&window);
   return kExitOk;
 }
 

@@ -75,7 +75,7 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
   // and the thread's COM, which it sets up again for a first window.
   core::THinweisDlg window;
   bool failed = false;
-  auto project = std::make_unique<TProjekt>(path, failed);
+  auto project = std::make_unique<TProjekt>(path, failed, &window);
   if (failed) return kExitFailed;
   // A folder the file does not name (or that has gone) was put as the drive
   // "C:": searching and writing there is never what the run was started for.
@@ -95,7 +95,7 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
 
   const int code = BatchIndex(*project, false, abort, settings, dialogs, &window);
   if (code != 0) return code;
-  if (!abort) project->SaveProject();
+  if (!abort) project->SaveProject(&window);
   return 0;
 }
 

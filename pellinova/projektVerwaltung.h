@@ -48,7 +48,8 @@ const core::Profile& PellinovaProfile();
 
 class TProjekt : public core::TProjekt {
  public:
-  TProjekt(const std::string& path, bool& failed) : core::TProjekt(path, failed) {}
+  TProjekt(const std::string& path, bool& failed, core::THinweisDlg* shared = nullptr)
+      : core::TProjekt(path, failed, shared) {}
 
   const std::string& GetHTMLVerzeichnis() const { return Settings().HTMLVerzeichnis; }
   void SetHTMLVerzeichnis(const std::string& v) { Set(MutableSettings().HTMLVerzeichnis, v); }
