@@ -309,20 +309,30 @@ void KeywordList::AddAll(const std::vector<const KeywordEntry*>& words) {
   }
   // The new words in order, the first met of equal ones in front; then each
   // kept unless an equal one is already here or was kept just before.
-  // Each record carries the head of its key, where most comparisons end
-  // without a look at the entry.
+  // Each record carries the first sixteen bytes of its key, where most
+  // comparisons end without a look at the entry (a character takes two).
   struct Fresh {
     std::uint64_t head;  // 0: no key, compared in full
+    std::uint64_t next;  // the key's bytes 8-15
     const KeywordEntry* entry;
     std::size_t from;
+  };
+  auto compare = [](const Fresh& a, const Fresh& b) {
+    if (a.head && b.head) {
+      if (a.head != b.head) return a.head < b.head ? -1 : 1;
+      if (a.next != b.next) return a.next < b.next ? -1 : 1;
+    }
+    return CompareKeywords(a.entry, b.entry);
   };
   thread_local std::vector<Fresh> order;
   order.clear();
   order.reserve(words.size());
-  for (std::size_t i = 0; i < words.size(); ++i)
-    order.push_back(Fresh{words[i]->keySize > 0 ? HeadOf(words[i]->SortKey()) : 0, words[i], i});
-  std::sort(order.begin(), order.end(), [](const Fresh& a, const Fresh& b) {
-    const int c = a.head != b.head && a.head && b.head ? (a.head < b.head ? -1 : 1) : CompareKeywords(a.entry, b.entry);
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string_view key = words[i]->SortKey();
+    order.push_back(Fresh{key.empty() ? 0 : HeadOf(key), key.size() > 8 ? HeadOf(key.substr(8)) : 0, words[i], i});
+  }
+  std::sort(order.begin(), order.end(), [&](const Fresh& a, const Fresh& b) {
+    const int c = compare(a, b);
     return c != 0 ? c < 0 : a.from < b.from;
   });
   std::vector<std::uint32_t> merged;
@@ -330,18 +340,21 @@ void KeywordList::AddAll(const std::vector<const KeywordEntry*>& words) {
   // keywords and corrections).
   merged.reserve(entries_.size() + order.size() + order.size() / 32 + 4);
   std::size_t old = 0;
-  const KeywordEntry* last = nullptr;
+  const KeywordEntry* lastOld = nullptr;  // the last word kept, when it was here before
+  const Fresh* lastFresh = nullptr;       // or when it is new
   for (const Fresh& fresh : order) {
     const KeywordEntry* entry = fresh.entry;
     int c = -1;
     while (old < entries_.size() && (c = CompareKeywords(At(entries_[old]), entry)) < 0) {
-      last = At(entries_[old]);
+      lastOld = At(entries_[old]);
+      lastFresh = nullptr;
       merged.push_back(entries_[old++]);
     }
     if (old < entries_.size() && c == 0) continue;
-    if (last && CompareKeywords(last, entry) == 0) continue;
+    if (lastFresh ? compare(*lastFresh, fresh) == 0 : lastOld && CompareKeywords(lastOld, entry) == 0) continue;
     merged.push_back(entry->id);
-    last = entry;
+    lastFresh = &fresh;
+    lastOld = nullptr;
   }
   merged.insert(merged.end(), entries_.begin() + static_cast<std::ptrdiff_t>(old), entries_.end());
   entries_.swap(merged);

@@ -22,6 +22,9 @@ class PageSource {
   // into its buffer: memory the process has touched once costs far less than
   // fresh memory, under Wine above all.
   virtual void Recycle(std::string /*text*/) {}
+  // Whether a page comes at once (a local file), so that the progress window
+  // need not name each page while it is read.
+  virtual bool QuickToRead() const { return false; }
 };
 
 // Pages held in memory, by address; an unknown address is an empty page, as a

@@ -257,7 +257,8 @@ bool tJavascript::Analyse(bool& abort) {
   auto& pages = project_.Pages();
   for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
     // Reading a page may take long (a fetch): its name shows while it does.
-    ShowLabel(*pages[i], true);
+    // A local page is read at once: the label shows a page now and then.
+    ShowLabel(*pages[i], !pages_.QuickToRead());
     run_->Pump();
     tParser parser(project_, i, pages_, abort);
     Step();

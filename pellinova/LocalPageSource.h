@@ -32,6 +32,7 @@ class LocalPageSource : public core::PageSource {
   std::string ReadPage(int position, const std::string& address, bool& abort) override;
   // The next page is read into the largest buffer handed back.
   void Recycle(std::string text) override;
+  bool QuickToRead() const override { return true; }
 
  private:
   // The page the thread reads ahead.
