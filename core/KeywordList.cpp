@@ -85,8 +85,8 @@ bool SameBytes(std::string_view a, std::string_view b) {
 
 // The distinct words of the process, numbered in the order first met. The
 // entries lie in chunks that never move, their texts and keys packed in
-// blocks; the table is open addressing over the numbers with part of each
-// hash beside them, at most half full.
+// blocks; the table is open addressing over the numbers with each word's
+// Brief beside them, at most half full.
 class KeywordTable {
  public:
   static KeywordTable& Instance() {
@@ -97,8 +97,6 @@ class KeywordTable {
 
   // The entry of the word; seen tells whether the collection numbered mark
   // met it before (never for mark 0), and it has met it now.
-  // The entry of the word; seen tells whether the collection numbered mark
-  // met it before (never for mark 0), and it has met it now.
   const KeywordEntry* Find(std::string_view text, std::uint32_t mark, bool& seen) {
     const Brief brief(text);
     const std::uint64_t hash = HashOf(text, brief);
@@ -106,7 +104,6 @@ class KeywordTable {
     // answered from a small table that stays in the processor's cache,
     // without a look at the large one.
     Hot* hot = nullptr;
-    std::uint32_t id = kFree;
     if (brief.Whole()) {
       hot = &hot_[(hash >> 40) & (kHot - 1)];
       if (hot->id != kFree && hot->brief == brief) {
@@ -117,7 +114,7 @@ class KeywordTable {
         return At(hot->id);
       }
     }
-    id = FindSlot(text, hash, brief);
+    const std::uint32_t id = FindSlot(text, hash, brief);
     seen = mark != 0 && met_[id] == mark;
     if (mark != 0) met_[id] = mark;
     if (hot) *hot = Hot{brief, id, met_[id]};
@@ -130,11 +127,10 @@ class KeywordTable {
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
       Slot& slot = slots_[i];
       if (slot.id == kFree) {
-        slot = Slot{brief.head, brief.tail, Add(text)->id};
+        slot = Slot{brief, Add(text)->id};
         return slot.id;
       }
-      if (slot.head == brief.head && slot.tail == brief.tail &&
-          (brief.Whole() || SameBytes(At(slot.id)->Text(), text)))
+      if (slot.brief == brief && (brief.Whole() || SameBytes(At(slot.id)->Text(), text)))
         return slot.id;
     }
   }
@@ -162,8 +158,7 @@ class KeywordTable {
   static constexpr std::size_t kChunk = std::size_t{1} << kChunkBits;
 
   struct Slot {
-    std::uint64_t head = 0;  // the word's Brief
-    std::uint64_t tail = 0;
+    Brief brief{std::string_view()};
     std::uint32_t id = kFree;
   };
   struct Hot {

@@ -1,25 +1,31 @@
 #include "corvanta/SharedForms.h"
 
+#include <functional>
+
 #include "core/MainWindow.h"
 
 namespace corvanta {
 
-DialogServices ServicesOf(core::TMainWindow& window) {
+namespace {
+
+// The services of the window that window() gives when a form asks.
+DialogServices ServicesOfWindow(std::function<core::TMainWindow&()> window) {
   DialogServices services;
-  services.openInBrowser = [&window](const std::string& page) { return window.OpenInBrowser(page); };
-  services.selectFile = [&window](const std::string& title, const std::string& filter, std::string& file) {
-    return window.SelectFile(title, file, filter, file);
+  services.openInBrowser = [window](const std::string& page) { return window().OpenInBrowser(page); };
+  services.selectFile = [window](const std::string& title, const std::string& filter, std::string& file) {
+    return window().SelectFile(title, file, filter, file);
   };
   return services;
 }
 
+}  // namespace
+
+DialogServices ServicesOf(core::TMainWindow& window) {
+  return ServicesOfWindow([&window]() -> core::TMainWindow& { return window; });
+}
+
 DialogServices ServicesOf(core::DeferredMainWindow& host) {
-  DialogServices services;
-  services.openInBrowser = [&host](const std::string& page) { return host.Window().OpenInBrowser(page); };
-  services.selectFile = [&host](const std::string& title, const std::string& filter, std::string& file) {
-    return host.Window().SelectFile(title, file, filter, file);
-  };
-  return services;
+  return ServicesOfWindow([&host]() -> core::TMainWindow& { return host.Window(); });
 }
 
 }  // namespace corvanta

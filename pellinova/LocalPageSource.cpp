@@ -29,26 +29,50 @@ constexpr size_t kRecycleLimit = 256 * 1024;
 // A file up to this size is read at once.
 constexpr std::int64_t kReserveLimit = 256LL * 1024 * 1024;
 
+// Reads a file into text over what text holds. The whole file in one read
+// where its size is known (expected): the text then needs no room beyond it
+// and is never moved. Past that size (a file that grows meanwhile) it is read
+// on in blocks. The last page's buffer is read over as it stands: growing a
+// text fills the new room first, and filling what the read then overwrites
+// costs as much as the read. eof(end) and read(at, want, got) are the steps;
+// either returns false to give up.
+template <typename Eof, typename Read>
+void ReadInto(std::string& text, size_t expected, Eof eof, Read read) {
+  if (text.capacity() < expected) {
+    text.clear();
+    text.reserve(expected);
+  }
+  size_t filled = 0;
+  for (;;) {
+    bool end = false;
+    if (!eof(end) || end) break;
+    const size_t want = filled < expected ? expected - filled : kReadBlock;
+    if (text.size() < filled + want) text.resize(filled + want);
+    size_t got = 0;
+    const bool ok = read(&text[filled], want, got);
+    filled += got;
+    if (!ok || got == 0) break;
+  }
+  text.resize(filled);
+}
+
+size_t ExpectedSize(std::int64_t size) { return size > 0 && size <= kReserveLimit ? static_cast<size_t>(size) : 0; }
+
 // The file whole, without a question to the user: false on any fault.
 bool ReadQuietly(const std::string& path, std::string& text) {
   try {
     platform::TFile file;
     file.OpenRead(path);
-    const std::int64_t size = file.Size();
-    const size_t expected = size > 0 && size <= kReserveLimit ? static_cast<size_t>(size) : 0;
-    if (text.capacity() < expected) {
-      text.clear();
-      text.reserve(expected);
-    }
-    size_t filled = 0;
-    while (!file.Eof()) {
-      const size_t want = filled < expected ? expected - filled : kReadBlock;
-      if (text.size() < filled + want) text.resize(filled + want);
-      const size_t got = file.Read(&text[filled], want);
-      filled += got;
-      if (got == 0) break;
-    }
-    text.resize(filled);
+    ReadInto(
+        text, ExpectedSize(file.Size()),
+        [&](bool& end) {
+          end = file.Eof();
+          return true;
+        },
+        [&](char* at, size_t want, size_t& got) {
+          got = file.Read(at, want);
+          return true;
+        });
     file.Close();
     text = core::PageAsAnsi(std::move(text), {});
     return true;
@@ -167,36 +191,19 @@ std::string LocalPageSource::ReadNow(const std::string& address, bool& abort) {
 
   const std::string eofAction = core::FormatStr(txt::Load(txt::kActPageTestEof), {folder, address});
   const std::string readAction = core::FormatStr(txt::Load(txt::kActPageRead), {folder, address});
-  // The whole file in one read where its size is known: the text then needs
-  // no room beyond it and is never moved. Past that size (a file that grows
-  // meanwhile) it is read on in blocks. The last page's buffer is read over
-  // as it stands: growing a text fills the new room first, and filling what
-  // the read then overwrites costs as much as the read.
   std::string text = std::move(spare_);
-  size_t filled = 0;
   size_t expected = 0;
   try {
-    const std::int64_t size = file.Size();
-    if (size > 0 && size <= kReserveLimit) expected = static_cast<size_t>(size);
+    expected = ExpectedSize(file.Size());
   } catch (const platform::EInOutError&) {
     // The size is only a hint: the reads below find the end themselves.
   }
-  if (text.capacity() < expected) {
-    text.clear();
-    text.reserve(expected);
-  }
-  for (;;) {
-    bool end = false;
-    if (!core::RetryStep(abort, eofAction, core::hcTestEof, [&] { end = file.Eof(); }) || end) break;
-    const size_t want = filled < expected ? expected - filled : kReadBlock;
-    if (text.size() < filled + want) text.resize(filled + want);
-    size_t got = 0;
-    const bool read =
-        core::RetryStep(abort, readAction, core::hcRead, [&] { got = file.Read(&text[filled], want); });
-    filled += got;
-    if (!read || got == 0) break;
-  }
-  text.resize(filled);
+  ReadInto(
+      text, expected,
+      [&](bool& end) { return core::RetryStep(abort, eofAction, core::hcTestEof, [&] { end = file.Eof(); }); },
+      [&](char* at, size_t want, size_t& got) {
+        return core::RetryStep(abort, readAction, core::hcRead, [&] { got = file.Read(at, want); });
+      });
   // The page is read; a failing close loses nothing of it.
   try {
     file.Close();
