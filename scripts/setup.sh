@@ -5,8 +5,9 @@ set -euo pipefail
 # The gallery: a virtual X display, and the fonts the forms name (Wine's own
 # for its default dialog font, metric twins of the common Windows fonts).
 gallery_packages=(xvfb xauth fonts-wine fonts-liberation)
-# The walk-throughs: keystrokes from outside, pictures of the screen.
-walk_packages=(xdotool imagemagick)
+# The walk-throughs: a window manager, keystrokes from outside, pictures of
+# the screen.
+walk_packages=(openbox xdotool imagemagick)
 
 packages=(wine64 wine g++-mingw-w64-x86-64-posix googletest cmake make clang libclang-rt-14-dev poppler-utils antiword catdoc tidy nodejs chromium)
 missing=()

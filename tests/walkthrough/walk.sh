@@ -1,9 +1,10 @@
 # Walking through an installed program as its user does, from outside only:
 # a virtual X display, a Wine prefix of its own with the X11 driver, the
 # program started from a fresh copy of its install folder, and keystrokes and
-# clicks through xdotool. Each step leaves a picture of the screen in the
-# picture folder (NN-step.png); the walk's own script checks what the program
-# leaves on disk.
+# clicks through xdotool, under a window manager (openbox) that places,
+# frames and activates the windows as a desktop does. Each step leaves a
+# picture of the screen in the picture folder (NN-step.png); the walk's own
+# script checks what the program leaves on disk.
 #
 # A walk sources this file and begins with
 #     walk_begin <name> <install folder> <picture folder>
@@ -34,6 +35,7 @@ WALK_TIMEOUT=${WALK_TIMEOUT:-90}  # seconds for a window to show up
 WALK_STEP=0
 WALK_PID=
 WALK_XVFB=
+WALK_WM=
 WALK_HTTP=
 
 walk_log() { printf '%s %s\n' "$(date +%H:%M:%S)" "$*" >&2; }
@@ -72,7 +74,7 @@ walk_winpath() {
 
 walk_need_tools() {
   local missing=()
-  for tool in Xvfb xdotool import wine wineserver python3; do
+  for tool in Xvfb openbox xdotool import wine wineserver python3; do
     command -v "$tool" >/dev/null || missing+=("$tool")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -86,6 +88,7 @@ walk_cleanup() {
   [ -n "$WALK_HTTP" ] && kill "$WALK_HTTP" 2>/dev/null
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
+  [ -n "$WALK_WM" ] && kill "$WALK_WM" 2>/dev/null
   [ -n "$WALK_XVFB" ] && kill "$WALK_XVFB" 2>/dev/null
   return 0
 }
@@ -94,8 +97,8 @@ walk_begin() {
   local name=$1 install=$2
   WALK_OUT=$(realpath -m "$3")
   walk_need_tools
-  # A prefix that draws on an X display, made as the gallery makes its own;
-  # no window manager runs there, so Wine draws the frames itself.
+  # A prefix that draws on an X display, made as the gallery makes its own,
+  # but whose windows the window manager frames and activates.
   local base="${WINEPREFIX:-$HOME/.wine-quarvelin}-walk"
   export WINEPREFIX="$base-x11"
   export WINEDEBUG="${WINEDEBUG:--all}"
@@ -109,6 +112,11 @@ walk_begin() {
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
   WINEPREFIX=$base bash "$WALK_ROOT/scripts/gallery.sh" --prepare 9>&- || walk_fail "kein Wine-Präfix $WINEPREFIX"
+  if [ ! -f "$WINEPREFIX/.quarvelin-walk-wm" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1 9>&- &&
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1 9>&- &&
+      wineserver -w && touch "$WINEPREFIX/.quarvelin-walk-wm" || walk_fail "kein Fenstermanager im Präfix $WINEPREFIX"
+  fi
   rm -rf "$WALK_OUT"
   mkdir -p "$WALK_OUT"
   WALK_WORK="$WALK_OUT/work"
@@ -125,7 +133,23 @@ walk_begin() {
     sleep 0.1
   done
   export DISPLAY=":$(head -n1 "$fd")"
+  walk_wm
   walk_log "$name: Anzeige $DISPLAY, Präfix $WINEPREFIX"
+}
+
+# openbox with its shipped settings (none of the user's), on the walk's
+# display; it names itself ready by the file its start-up command leaves.
+walk_wm() {
+  local ready="$WALK_WORK/wm-ready"
+  mkdir -p "$WALK_WORK/wm"
+  XDG_CONFIG_HOME="$WALK_WORK/wm" XDG_CACHE_HOME="$WALK_WORK/wm" \
+    openbox --sm-disable --startup "touch $ready" >"$WALK_WORK/wm.log" 2>&1 9>&- &
+  WALK_WM=$!
+  local deadline=$((SECONDS + 30))
+  until [ -f "$ready" ]; do
+    [ $SECONDS -lt $deadline ] && kill -0 "$WALK_WM" 2>/dev/null || walk_fail "openbox startet nicht"
+    sleep 0.1
+  done
 }
 
 # Starts a program of the install copy; it runs in its own folder.
