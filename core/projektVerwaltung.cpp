@@ -100,11 +100,11 @@ void TProjekt::Load(const std::string& path, bool& failed, THinweisDlg* shared) 
   if (platform::FileExists(stopFile)) {
     try {
       LoadStopWords(stopFile, stopWords_);
-      stopWordsWritable_ = true;
     } catch (const std::exception&) {
       stopWords_.Clear();
       s_.StopwortListeVerwenden = false;
     }
+    storedStopWords_ = stopWords_.Lines();
   } else if (s_.StopwortListeVerwenden) {
     platform::MessageDlg(LoadStr(Txt::MsgStopwordSetting), platform::MsgDlgType::Error,
                          platform::mbOK | platform::mbHelp, kHelpStopwordSetting);
@@ -142,11 +142,10 @@ void TProjekt::LoadTemplateSettings(const std::string& directory) {
   if (otherFolder && platform::FileExists(stopFile)) {
     try {
       LoadStopWords(stopFile, stopWords_);
-      stopWordsWritable_ = true;
     } catch (const std::exception&) {
       stopWords_.Clear();
-      stopWordsWritable_ = false;
     }
+    storedStopWords_ = stopWords_.Lines();
   }
 }
 
@@ -173,10 +172,12 @@ void TProjekt::SaveProject(THinweisDlg* shared) {
   file_.WriteSettings(CurrentProfile(), s_, static_cast<int>(pages_.size()));
 
   if (window) window->pbFortschritt.SetPosition(1);
-  // A list that could not be read must not be saved over its file as empty.
-  if (stopWordsWritable_) {
+  // The file is the user's: it is written only when the entries changed
+  // (a list that could not be read is thus never saved over it as empty).
+  if (std::vector<std::string> words = stopWords_.Lines(); words != storedStopWords_) {
     try {
       SaveStopWords(StopWordFileName(), stopWords_);
+      storedStopWords_ = std::move(words);
     } catch (const std::exception&) {
       // The stop-word file is the template's; a read-only template keeps it.
     }

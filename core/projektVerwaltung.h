@@ -139,10 +139,6 @@ class TProjekt : public platform::TIniFile, private ProjectFileHost {
   platform::TStringList& StopWords() { return stopWords_; }
   const platform::TStringList& StopWords() const { return stopWords_; }
   platform::TStringList& GlossaryLines() { return glossaryLines_; }
-  // The stop-word editor calls this after changing the list, so that the
-  // next save writes it (a list that failed to load is otherwise never
-  // written over its file).
-  void MarkStopWordsEdited() { stopWordsWritable_ = true; }
   // VorlagenVerzeichnis + "\" + StopwortListe.
   std::string StopWordFileName() const;
   // Whether the load put the drive "C:" in place of the folder key because
@@ -191,7 +187,11 @@ class TProjekt : public platform::TIniFile, private ProjectFileHost {
   std::string projectFileName_;
   ProjectSettings s_;
   bool saved_ = false;
-  bool stopWordsWritable_ = false;  // loaded from its file, or edited since
+  // The stop words as their file holds them, once the list has taken them
+  // (or as last written): a save writes the file only when the entries
+  // differ. The list's comparison takes some lines for duplicates ("dass"
+  // and "daß"), so writing an unchanged list would lose them.
+  std::vector<std::string> storedStopWords_;
   ProjectFile file_{*this, *this};
   PageList pages_;
   Glossary glossary_;

@@ -109,10 +109,9 @@ void TWoerterListeDlg::btnStopwortClick() {
   if (!ConfirmEntry(ckbStopwortNachfragen.Checked(), core::Txt::AskEntryToStopWords,
                     review_.List().CurrentWord(), kHelpEntryToStopWords))
     return;
-  review_.MoveToStopWords(project_.StopWords());
   // Moved words stay in the project's list even when the review is
   // cancelled; the next save of the project writes them.
-  project_.MarkStopWordsEdited();
+  review_.MoveToStopWords(project_.StopWords());
   ShowList();
 }
 

@@ -140,7 +140,6 @@ bool EditProjectStopWords(core::TProjekt& project, const SharedLayouts& layouts,
     dlg.EditStopWords(project.StopWords(), project.StopWordFileName(), cancelled);
   }
   if (cancelled) return false;
-  project.MarkStopWordsEdited();
   project.SaveProject();
   return true;
 }

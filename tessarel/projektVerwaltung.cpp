@@ -1,6 +1,7 @@
 #include "tessarel/projektVerwaltung.h"
 
 #include <utility>
+#include <vector>
 
 #include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
@@ -24,23 +25,28 @@ platform::TIniFile OpenProjectFile(const std::string& fileName) {
 }
 
 // Loads a list file. A missing file leaves the list empty; one that exists
-// but cannot be read does too, and its path is returned.
-std::string LoadList(platform::TStringList& list, const std::string& path) {
+// but cannot be read does too. The entries as loaded go to stored.
+void LoadList(platform::TStringList& list, const std::string& path, std::vector<std::string>& stored) {
   list.Clear();
-  if (!platform::FileExists(path)) return {};
-  try {
-    list.LoadFromFile(path);
-    return {};
-  } catch (const std::exception&) {
-    list.Clear();
-    return path;
+  if (platform::FileExists(path)) {
+    try {
+      list.LoadFromFile(path);
+    } catch (const std::exception&) {
+      list.Clear();
+    }
   }
+  stored = list.Lines();
 }
 
-void SaveList(const platform::TStringList& list, const std::string& path, const std::string& unread) {
-  if (!unread.empty() && platform::SameText(path, unread) && platform::FileExists(path)) return;
+// The file is the user's: it is written only when the entries differ from
+// what it holds. The list's comparison takes some lines for duplicates, so
+// writing an unchanged list would lose them; an unread file is not emptied.
+void SaveList(const platform::TStringList& list, const std::string& path, std::vector<std::string>& stored) {
+  std::vector<std::string> entries = list.Lines();
+  if (entries == stored) return;
   try {
     list.SaveToFile(path);
+    stored = std::move(entries);
   } catch (const std::exception&) {
     // A list file that cannot be written is passed over; the keys after it
     // are still written.
@@ -65,8 +71,8 @@ std::string TProjekt::StopzeichenDatei() const { return VorlagenVerzeichnis + "\
 void TProjekt::LoadProject() {
   documentsReplaced_ = ReadProjectSettings(*this, *this, ProgramDir(),
                                            [](const std::string& path) { return core::Dir().DirExists(path); });
-  unreadStopwords_ = LoadList(stopWords, StopwortDatei());
-  unreadStopchars_ = LoadList(stopCharacters, StopzeichenDatei());
+  LoadList(stopWords, StopwortDatei(), storedStopwords_);
+  LoadList(stopCharacters, StopzeichenDatei(), storedStopchars_);
 }
 
 void TProjekt::SaveProject() {
@@ -74,8 +80,8 @@ void TProjekt::SaveProject() {
   // The keys so far reach the file before the lists, as each write would.
   UpdateFile();
 
-  SaveList(stopWords, StopwortDatei(), unreadStopwords_);
-  SaveList(stopCharacters, StopzeichenDatei(), unreadStopchars_);
+  SaveList(stopWords, StopwortDatei(), storedStopwords_);
+  SaveList(stopCharacters, StopzeichenDatei(), storedStopchars_);
 
   WriteFrameSettings(*this, *this);
   UpdateFile();

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/base/IniFile.h"
 #include "platform/base/StringList.h"
@@ -31,10 +32,10 @@ class TProjekt : public platform::TIniFile, public ProjectSettings {
   // and stop-character files. A documents folder that does not exist becomes
   // "C:", a template folder that does not exist the program's "vorlage".
   void LoadProject();
-  // Writes every key and the two list files, then the project file. A list
-  // file that cannot be written is passed over; one that exists but could
-  // not be read at loading is left as it is rather than emptied. An error
-  // writing the project file itself reaches the caller.
+  // Writes every key, then the project file; a list file only when its
+  // list's entries changed since loading (one that cannot be written is
+  // passed over). An error writing the project file itself reaches the
+  // caller.
   void SaveProject();
 
   // Whether the last LoadProject found no documents folder stored, or the
@@ -60,10 +61,10 @@ class TProjekt : public platform::TIniFile, public ProjectSettings {
   platform::TStringList automationErrors;
 
  private:
-  // The list file that exists but could not be read at loading ("" when
-  // none): saving must not replace what the user still has there by nothing.
-  std::string unreadStopwords_;
-  std::string unreadStopchars_;
+  // The lists' entries as their files hold them (as loaded, or as last
+  // written).
+  std::vector<std::string> storedStopwords_;
+  std::vector<std::string> storedStopchars_;
   bool documentsReplaced_ = false;
 };
 

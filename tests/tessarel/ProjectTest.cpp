@@ -104,9 +104,9 @@ TEST_F(ProjectFile, SavesEveryKeyInItsOrderAndLoadsItBack) {
       "RahmenVerzeichnis=C:\r\n"
       "GemeinsamesRahmenVerzeichnis=0\r\n";
   EXPECT_EQ(platform::ReadFileBytes(file_), expected);
-  // The empty lists were written into the template folder.
-  EXPECT_EQ(platform::ReadFileBytes(dir_ / "stopword.lst"), "");
-  EXPECT_EQ(platform::ReadFileBytes(dir_ / "stopchars.lst"), "");
+  // The lists were not changed: no list file is made.
+  EXPECT_FALSE(platform::FileExists(dir_ / "stopword.lst"));
+  EXPECT_FALSE(platform::FileExists(dir_ / "stopchars.lst"));
 
   auto again = Loaded("");
   EXPECT_EQ(again->SchlagwortbreiteMin, -1);
@@ -115,20 +115,25 @@ TEST_F(ProjectFile, SavesEveryKeyInItsOrderAndLoadsItBack) {
   EXPECT_EQ(platform::ReadFileBytes(file_), expected);
 }
 
-TEST_F(ProjectFile, ListsHoldEachWordOnceAndFollowTheTemplateFolder) {
+// The list's comparison takes lines that differ in case for one entry:
+// saving a list that was not changed would lose them.
+TEST_F(ProjectFile, ListFilesAreWrittenOnlyWhenTheirEntriesChanged) {
   platform::WriteFileBytes(dir_ / "stopword.lst", "Und\r\nund\r\noder\nUND\r\n");
   platform::WriteFileBytes(dir_ / "stopchars.lst", "x,1\r\n\xDF\r\n");
   auto p = Loaded("[Einstellungen]\r\nVorlagenVerzeichnis=" + dir_.Path() + "\r\n");
   EXPECT_EQ(p->stopWords.Lines(), (std::vector<std::string>{"oder", "Und"}));
   EXPECT_EQ(p->stopCharacters.Count(), 2);
+  p->SaveProject();
+  EXPECT_EQ(platform::ReadFileBytes(dir_ / "stopword.lst"), "Und\r\nund\r\noder\nUND\r\n");
+  EXPECT_EQ(platform::ReadFileBytes(dir_ / "stopchars.lst"), "x,1\r\n\xDF\r\n");
 
+  // A changed list goes into the template folder named now.
   platform::ForceDirectories(dir_ / "neu");
   p->VorlagenVerzeichnis = dir_ / "neu";
   p->stopWords.Add("aber");
   p->SaveProject();
   EXPECT_EQ(platform::ReadFileBytes(dir_ / "neu\\stopword.lst"), "aber\r\noder\r\nUnd\r\n");
-  EXPECT_EQ(platform::ReadFileBytes(dir_ / "neu\\stopchars.lst"), "\xDF\r\nx,1\r\n");
-  // The old folder keeps its lists.
+  EXPECT_FALSE(platform::FileExists(dir_ / "neu\\stopchars.lst"));
   EXPECT_EQ(platform::ReadFileBytes(dir_ / "stopword.lst"), "Und\r\nund\r\noder\nUND\r\n");
 }
 
@@ -139,7 +144,7 @@ struct UnreadableStopwords : platform::FileFaults {
   }
 };
 
-TEST_F(ProjectFile, AnUnreadableListIsNotOverwrittenAndAMissingOneIsCreated) {
+TEST_F(ProjectFile, AnUnreadableListIsNotOverwritten) {
   platform::WriteFileBytes(dir_ / "stopword.lst", "wichtig\r\n");
   UnreadableStopwords faults;
   platform::SetFileFaults(&faults);
@@ -148,7 +153,6 @@ TEST_F(ProjectFile, AnUnreadableListIsNotOverwrittenAndAMissingOneIsCreated) {
   EXPECT_EQ(p->stopWords.Count(), 0);
   p->SaveProject();
   EXPECT_EQ(platform::ReadFileBytes(dir_ / "stopword.lst"), "wichtig\r\n");
-  EXPECT_TRUE(platform::FileExists(dir_ / "stopchars.lst"));
   // The keys after the lists were written all the same.
   EXPECT_NE(platform::ReadFileBytes(file_).find("GemeinsamesRahmenVerzeichnis=0"), std::string::npos);
 }
