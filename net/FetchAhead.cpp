@@ -18,6 +18,7 @@ void CopySettings(const THttpClient& from, THttpClient& to) {
   to.ModifiedSince = from.ModifiedSince;
   to.Cookie = from.Cookie;
   to.Timeout = from.Timeout;
+  to.TotalTimeout = from.TotalTimeout;
   to.MaxBodySize = from.MaxBodySize;
 }
 

@@ -163,10 +163,15 @@ void THttpClient::RequestStart(THttpRequest request) {
   if (!setup.user.empty()) Username = setup.user;
   if (!setup.password.empty()) Password = setup.password;
 
+  origin_ = URL;
+  offSite_.clear();
   Activity();
+  started_ = lastActivity_;
   // The timer of the last request goes on if it ticks as this one would:
   // one request after the other costs no stop and start of it.
-  const UINT interval = Timeout > 0 ? std::clamp(Timeout / 4, 10u, 1000u) : 0;
+  const unsigned limit = Timeout > 0 && TotalTimeout > 0 ? std::min(Timeout, TotalTimeout)
+                                                         : std::max(Timeout, TotalTimeout);
+  const UINT interval = limit > 0 ? std::clamp(limit / 4, 10u, 1000u) : 0;
   if (interval != timerInterval_) {
     StopTimer();
     if (interval > 0 && SetTimer(window_->Handle(), kSilenceTimer, interval, nullptr)) timerInterval_ = interval;
@@ -202,11 +207,17 @@ void THttpClient::StopTimer() {
 void THttpClient::Activity() { lastActivity_ = GetTickCount64(); }
 
 void THttpClient::CheckTimeout() {
-  if (finished_ || state_ == HttpIdle || Timeout == 0) return;
-  if (GetTickCount64() - lastActivity_ < Timeout) return;
+  if (finished_ || state_ == HttpIdle) return;
+  const ULONGLONG now = GetTickCount64();
   // A server that accepts and never answers (or a lookup that never ends)
-  // must not hold the caller forever.
-  const std::string reason = "timeout: nothing received for " + std::to_string(Timeout) + " ms";
+  // must not hold the caller forever; nor one that sends a byte now and then.
+  std::string reason;
+  if (Timeout > 0 && now - lastActivity_ >= Timeout)
+    reason = "timeout: nothing received for " + std::to_string(Timeout) + " ms";
+  else if (TotalTimeout > 0 && now - started_ >= TotalTimeout)
+    reason = "timeout: reply not complete within " + std::to_string(TotalTimeout) + " ms";
+  else
+    return;
   SetState(HttpAborting);
   closedStep_ = ClosedStep::Normal;
   requestDoneError_ = WSAETIMEDOUT;
@@ -411,8 +422,14 @@ void THttpClient::HeaderLine(const std::string& line) {
   } else if (SplitHeaderField(line, name, value)) {
     if (name == "location") {
       locationChange_ = true;
-      ApplyLocation(target_, value, !Proxy.empty());
-      location_ = target_.location;
+      // Only a value with a scheme can name another site; the rest resolve
+      // on the current server.
+      if (KeepToSite && value.find("://") != std::string::npos && !SameSite(value, origin_)) {
+        if (offSite_.empty()) offSite_ = value;
+      } else if (offSite_.empty()) {
+        ApplyLocation(target_, value, !Proxy.empty());
+        location_ = target_.location;
+      }
     } else if (name == "content-length") {
       contentLength_ = ParseContentLength(value);
     } else if (name == "content-range") {
@@ -446,11 +463,14 @@ void THttpClient::HeaderEnd() {
     ForgetHead();
     headerLineCount_ = 0;
     bodyChunkCount_ = 0;
-    if (relocations_ >= kMaxRelocations) {
-      // A server that sends the client round in circles ends the request.
+    if (relocations_ >= kMaxRelocations || !offSite_.empty()) {
+      // A server that sends the client round in circles ends the request; so
+      // does one that sends it to another site, whose words would be taken
+      // for this site's.
       locationChange_ = false;
       statusCode_ = 404;
-      reasonPhrase_ = "too many relocations (" + std::to_string(kMaxRelocations) + ")";
+      reasonPhrase_ = offSite_.empty() ? "too many relocations (" + std::to_string(kMaxRelocations) + ")"
+                                       : "relocation to another site: " + offSite_;
       socket_->Close();
       RequestClosed();
       return;

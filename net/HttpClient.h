@@ -45,9 +45,11 @@ enum THttpClientState {
 
 class THttpClient : protected IMessageTarget {
  public:
-  // A request in which nothing arrives for this long ends like a failed
-  // connect; a body is cut at this size; relocations followed at most.
+  // A request in which nothing arrives for this long, or that is not done
+  // after the total time, ends like a failed connect; a body is cut at this
+  // size; relocations followed at most.
   static constexpr unsigned kDefaultTimeout = 60000;
+  static constexpr unsigned kDefaultTotalTimeout = 120000;
   static constexpr std::int64_t kDefaultMaxBodySize = 64LL * 1024 * 1024;
   static constexpr int kMaxRelocations = 10;
 
@@ -76,6 +78,12 @@ class THttpClient : protected IMessageTarget {
   std::string ContentRangeEnd;
   std::string AcceptRanges;
   unsigned Timeout = kDefaultTimeout;  // milliseconds of silence; 0 = none
+  // Milliseconds from the start of a request to its end, relocations
+  // included; 0 = none.
+  unsigned TotalTimeout = kDefaultTotalTimeout;
+  // A relocation to another site (scheme, host or port) than URL's ends the
+  // request as failed instead of being followed.
+  bool KeepToSite = false;
   std::int64_t MaxBodySize = kDefaultMaxBodySize;
   bool MultiThreaded() const { return multiThreaded_; }
   void SetMultiThreaded(bool on);
@@ -199,6 +207,11 @@ class THttpClient : protected IMessageTarget {
   bool finished_ = true;
   int relocations_ = 0;
   ULONGLONG lastActivity_ = 0;
+  ULONGLONG started_ = 0;
+  // The URL the request was started for, and the location that would have
+  // left its site ("" when none).
+  std::string origin_;
+  std::string offSite_;
   UINT timerInterval_ = 0;  // of the silence timer; 0: not running
 };
 

@@ -121,6 +121,20 @@ std::string Folder(std::string path) {
 
 }  // namespace
 
+bool SameSite(std::string_view a, std::string_view b) {
+  struct Site {
+    std::string proto, host, port;
+    bool operator==(const Site&) const = default;
+  };
+  auto site = [](std::string_view url) {
+    const TUrlParts u = SplitUrl(url);
+    Site s{LowerAscii(u.proto.empty() ? "http" : u.proto), LowerAscii(u.host), u.port};
+    if (s.port.empty()) s.port = s.proto == "https" ? "443" : "80";
+    return s;
+  };
+  return site(a) == site(b);
+}
+
 void ApplyLocation(THttpTarget& t, const std::string& value, bool viaProxy) {
   const bool absolute = value.find("://") != std::string::npos;
   if (!viaProxy) {

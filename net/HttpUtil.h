@@ -38,6 +38,10 @@ THttpRequestSetup PrepareRequest(const std::string& url, const std::string& prox
 // "document.htm" for the root.
 std::string DocumentName(const std::string& path);
 
+// Whether two URLs name the same site: scheme (http when none), host (ASCII
+// case ignored) and port (the scheme's own when none) alike.
+bool SameSite(std::string_view a, std::string_view b);
+
 // Moves target to the URL of a "location" header value.
 void ApplyLocation(THttpTarget& target, const std::string& value, bool viaProxy);
 

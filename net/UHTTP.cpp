@@ -186,6 +186,8 @@ void THTTPGetPage::Prepare(THttpClient& client, const std::string& url) const {
   client.ProxyPort = proxy_.port;
   client.ProxyPassword = proxy_.password;
   client.ProxyUsername = proxy_.user;
+  // A page that moved to another site is no page of this one.
+  client.KeepToSite = true;
 }
 
 void THTTPGetPage::ShowProgress(const std::string& url) {

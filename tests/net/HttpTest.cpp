@@ -121,6 +121,23 @@ TEST(HttpTexts, LocationsResolveAgainstTheCurrentRequest) {
   EXPECT_EQ(r.port, "3128");
 }
 
+TEST(HttpTexts, SameSiteComparesSchemeHostAndPort) {
+  struct Case {
+    const char *a, *b;
+    bool same;
+  } cases[] = {
+      {"http://host/a.html", "HTTP://HOST/b/c.html", true},
+      {"http://host/", "http://host:80/x", true},
+      {"https://host/", "https://host:443/x", true},
+      {"http://host", "https://host", false},
+      {"http://host/", "http://host:8080/", false},
+      {"http://host/", "http://www.host/", false},
+      {"http://host/", "http://hostile/", false},
+      {"http://user:pw@host/", "http://host/", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SameSite(c.a, c.b), c.same) << c.a << " " << c.b;
+}
+
 TEST(HttpTexts, StatusLineBase64UUencodeDateAndExtension) {
   int code = 0;
   std::string reason;
@@ -293,6 +310,33 @@ TEST(HttpClient, FollowsRelocationsOnTheSameHostAndPort) {
   EXPECT_EQ(client.StatusCode(), 200);
 }
 
+// Kept to its site, the client follows a relocation that names the site
+// with its scheme, and none that leaves it: nothing is asked of the other
+// site.
+TEST(HttpClient, KeptToItsSiteARelocationElsewhereFails) {
+  SiteServer site;
+  const std::string port = std::to_string(site.Port());
+  site.Reply("/same", "HTTP/1.0 302 Found\r\nLocation: " + site.Base() + "/z.html\r\n\r\n");
+  site.Reply("/host", "HTTP/1.0 302 Found\r\nLocation: http://localhost:" + port + "/z.html\r\n\r\n");
+  site.Reply("/port", "HTTP/1.0 301 Moved\r\nLocation: http://127.0.0.1:" + std::to_string(nettest::RefusedPort()) +
+                          "/z.html\r\n\r\n");
+  site.Page("/z.html", "arrived");
+  THttpClient client;
+  client.KeepToSite = true;
+  TMemoryStream body;
+  client.RcvdStream = &body;
+  client.URL = site.Base() + "/same";
+  client.Get();
+  EXPECT_EQ(body.Data(), "arrived");
+  for (const char* path : {"/host", "/port"}) {
+    const size_t asked = site.Paths().size();
+    client.URL = site.Base() + path;
+    EXPECT_EQ(ErrorOf(client).substr(0, 32), "404 relocation to another site: ") << path;
+    EXPECT_EQ(site.Paths().size(), asked + 1) << path;
+    EXPECT_EQ(client.State(), HttpIdle);
+  }
+}
+
 TEST(HttpClient, EndlessRelocationsEndAsAFailure) {
   SiteServer site;
   site.Reply("/loop", "HTTP/1.0 302 Found\r\nLocation: /loop\r\n\r\n");
@@ -419,6 +463,27 @@ TEST(HttpClient, TheTimeLimitHoldsFromRequestToRequest) {
     EXPECT_GE(elapsed, limit - 10);
     EXPECT_LT(elapsed, limit + 3000);
   }
+}
+
+// A server that sends a byte now and then is never silent for long: the
+// total time ends the request.
+TEST(HttpClient, AReplyNotCompleteInTheTotalTimeFails) {
+  LocalServer drip([](Connection& c) {
+    c.ReadRequest();
+    c.Send("HTTP/1.0 200 OK\r\n\r\n");
+    while (!c.Stopping() && c.Send("x")) Sleep(50);
+  });
+  THttpClient client;
+  EXPECT_EQ(client.TotalTimeout, 120000u);
+  client.Timeout = 300;
+  client.TotalTimeout = 700;
+  client.URL = drip.Base() + "/";
+  const ULONGLONG start = GetTickCount64();
+  EXPECT_EQ(ErrorOf(client), "404 timeout: reply not complete within 700 ms");
+  const ULONGLONG elapsed = GetTickCount64() - start;
+  EXPECT_GE(elapsed, 690u);
+  EXPECT_LT(elapsed, 3700u);
+  EXPECT_EQ(client.RequestDoneError(), 10060);
 }
 
 // A handler that pumps messages while the body arrives may be called again

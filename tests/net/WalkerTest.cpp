@@ -247,6 +247,20 @@ TEST_F(SiteWalk, TheFetcherSendsTheLoginAndProxyAndCutsAtAZeroByte) {
   EXPECT_EQ(client_.RcvdStream, nullptr);
 }
 
+// Another host's words must not be indexed under this site's address.
+TEST_F(SiteWalk, APageMovedToAnotherSiteIsAFailedFetch) {
+  site_.Reply("/away.html", "HTTP/1.0 302 Found\r\nLocation: http://localhost:" + std::to_string(site_.Port()) +
+                                "/abs.html\r\n\r\n");
+  site_.Reply("/here.html", "HTTP/1.0 302 Found\r\nLocation: " + site_.Base() + "/abs.html\r\n\r\n");
+  std::string text;
+  THTTPGetPage walker(client_);
+  walker.SetSite(site_.Base() + "/index.html", "", "");
+  EXPECT_TRUE(walker.FetchPage(site_.Base() + "/away.html", text));
+  EXPECT_FALSE(walker.FetchPage(site_.Base() + "/here.html", text));
+  EXPECT_EQ(text, "absolute");
+  EXPECT_EQ(site_.Paths(), (std::vector<std::string>{"/away.html", "/here.html", "/abs.html"}));
+}
+
 TEST(DataModule, HoldsTheProgramsClientForTheWalker) {
   EXPECT_EQ(dtmHTTP(), nullptr);
   EXPECT_THROW(THTTPGetPage(), std::logic_error);
