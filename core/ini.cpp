@@ -17,6 +17,9 @@ namespace {
 constexpr char kDefaultWineConfiguration[] = "~/.Wine/config";
 constexpr char kAppPaths[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 
+constexpr int32_t kGerman = 1031;
+constexpr int32_t kEnglish = 1033;
+
 constexpr int kBrowserHelp = 601;
 constexpr int kEditorHelp = 602;
 
@@ -237,24 +240,33 @@ void TIni::SetSpeedButton(bool v) {
   LayoutToolbar();
 }
 
-int32_t TIni::UiLocaleId() const { return static_cast<int32_t>(language_.GetLocaleId()); }
+// The program's own texts are German.
+int32_t TIni::UiLocaleId() const {
+  const auto shown = static_cast<int32_t>(language_.GetLocaleId());
+  return shown != 0 ? shown : kGerman;
+}
 
-void TIni::SetLanguage(int32_t id) {
-  if (id == 1031 || id == 1033) {
+bool TIni::SetLanguage(int32_t id) {
+  bool switched = false;
+  if (id == kGerman || id == kEnglish) {
     if (language_.SwitchLanguage(static_cast<LCID>(id)) != 0) {
       platform::ShowMessage(FormatStr(LoadStr(Txt::IniLanguageMissing),
-                                      {LoadStr(id == 1031 ? Txt::IniLanguageDE : Txt::IniLanguageEN)}));
+                                      {LoadStr(id == kGerman ? Txt::IniLanguageDE : Txt::IniLanguageEN)}));
     } else {
+      switched = true;
       Language = id;
       if (host_ && host_->ProjectOpen() && host_->ProjectDetailsModus()) host_->SetProjectDetailsModus(false);
     }
   }
   if (languageSet_) languageSet_();
+  return switched;
 }
 
+// Compared with what the user sees, not with Language: a stored 0, or a
+// choice whose module has gone since, must not make a plain OK switch.
 void TIni::ChangeLanguage(int32_t id) {
-  if (id == Language) return;
-  SetLanguage(id);
+  if ((id != kGerman && id != kEnglish) || id == UiLocaleId()) return;
+  if (!SetLanguage(id)) return;
   // Through the main window's own close, so that no command can still reach
   // the project that is gone.
   if (host_ && host_->ProjectOpen()) host_->CloseProject();

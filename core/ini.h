@@ -55,11 +55,12 @@ class TIni : public platform::TIniFile {
   // Lays the main window's tool buttons out for SpeedButton.
   void LayoutToolbar();
   // Switches to 1031 or 1033 (other ids are ignored); a missing language
-  // module is reported and leaves Language as it was.
-  void SetLanguage(int32_t id);
-  // The language choice of the settings dialogs: on a change, SetLanguage and
-  // then the open project is closed without saving, whether or not the
-  // switch succeeded.
+  // module is reported and leaves Language as it was. True when switched.
+  bool SetLanguage(int32_t id);
+  // The language choice of the settings dialogs (1031 or 1033): nothing when
+  // the texts are shown in it already; otherwise SetLanguage, and once the
+  // switch succeeded the open project is closed without saving. A missing
+  // module leaves the language and the project as they were.
   void ChangeLanguage(int32_t id);
 
   // The Wine drive table; LoadWineDrives is the Configuration setter.
@@ -115,7 +116,9 @@ class TIni : public platform::TIniFile {
   bool GetLastProject() const { return LastProject; }
   void SetLastProject(bool v) { LastProject = v; }
   int32_t GetLanguage() const { return Language; }
-  // The language the user interface shows now.
+  // The language the texts are shown in: the language module's, German
+  // (1031) while none is switched in. Language may name another: it keeps a
+  // choice whose module was missing, and 0 until one was made.
   int32_t UiLocaleId() const;
 
   const std::string& GetProxyHost() const { return Proxy; }

@@ -36,26 +36,28 @@ std::string DisplayForm(const std::string& path) {
   return core::Text().StripTrailingChar('\\', core::Text().ShortenUrl(path, kPanelWidth));
 }
 
-// Puts the browser being configured into the settings and the stored one
-// back when it goes, also when the browser could not be started.
+// Puts the browser being configured into the settings (path, parameters and
+// Unix flag as entered) and the stored one back when it goes, also when the
+// browser could not be started.
 class BrowserSwap {
  public:
-  BrowserSwap(core::TIni& settings, const std::string& browser, bool unixBrowser)
-      : settings_(settings), browser_(settings.GetWWWBrowser()), unix_(settings.GetWWWBrowserUnix()) {
-    settings_.SetWWWBrowser(browser);
-    settings_.SetWWWBrowserUnix(unixBrowser);
+  BrowserSwap(core::TIni& settings, const core::ToolSetting& browser)
+      : settings_(settings), stored_(settings.WWWBrowserTool()) {
+    Put(browser);
   }
-  ~BrowserSwap() {
-    settings_.SetWWWBrowser(browser_);
-    settings_.SetWWWBrowserUnix(unix_);
-  }
+  ~BrowserSwap() { Put(stored_); }
   BrowserSwap(const BrowserSwap&) = delete;
   BrowserSwap& operator=(const BrowserSwap&) = delete;
 
  private:
+  void Put(const core::ToolSetting& browser) {
+    settings_.SetWWWBrowser(browser.path);
+    settings_.SetWWWBrowserParam(browser.params);
+    settings_.SetWWWBrowserUnix(browser.unix);
+  }
+
   core::TIni& settings_;
-  std::string browser_;
-  bool unix_;
+  core::ToolSetting stored_;
 };
 
 }  // namespace
@@ -72,7 +74,8 @@ void UmgebungRules::LoadToolSettings(const core::TIni& s) {
 
 void UmgebungRules::LoadFromSettings(const core::TIni& s) {
   LoadToolSettings(s);
-  englisch = s.GetLanguage() != kGerman;
+  const int32_t shown = s.UiLocaleId();
+  sprache = shown == kGerman ? 0 : shown == kEnglish ? 1 : -1;
   vordergrund = s.GetForeground();
   speedButton = s.GetSpeedButton();
   letztesProjekt = s.GetLastProject();
@@ -115,7 +118,7 @@ void UmgebungRules::StoreToolSettings(core::TIni& s) const {
 
 void UmgebungRules::StoreToSettings(core::TIni& s) const {
   StoreTools(s);
-  s.ChangeLanguage(englisch ? kEnglish : kGerman);
+  if (sprache >= 0) s.ChangeLanguage(sprache == 1 ? kEnglish : kGerman);
   s.SetForeground(vordergrund);
   s.SetSpeedButton(speedButton);
   s.SetLastProject(letztesProjekt);
@@ -160,7 +163,8 @@ void UmgebungRules::ChooseBrowser(KnownBrowser browser) {
 
 void UmgebungRules::ShowHelp(core::TIni& settings, const std::string& page, const DialogServices& services) const {
   if (!services.openInBrowser) return;
-  BrowserSwap swap(settings, Path(UmgebungTool::WWWBrowser), unixFlags[int(UmgebungTool::WWWBrowser)]);
+  const int browser = int(UmgebungTool::WWWBrowser);
+  BrowserSwap swap(settings, {Path(UmgebungTool::WWWBrowser), params[browser], unixFlags[browser]});
   services.openInBrowser(page);
 }
 

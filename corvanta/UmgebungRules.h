@@ -50,16 +50,19 @@ class UmgebungRules {
   bool BrowserAvailable(KnownBrowser browser) const { return !browsers_[int(browser)].empty(); }
   void ChooseBrowser(KnownBrowser browser);
 
-  // Opens a help page in the browser being configured: the settings name it
-  // until the page has been handed over, however that ends.
+  // Opens a help page in the browser being configured, with its parameters
+  // and Unix flag as entered: the settings name it until the page has been
+  // handed over, however that ends.
   void ShowHelp(core::TIni& settings, const std::string& page, const DialogServices& services) const;
 
   // The tool rows: parameters and Unix flags, by UmgebungTool up to the
   // browser.
   std::array<std::string, 4> params;
   std::array<bool, 4> unixFlags{};
-  // Tab "Anzeige".
-  bool englisch = false;
+  // Tab "Anzeige". sprache: the item of "Sprache", the language the texts
+  // are shown in (0 Deutsch, 1 Englisch, -1 another: neither is ticked, and
+  // storing switches nothing unless one was chosen).
+  int sprache = 0;
   bool vordergrund = false;
   bool speedButton = false;
   bool letztesProjekt = false;
@@ -77,9 +80,9 @@ class UmgebungRules {
   std::array<std::string, kKnownBrowsers> browsers_;
 };
 
-// Which language buttons of the first-run dialog can be pressed in the user
-// interface's language: English from German, German from English, neither
-// from any other.
+// Which language buttons of the first-run dialog can be pressed in the
+// language the texts are shown in (TIni::UiLocaleId): English from German,
+// German from English, neither from any other.
 struct LanguageButtons {
   bool englisch = false;
   bool deutsch = false;

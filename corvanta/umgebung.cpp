@@ -100,7 +100,7 @@ TUmgebungDlg::TUmgebungDlg(std::vector<std::string> layouts, core::TIni& setting
 void TUmgebungDlg::LoadFromSettings() {
   rules_.LoadFromSettings(settings_);
   ShowTools();
-  ragSprache.SetItemIndex(rules_.englisch ? 1 : 0);
+  ragSprache.SetItemIndex(rules_.sprache);
   ckbVordergrund.SetChecked(rules_.vordergrund);
   ckbSpeedButton.SetChecked(rules_.speedButton);
   ckbLetztesProjekt.SetChecked(rules_.letztesProjekt);
@@ -112,7 +112,7 @@ void TUmgebungDlg::LoadFromSettings() {
 
 void TUmgebungDlg::StoreToSettings() {
   ReadTools();
-  rules_.englisch = ragSprache.ItemIndex() == 1;
+  rules_.sprache = ragSprache.ItemIndex();
   rules_.vordergrund = ckbVordergrund.Checked();
   rules_.speedButton = ckbSpeedButton.Checked();
   rules_.letztesProjekt = ckbLetztesProjekt.Checked();
@@ -134,6 +134,12 @@ TumgebungInitDlg::TumgebungInitDlg(std::vector<std::string> layouts, core::TIni&
 
 void TumgebungInitDlg::FormCreate() {
   FindBrowsers();
+  EnableLanguageButtons();
+}
+
+// By the language the texts are shown in after the switch: a missing module
+// leaves it, and the button that was pressed can be pressed again.
+void TumgebungInitDlg::EnableLanguageButtons() {
   const LanguageButtons enabled = LanguageButtonsFor(settings_.UiLocaleId());
   btnEnglisch.SetEnabled(enabled.englisch);
   btnDeutsch.SetEnabled(enabled.deutsch);
@@ -149,22 +155,15 @@ void TumgebungInitDlg::StoreToolSettings() {
   rules_.StoreToolSettings(settings_);
 }
 
-// The switch reads every open form again, this one too; the buttons change
-// state afterwards, whether the language module was there or not.
-void TumgebungInitDlg::btnEnglischClick() {
-  ReadTools();
-  settings_.ChangeLanguage(kEnglish);
-  ShowTools();
-  btnDeutsch.SetEnabled(true);
-  btnEnglisch.SetEnabled(false);
-}
+// The switch reads every open form again, this one too.
+void TumgebungInitDlg::btnEnglischClick() { SwitchTo(kEnglish); }
+void TumgebungInitDlg::btnDeutschClick() { SwitchTo(kGerman); }
 
-void TumgebungInitDlg::btnDeutschClick() {
+void TumgebungInitDlg::SwitchTo(int language) {
   ReadTools();
-  settings_.ChangeLanguage(kGerman);
+  settings_.ChangeLanguage(language);
   ShowTools();
-  btnEnglisch.SetEnabled(true);
-  btnDeutsch.SetEnabled(false);
+  EnableLanguageButtons();
 }
 
 int ShowEnvironmentDialog(std::vector<std::string> layouts, core::TIni& settings, DialogServices services,

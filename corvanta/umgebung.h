@@ -95,8 +95,10 @@ class TumgebungInitDlg : public TUmgebungToolsForm {
 
  private:
   void FormCreate();
+  void EnableLanguageButtons();
   void btnEnglischClick();
   void btnDeutschClick();
+  void SwitchTo(int language);
 };
 
 // The menu item "&Arbeitsumgebung...": the dialog filled from the settings;

@@ -331,29 +331,38 @@ TEST_F(Settings, LanguageFromTheStartUpAndFailedSwitches) {
   EXPECT_EQ(language_.GetLocaleId(), 1033u);
 }
 
-TEST_F(Settings, ChangeLanguageClosesTheProjectThroughTheWindow) {
-  WriteSettings("[Environment]\r\nLanguage=1033\r\n");
+// Without a language module the texts are German, whatever Language holds:
+// choosing German changes nothing, a switch that fails leaves the language
+// and the project, and only a switch that succeeds closes the project.
+TEST_F(Settings, ChangeLanguageComparesWithTheShownLanguageAndClosesOnlyAfterASwitch) {
+  WriteSettings("[Environment]\r\nLanguage=0\r\n");
   ui_.Push(mrNo);
   ui_.Push(mrNo);
   core::TIni ini(file_, false, language_, host_, true);
   ini.LoadSettings();
-  ASSERT_EQ(ini.GetLanguage(), 1033);
+  ASSERT_EQ(ini.UiLocaleId(), 1031);
   host_.OpenProject("C:\\p.ovk");
+  const size_t asked = ui_.Requests().size();
 
-  ini.ChangeLanguage(1033);  // no change: the project stays
-  EXPECT_EQ(host_.closes, 0);
+  ini.ChangeLanguage(1031);
+  EXPECT_EQ(ui_.Requests().size(), asked);
+  EXPECT_EQ(ini.GetLanguage(), 0);
   EXPECT_TRUE(host_.ProjectOpen());
 
-  // The switch fails (no German module), the project is closed all the same.
-  const size_t asked = ui_.Requests().size();
-  ini.ChangeLanguage(1031);
-  EXPECT_EQ(ui_.Requests().size(), asked + 1);
+  ini.ChangeLanguage(1033);  // the English module beside the test
+  EXPECT_EQ(ini.UiLocaleId(), 1033);
   EXPECT_EQ(ini.GetLanguage(), 1033);
   EXPECT_EQ(host_.closes, 1);
-  EXPECT_FALSE(host_.ProjectOpen());
   EXPECT_FALSE(host_.projectCommandsEnabled);
-  ini.SaveSettings();
-  EXPECT_NE(SettingsText().find("LastProjectName=\r\n"), std::string::npos);
+
+  host_.OpenProject("C:\\p.ovk");
+  ini.ChangeLanguage(1031);  // no German module
+  ASSERT_EQ(ui_.Requests().size(), asked + 1);
+  EXPECT_EQ(ui_.Requests().back().text, "Sprachmodul f\xFCr die Sprache DE? fehlt.");
+  EXPECT_EQ(ini.GetLanguage(), 1033);
+  EXPECT_EQ(ini.UiLocaleId(), 1033);
+  EXPECT_EQ(host_.closes, 1);
+  EXPECT_TRUE(host_.ProjectOpen());
 }
 
 }  // namespace

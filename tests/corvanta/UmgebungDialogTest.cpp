@@ -132,19 +132,22 @@ TEST_F(Umgebung, HelpShowsInTheBrowserBeingConfiguredAndTheStoredOneStays) {
   UmgebungRules rules(true);
   rules.LoadFromSettings(ini_);
   rules.SetPath(UmgebungTool::WWWBrowser, "/usr/bin/firefox");
+  rules.params[int(UmgebungTool::WWWBrowser)] = "--new-window";
   rules.unixFlags[int(UmgebungTool::WWWBrowser)] = true;
   for (bool fails : {false, true}) {
     corvanta::DialogServices services;
     std::string seen;
     services.openInBrowser = [&](const std::string& page) {
-      seen = ini_.GetWWWBrowser() + (ini_.GetWWWBrowserUnix() ? " unix " : " ") + page;
+      const core::ToolSetting browser = ini_.WWWBrowserTool();
+      seen = browser.path + " " + browser.params + (browser.unix ? " unix " : " ") + page;
       if (fails) throw std::runtime_error("kein Automatisierungsserver");
       return true;
     };
     if (fails) EXPECT_THROW(rules.ShowHelp(ini_, "C:\\hilfe\\x.htm", services), std::runtime_error);
     else rules.ShowHelp(ini_, "C:\\hilfe\\x.htm", services);
-    EXPECT_EQ(seen, "/usr/bin/firefox unix C:\\hilfe\\x.htm");
+    EXPECT_EQ(seen, "/usr/bin/firefox --new-window unix C:\\hilfe\\x.htm");
     EXPECT_EQ(ini_.GetWWWBrowser(), tools_ + "browser.exe");
+    EXPECT_EQ(ini_.GetWWWBrowserParam(), "-d");
     EXPECT_FALSE(ini_.GetWWWBrowserUnix());
   }
 }
@@ -180,6 +183,53 @@ TEST_F(Umgebung, CancelLeavesTheSettingsFileAsItWasAndOkStoresWhatWasEntered) {
   EXPECT_EQ(ini_.GetProxyHost(), "neu.local");
   EXPECT_FALSE(ini_.GetTextEditorUnix());
   EXPECT_NE(stored.find("HTMLEditorParam=-x\r\n"), std::string::npos);
+}
+
+// The test program has no language module, so its texts are German whatever
+// the file holds (0: never chosen; 1033: chosen when a module was there).
+// The dialog shows German; a plain OK switches nothing and keeps the project;
+// a switch to English reports the missing module and keeps them too.
+TEST_F(Umgebung, LanguageShownIsTheTextsAndOnlyARealChangeSwitches) {
+  for (const char* stored : {"0", "1033"}) {
+    std::string text = SettingsText(tools_);
+    text.replace(text.find("Language=1031"), 13, std::string("Language=") + stored);
+    const std::string file = folder_ / (std::string("Sprache") + stored + ".INI");
+    platform::WriteFileBytes(file, text);
+    core::StandInSettingsHost host;
+    core::TIni ini(file, false, language_, host, true);
+    ini.LoadSettings();
+    host.OpenProject("C:\\p.ovk");
+    platform::ScriptedUi ui;
+    for (const char* chosen : {"", "1"})
+      ui.Push([chosen](platform::UiRequest& r) {
+        EXPECT_EQ(r.form->GetControlValue("ragSprache"), "0");
+        if (*chosen) r.form->SetControlValue("ragSprache", chosen);
+        return int(platform::mrOk);
+      });
+    ui.Push(platform::mrOk);  // the message of a missing module
+    for (int i = 0; i < 2; ++i)
+      corvanta::ShowEnvironmentDialog(corvanta::SharedLayouts().environment, ini, {}, true);
+    ASSERT_EQ(ui.Requests().size(), 3u) << stored;
+    EXPECT_EQ(ui.Requests()[2].text, "Sprachmodul f\xFCr die Sprache EN? fehlt.");
+    EXPECT_EQ(ini.GetLanguage(), std::stoi(stored));
+    EXPECT_EQ(host.closes, 0);
+    EXPECT_TRUE(host.ProjectOpen());
+  }
+}
+
+// The first-run dialog offers English from the German texts; a switch whose
+// module is missing leaves German, and English can be asked for again.
+TEST_F(Umgebung, FirstRunLanguageButtonsFollowTheShownLanguage) {
+  ini_.LoadSettings();  // Language=1031 without a German module: reported
+  ui_.Push(platform::mrOk);  // the message of a missing module
+  corvanta::TumgebungInitDlg dlg(corvanta::SharedLayouts().firstRun, ini_, {});
+  for (int press = 0; press < 2; ++press) {
+    EXPECT_TRUE(dlg.btnEnglisch.Enabled());
+    EXPECT_FALSE(dlg.btnDeutsch.Enabled());
+    if (press == 0) dlg.btnEnglisch.Click();
+  }
+  ASSERT_EQ(ui_.Requests().size(), 2u);
+  EXPECT_EQ(ui_.Requests()[1].text, "Sprachmodul f\xFCr die Sprache EN? fehlt.");
 }
 
 // A fresh interactive start: the settings load shows the real first-run

@@ -239,7 +239,7 @@ TEST_F(SettingsFile, ChangingTheLanguageReloadsTheProjectEvenWhenTheSwitchFails)
   ASSERT_EQ(tessarel::Projekt()->SchlagwortbreiteMin, 7);
 
   tessarel::Projekt()->SchlagwortbreiteMin = 99;
-  settings.ChangeLanguage(0);  // the language in force: nothing
+  settings.ChangeLanguage(1031);  // the language the texts are shown in: nothing
   EXPECT_EQ(tessarel::Projekt()->SchlagwortbreiteMin, 99);
 
   ui.Push(platform::mrOk);
