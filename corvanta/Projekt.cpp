@@ -101,9 +101,22 @@ TProjektDlg::TProjektDlg(const core::TIni& settings, ProjektDlgServices services
   box(ckbVolltext, &ProjektRules::volltextModus);
   box(ckbKeywords, &ProjektRules::keywordsModus);
   box(ckbStatusAnzeigen, &ProjektRules::detailsModus);
-  speSchlagworte.OnChange = [this] { Changed([this] { rules_.SetSchlagworteMaximal(speSchlagworte.Number()); }); };
-  speWortbreiteMin.OnChange = [this] { Changed([this] { rules_.SetWortbreiteMin(speWortbreiteMin.Number()); }); };
-  speWortbreiteMax.OnChange = [this] { Changed([this] { rules_.SetWortbreiteMax(speWortbreiteMax.Number()); }); };
+  // A typed number goes into the rules as it is typed, so that showing them
+  // keeps it; its check waits until it is complete.
+  const auto number = [this](platform::SpinEdit& field, void (ProjektRules::*type)(int),
+                             void (ProjektRules::*set)(int)) {
+    field.OnChange = [this, &field, type] {
+      if (!showing_) (rules_.*type)(field.Number());
+    };
+    field.OnCommit = [this, &field, set] { Changed([this, &field, set] { (rules_.*set)(field.Number()); }); };
+  };
+  number(speSchlagworte, &ProjektRules::TypeSchlagworteMaximal, &ProjektRules::SetSchlagworteMaximal);
+  number(speWortbreiteMin, &ProjektRules::TypeWortbreiteMin, &ProjektRules::SetWortbreiteMin);
+  number(speWortbreiteMax, &ProjektRules::TypeWortbreiteMax, &ProjektRules::SetWortbreiteMax);
+  // The modal loop asks OnClose once a button has set the result.
+  OnClose = [this](platform::CloseAction& action) {
+    if (!CanClose(ModalResult())) action = platform::CloseAction::None;
+  };
   ragBeschreibung.OnClick = [this] {
     Changed([this] { rules_.SetRadio(rules_.beschreibung, ragBeschreibung.ItemIndex(), 3); });
   };
@@ -123,6 +136,7 @@ void TProjektDlg::LoadFromProject(const core::TProjekt& project) {
 }
 
 void TProjektDlg::StoreToProject(core::TProjekt& project) {
+  CommitNumbers();
   ReadTexts();
   rules_.StoreToProject(project);
 }
@@ -130,6 +144,15 @@ void TProjektDlg::StoreToProject(core::TProjekt& project) {
 void TProjektDlg::ShowAnalysisOnly() {
   for (platform::TabSheet* sheet : {&tasVerzeichnisse, &tasVorlage, &tasErgebnis, &tasStatus})
     sheet->SetTabVisible(false);
+}
+
+bool TProjektDlg::CanClose(int result) {
+  if (result != platform::mrCancel) CommitNumbers();
+  return true;
+}
+
+void TProjektDlg::CommitNumbers() {
+  for (platform::SpinEdit* field : {&speSchlagworte, &speWortbreiteMin, &speWortbreiteMax}) field->Commit();
 }
 
 void TProjektDlg::ReadTexts() {

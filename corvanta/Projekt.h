@@ -37,6 +37,9 @@ class TProjektDlg : public platform::Form {
   virtual void StoreToProject(core::TProjekt& project);
   // Hides the tabs of folders, template, results and status.
   void ShowAnalysisOnly();
+  // Whether the dialog may close with the result. OK first completes a
+  // number still being typed, so that its width check asks now.
+  virtual bool CanClose(int result);
 
   const ProjektRules& Rules() const { return rules_; }
 
@@ -97,6 +100,8 @@ class TProjektDlg : public platform::Form {
   // variant shows besides them.
   virtual void RulesShown() {}
   void ReadTexts();
+  // The spin edits' typed numbers, complete now.
+  void CommitNumbers();
   // A control changed: take its value into the rules, then show them.
   void Changed(const std::function<void()>& take);
   ProjektRules& MutableRules() { return rules_; }

@@ -128,24 +128,22 @@ void ProjektRules::StoreToProject(core::TProjekt& p) const {
 
 void ProjektRules::SetRadio(int& group, int index, int items) { group = std::clamp(index, 0, items - 1); }
 
+void ProjektRules::TypeSchlagworteMaximal(int n) { schlagworteMaximal_ = std::clamp(n, 2, 5000); }
+void ProjektRules::TypeWortbreiteMin(int n) { wortbreiteMin_ = std::clamp(n, 0, 80); }
+void ProjektRules::TypeWortbreiteMax(int n) { wortbreiteMax_ = std::clamp(n, 0, 80); }
+
 void ProjektRules::SetSchlagworteMaximal(int n) {
-  n = std::clamp(n, 2, 5000);
-  if (n == schlagworteMaximal_) return;
-  schlagworteMaximal_ = n;
+  TypeSchlagworteMaximal(n);
   CheckMinimum();
 }
 
 void ProjektRules::SetWortbreiteMin(int n) {
-  n = std::clamp(n, 0, 80);
-  if (n == wortbreiteMin_) return;
-  wortbreiteMin_ = n;
+  TypeWortbreiteMin(n);
   CheckMinimum();
 }
 
 void ProjektRules::SetWortbreiteMax(int n) {
-  n = std::clamp(n, 0, 80);
-  if (n == wortbreiteMax_) return;
-  wortbreiteMax_ = n;
+  TypeWortbreiteMax(n);
   CheckMaximum();
 }
 

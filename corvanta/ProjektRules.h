@@ -85,15 +85,20 @@ class ProjektRules {
   std::string projektPfad;     // shortened for the label
   bool projektEditEnabled = false;
 
-  // The spin edits: held to their ranges; a change runs the width check, as
-  // the controls' change events do (the maximum of keywords shares the
-  // minimum's).
+  // The spin edits, held to their ranges. Set: a complete number (the
+  // project's, an arrow step, a typed one once the field is left or OK is
+  // pressed) runs the width check (the maximum of keywords shares the
+  // minimum's). Type: a number still being typed is kept without a check,
+  // so that no question cuts the typing short.
   int SchlagworteMaximal() const { return schlagworteMaximal_; }
   int WortbreiteMin() const { return wortbreiteMin_; }
   int WortbreiteMax() const { return wortbreiteMax_; }
   void SetSchlagworteMaximal(int n);
   void SetWortbreiteMin(int n);
   void SetWortbreiteMax(int n);
+  void TypeSchlagworteMaximal(int n);
+  void TypeWortbreiteMin(int n);
+  void TypeWortbreiteMax(int n);
   void SetRadio(int& group, int index, int items);
 
   // What is enabled: each follows its check box; the choices that automatic

@@ -46,10 +46,6 @@ TProjektDlg::TProjektDlg(const core::TIni& settings, corvanta::ProjektDlgService
     }
   };
   targetButtons[int(corvanta::FormFile::Datenbank)]->OnClick = [this] { btnErgebnisDatenbankClick(); };
-  // The modal loop asks OnClose once a button has set the result.
-  OnClose = [this](platform::CloseAction& action) {
-    if (!CanClose(ModalResult())) action = platform::CloseAction::None;
-  };
 }
 
 void TProjektDlg::LoadFromProject(const core::TProjekt& project) {
@@ -66,6 +62,7 @@ void TProjektDlg::StoreToProject(core::TProjekt& project) {
 }
 
 bool TProjektDlg::CanClose(int result) {
+  if (!corvanta::TProjektDlg::CanClose(result)) return false;
   if (result == platform::mrCancel || !tasVerzeichnisse.TabVisible()) return true;
   if (KeepDrives(extras_.html, Rules().ziel)) return true;
   pgcProjekt.SetActivePage(tasVerzeichnisse);

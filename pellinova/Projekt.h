@@ -14,8 +14,9 @@ class TProjektDlg : public corvanta::TProjektDlg {
 
   void LoadFromProject(const core::TProjekt& project) override;
   void StoreToProject(core::TProjekt& project) override;
-  // Whether the dialog may close with the result: the drive question.
-  bool CanClose(int result);
+  // Whether the dialog may close with the result: the shared check, then
+  // the drive question.
+  bool CanClose(int result) override;
 
   const ProjektExtras& Extras() const { return extras_; }
 

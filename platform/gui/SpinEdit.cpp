@@ -8,6 +8,12 @@
 namespace platform {
 
 namespace {
+// Posted to the field when the focus has left it for another control: the
+// typed number is committed once the focus has settled, so that a question
+// it raises neither comes up inside the focus change nor swallows the click
+// that moved the focus.
+constexpr UINT kCommitMessage = WM_USER + 0x52;
+
 // A whole number, and nothing else; nothing for any other text.
 std::optional<long long> ParseNumber(std::string_view text) {
   long long n = 0;
@@ -76,18 +82,18 @@ void SpinEdit::ShowNumber() {
 
 void SpinEdit::SetMinValue(int min) {
   min_ = min;
-  number_ = Held(number_);
+  number_ = committed_ = Held(number_);
   ShowNumber();
 }
 
 void SpinEdit::SetMaxValue(int max) {
   max_ = max;
-  number_ = Held(number_);
+  number_ = committed_ = Held(number_);
   ShowNumber();
 }
 
 void SpinEdit::SetStoredNumber(int number) {
-  number_ = Held(number);
+  number_ = committed_ = Held(number);
   ShowNumber();
 }
 
@@ -97,6 +103,13 @@ void SpinEdit::SetNumber(int number) {
   number_ = held;
   ShowNumber();
   if (changed && OnChange) OnChange();
+  Commit();
+}
+
+void SpinEdit::Commit() {
+  if (number_ == committed_) return;
+  committed_ = number_;
+  if (OnCommit) OnCommit();
 }
 
 bool SpinEdit::SetValue(const std::string& value) {
@@ -127,6 +140,20 @@ bool SpinEdit::OnCommand(WORD code) {
 
 bool SpinEdit::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
+    case WM_KILLFOCUS: {
+      // Only a move to another control of the form counts: the focus going
+      // to another window (a message box, another program) or away with the
+      // closing form leaves the typing unfinished.
+      HWND next = reinterpret_cast<HWND>(wParam);
+      if (next && next != Handle() && GetAncestor(next, GA_ROOT) == GetAncestor(Handle(), GA_ROOT) &&
+          IsWindowVisible(GetAncestor(Handle(), GA_ROOT)))
+        PostMessageA(Handle(), kCommitMessage, 0, 0);
+      return false;
+    }
+    case kCommitMessage:
+      Commit();
+      result = 0;
+      return true;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (!header || header->hwndFrom != arrows_ || header->code != UDN_DELTAPOS) return false;

@@ -4,7 +4,10 @@
 // number is the typed one held to the range; when the field loses the focus
 // it shows the number again. OnChange runs when the number changes, after it
 // was held to the range: by typing, by the arrows or from code, never for the
-// same number twice.
+// same number twice. OnCommit runs when a changed number is complete: at
+// once for the arrows and code, for a typed one when the focus moves on to
+// another control of the form or when Commit is called (a dialog's OK), so
+// that a check of the number never interrupts the typing of it.
 #include <functional>
 #include <string>
 
@@ -33,7 +36,11 @@ class SpinEdit : public Control {
   bool SetValue(const std::string& value) override;
   std::optional<std::string> Value() const override { return std::to_string(number_); }
 
+  // A typed number that has not been committed is committed now.
+  void Commit();
+
   std::function<void()> OnChange;
+  std::function<void()> OnCommit;
 
  private:
   void Create(const LayoutObject& stored, Component* parent) override;
@@ -49,6 +56,7 @@ class SpinEdit : public Control {
   int min_ = 0;
   int max_ = 100;
   int number_ = 0;
+  int committed_ = 0;     // the number OnCommit last saw (or set without events)
   bool writing_ = false;  // the text changes because ShowNumber writes it
 };
 

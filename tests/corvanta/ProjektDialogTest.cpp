@@ -15,6 +15,7 @@
 #include "corvanta/ProjektRules.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
+#include "tests/support/GuiPump.h"
 
 namespace {
 
@@ -345,6 +346,52 @@ TEST_F(ProjektForm, ShowsTheProjectStoresOnOkOnlyAndFollowsItsBoxes) {
   EXPECT_EQ(project->GetBeschreibung(), 2);
   EXPECT_FALSE(project->GetAutoOptimierung());
   EXPECT_EQ(project->GetWortbreiteMax(), 10);
+}
+
+// Minimum 10: a maximum typed key by key asks nothing while it is typed and
+// keeps every key; once complete (the field left, OK) it is checked.
+TEST_F(ProjektForm, TypedWidthIsCheckedWhenCompleteAndNothingTypedIsLost) {
+  auto project = Open("Wortbreite=1\r\nWortbreiteMin=10\r\nWortbreiteMax=0\r\n");
+  ASSERT_TRUE(project);
+  platform::ScriptedUi ui;
+  corvanta::TProjektDlg dlg(Settings(), Services());
+  dlg.LoadFromProject(*project);
+  dlg.pgcProjekt.SetActivePage(dlg.tasAnalyse2);
+  dlg.Show();
+  const auto type = [&](const std::string& text) {
+    dlg.speWortbreiteMax.SetFocus();
+    SendMessageA(dlg.speWortbreiteMax.Handle(), EM_SETSEL, 0, -1);
+    for (char c : text) PostMessageA(dlg.speWortbreiteMax.Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
+    guitest::PumpFor(30);
+  };
+  const auto leave = [&] {
+    dlg.speWortbreiteMin.SetFocus();
+    guitest::PumpFor(30);
+  };
+
+  type("15");
+  EXPECT_EQ(dlg.speWortbreiteMax.Text(), "15");
+  leave();
+  EXPECT_TRUE(ui.Requests().empty());
+  EXPECT_EQ(dlg.Rules().WortbreiteMax(), 15);
+
+  type("5");
+  EXPECT_TRUE(ui.Requests().empty());
+  ui.Push(platform::mrNo);
+  leave();
+  ASSERT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(ui.Requests()[0].helpContext, 707);
+  EXPECT_EQ(dlg.speWortbreiteMax.Text(), "10");
+
+  // OK with a number still being typed: the check asks before it is stored.
+  type("7");
+  ui.Push(platform::mrYes);
+  EXPECT_TRUE(dlg.CanClose(platform::mrOk));
+  dlg.Hide();
+  dlg.StoreToProject(*project);
+  ASSERT_EQ(ui.Requests().size(), 2u);
+  EXPECT_EQ(project->GetWortbreiteMax(), 0);
+  EXPECT_EQ(project->GetWortbreiteMin(), 10);
 }
 
 TEST_F(ProjektForm, AnotherTemplateFolderDisablesTheButtonsOfFilesItLacks) {

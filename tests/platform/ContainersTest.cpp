@@ -345,10 +345,12 @@ TEST(RadioGroup, ChoiceByClickKeysAndCodeFiresOnlyOnAChange) {
   EXPECT_FALSE(IsWindowEnabled(f.ragWahl.ItemHandle(0)));
 }
 
+// committed: what OnCommit saw, a number once it is complete.
 TEST(SpinEdit, NumberIsHeldToTheRangeAndChangesFireOnce) {
   TContainerTest f;
-  std::vector<int> seen;
+  std::vector<int> seen, committed;
   f.speZahl.OnChange = [&] { seen.push_back(f.speZahl.Number()); };
+  f.speZahl.OnCommit = [&] { committed.push_back(f.speZahl.Number()); };
   f.Show();
   EXPECT_EQ(f.speZahl.Number(), 300);
   EXPECT_EQ(f.speZahl.Text(), "300");
@@ -363,19 +365,48 @@ TEST(SpinEdit, NumberIsHeldToTheRangeAndChangesFireOnce) {
     EXPECT_EQ(f.speZahl.Text(), std::to_string(c.number));
   }
   EXPECT_EQ(seen, (std::vector<int>{5000, 2}));
+  EXPECT_EQ(committed, seen);
 
-  // Typed: the text stays as typed until the field is left.
+  // Typed: the text stays as typed until the field is left, and only then
+  // is the number complete.
   seen.clear();
+  committed.clear();
   f.speZahl.SetFocus();
   SendMessageA(f.speZahl.Handle(), EM_SETSEL, 0, -1);
   Type(f.speZahl.Handle(), "70000");
   EXPECT_EQ(seen, (std::vector<int>{7, 70, 700, 5000}));
   EXPECT_EQ(f.speZahl.Text(), "70000");
+  EXPECT_TRUE(committed.empty());
   f.edVorn.SetFocus();
+  Pump();
   EXPECT_EQ(f.speZahl.Text(), "5000");
+  EXPECT_EQ(committed, (std::vector<int>{5000}));
 
-  // The arrow keys and the arrows step by one, within the range.
+  // Typing back to the complete number, or leaving for another window,
+  // completes nothing; Commit (a dialog's OK) completes what was typed.
+  f.speZahl.SetFocus();
+  SendMessageA(f.speZahl.Handle(), EM_SETSEL, 0, -1);
+  Type(f.speZahl.Handle(), "5000");
+  f.edVorn.SetFocus();
+  Pump();
+  f.speZahl.SetFocus();
+  SendMessageA(f.speZahl.Handle(), EM_SETSEL, 0, -1);
+  Type(f.speZahl.Handle(), "12");
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  SetActiveWindow(other);
+  SetFocus(other);
+  Pump();
+  EXPECT_EQ(committed, (std::vector<int>{5000}));
+  DestroyWindow(other);
+  f.speZahl.Commit();
+  f.speZahl.Commit();
+  EXPECT_EQ(committed, (std::vector<int>{5000, 12}));
+
+  // The arrow keys and the arrows step by one, within the range, each step
+  // complete.
+  f.speZahl.SetNumber(5000);
   seen.clear();
+  committed.clear();
   f.speZahl.SetFocus();
   for (WPARAM key : {VK_DOWN, VK_UP, VK_UP}) PressKey(f.speZahl.Handle(), key);
   HWND arrows = FindWindowExA(f.speZahl.Handle(), nullptr, UPDOWN_CLASSA, nullptr);
@@ -384,6 +415,7 @@ TEST(SpinEdit, NumberIsHeldToTheRangeAndChangesFireOnce) {
   GetClientRect(arrows, &r);
   ClickAt(arrows, r.right / 2, r.bottom * 3 / 4);
   EXPECT_EQ(seen, (std::vector<int>{4999, 5000, 4999}));
+  EXPECT_EQ(committed, seen);
 
   EXPECT_FALSE(f.speZahl.SetValue("zwölf"));
   EXPECT_TRUE(f.speZahl.SetValue("12"));
