@@ -6,6 +6,9 @@ namespace platform {
 
 namespace {
 constexpr std::string_view kAlignments[] = {"left", "center", "right"};
+constexpr std::string_view kEllipses[] = {"none", "end", "path"};
+// The style bits StaticStyle decides.
+constexpr DWORD kStyleBits = SS_TYPEMASK | SS_NOPREFIX | SS_ELLIPSISMASK;
 }
 
 const ControlKind& Label::KindInfo() {
@@ -16,6 +19,7 @@ const ControlKind& Label::KindInfo() {
       Prop<&Label::SetShowAccelChar>("ShowAccelChar"),
       Prop<&Label::SetTransparent>("Transparent"),
       Prop<&Label::SetWordWrap>("WordWrap"),
+      Prop<&Label::SetEllipsis>("Ellipsis", kEllipses),
       Prop<&Label::SetColor>("Color", colors),
       RefProp<&Label::SetFocusControl>("FocusControl"),
   };
@@ -28,6 +32,8 @@ DWORD Label::StaticStyle() const {
                 : wordWrap_             ? SS_LEFT
                                         : SS_LEFTNOWORDWRAP;
   if (!showAccelChar_) style |= SS_NOPREFIX;
+  if (ellipsis_ == "end") style |= SS_ENDELLIPSIS;
+  if (ellipsis_ == "path") style |= SS_PATHELLIPSIS;
   return style;
 }
 
@@ -37,23 +43,29 @@ void Label::Create(const LayoutObject& stored, Component* parent) {
   alignment_ = stored.Text("Alignment").value_or(alignment_);
   wordWrap_ = stored.Bool("WordWrap").value_or(wordWrap_);
   showAccelChar_ = stored.Bool("ShowAccelChar").value_or(showAccelChar_);
+  ellipsis_ = stored.Text("Ellipsis").value_or(ellipsis_);
   CreateWindowFor({.className = "STATIC", .style = StaticStyle(), .parent = parent}, stored);
   textKnown_ = true;
 }
 
 void Label::SetAlignment(const std::string& alignment) {
   alignment_ = alignment;
-  SetStyleBits(SS_TYPEMASK | SS_NOPREFIX, StaticStyle());
+  SetStyleBits(kStyleBits, StaticStyle());
 }
 
 void Label::SetWordWrap(bool wordWrap) {
   wordWrap_ = wordWrap;
-  SetStyleBits(SS_TYPEMASK | SS_NOPREFIX, StaticStyle());
+  SetStyleBits(kStyleBits, StaticStyle());
+}
+
+void Label::SetEllipsis(const std::string& ellipsis) {
+  ellipsis_ = ellipsis;
+  SetStyleBits(kStyleBits, StaticStyle());
 }
 
 void Label::SetShowAccelChar(bool show) {
   showAccelChar_ = show;
-  SetStyleBits(SS_TYPEMASK | SS_NOPREFIX, StaticStyle());
+  SetStyleBits(kStyleBits, StaticStyle());
 }
 
 void Label::SetTransparent(bool transparent) {

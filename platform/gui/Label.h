@@ -1,6 +1,9 @@
 #pragma once
 // A text on a form. Its "&" letter moves the focus to its FocusControl (or,
-// without one, to the next control in tab order).
+// without one, to the next control in tab order). A one-line label whose
+// text can outgrow it says so with "...": Ellipsis = end cuts the end off,
+// Ellipsis = path the middle of a path, keeping its last part (the system
+// draws either; the caption keeps the whole text).
 #include <string>
 
 #include "platform/gui/Control.h"
@@ -24,6 +27,8 @@ class Label : public Control {
   void SetTransparent(bool transparent);
   void SetAlignment(const std::string& alignment);
   void SetWordWrap(bool wordWrap);
+  // "none", "end" or "path".
+  void SetEllipsis(const std::string& ellipsis);
   // Whether an "&" marks the letter (false: it shows as it is).
   bool ShowAccelChar() const { return showAccelChar_; }
   void SetShowAccelChar(bool show);
@@ -46,6 +51,7 @@ class Label : public Control {
   std::string alignment_ = "left";
   bool showAccelChar_ = true;
   bool wordWrap_ = false;
+  std::string ellipsis_ = "none";
   bool transparent_ = false;
   std::string color_ = "default";
   std::string focusControl_;

@@ -231,6 +231,19 @@ TEST(Label, ShowsItsFontColourAndWrapsItsWords) {
   l.SetWordWrap(false);
   EXPECT_EQ(Style(l.Handle()) & SS_TYPEMASK, static_cast<DWORD>(SS_LEFTNOWORDWRAP));
   EXPECT_EQ(l.Caption(), "Ein langer Hinweis \xFC" "ber mehrere Zeilen");
+
+  // A text too long for one line is shortened with "..." by the system, in
+  // the middle for a path; the other style changes keep that.
+  struct Ellipsis {
+    const char* word;
+    DWORD style;
+  };
+  for (const Ellipsis e : {Ellipsis{"path", SS_PATHELLIPSIS}, {"end", SS_ENDELLIPSIS}, {"none", 0}}) {
+    l.SetEllipsis(e.word);
+    l.SetShowAccelChar(false);
+    l.SetAlignment("left");
+    EXPECT_EQ(Style(l.Handle()) & (SS_ELLIPSISMASK | SS_TYPEMASK), e.style | SS_LEFTNOWORDWRAP) << e.word;
+  }
 }
 
 TEST(SpeedButton, HintIsItsTooltipAndItMovesAtRunTime) {
