@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/FolderEntries.h"
 #include "core/Hilfsmittel.h"
 #include "core/ProjectSettings.h"
 #include "core/Texts.h"
 #include "core/hinweis.h"
 #include "pellinova/TextNumbers.h"
 #include "platform/base/StringList.h"
+#include "platform/gui/Dialogs.h"
 
 namespace pellinova {
 
@@ -21,23 +23,12 @@ constexpr int kLabelWidth = 55;
 // and again.
 constexpr int kBarCycle = 100;
 
-struct Entry {
-  std::string name;
-  bool folder = false;
-};
-
 // The entries a pattern finds, in name order, so that every search walks a
 // tree the same way whatever order the file system keeps.
-std::vector<Entry> ListEntries(const std::string& pattern) {
-  std::vector<Entry> entries;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(pattern.c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return entries;
-  do {
-    entries.push_back({data.cFileName, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-  } while (FindNextFileA(find, &data));
-  FindClose(find);
-  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
+std::vector<core::FolderEntry> ListEntries(const std::string& folder, const std::string& pattern) {
+  std::vector<core::FolderEntry> entries = core::ListFolder(folder, pattern);
+  std::sort(entries.begin(), entries.end(),
+            [](const core::FolderEntry& a, const core::FolderEntry& b) { return a.name < b.name; });
   return entries;
 }
 
@@ -49,8 +40,15 @@ std::string Extension(const std::string& name) {
 
 class Search {
  public:
-  Search(core::THinweisDlg& window, std::string base, bool& abort, bool relative, platform::TStringList& list)
-      : window_(window), run_(window), base_(std::move(base)), abort_(abort), relative_(relative), list_(list) {}
+  Search(core::THinweisDlg& window, std::string base, bool& abort, bool relative, platform::TStringList& list,
+         platform::TStringList* skipped)
+      : window_(window),
+        run_(window),
+        base_(std::move(base)),
+        abort_(abort),
+        relative_(relative),
+        list_(list),
+        skipped_(skipped) {}
 
   void Run(const std::string& mask) {
     if (abort_) return;
@@ -58,25 +56,36 @@ class Search {
     const std::string sub = split == std::string::npos ? std::string() : mask.substr(0, split + 1);
     const std::string pattern = mask.substr(sub.size());
 
-    for (const Entry& entry : ListEntries(base_ + sub + "*.*")) {
+    for (const core::FolderEntry& entry : ListEntries(base_ + sub, "*.*")) {
       if (!Visit(sub)) return;
       // Skips "." and "..", and hidden folders such as ".svn" on purpose.
-      if (entry.folder && entry.name[0] != '.') {
-        Run(sub + entry.name + "\\" + pattern);
-        if (abort_) return;
+      if (!entry.folder || entry.name.empty() || entry.name[0] == '.') continue;
+      // A folder that no path can name is skipped whole, and said so; one
+      // whose files' paths grow too long is searched, and they are named.
+      if (entry.fault == core::EntryFault::Name) {
+        Skip(sub + entry.name + "\\");
+        continue;
       }
+      Run(sub + entry.name + "\\" + pattern);
+      if (abort_) return;
     }
     const std::string wanted = Extension(pattern);
-    for (const Entry& entry : ListEntries(base_ + sub + pattern)) {
+    for (const core::FolderEntry& entry : ListEntries(base_ + sub, pattern)) {
       if (!Visit(sub)) return;
       // The system's pattern also matches without regard to case and on
       // short names ("*.htm" meets "a.html"): only the exact extension counts.
       if (entry.folder || Extension(entry.name) != wanted) continue;
-      list_.Add(relative_ ? sub + entry.name : base_ + sub + entry.name);
+      // One file the run could not open must not cancel the rest.
+      if (entry.fault != core::EntryFault::None) Skip(sub + entry.name);
+      else list_.Add(relative_ ? sub + entry.name : base_ + sub + entry.name);
     }
   }
 
  private:
+  void Skip(const std::string& relative) {
+    if (skipped_) skipped_->Add(relative);
+  }
+
   // Progress for one entry; false when the user has closed the window.
   bool Visit(const std::string& sub) {
     if (sub != labelled_ || !labelShown_) {
@@ -101,6 +110,7 @@ class Search {
   bool& abort_;
   bool relative_;
   platform::TStringList& list_;
+  platform::TStringList* skipped_;
   std::string labelled_;
   bool labelShown_ = false;
 };
@@ -111,20 +121,20 @@ std::string Folder(const std::string& path) { return core::Text().StripTrailingC
 }  // namespace
 
 void SearchFilesRecursive(core::THinweisDlg& window, const std::string& base, bool& abort, bool relative,
-                          platform::TStringList& list, const std::string& mask) {
+                          platform::TStringList& list, const std::string& mask, platform::TStringList* skipped) {
   if (abort) return;
   std::string root = base;
   if (root.empty() || root.back() != '\\') root += '\\';
-  Search(window, std::move(root), abort, relative, list).Run(mask);
+  Search(window, std::move(root), abort, relative, list, skipped).Run(mask);
 }
 
 void SearchSourceFiles(core::THinweisDlg& window, const core::ProjectSettings& settings, bool& abort,
-                       platform::TStringList& list) {
-  SearchExtensions(window, Folder(settings.HTMLVerzeichnis), settings.Dateiendungen, abort, list);
+                       platform::TStringList& list, platform::TStringList* skipped) {
+  SearchExtensions(window, Folder(settings.HTMLVerzeichnis), settings.Dateiendungen, abort, list, skipped);
 }
 
 void SearchExtensions(core::THinweisDlg& window, const std::string& root, const std::string& extensions, bool& abort,
-                      platform::TStringList& list) {
+                      platform::TStringList& list, platform::TStringList* skipped) {
   const std::string title = core::LoadStr(core::Txt::ProgramTitle);
   size_t start = 0;
   while (!abort) {
@@ -135,7 +145,7 @@ void SearchExtensions(core::THinweisDlg& window, const std::string& root, const 
     // piece between commas searches "*." as the list says.
     if (last && piece.empty()) break;
     window.SetCaption(title + core::FormatStr(txt::Load(txt::kCapSearchExtension), {piece}));
-    SearchFilesRecursive(window, root, abort, true, list, "*." + piece);
+    SearchFilesRecursive(window, root, abort, true, list, "*." + piece, skipped);
     if (last) break;
     start = comma + 1;
   }
@@ -164,6 +174,12 @@ void DropSearchFormFiles(const core::ProjectSettings& settings, platform::TStrin
     if (drop) list.Delete(i);
     else ++i;
   }
+}
+
+void ReportSkippedFiles(const platform::TStringList& skipped) {
+  if (skipped.Count() == 0) return;
+  platform::MessageDlg(core::FormatStr(txt::Load(txt::kMsgFilesSkipped), {core::MessageLines(skipped.Lines())}),
+                       platform::MsgDlgType::Warning, platform::mbOK, 0);
 }
 
 }  // namespace pellinova

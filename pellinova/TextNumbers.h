@@ -22,6 +22,7 @@ constexpr unsigned kActPageTestEof = 65246;      // "%s\%s Dateiende prüfen"
 constexpr unsigned kActPageRead = 65247;         // "%s\%s lesen"
 constexpr unsigned kCapNoProject = 65248;        // " - Kein Projekt aktiv"
 constexpr unsigned kFmtProjectCaption = 65249;   // "%s - %s": program title, project file
+constexpr unsigned kMsgFilesSkipped = 65288;     // "Folgende Dateien wurden übersprungen, ...%s"
 
 // The batch mode's parameter files.
 constexpr unsigned kProjekteFolder = 65250;  // "projekte"

@@ -82,12 +82,13 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
   if (project->FoldersSubstituted()) return kExitFailed;
 
   bool abort = false;
-  platform::TStringList files;
+  platform::TStringList files, skipped;
   files.SetSorted(true);
+  skipped.SetSorted(true);
   {
     core::StepWindow step(&window);
     ShowProgress(window, txt::kCapSearchFiles, false);
-    SearchSourceFiles(window, project->Settings(), abort, files);
+    SearchSourceFiles(window, project->Settings(), abort, files, &skipped);
     DropSearchFormFiles(project->Settings(), files, abort);
   }
   // What a cancelled search found is merged all the same.
@@ -96,6 +97,8 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
   const int code = BatchIndex(*project, false, abort, settings, dialogs, &window);
   if (code != 0) return code;
   if (!abort) project->SaveProject(&window);
+  // The rest was indexed: the run went through.
+  ReportSkippedFiles(skipped);
   return 0;
 }
 

@@ -143,14 +143,15 @@ void TDirectoryDlg::Search(bool intoSelected) {
   side.list.SetSorted(false);
 
   bool stop = false;
-  platform::TStringList found;
+  platform::TStringList found, skipped;
   found.SetSorted(true);
+  skipped.SetSorted(true);
   {
     core::THinweisDlg window;
     window.SetCaption(title + txt::Load(txt::kCapSearchFiles));
     window.HideTimeLabels();
     window.Show();
-    SearchExtensions(window, SourceFolder(), net::TrimText(edDateiendungen.Text()), stop, found);
+    SearchExtensions(window, SourceFolder(), net::TrimText(edDateiendungen.Text()), stop, found, &skipped);
   }
   core::ProjectSettings folders = project_.Settings();
   folders.HTMLVerzeichnis = SourceFolder();
@@ -177,6 +178,7 @@ void TDirectoryDlg::Search(bool intoSelected) {
   else if (entries.empty())
     platform::MessageDlg(core::LoadStr(core::Txt::MsgNoPagesFound), platform::MsgDlgType::Information,
                          platform::mbOK | platform::mbHelp, corvanta::kHelpNoPagesFound);
+  if (!stop) ReportSkippedFiles(skipped);
   if (intoSelected) ShowCount();
   einlesen.SetEnabled(true);
 }

@@ -97,15 +97,18 @@ void TMarbelkosteHaupt::ScanSourceFiles(platform::TStringList& list, bool& abort
   platform::App().SetTitle(title + core::LoadStr(core::Txt::TitleSuche));
   // Sorted, and a file that two patterns meet listed once.
   corvanta::MakeUrlList(list);
+  platform::TStringList skipped;
+  skipped.SetSorted(true);
   {
     core::THinweisDlg window;
     window.SetCaption(title + txt::Load(txt::kCapSearchFiles));
     window.HideTimeLabels();
     window.Show();
-    SearchSourceFiles(window, Project()->Settings(), abort, list);
+    SearchSourceFiles(window, Project()->Settings(), abort, list, &skipped);
     DropSearchFormFiles(Project()->Settings(), list, abort);
   }
   platform::App().SetTitle(title);
+  if (!abort) ReportSkippedFiles(skipped);
 }
 
 std::unique_ptr<corvanta::TWizardPage> TMarbelkosteHaupt::MakeWizardPage(int page,

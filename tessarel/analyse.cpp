@@ -3,13 +3,16 @@
 #include <windows.h>
 
 #include <cmath>
+#include <vector>
 
+#include "core/FolderEntries.h"
 #include "core/Hilfsmittel.h"
 #include "core/ProgressTimes.h"
 #include "core/Texts.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/Dialogs.h"
 #include "tessarel/SchlagwortSeite.h"
 #include "tessarel/TextNumbers.h"
 #include "tessarel/WortFilter.h"
@@ -51,14 +54,6 @@ platform::TStringList SortedList() {
   return list;
 }
 
-// Closes the find handle on every path out.
-struct FindHandle {
-  HANDLE h;
-  ~FindHandle() {
-    if (h != INVALID_HANDLE_VALUE) FindClose(h);
-  }
-};
-
 }  // namespace
 
 bool PageOutdated(const std::string& page, const std::string& document, bool always) {
@@ -73,7 +68,8 @@ tAnalyse::tAnalyse(const std::string& documentsFolder, bool& abort, bool commonF
     : documentsFolder_(documentsFolder),
       frameFolder_(frameFolder),
       commonFrame_(commonFrame),
-      documents_(SortedList()) {
+      documents_(SortedList()),
+      skipped_(SortedList()) {
   THinweisDlg window;
   platform::App().SetTitle(ProgramTitle() + txt::Load(txt::kTitleSuche));
   window.SetCaption(ProgramTitle() + txt::Load(txt::kCaptionSuche));
@@ -82,9 +78,14 @@ tAnalyse::tAnalyse(const std::string& documentsFolder, bool& abort, bool commonF
 
   std::string root = documentsFolder_;
   if (root.empty() || root.back() != '\\') root += '\\';
-  if (!abort) Search(window, root, std::string(), abort);
+  platform::TStringList skippedFiles = SortedList();
+  if (!abort) Search(window, root, std::string(), abort, skippedFiles);
 
-  ExcludeByExtensions(documents_, Projekt()->ExcludeDateiendungen + txt::Fixed(txt::kExcludeAlways), abort);
+  const std::string excluded = Projekt()->ExcludeDateiendungen + txt::Fixed(txt::kExcludeAlways);
+  ExcludeByExtensions(documents_, excluded, abort);
+  // What the list would not have taken anyway is not reported either.
+  ExcludeByExtensions(skippedFiles, excluded, abort);
+  for (int i = 0; i < skippedFiles.Count(); ++i) skipped_.Add(skippedFiles[i]);
 }
 
 tAnalyse::~tAnalyse() = default;
@@ -101,34 +102,31 @@ bool tAnalyse::Step(THinweisDlg& window, const std::string& folder, bool& abort)
   return true;
 }
 
-void tAnalyse::Search(THinweisDlg& window, const std::string& root, const std::string& relative, bool& abort) {
+void tAnalyse::Search(THinweisDlg& window, const std::string& root, const std::string& relative, bool& abort,
+                      platform::TStringList& skippedFiles) {
   const std::string folder = root + relative;
-  const std::string mask = folder + "*.*";
-  WIN32_FIND_DATAA fd{};
+  const std::vector<core::FolderEntry> entries = core::ListFolder(folder, "*.*");
 
   // Sub-folders first, depth first; hidden and system folders are passed over.
-  {
-    FindHandle find{FindFirstFileA(mask.c_str(), &fd)};
-    if (find.h != INVALID_HANDLE_VALUE) {
-      do {
-        if (fd.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
-        if (!Step(window, folder, abort)) return;
-        const std::string name = fd.cFileName;
-        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !name.empty() && name[0] != '.') {
-          Search(window, root, relative + name + "\\", abort);
-          if (abort) return;
-        }
-      } while (FindNextFileA(find.h, &fd));
+  for (const core::FolderEntry& entry : entries) {
+    if (entry.attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
+    if (!Step(window, folder, abort)) return;
+    if (!entry.folder || entry.name.empty() || entry.name[0] == '.') continue;
+    // No path names what lies in such a folder: it is reported whole.
+    if (entry.fault == core::EntryFault::Name) {
+      skipped_.Add(relative + entry.name + "\\");
+      continue;
     }
+    Search(window, root, relative + entry.name + "\\", abort, skippedFiles);
+    if (abort) return;
   }
 
-  FindHandle find{FindFirstFileA(mask.c_str(), &fd)};
-  if (find.h == INVALID_HANDLE_VALUE) return;
-  do {
-    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    documents_.Add(relative + fd.cFileName);
+  for (const core::FolderEntry& entry : entries) {
+    if (entry.folder) continue;
+    // A document that no reader could open must not cancel the run.
+    (entry.fault == core::EntryFault::None ? documents_ : skippedFiles).Add(relative + entry.name);
     if (!Step(window, folder, abort)) return;
-  } while (FindNextFileA(find.h, &fd));
+  }
 }
 
 void tAnalyse::Analyse(bool& abort) {
@@ -161,6 +159,12 @@ void tAnalyse::Analyse(bool& abort) {
     platform::App().SetTitle(PercentTitle(window.pbFortschritt.Position(), window.pbFortschritt.Max()));
     const std::string page = PageFileName(documentsFolder_, relative, commonFrame_, frameFolder_);
     const std::string document = core::Text().StripTrailingChar('\\', documentsFolder_) + "\\" + relative;
+    // A page that no path can name is never written: its document is
+    // reported instead.
+    if (page.size() >= MAX_PATH) {
+      skipped_.Add(relative);
+      continue;
+    }
     if (!PageOutdated(page, document, p.UpdateHTMLDatei)) continue;
 
     ++analysed;
@@ -208,6 +212,12 @@ void tAnalyse::Analyse(bool& abort) {
   p.analysed = std::to_string(analysed);
   p.keywords = std::to_string(total);
   p.average = analysed > 0 ? std::to_string(total / analysed) : "0";
+}
+
+void ReportSkippedDocuments(const platform::TStringList& skipped) {
+  if (skipped.Count() == 0) return;
+  platform::MessageDlg(core::FormatStr(txt::Load(txt::kDocumentsSkipped), {core::MessageLines(skipped.Lines())}),
+                       platform::MsgDlgType::Warning, platform::mbOK, 0);
 }
 
 }  // namespace tessarel

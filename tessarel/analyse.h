@@ -41,9 +41,16 @@ class tAnalyse {
   void Analyse(bool& abort);
 
   const platform::TStringList& Documents() const { return documents_; }
+  // The documents the run passed over because no path could name them or
+  // their page (a character outside the code page or reserved by Windows,
+  // or a path of MAX_PATH characters or more), relative to the documents
+  // folder; a folder with such a name is listed with its "\". Excluded
+  // documents are not among them.
+  const platform::TStringList& Skipped() const { return skipped_; }
 
  private:
-  void Search(THinweisDlg& window, const std::string& root, const std::string& relative, bool& abort);
+  void Search(THinweisDlg& window, const std::string& root, const std::string& relative, bool& abort,
+              platform::TStringList& skippedFiles);
   bool Step(THinweisDlg& window, const std::string& folder, bool& abort);
 
   std::string documentsFolder_;
@@ -52,7 +59,12 @@ class tAnalyse {
   std::unique_ptr<tScanner> scanner_;
   KeywordCollector keywords_;
   platform::TStringList documents_;
+  platform::TStringList skipped_;
 };
+
+// One warning naming the documents a run skipped; nothing when there are
+// none.
+void ReportSkippedDocuments(const platform::TStringList& skipped);
 
 // Whether the page of a document must be written: it does not exist, pages
 // are always rewritten, or it is older than the document.

@@ -22,6 +22,7 @@ RunOutcome RunAnalysis(TProjekt& p, bool& abort) {
   {
     tAnalyse run(p.DokumenteVerzeichnis, abort, p.GemeinsamesRahmenVerzeichnis, p.RahmenVerzeichnis);
     if (!abort) run.Analyse(abort);
+    if (!abort) ReportSkippedDocuments(run.Skipped());
   }
   if (abort) return RunOutcome::Cancelled;
   return p.analysed != "0" && !p.analysed.empty() ? RunOutcome::Analysed : RunOutcome::Nothing;

@@ -71,6 +71,7 @@ int RunBatch(const std::string& path) {
   {
     tAnalyse run(p.DokumenteVerzeichnis, abort, p.GemeinsamesRahmenVerzeichnis, p.RahmenVerzeichnis);
     if (!abort) run.Analyse(abort);
+    if (!abort) ReportSkippedDocuments(run.Skipped());
   }
   if (p.automationErrors.Count() > 0 &&
       !WriteErrorFile(p.automationErrors, platform::ChangeFileExt(path, txt::Fixed(txt::kErrorExt))))

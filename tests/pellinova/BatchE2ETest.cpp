@@ -16,6 +16,7 @@
 #include "platform/base/Files.h"
 #include "platform/base/StringList.h"
 #include "tests/platform/BaseTestFolder.h"
+#include "tests/support/UnixFiles.h"
 
 namespace {
 
@@ -254,6 +255,19 @@ TEST_F(PellinovaBatch, PlainRunIndexesTheSiteAndSavesTheProject) {
             SavedProject(input, {{"JavascriptGroesse", size}, {"SpeicherGroesse", "36"},
                                  {"SpeicherGroesseMitGlossar", "36"}, {"DateiGroesse", size},
                                  {"DateiGroesseOptimiert", "0"}}));
+}
+
+// Files that no path can name do not spoil the run: the rest is indexed,
+// they are named at the end, and the run counts as done.
+TEST_F(PellinovaBatch, FilesNoPathCanNameAreNamedAndTheRunGoesThrough) {
+  WriteProject("site.lvq", Input("test"));
+  UnixFiles odd(site_, {"\xCE\xB1.htm", "a?b.htm", "sub/\xF0\x9F\x98\x80.html"});
+  if (!odd.Made()) GTEST_SKIP() << "needs Wine";
+  EXPECT_EQ(RunPellinova("/B site"), 0);
+  EXPECT_EQ(uiLog_, "MessageBox\tWarnung\tFolgende Dateien wurden \xFC" "bersprungen, da ihr Name "
+                    "Zeichen\\renth\xE4lt, die hier nicht verwendet werden k\xF6nnen,\\roder ihr Pfad zu lang "
+                    "ist:\\r\\r?.htm\\ra?b.htm\\rsub\\\\??.html\t0\tOK\r\n");
+  EXPECT_NE(Target()["suche.js"].find("var index_max = 2;"), std::string::npos);
 }
 
 TEST_F(PellinovaBatch, GlossaryRunNumbersTheWords) {

@@ -2,6 +2,8 @@
 // paths, the list of extensions, the cancel, and the search form's own files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/ProjectSettings.h"
 #include "core/hinweis.h"
 #include "pellinova/FileSearch.h"
@@ -9,6 +11,7 @@
 #include "platform/base/StringList.h"
 #include "platform/gui/Application.h"
 #include "tests/platform/BaseTestFolder.h"
+#include "tests/support/UnixFiles.h"
 
 namespace {
 
@@ -86,6 +89,27 @@ TEST_F(FileSearch, SearchFormFilesAreDropped) {
   Search("htm,html");
   pellinova::DropSearchFormFiles(settings_, list_, abort_);
   EXPECT_EQ(list_.Lines(), (Lines{"a.htm", "b.html", "sub\\c.htm", "suche\\f.htm", "tief\\er\\g.htm"}));
+}
+
+// A file the run could not open by its name is not listed but named (and a
+// folder no path can hold); the rest is found as before, a name in the code
+// page beyond ASCII included.
+TEST_F(FileSearch, FilesNoPathCanNameAreSkippedAndNamed) {
+  const std::string deep = std::string(120, 'l') + "/" + std::string(120, 'm');
+  UnixFiles odd(folder_.Path(), {"\xCE\xB1.htm", "a?b.htm", "q\"<>|*.htm", "\xF0\x9F\x98\x80.htm", "\xE6\x97\xA5/x.htm",
+                                 "z?.txt", "\xC3\xA4.htm", deep + "/l.htm", deep.substr(0, 120) + "/k.htm"});
+  if (!odd.Made()) GTEST_SKIP() << "needs Wine";
+  platform::TStringList skipped;
+  skipped.SetSorted(true);
+  settings_.Dateiendungen = "htm";
+  pellinova::SearchSourceFiles(window_, settings_, abort_, list_, &skipped);
+  EXPECT_EQ(list_.Lines(), (Lines{"a.htm", "\xE4.htm", std::string(120, 'l') + "\\k.htm", "sub\\c.htm", "suche.htm",
+                                  "suche\\f.htm", "suche\\suchein.htm", "tief\\er\\g.htm"}));
+  Lines named = skipped.Lines();
+  std::sort(named.begin(), named.end());
+  EXPECT_EQ(named, (Lines{"?.htm", "??.htm", "?\\", "a?b.htm", std::string(120, 'l') + "\\" + std::string(120, 'm') +
+                          "\\l.htm", "q\"<>|*.htm"}));
+  EXPECT_FALSE(abort_);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The analysis run and its keyword pages, and Tessarel's progress window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "tessarel/hinweis.h"
 #include "tessarel/projektVerwaltung.h"
 #include "tests/platform/BaseTestFolder.h"
+#include "tests/support/UnixFiles.h"
 
 namespace {
 
@@ -97,6 +99,8 @@ class AnalysisRun : public ::testing::Test {
     tessarel::tAnalyse run(p.DokumenteVerzeichnis, abort, p.GemeinsamesRahmenVerzeichnis, p.RahmenVerzeichnis);
     documents_ = run.Documents().Lines();
     if (!abort) run.Analyse(abort);
+    skipped_ = run.Skipped().Lines();
+    std::sort(skipped_.begin(), skipped_.end());
     return abort;
   }
   void Doc(const std::string& relative, const std::string& text) { platform::WriteFileBytes(docs_ + "\\" + relative, text); }
@@ -117,6 +121,7 @@ class AnalysisRun : public ::testing::Test {
   std::string vorlage_ = dir_ / "vorlage";
   platform::TDateTime now_ = 45000.25;
   Lines documents_;
+  Lines skipped_;
 };
 
 TEST_F(AnalysisRun, WritesThePageBesideTheDocumentAndSkipsItWhenUpToDate) {
@@ -152,6 +157,25 @@ TEST_F(AnalysisRun, CollectsSubFoldersSortedAndPassesOverDotFolders) {
   Projekt()->ExcludeDateiendungen = "rtf";
   EXPECT_FALSE(Run());
   EXPECT_EQ(documents_, (Lines{"sub\\tief\\b.doc", "Zeta.doc"}));
+}
+
+// A document that no path can name, or whose page no path can name, is
+// passed over and reported, unless the exclusions would have taken it out
+// anyway; the rest is analysed.
+TEST_F(AnalysisRun, DocumentsNoPathCanNameAreSkippedAndReported) {
+  Doc("a.doc", "apfel");
+  const std::string l(120, 'l'), m(120, 'm');
+  // The document's path stays below MAX_PATH, its page's does not.
+  const std::string edge(MAX_PATH - 1 - docs_.size() - 1 - l.size() - 1 - 5, 'e');
+  UnixFiles odd(docs_, {"\xCE\xB1.doc", "b?c.doc", "x|y.txt", "\xE6\x97\xA5/d.doc", l + "/" + m + "/f.doc",
+                        l + "/" + edge + ".doc"});
+  if (!odd.Made()) GTEST_SKIP() << "needs Wine";
+  EXPECT_FALSE(Run());
+  EXPECT_EQ(documents_, (Lines{"a.doc", l + "\\" + edge + ".doc"}));
+  EXPECT_EQ(skipped_, (Lines{"?.doc", "?\\", "b?c.doc", l + "\\" + edge + ".doc", l + "\\" + m + "\\f.doc"}));
+  EXPECT_EQ(Results()[0], "2");
+  EXPECT_EQ(Results()[1], "1");
+  EXPECT_EQ(Page("a_doc.htm").empty(), false);
 }
 
 TEST_F(AnalysisRun, CommonFrameFolderGetsPagesNamedAfterThePathAndLinksBack) {
