@@ -322,6 +322,9 @@ LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
   if (!self) return CallWindowProcW(standard, hwnd, msg, wParam, lParam);
   if (msg == WM_PAINT) self->lastPaint_ = GetTickCount();
   if (msg == WM_KILLFOCUS) App().Guard([&] { self->TellContainersFocusLeft(reinterpret_cast<HWND>(wParam)); });
+  // The form gives the focus back to the control that had it last, whoever
+  // gave it (an OnShow, a click, the dialog navigation).
+  if (msg == WM_SETFOCUS) self->Owner().lastFocus_ = hwnd;
   if (msg == WM_TIMER && wParam == kRepaintTimerId) {
     KillTimer(hwnd, kRepaintTimerId);
     self->repaintTimer_ = false;

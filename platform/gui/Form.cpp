@@ -474,6 +474,9 @@ int Form::RunModalLoop() {
 }
 
 void Form::RestoreFocus() {
+  // Focus already given inside the form (as it shows, before the window
+  // manager activates it) stays where it is.
+  if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) return;
   if (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) &&
       IsWindowEnabled(lastFocus_)) {
     SetFocus(lastFocus_);

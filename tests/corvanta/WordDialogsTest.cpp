@@ -19,6 +19,7 @@
 #include "platform/gui/Form.h"
 #include "platform/gui/TestingUi.h"
 #include "tests/corvanta/CorvantaTestSupport.h"
+#include "tests/support/OwnDesktop.h"
 
 namespace {
 
@@ -175,6 +176,45 @@ TEST(KeywordReviewDialog, EscapeKeepsThePageWithoutWords) {
   EXPECT_FALSE(cancel);
   EXPECT_EQ(words.Count(), 0);
   EXPECT_EQ(log.Lines(), (Lines{"+bau"}));
+}
+
+// Keys sent by a timer while the real dialog runs: where the focus is at
+// first, each Tab until it is back on the list, then Enter.
+struct KeyWalk {
+  corvanta::TWoerterListeDlg* dlg = nullptr;
+  HWND first = nullptr;
+  std::vector<HWND> visited;
+  bool back = false;
+  static inline KeyWalk* current = nullptr;
+  static void CALLBACK Step(HWND, UINT, UINT_PTR, DWORD) {
+    KeyWalk& w = *current;
+    HWND focus = GetFocus();
+    HWND list = w.dlg->lbxWoerter.Handle();
+    if (!w.first) w.first = focus;
+    else if (!w.back) w.visited.push_back(focus);
+    if (w.visited.size() > 20 || (!w.visited.empty() && focus == list)) w.back = true;
+    PostMessageA(focus ? focus : w.dlg->Handle(), WM_KEYDOWN, w.back ? VK_RETURN : VK_TAB, 1);
+  }
+};
+
+TEST(KeywordReviewDialog, OpensOnTheListWhereEnterMeansOkAndTabPassesTheHeaderButton) {
+  ReviewProject p;
+  ASSERT_TRUE(p.project);
+  platform::TStringList words = Sorted({"alt", "bau"});
+  platform::TStringList log = Sorted({});
+  bool cancel = true;
+  corvanta::TWoerterListeDlg dlg(*p.project, corvanta::SharedLayouts{}.wordList, {});
+  KeyWalk walk{&dlg};
+  KeyWalk::current = &walk;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 40, &KeyWalk::Step);
+  dlg.EditPageWords(words, log, cancel, "http://x/a.htm (0/0)");
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(walk.first, dlg.lbxWoerter.Handle());
+  EXPECT_TRUE(walk.back);
+  EXPECT_GT(walk.visited.size(), 5u);
+  for (HWND h : walk.visited) EXPECT_NE(h, dlg.BitBtn4.Handle());
+  EXPECT_FALSE(cancel);
+  EXPECT_EQ(words.Lines(), (Lines{"alt", "bau"}));
 }
 
 TEST(StopWordEditor, OkWritesTheListAbbrechenLeavesIt) {

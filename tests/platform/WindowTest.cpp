@@ -189,6 +189,19 @@ TEST(Form, ActiveControlFollowsTheFocusAndGetsItBack) {
   EXPECT_EQ(GetFocus(), f.edZweites.Handle());
 }
 
+TEST(Form, TheControlFocusedAsItShowsKeepsTheFocus) {
+  TFensterTest f;
+  TFensterTest other;
+  f.OnShow = [&] { f.edZweites.SetFocus(); };
+  f.Show();
+  EXPECT_EQ(GetFocus(), f.edZweites.Handle());
+  // However the window manager hands the activation round afterwards.
+  other.Show();
+  SetActiveWindow(other.Handle());
+  SetActiveWindow(f.Handle());
+  EXPECT_EQ(GetFocus(), f.edZweites.Handle());
+}
+
 TEST(Label, AltAndItsLetterFocusItsControlOrTheNextOne) {
   TFensterTest f;
   f.Show();

@@ -2,7 +2,8 @@
 # Corvanta as a user meets it: the first start on no settings file (given up
 # once, then confirmed), the search-form wizard making a project of its own
 # on a site on 127.0.0.1, a project opened from the file dialog, its
-# settings, Update against the site, the status pages, the environment
+# settings, Update against the site with each page's words reviewed, the
+# status pages, the environment
 # settings, quitting, and the next start that reopens the project.
 #   corvanta.sh <install folder> <picture folder>
 here=$(cd "$(dirname "$0")" && pwd)
@@ -96,10 +97,11 @@ walk_check "neues Zielverzeichnis im Projekt" [ "$(walk_ini "$wizard_project" Ei
 walk_check "Suchdatenbank des Assistenten" grep -q 'kraeuter/index.htm' "$wizard_target/suche.js"
 walk_search_form "$wizard_target" rosen "$WALK_HTTP_BASE/index.htm" "$WALK_HTTP_BASE/stauden.htm"
 
-# A project on the site: its pages, its target folder.
+# A project on the site: its pages, its target folder, the words of each
+# page reviewed by hand.
 mkdir -p "$target"
 printf '%s\r\n' '[Einstellungen]' "WebSite=$WALK_HTTP_BASE/index.htm" "ZielVerzeichnis=$(walk_winpath "$target")" \
-  'AnzahlEintraege=4' '[Dateien]' "1=$WALK_HTTP_BASE/index.htm" "2=$WALK_HTTP_BASE/rosen.htm" \
+  'AnzahlEintraege=4' 'GefundeneSchlagworte=1' '[Dateien]' "1=$WALK_HTTP_BASE/index.htm" "2=$WALK_HTTP_BASE/rosen.htm" \
   "3=$WALK_HTTP_BASE/stauden.htm" "4=$WALK_HTTP_BASE/kraeuter/index.htm" >"$project"
 
 walk_menu "$win" d Down
@@ -118,10 +120,23 @@ walk_keys alt+o
 walk_wait_closed "$WALK_WIN"
 walk_until 10 "Projekt nach OK der Einstellungen gespeichert" grep -q '^GlossarModus=' "$project"
 
+# Update: the review of each page's words opens on its list, where Enter
+# is OK and keeps the words (the keys go where the window manager put the
+# focus); Escape on the last page accepts it without words.
 walk_menu "$win" d u
+shot=schlagworte-pruefen
+for key in Return Return Return Escape; do
+  walk_wait ' - Bearbeiten der gefundenen W'
+  review=$WALK_WIN
+  [ -n "$shot" ] && walk_shot "$shot"
+  shot=
+  walk_keys "$key"
+  walk_wait_closed "$review"
+done
 walk_wait '^Information$' 180
 walk_shot aktualisiert
-walk_check "Suchdatenbank erzeugt" grep -q 'kraeuter/index.htm' "$target/suche.js"
+walk_check "Suchdatenbank erzeugt" grep -q 'stauden.htm' "$target/suche.js"
+walk_check "die Seite ohne Wörter nicht in der Suchdatenbank" sh -c "! grep -q 'kraeuter/index.htm' '$target/suche.js'"
 walk_check "Suchformular kopiert" test -f "$target/suche.htm"
 walk_focus "$WALK_WIN"
 walk_keys Return
