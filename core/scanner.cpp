@@ -80,6 +80,30 @@ bool ContainsUpper(std::string_view text, std::string_view upper) {
 
 bool IsBlankOrControl(unsigned char c) { return c <= ' '; }
 
+// Whether a tag name ends at: blanks, "/" and ">" end it, and so does the end
+// of the page.
+bool EndsTagName(std::string_view text, std::size_t at) {
+  if (at >= text.size()) return true;
+  const char c = text[at];
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '/' || c == '>';
+}
+
+// The elements whose content is program or style sheet, not text of the page.
+constexpr std::string_view kRawTextElements[] = {"SCRIPT", "STYLE"};
+
+// The name (in capitals) of the script or style element whose start tag rest
+// begins with, after its "<"; "" for any other tag.
+std::string_view RawTextElement(std::string_view rest) {
+  // Both begin with "S": most tags are settled by their first letter.
+  if (rest.empty() || UpperAscii(static_cast<unsigned char>(rest[0])) != 'S') return {};
+  for (std::string_view name : kRawTextElements) {
+    if (rest.size() >= name.size() && EqualsUpper(rest.substr(0, name.size()), name) &&
+        EndsTagName(rest, name.size()))
+      return name;
+  }
+  return {};
+}
+
 std::string Trimmed(std::string_view s) {
   std::size_t first = 0;
   std::size_t last = s.size();
@@ -342,6 +366,12 @@ void tScanner::ReadTag() {
     }
     return;
   }
+  // A script or a style sheet is passed over whole, as a comment is: its
+  // names and selectors are no words of the page.
+  if (const std::string_view element = RawTextElement(rest); !element.empty()) {
+    SkipRawText(element);
+    return;
+  }
   // The image and META tags are known by their first letters alone.
   if (rest.size() >= 3 && EqualsUpper(rest.substr(0, 3), "IMG")) {
     pos += 3;
@@ -361,6 +391,32 @@ void tScanner::ReadTag() {
   const bool title = close == pos + 5 && EqualsUpper(text.substr(pos, 5), "TITLE");
   pos = close + 1;
   if (title) ReadTitle();
+}
+
+void tScanner::SkipRawText(std::string_view element) {
+  const std::string_view text = file_.text_;
+  std::size_t& pos = file_.position_;
+  const std::size_t open = text.find('>', pos);
+  if (open == std::string_view::npos) {
+    EndPage();
+    return;
+  }
+  pos = open + 1;
+  // Written as an empty element ("<script src=\"a.js\"/>"), it has no
+  // content: the text after it is the page's.
+  if (text[open - 1] == '/') return;
+  // The content ends at the first end tag of the same name, in any case; as
+  // with a comment, without one the rest of the page is content.
+  for (std::size_t at = text.find("</", pos); at != std::string_view::npos; at = text.find("</", at + 2)) {
+    const std::size_t name = at + 2;
+    if (text.size() - name >= element.size() && EqualsUpper(text.substr(name, element.size()), element) &&
+        EndsTagName(text, name + element.size())) {
+      pos = name + element.size();
+      SkipToTagEnd();
+      return;
+    }
+  }
+  EndPage();
 }
 
 void tScanner::ReadTitle() {

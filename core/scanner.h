@@ -115,6 +115,9 @@ class tScanner {
   std::string_view ReadEntity();
   void ReadTag();
   void ReadTitle();
+  // Passes over the start tag of a script or style element (name in
+  // capitals) and its content, up to and including its end tag.
+  void SkipRawText(std::string_view element);
   SegmentEnd ReadSegment(std::string_view& segment);
   void ReadImage();
   void ReadMeta();

@@ -156,6 +156,33 @@ TEST(ScannerTags, CommentsEndOnlyAtTheirClosingMark) {
   EXPECT_EQ(scan.Run("<b>fett</b><br/>neu"), (Words{"fett", "neu"}));
 }
 
+// Script and style content is passed over as a comment is, up to the end tag
+// of the same name in any case; the title and META data around it stay.
+TEST(ScannerTags, ScriptAndStyleHoldNoWords) {
+  const std::pair<std::string, Words> cases[] = {
+      {"<script>var wort = 1;</script>Text", {"Text"}},
+      {"vor<SCRIPT type=\"text/javascript\">if (a < b && c) x();</Script >nach", {"vor", "nach"}},
+      {"<style media=screen>@media print { .full-width-table {} }</STYLE>Sicht", {"Sicht"}},
+      {"<script>s = \"</scripts>\";</style></script>Ende", {"Ende"}},
+      {"<script>document.write('</scr' + 'ipt>')</script\n>Ende", {"Ende"}},
+      {"<script src=\"a.js\"/>Text", {"Text"}},
+      {"<scripts>Wort</scripts> <stylesheet>Blatt", {"Wort", "Blatt"}},
+      {"<!-- <script> -->Text<noscript>Hinweis</noscript>", {"Text", "Hinweis"}},
+      {"Text<script>offen bis zum Ende", {"Text"}},
+  };
+  for (const auto& [page, words] : cases) {
+    SCOPED_TRACE(page);
+    Scan scan;
+    EXPECT_EQ(scan.Run(page), words);
+  }
+  Scan scan;
+  scan.Run("<title>Titel</title><script>document.title = '<title>x</title>';</script>"
+           "<meta name=\"description\" content=\"Inhalt\"><img alt=\"Bild\">");
+  EXPECT_EQ(scan.title, "Titel");
+  EXPECT_EQ(scan.page.metaDescription, "Inhalt");
+  EXPECT_EQ(scan.page.words.Lines(), (Words{"Bild"}));
+}
+
 TEST(ScannerTags, TitleIsCollectedInCanonicalForm) {
   Scan scan;
   EXPECT_EQ(scan.Run("<title>Home &amp; Garden</title>Inhalt"), (Words{"Inhalt"}));
@@ -222,6 +249,7 @@ TEST(ScannerHostile, UnclosedAndStrayMarkupEndsCleanly) {
       "<",        "<<<<",        ">>>> wort",  "<!--",      "<!-- offen",  "<title>",        "<title>offen",
       "<img",     "<img alt=\"", "<img alt",   "<meta",     "<meta name=\"", "<meta name=\"keywords\" content=\"",
       "&",        "&;",          "wort&",      "a<b",       std::string("ab\0cd", 5), std::string(3, '\0'),
+      "<script",  "<style x",    "<script></scr", "<script></script", "<script/",
   };
   for (const std::string& page : pages) {
     SCOPED_TRACE(page);
@@ -244,8 +272,8 @@ TEST(ScannerHostile, OverlongWordIsOneWord) {
 TEST(ScannerHostile, EveryPrefixGivesTheWordsBeforeTheCut) {
   const std::string page =
       "<html><head><title>T&auml;gliche Preise</title>"
-      "<meta name=\"keywords\" content=\"Preis, Liste\"></head>"
-      "<body><!-- alt > neu --><h1>Preise f&uuml;r 2024</h1>"
+      "<meta name=\"keywords\" content=\"Preis, Liste\"><style>h1 { x: y }</style></head>"
+      "<body><!-- alt > neu --><h1>Preise f&uuml;r 2024</h1><script>a = \"<b>\";</script>"
       "<img src=\"p.gif\" alt=\"Bild eines Hauses\"> E-Mail an uns/ oder a_b- Ende";
   Scan whole;
   whole.settings.Wortbreite = false;
