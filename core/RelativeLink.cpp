@@ -2,8 +2,14 @@
 
 #include "core/Hilfsmittel.h"
 #include "core/WineDrives.h"
+#include "platform/base/Files.h"
 
 namespace core {
+
+std::string LinkFolder(const std::string& folder) {
+  if (folder.size() == 2 && folder[1] == ':') return folder + "\\";
+  return platform::ExpandFileName(folder);
+}
 
 std::string RelativeLink(std::string_view baseDir, std::string_view linkDir, std::string_view file,
                          const WineDrives* unixBrowser) {

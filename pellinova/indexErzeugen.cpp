@@ -41,12 +41,14 @@ void AppendLetterWord(std::string& line, const std::string& word) {
 std::string PageLink(const core::ProjectSettings& s, const std::string& relativePath,
                      const core::WineDrives* unixBrowser) {
   const core::TText& text = core::Text();
-  if (s.RelativerPfad) return core::RelativeLink(s.HTMLVerzeichnis, s.ZielVerzeichnis, relativePath, unixBrowser);
+  if (s.RelativerPfad)
+    return core::RelativeLink(core::LinkFolder(s.HTMLVerzeichnis), core::LinkFolder(s.ZielVerzeichnis), relativePath,
+                              unixBrowser);
   if (s.ServerNameVerwenden && !s.ServerName.empty()) {
     const std::string server = text.StripTrailingChar('\\', text.StripTrailingChar('/', s.ServerName));
     return server + "/" + text.ReplaceAll(relativePath, "\\", "/");
   }
-  const std::string path = s.HTMLVerzeichnis + "\\" + relativePath;
+  const std::string path = text.StripTrailingChar('\\', core::LinkFolder(s.HTMLVerzeichnis)) + "\\" + relativePath;
   return "file:///" + text.ReplaceAll(text.ReplaceAll(path, ":", "|"), "\\", "/");
 }
 

@@ -98,7 +98,7 @@ std::string PageLinkText(const std::string& documentsFolder, const std::string& 
   if (commonFrame) {
     const TIni* settings = Settings();
     const core::WineDrives* drives = unixBrowser && settings ? &settings->Drives() : nullptr;
-    link = core::RelativeLink(documentsFolder, frameFolder, relative, drives);
+    link = core::RelativeLink(core::LinkFolder(documentsFolder), core::LinkFolder(frameFolder), relative, drives);
   } else {
     link = platform::ExtractFileName(Join(documentsFolder, relative));
   }

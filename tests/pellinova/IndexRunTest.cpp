@@ -4,7 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/Hilfsmittel.h"
 #include "core/WineDrives.h"
+#include "platform/base/Files.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
@@ -37,6 +39,20 @@ TEST(PellinovaLinks, RelativeServerOrFileUrl) {
   s.ServerNameVerwenden = false;
   s.ServerName = "http://host";
   EXPECT_EQ(pellinova::PageLink(s, "a\\b.htm", nullptr), "file:///C|/web/a/b.htm");
+
+  // Relative folders stand for folders below the current one, where the run
+  // reads and writes: their first letters are no drive letters.
+  s.HTMLVerzeichnis = "quelle";
+  s.ZielVerzeichnis = "ziel";
+  const std::string here = core::Text().ReplaceAll(platform::ExpandFileName("quelle"), "\\", "/");
+  EXPECT_EQ(pellinova::PageLink(s, "a.htm", nullptr), "file:///" + core::Text().ReplaceAll(here, ":", "|") + "/a.htm");
+  s.RelativerPfad = true;
+  EXPECT_EQ(pellinova::PageLink(s, "a.htm", nullptr), "../quelle/a.htm");
+  s.ZielVerzeichnis = "quelle\\suche";
+  EXPECT_EQ(pellinova::PageLink(s, "a.htm", nullptr), "../a.htm");
+  s.HTMLVerzeichnis = "C:";
+  s.ZielVerzeichnis = "C:\\suche";
+  EXPECT_EQ(pellinova::PageLink(s, "a.htm", nullptr), "../a.htm");
 }
 
 TEST(PellinovaLetters, BucketsByFirstCharacter) {

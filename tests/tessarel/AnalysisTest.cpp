@@ -54,6 +54,9 @@ TEST(KeywordPage, FileNamesAndLinks) {
   EXPECT_EQ(PageLinkText("C:\\docs", "sub\\My Report.doc", false, "C:\\out", false), "My Report.doc");
   EXPECT_EQ(PageLinkText("C:\\site\\docs", "sub\\a.doc", true, "C:\\site\\out", false), "../docs/sub/a.doc");
   EXPECT_EQ(PageLinkText("D:\\docs", "a.doc", true, "C:\\out", false), "file:///D|/docs/a.doc");
+  // Relative folders lie below the current one; "C:" is the drive's root.
+  EXPECT_EQ(PageLinkText("dokumente", "a.doc", true, "seiten", false), "../dokumente/a.doc");
+  EXPECT_EQ(PageLinkText("C:\\docs", "a.doc", true, "C:", false), "docs/a.doc");
   // Characters a Linux file name may hold cannot break the link or the page.
   EXPECT_EQ(PageLinkText("Z:\\d", "x\"><b>.doc", false, "", false), "x&quot;&gt;&lt;b&gt;.doc");
 }
