@@ -21,16 +21,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-quarvelin}"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i >/dev/null 2>&1 || true
-  wineserver -w
-fi
-# No display: the null graphics driver still gives real windows, queues and timers.
-wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-# A crash must end the process, not wait on a dialog.
-wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+# The headless prefix, configured and settled.
+bash "$(dirname "$0")/wine-prefix.sh"
 # The gallery's own prefix, drawing on a virtual X display.
 bash "$(dirname "$0")/gallery.sh" --prepare

@@ -2,7 +2,8 @@
 # test program and named like it: core_language_test.ENU (English under the
 # three-letter name) and core_language_test.FR (French under the two-letter
 # name only). There is deliberately no German module.
-quarvelin_test(core_language_test
+# It sets the user's "Locale".
+quarvelin_test(core_language_test MACHINE
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/LanguageTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/LanguageProgram.rc
   LIBS qcore

@@ -1,7 +1,8 @@
 # The project settings and environment dialogs: their rules on projects and
 # settings files on disk, and the forms through the modal seam.
 if(TARGET qcorvanta)
-  quarvelin_test(corvanta_settingsdlg_test GUI
+  # The environment dialog's tests register browsers in the App Paths.
+  quarvelin_test(corvanta_settingsdlg_test GUI MACHINE
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProjektDialogTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/UmgebungDialogTest.cpp
             $<TARGET_OBJECTS:corvanta_forms>

@@ -3,6 +3,5 @@
 quarvelin_test(platform_containers_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ContainersTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/containerforms.rc
-  LIBS qcore qplatform_gui
-  GUI
+  PLATFORM_GUI
   TIMEOUT 60)

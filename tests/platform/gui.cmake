@@ -7,10 +7,7 @@ quarvelin_test(platform_gui_test
           ${CMAKE_CURRENT_LIST_DIR}/testforms.rc
           ${CMAKE_CURRENT_LIST_DIR}/ControlUpdateTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/updateforms.rc
-          ${CMAKE_SOURCE_DIR}/tests/support/GuiTestMain.cpp
-          $<TARGET_OBJECTS:corvanta_texts>
-  LIBS qcore qplatform_gui qfsctl
-  OWN_MAIN
+  PLATFORM_GUI
   TIMEOUT 120)
 quarvelin_resource_module(platform_gui_test_forms platform_gui_test_forms .dll
   ${CMAKE_CURRENT_LIST_DIR}/testforms_module.rc)

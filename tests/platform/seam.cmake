@@ -3,8 +3,5 @@ quarvelin_test(platform_seam_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/SeamTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/SeamMessageDlgTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/SeamForms.rc
-          ${CMAKE_SOURCE_DIR}/tests/support/GuiTestMain.cpp
-          $<TARGET_OBJECTS:corvanta_texts>
-  LIBS qcore qplatform_gui qfsctl
-  OWN_MAIN
+  PLATFORM_GUI
   TIMEOUT 60)

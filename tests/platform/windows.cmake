@@ -3,6 +3,5 @@
 quarvelin_test(platform_windows_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/WindowTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/windowforms.rc
-  LIBS qcore qplatform_gui
-  GUI
+  PLATFORM_GUI
   TIMEOUT 60)

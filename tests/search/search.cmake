@@ -28,6 +28,8 @@ set(SEARCH_WORK ${CMAKE_BINARY_DIR}/tests/search)
 add_test(NAME search_dbgen COMMAND search_dbgen ${CMAKE_SOURCE_DIR}/dist/vorlage ${SEARCH_WORK}/db)
 add_test(NAME search_dbgen_letters COMMAND search_dbgen_letters ${CMAKE_SOURCE_DIR}/dist/vorlage ${SEARCH_WORK}/db)
 set_tests_properties(search_dbgen search_dbgen_letters PROPERTIES TIMEOUT 120 FIXTURES_SETUP search_db)
+quarvelin_wine_tests(search_dbgen search_dbgen_letters)
+add_dependencies(search_dbgen wine_desktop_ready)
 
 find_program(QUARVELIN_NODE node)
 if(NOT QUARVELIN_NODE)

@@ -10,3 +10,4 @@ add_test(NAME tessarel_e2e
 # The clipboard is one for all programs of the Wine desktop: the tests that
 # extract documents through it must not run side by side.
 set_tests_properties(tessarel_e2e PROPERTIES TIMEOUT 300 RESOURCE_LOCK clipboard)
+quarvelin_wine_tests(tessarel_e2e)
