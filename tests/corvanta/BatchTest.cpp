@@ -193,8 +193,11 @@ TEST_F(Batch, CancelledWalkEndsNormallyWithoutGeneratingOrSaving) {
       asked.push_back(request.substr(0, request.find(" HTTP/")));
     }
     if (request.find("GET /seite1.htm") != std::string::npos) {
-      if (core::THinweisDlg* window = core::HinweisDlg()) ShowWindowAsync(window->Handle(), SW_HIDE);
-      Sleep(200);
+      // The page arrives once the run's thread has hidden its window.
+      if (core::THinweisDlg* window = core::HinweisDlg()) {
+        ShowWindowAsync(window->Handle(), SW_HIDE);
+        for (int i = 0; i < 30000 && IsWindowVisible(window->Handle()); ++i) Sleep(1);
+      }
       c.Send("HTTP/1.0 200 OK\r\n\r\n<a href=\"seite3.htm\">3</a> Wort");
       return;
     }

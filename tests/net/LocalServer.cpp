@@ -189,16 +189,21 @@ std::vector<std::string> SiteServer::Paths() const {
 }
 
 unsigned short RefusedPort() {
-  StartWinSock();
-  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-  int len = sizeof addr;
-  getsockname(s, reinterpret_cast<sockaddr*>(&addr), &len);
-  closesocket(s);
-  return ntohs(addr.sin_port);
+  // The port stays bound, without listening, for the life of the program: a
+  // port given back would be free for any other program on the machine to
+  // take and answer on.
+  static const unsigned short port = [] {
+    StartWinSock();
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+    int len = sizeof addr;
+    getsockname(s, reinterpret_cast<sockaddr*>(&addr), &len);
+    return ntohs(addr.sin_port);
+  }();
+  return port;
 }
 
 }  // namespace nettest

@@ -78,7 +78,7 @@ class SiteServer {
   LocalServer server_;
 };
 
-// A closed port on 127.0.0.1: connecting to it is refused.
+// A port on 127.0.0.1 that nobody listens on: connecting to it is refused.
 unsigned short RefusedPort();
 
 }  // namespace nettest

@@ -26,14 +26,4 @@ inline void PumpFor(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
 
-// CPU time (user + kernel) of this process in milliseconds.
-inline double ProcessCpuMs() {
-  FILETIME c, e, k, u;
-  GetProcessTimes(GetCurrentProcess(), &c, &e, &k, &u);
-  auto ms = [](const FILETIME& f) {
-    return (static_cast<double>(f.dwHighDateTime) * 4294967296.0 + f.dwLowDateTime) / 10000.0;
-  };
-  return ms(k) + ms(u);
-}
-
 }  // namespace nettest

