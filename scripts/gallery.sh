@@ -41,7 +41,7 @@ fi
 gallery=$1
 out=$2
 shift 2
-command -v xvfb-run >/dev/null || { echo "xvfb-run fehlt: scripts/setup.sh installiert es" >&2; exit 1; }
+command -v Xvfb >/dev/null || { echo "Xvfb fehlt: scripts/setup.sh installiert es" >&2; exit 1; }
 prepare
 rm -rf "$out"
 mkdir -p "$out"
@@ -49,7 +49,24 @@ mkdir -p "$out"
 winpath() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
 args=("$(winpath "$out")")
 for source in "$@"; do args+=("${source%%=*}=$(winpath "${source#*=}")"); done
+# A display of its own, whose number Xvfb names once it listens: galleries of
+# other build folders may start at the same moment, and a free number looked
+# for beforehand would be the same for both.
+display_file=$(mktemp)
+Xvfb -displayfd 8 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 8>"$display_file" 2>/dev/null &
+xvfb=$!
 # The display lives as long as the Wine processes that use it: the prefix's
 # server ends before the display does.
-xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
-  bash -c 'wine "$@"; code=$?; wineserver -k 2>/dev/null; wineserver -w; exit $code' gallery "$gallery" "${args[@]}"
+trap 'wineserver -k 2>/dev/null; wineserver -w; kill "$xvfb" 2>/dev/null; rm -f "$display_file"' EXIT
+deadline=$((SECONDS + 60))
+until [ -s "$display_file" ]; do
+  if ! kill -0 "$xvfb" 2>/dev/null || [ $SECONDS -ge $deadline ]; then
+    echo "Xvfb startet nicht" >&2
+    exit 1
+  fi
+  sleep 0.1
+done
+export DISPLAY=":$(head -n1 "$display_file")"
+code=0
+wine "$gallery" "${args[@]}" || code=$?
+exit $code

@@ -262,12 +262,17 @@ walk_exited() {
 
 # Serves a folder on 127.0.0.1; sets WALK_HTTP_BASE to its address.
 walk_serve() {
-  local port
-  port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-  python3 -m http.server "$port" --bind 127.0.0.1 --directory "$1" >>"$WALK_WORK/http.log" 2>&1 9>&- &
+  # On port 0 the system gives it a free port, which it names on its first
+  # line; one looked for beforehand may be taken by another program meanwhile.
+  local log port= deadline=$((SECONDS + 30))
+  log=$(mktemp "$WALK_WORK/http.XXXXXX")
+  python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$1" >"$log" 2>&1 9>&- &
   WALK_HTTP=$!
+  until port=$(sed -n 's/.* port \([0-9][0-9]*\) .*/\1/p' "$log" | head -n1); [ -n "$port" ]; do
+    [ $SECONDS -lt $deadline ] && kill -0 "$WALK_HTTP" 2>/dev/null || walk_fail "der Web-Server startet nicht"
+    sleep 0.1
+  done
   WALK_HTTP_BASE="http://127.0.0.1:$port"
-  local deadline=$((SECONDS + 30))
   until python3 -c "import urllib.request as u; u.urlopen('$WALK_HTTP_BASE/', timeout=2)" 2>/dev/null; do
     [ $SECONDS -lt $deadline ] && kill -0 "$WALK_HTTP" 2>/dev/null || walk_fail "der Web-Server startet nicht"
     sleep 0.2
