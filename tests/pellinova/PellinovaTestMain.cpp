@@ -10,6 +10,7 @@
 #include "pellinova/Texts.h"
 #include "pellinova/projektVerwaltung.h"
 #include "platform/gui/Application.h"
+#include "tests/support/WineDesktop.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleMock(&argc, argv);
@@ -22,5 +23,6 @@ int main(int argc, char** argv) {
   platform::App().OnException = [](const std::exception& e) {
     ADD_FAILURE() << "exception in an event handler: " << e.what();
   };
+  if (!guitest::CanCreateWindows()) return 1;
   return RUN_ALL_TESTS();
 }

@@ -8,6 +8,7 @@
 #include "fsctl/FsControls.h"
 #include "platform/gui/Application.h"
 #include "tessarel/Texts.h"
+#include "tests/support/WineDesktop.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleMock(&argc, argv);
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
   platform::App().OnException = [](const std::exception& e) {
     ADD_FAILURE() << "exception in an event handler: " << e.what();
   };
+  if (!guitest::CanCreateWindows()) return 1;
   return RUN_ALL_TESTS();
 }
