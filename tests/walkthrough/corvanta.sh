@@ -101,7 +101,8 @@ walk_search_form "$wizard_target" rosen "$WALK_HTTP_BASE/index.htm" "$WALK_HTTP_
 # page reviewed by hand.
 mkdir -p "$target"
 printf '%s\r\n' '[Einstellungen]' "WebSite=$WALK_HTTP_BASE/index.htm" "ZielVerzeichnis=$(walk_winpath "$target")" \
-  'AnzahlEintraege=4' 'GefundeneSchlagworte=1' '[Dateien]' "1=$WALK_HTTP_BASE/index.htm" "2=$WALK_HTTP_BASE/rosen.htm" \
+  'Dateiendungen=htm,html,shtml,php,php3,php4,asp,aspx,jsp,cfm' 'AnzahlEintraege=4' 'GefundeneSchlagworte=1' \
+  '[Dateien]' "1=$WALK_HTTP_BASE/index.htm" "2=$WALK_HTTP_BASE/rosen.htm" \
   "3=$WALK_HTTP_BASE/stauden.htm" "4=$WALK_HTTP_BASE/kraeuter/index.htm" >"$project"
 
 walk_menu "$win" d Down
@@ -148,11 +149,42 @@ walk_menu "$win" e s
 walk_until 10 "Statusseiten im Projekt vermerkt" grep -q '^DetailsModus=1' "$project"
 walk_shot status
 
+# The texts are German (no language module): the dialog shows it, and a
+# plain OK neither switches nor closes the project.
 walk_menu "$win" e a
 walk_wait 'Arbeitsumgebung$'
 walk_shot arbeitsumgebung
-walk_keys Escape
+walk_keys Return
 walk_wait_closed "$WALK_WIN"
+walk_check "keine Meldung nach OK der Arbeitsumgebung" [ "$(xdotool getactivewindow)" = "$win" ]
+walk_check "Projekt bleibt nach OK der Arbeitsumgebung offen" \
+  xdotool search --onlyvisible --name "${main}rundgang\.ovk$" >/dev/null
+
+# Word widths typed key by key: nothing is asked while a number is typed,
+# and every key stays; leaving a maximum below the minimum asks.
+walk_menu "$win" e p
+walk_wait 'Projekt-Einstellungen$'
+settings=$WALK_WIN
+walk_keys ctrl+Tab Tab Tab End shift+Home
+walk_type 10
+walk_keys Tab End shift+Home
+walk_type 15
+walk_shot breite-getippt
+walk_check "keine Frage beim Tippen der Breite" [ "$(xdotool getactivewindow)" = "$settings" ]
+walk_keys Tab shift+Tab End shift+Home
+walk_type 5
+walk_keys Tab
+walk_wait '^Bestätigen$'
+walk_shot breite-unterschritten
+walk_keys n
+walk_wait_closed "$WALK_WIN"
+walk_focus "$settings"
+walk_keys shift+Tab End shift+Home
+walk_type 15
+walk_keys alt+o
+walk_wait_closed "$settings"
+walk_until 10 "getippte Breiten gespeichert" grep -q '^WortbreiteMax=15' "$project"
+walk_check "Mindestbreite gespeichert" [ "$(walk_ini "$project" Einstellungen WortbreiteMin)" = 10 ]
 
 walk_menu "$win" d b
 walk_wait '^Bestätigen$'
