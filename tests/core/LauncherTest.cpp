@@ -183,7 +183,7 @@ class Launcher : public ::testing::Test {
 
   // The arguments the script received, waiting for it; none when it was not
   // started within waitMs.
-  std::vector<std::string> Recorded(DWORD waitMs = 10000) {
+  std::vector<std::string> Recorded(DWORD waitMs = 30000) {
     for (DWORD waited = 0; waited < waitMs && !platform::FileExists(out_); waited += 50) Sleep(50);
     if (!platform::FileExists(out_)) return {};
     platform::TStringList lines;

@@ -62,7 +62,7 @@ class UnixToolStart : public ::testing::Test {
   }
 
   std::vector<std::string> Recorded() {
-    for (int i = 0; i < 200 && !platform::FileExists(out_); ++i) Sleep(50);
+    for (int i = 0; i < 600 && !platform::FileExists(out_); ++i) Sleep(50);
     platform::TStringList lines;
     lines.LoadFromFile(out_);
     std::vector<std::string> args = lines.Lines();

@@ -127,7 +127,7 @@ class HelpFromBatch : public ::testing::Test {
     CloseHandle(pi.hProcess);
     if (platform::FileExists(log)) result.log = platform::ReadFileBytes(log);
     // The browser runs on its own; give it a moment to write.
-    for (int i = 0; i < 100 && !platform::FileExists(recorded); ++i) Sleep(50);
+    for (int i = 0; i < 600 && !platform::FileExists(recorded); ++i) Sleep(50);
     if (platform::FileExists(recorded)) {
       platform::TStringList lines;
       lines.LoadFromFile(recorded);

@@ -10,7 +10,7 @@
 namespace nettest {
 
 // True when cond became true within timeoutMs.
-inline bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs = 5000) {
+inline bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs = 30000) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
   while (!cond()) {
     if (GetTickCount64() >= end) return false;

@@ -10,7 +10,7 @@
 namespace guitest {
 
 // True when done became true within ms.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD ms = 2000) {
+inline bool PumpUntil(const std::function<bool()>& done, DWORD ms = 30000) {
   const DWORD start = GetTickCount();
   while (!done()) {
     if (GetTickCount() - start > ms) return false;

@@ -46,7 +46,7 @@ class UnixFiles {
     platform::WriteFileBytes(script, "cd " + Quoted(unixFolder_) + " || exit 1\n" + lines + ": > unixfiles.done\n");
     // The temp folder's Unix path holds no double quote.
     bool finished = platform::StartProgram("/bin/sh \"" + WineUnixName(script) + "\"");
-    for (int i = 0; finished && i < 200 && !platform::FileExists(done); ++i) Sleep(50);
+    for (int i = 0; finished && i < 600 && !platform::FileExists(done); ++i) Sleep(50);
     finished = finished && platform::FileExists(done);
     DeleteFileA(done.c_str());
     DeleteFileA(script.c_str());
