@@ -63,10 +63,33 @@ void TFsDirectoryListBox::Create(const platform::LayoutObject& stored, platform:
 }
 
 bool TFsDirectoryListBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (msg != kLabelMessage) return ListBox::OnOwnMessage(msg, wParam, lParam, result);
-  UpdateLabel();
-  result = 0;
-  return true;
+  switch (msg) {
+    case kLabelMessage:
+      UpdateLabel();
+      result = 0;
+      return true;
+    case WM_GETDLGCODE: {
+      // Enter belongs to the tree, not to the dialog's default button: a
+      // user who highlights a folder and presses Enter means that folder.
+      result = CallStandard(msg, wParam, lParam);
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      if (key && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN)
+        result |= DLGC_WANTALLKEYS;
+      return true;
+    }
+    case WM_KEYDOWN:
+      if (wParam != VK_RETURN) break;
+      ListBox::OnOwnMessage(msg, wParam, lParam, result);
+      DoubleClicked();
+      result = 0;
+      return true;
+    case WM_CHAR:
+      if (wParam != '\r') break;
+      result = 0;
+      return true;
+    default: break;
+  }
+  return ListBox::OnOwnMessage(msg, wParam, lParam, result);
 }
 
 void TFsDirectoryListBox::FontChanged() { SetItemHeight(LineHeight()); }

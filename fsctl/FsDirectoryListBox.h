@@ -2,7 +2,8 @@
 // The folder tree of one drive: the drive's root, the folders down to the
 // current one (open folders, the current one marked), then the current
 // folder's sub-folders (closed folders), each with its long name. A double
-// click opens the folder of that line.
+// click or Enter opens the folder of that line; Enter never reaches the
+// dialog's default button.
 //
 // A label (DirLabel) shows the current folder, shortened to the label's
 // width; a file list (FileList) shows the current folder's files. OnChange

@@ -14,6 +14,7 @@
 #include "fsctl/LongNames.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/Button.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/Label.h"
 #include "tests/platform/BaseTestFolder.h"
@@ -55,6 +56,7 @@ class TFsTest : public platform::Form {
   platform::Label& lblPfad = Find<platform::Label>("lblPfad");
   fsctl::TFsDirectoryListBox& lbxOrdner = Find<fsctl::TFsDirectoryListBox>("lbxOrdner");
   fsctl::TFsFileListBox& lbxDateien = Find<fsctl::TFsFileListBox>("lbxDateien");
+  platform::Button& btnOk = Find<platform::Button>("btnOk");
 };
 
 void Pump() { App().ProcessMessagesNow(); }
@@ -313,6 +315,24 @@ TEST_F(FsControls, FolderTreeIndentsByDepth) {
   EXPECT_EQ(folders.Directory(), dir / "zz");
   EXPECT_THROW(folders.SetDirectory(dir / "gibtsnicht"), platform::EInOutError);
   EXPECT_EQ(folders.Directory(), dir / "zz");
+}
+
+TEST_F(FsControls, EnterInTheFolderTreeOpensTheHighlightedFolderNotTheDefaultButton) {
+  Fill();
+  TFsTest f;
+  int pressed = 0;
+  f.btnOk.OnClick = [&] { ++pressed; };
+  f.Show();
+  auto& folders = f.lbxOrdner;
+  folders.SetDirectory(dir.Path());
+  folders.SetItemIndex(folders.ItemIndex() + 2);
+  PostMessageA(folders.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_TRUE(guitest::PumpUntil([&] { return folders.Directory() == dir / "zz"; }));
+  PumpFor(50);
+  EXPECT_EQ(pressed, 0);
+  // Elsewhere in the form Enter presses the default button.
+  PostMessageA(f.lbxObst.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_TRUE(guitest::PumpUntil([&] { return pressed == 1; }));
 }
 
 TEST_F(FsControls, FolderLabelShowsTheLongPathShortenedToItsWidth) {

@@ -40,11 +40,14 @@ walk_shot hauptfenster
 walk_check "Einstellungsdatei nach OK im ersten Start" test -f "$ini"
 
 # The search-form wizard on no open project: a project of its own name, the
-# site's address, a new target folder, the run, Fertig.
+# site's address, a folder opened in the target tree with Enter and a new
+# target folder in it, the run, Fertig.
 wizard='^Quarvelin\(tm\) Corvanta - Suchformular-Assistent '
 # A new project's target tree starts at C:, the walk's prefix keeps it.
-wizard_target="$WINEPREFIX/drive_c/assistent-ziel"
-rm -rf "$wizard_target"
+wizard_folder="$WINEPREFIX/drive_c/assistent-ablage"
+wizard_target="$wizard_folder/assistent-ziel"
+rm -rf "$wizard_folder"
+mkdir -p "$wizard_folder"
 walk_menu "$win" d s
 walk_wait "${wizard}\(Einführung/Programm\)$"
 walk_shot assistent-programm
@@ -69,6 +72,12 @@ walk_keys Return
 walk_wait "${wizard}\(Zielverzeichnis wählen\)$"
 page=$WALK_WIN
 walk_focus "$page"
+# The only folder of C: beginning with "a", highlighted and opened with
+# Enter: the page stays, the tree is in that folder.
+walk_keys alt+v a Return
+sleep 1
+walk_check "Eingabe im Verzeichnisbaum öffnet den Ordner und bleibt auf der Seite" walk_shown "$page"
+walk_shot assistent-ordner-geoeffnet
 walk_keys alt+n
 walk_wait '^Neues Verzeichnis eingeben$'
 walk_focus "$WALK_WIN"
@@ -93,7 +102,7 @@ wizard_project="$app/projekte/assistent.ovk"
 walk_until 10 "Projekt des Assistenten gespeichert" test -f "$wizard_project"
 walk_check "Seiten der Site im Projekt des Assistenten" \
   [ "$(tr -d '\r' <"$wizard_project" | sed -n '/^\[Dateien\]/,$p' | grep -c "=$WALK_HTTP_BASE/")" = 4 ]
-walk_check "neues Zielverzeichnis im Projekt" [ "$(walk_ini "$wizard_project" Einstellungen ZielVerzeichnis)" = 'C:\assistent-ziel' ]
+walk_check "neues Zielverzeichnis im Projekt" [ "$(walk_ini "$wizard_project" Einstellungen ZielVerzeichnis)" = 'C:\assistent-ablage\assistent-ziel' ]
 walk_check "Suchdatenbank des Assistenten" grep -q 'kraeuter/index.htm' "$wizard_target/suche.js"
 walk_search_form "$wizard_target" rosen "$WALK_HTTP_BASE/index.htm" "$WALK_HTTP_BASE/stauden.htm"
 

@@ -23,6 +23,7 @@
 #     walk_exited [seconds]                      the program's end (its exit
 #                                                code in WALK_CODE)
 #     walk_wait_closed <window> [seconds]
+#     walk_shown <window>                        true while it is shown
 #     walk_check <what> <command...>             fails the walk when false
 #     walk_until <seconds> <what> <command...>   waits for it to come true
 #     walk_search_form <folder> <word> <address>...  the generated search form
@@ -177,11 +178,14 @@ walk_wait() {
   done
 }
 
+# True while the window is shown.
+walk_shown() { xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$1"; }
+
 # Waits until the window is no longer shown.
 walk_wait_closed() {
   local win=$1 timeout=${2:-$WALK_TIMEOUT}
   local deadline=$((SECONDS + timeout))
-  while xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$win"; do
+  while walk_shown "$win"; do
     [ $SECONDS -lt $deadline ] || walk_fail "das Fenster $(xdotool getwindowname "$win") bleibt nach $timeout s"
     sleep 0.2
   done
