@@ -1,5 +1,6 @@
 #include "tessarel/AnalyseRules.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "core/Texts.h"
@@ -24,7 +25,7 @@ void AddEntries(std::vector<std::string>& entries, const std::string& text) {
   for (;;) {
     const size_t comma = text.find(',', start);
     const std::string entry = Trimmed(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-    if (!entry.empty()) entries.push_back(entry);
+    if (!entry.empty() || std::find(entries.begin(), entries.end(), entry) == entries.end()) entries.push_back(entry);
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
@@ -39,7 +40,7 @@ bool Ask(const std::string& question) {
 
 std::vector<std::string> ExclusionEntries(const std::string& stored) {
   std::vector<std::string> entries;
-  AddEntries(entries, stored);
+  if (!stored.empty()) AddEntries(entries, stored);
   return entries;
 }
 
@@ -47,7 +48,7 @@ std::string StoreExclusions(const std::vector<std::string>& memoLines) {
   std::vector<std::string> entries;
   for (const auto& line : memoLines) AddEntries(entries, line);
   std::string stored;
-  for (const auto& e : entries) stored += (stored.empty() ? "" : ",") + e;
+  for (size_t i = 0; i < entries.size(); ++i) stored += (i ? "," : "") + entries[i];
   return stored;
 }
 
@@ -77,6 +78,17 @@ bool KeepDrives(bool commonFrame, char documentsDrive, char frameDrive) {
                           std::toupper(static_cast<unsigned char>(frameDrive)))
     return true;
   return Ask(txt::Load(txt::kDifferentDrives));
+}
+
+bool IsDriveRoot(const std::string& folder) {
+  const size_t n = folder.size();
+  return (n == 2 || (n == 3 && (folder[2] == '\\' || folder[2] == '/'))) &&
+         std::isalpha(static_cast<unsigned char>(folder[0])) && folder[1] == ':';
+}
+
+bool ConfirmDocumentsFolder(const std::string& documents, bool commonFrameFolder) {
+  if (commonFrameFolder || !IsDriveRoot(documents)) return true;
+  return Ask(core::FormatStr(txt::Load(txt::kDriveRootQuestion), {TreeFolder(StoredFolder(documents))}));
 }
 
 std::string TreeFolder(const std::string& stored) { return stored.size() > 2 ? stored : stored + "\\"; }

@@ -11,12 +11,16 @@
 
 namespace tessarel {
 
-// The entries of a stored exclusion value ("pdf,ps"): split at ",", each
-// trimmed, empty ones dropped. The memo shows one entry per line.
+// The entries of a stored exclusion value (",pdf,ps"): split at ",", each
+// trimmed. The empty entry stands for the files without extension (the
+// default list begins with it): it is kept, once, where it first stands.
+// An empty value has no entries. The memo shows one entry per line, the
+// empty one as an empty line.
 std::vector<std::string> ExclusionEntries(const std::string& stored);
 // What the memo's lines store: every entry of every line (a line may hold
-// several, separated by ","), trimmed, joined by ",", empty ones dropped; so
-// no line break can end up in a pattern or in the project file.
+// several, separated by ","), trimmed, joined by ","; empty lines give the
+// empty entry, once. So no line break can end up in a pattern or in the
+// project file, and a stored list comes back from the memo as it went in.
 std::string StoreExclusions(const std::vector<std::string>& memoLines);
 
 // The four document kinds that the automation switches stand for, in the
@@ -39,6 +43,14 @@ int CheckedMaximum(int minimum, int maximum);
 // The closing check of the common frame folder: folders on different drives
 // ask whether to keep them; false when the user wants to change them.
 bool KeepDrives(bool commonFrame, char documentsDrive, char frameDrive);
+
+// Whether the folder is a drive's root ("C:", "C:\").
+bool IsDriveRoot(const std::string& folder);
+// Asked before an interactive run: with the documents folder at a drive's
+// root and the keyword pages beside the documents, the run would put a page
+// beside every document of the drive (the default folder is "C:"). False
+// when the user does not want that.
+bool ConfirmDocumentsFolder(const std::string& documents, bool commonFrameFolder);
 
 // The folder a folder tree shows for a stored value: "C:" becomes "C:\".
 std::string TreeFolder(const std::string& stored);

@@ -66,6 +66,7 @@ constexpr unsigned kNothingAnalysed = 65198;
 constexpr unsigned kViewTitle = 65199;
 constexpr unsigned kViewFilter = 65225;
 constexpr unsigned kViewPattern = 65226;  // "\*.htm"
+constexpr unsigned kDriveRootQuestion = 65230;
 constexpr unsigned kDocumentsSkipped = 65236;
 
 // The stop-character editor.

@@ -39,6 +39,10 @@ void ReportAnalysis(const TProjekt& p) {
                        platform::mbOK, 0);
 }
 
+void ReportNothingAnalysed() {
+  platform::MessageDlg(txt::Load(txt::kNothingAnalysed), platform::MsgDlgType::Information, platform::mbOK, 0);
+}
+
 TWizardPage::TWizardPage(const std::string& layout, std::string helpPage, OpenPage openPage)
     : Form(layout),
       btnHilfe(Find<platform::Button>("btnHilfe")),
@@ -76,8 +80,14 @@ bool RunWizard(TProjekt& project, OpenPage openPage) {
     if (result == platform::mrOk) {
       next = page + 1;
       if (page == 3) {
-        // A cancelled run goes back to the folder; the flag is cleared for the next.
-        next = RunAnalysis(project, cancel) == RunOutcome::Cancelled ? 2 : 4;
+        // Only a run that analysed something goes on; otherwise the user
+        // chooses the folder again. The flag is cleared for the next run.
+        next = 2;
+        if (ConfirmDocumentsFolder(project.DokumenteVerzeichnis, project.GemeinsamesRahmenVerzeichnis)) {
+          const RunOutcome outcome = RunAnalysis(project, cancel);
+          if (outcome == RunOutcome::Nothing) ReportNothingAnalysed();
+          if (outcome == RunOutcome::Analysed) next = 4;
+        }
         cancel = false;
       }
       if (page == 4) return true;

@@ -23,6 +23,8 @@ RunOutcome RunAnalysis(TProjekt& project, bool& abort);
 // The summary of an analysed run and, when there were any, the automation
 // errors.
 void ReportAnalysis(const TProjekt& project);
+// The notice of a run that analysed nothing; the user chooses again.
+void ReportNothingAnalysed();
 
 // The pages' results besides OK (forward) and Cancel.
 inline constexpr int kWizardBack = 6;
@@ -51,8 +53,10 @@ class TWizardQuelleDlg : public TWizardPage {
 };
 
 // Runs the pages from the first: OK moves on, "&Zurück" back, Abbrechen
-// cancels; the fourth page's OK runs the analysis (a cancelled run goes back
-// to the documents folder, a finished one on to the last page). Returns
+// cancels; the fourth page's OK runs the analysis as the analysis command
+// does (a drive's root asks first; a run that is cancelled, refused or
+// analyses nothing goes back to the documents folder, one that analysed
+// something on to the last page, without the summary). Returns
 // false when the wizard was cancelled; the caller saves the project
 // otherwise.
 bool RunWizard(TProjekt& project, OpenPage openPage);

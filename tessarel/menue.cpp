@@ -3,6 +3,7 @@
 #include "core/CommandLine.h"
 #include "core/HelpContexts.h"
 #include "platform/gui/Dialogs.h"
+#include "tessarel/AnalyseRules.h"
 #include "tessarel/HelpContexts.h"
 #include "tessarel/TextNumbers.h"
 #include "tessarel/assistent.h"
@@ -53,6 +54,7 @@ void TBrisoltHauptmenue::Analyse() {
     Busy busy(*this);
     TWizardEinstellungDlg dlg([this](const std::string& page) { return OpenPage(page); });
     while (dlg.Execute(project) == platform::mrOk) {
+      if (!ConfirmDocumentsFolder(project.DokumenteVerzeichnis, project.GemeinsamesRahmenVerzeichnis)) continue;
       const RunOutcome outcome = RunAnalysis(project, abort);
       if (outcome == RunOutcome::Cancelled) {
         abort = false;
@@ -62,7 +64,7 @@ void TBrisoltHauptmenue::Analyse() {
         ReportAnalysis(project);
         break;
       }
-      platform::MessageDlg(txt::Load(txt::kNothingAnalysed), platform::MsgDlgType::Information, platform::mbOK, 0);
+      ReportNothingAnalysed();
     }
   }
   project.SaveProject();

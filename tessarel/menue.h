@@ -23,8 +23,9 @@ class TBrisoltHauptmenue : public core::TMainWindow {
   bool OpenInBrowser(const std::string& page) override;
 
   // The commands of the menu and the tool buttons.
-  // The settings dialog, shown again after a cancelled run or one that found
-  // nothing to do; the project is saved however it ends.
+  // The settings dialog, shown again after a cancelled run, one that found
+  // nothing to do, or a drive's root the user did not want analysed; the
+  // project is saved however it ends.
   void Analyse();
   // The five pages; the project is saved unless the wizard was cancelled.
   void Wizard();

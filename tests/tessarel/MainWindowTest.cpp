@@ -106,15 +106,55 @@ TEST_F(MainWindow, WizardWalksItsPagesAndSavesOnlyWhenNotCancelled) {
   }
   platform::ScriptedUi ui;
   const int ok = platform::mrOk;
-  for (int r : {ok, ok, ok, ok, 6, ok, ok, ok})
-    ui.Push(r);
+  for (int r : {ok, ok, ok, ok, 6}) ui.Push(r);
+  ui.Push([&](platform::UiRequest&) {
+    platform::WriteFileBytes(docs_ + "\\b.doc", "quitte");
+    return ok;
+  });
+  for (int r : {ok, ok}) ui.Push(r);
   window_->Wizard();
-  // The run goes on to the last page without a summary; back from there is
-  // the documents folder.
+  // A run that analysed something goes on to the last page without a
+  // summary; back from there is the documents folder.
   EXPECT_EQ(Captions(ui), "(Einf\xFChrung/Programm) (Einf\xFChrung/Assistent) w\xE4hlen) starten) (Fertig!) "
                           "w\xE4hlen) starten) (Fertig!) ");
+  EXPECT_TRUE(platform::FileExists(docs_ + "\\b_doc.htm"));
   EXPECT_TRUE(platform::FileExists(docs_ + "\\a_doc.htm"));
   EXPECT_NE(platform::ReadFileBytes(dialog_), before);
+}
+
+// A run over nothing to analyse, and one over a drive's root that the user
+// refuses, go back to the documents folder, as the analysis command goes
+// back to its dialog.
+TEST_F(MainWindow, WizardChoosesTheFolderAgainWhenNothingWasAnalysedOrADriveRefused) {
+  platform::DeleteFileIfExists(docs_ + "\\a.doc");
+  platform::WriteFileBytes(docs_ + "\\a.pdf", "%PDF-1.4");
+  platform::ScriptedUi ui;
+  const int ok = platform::mrOk;
+  for (int r : {ok, ok, ok, ok, ok}) ui.Push(r);
+  ui.Push(Answer(ok, {{"DirectoryListBox1", "C:\\"}}));
+  for (int r : {ok, int(platform::mrNo), int(platform::mrCancel)}) ui.Push(r);
+  window_->Wizard();
+  EXPECT_EQ(Captions(ui), "(Einf\xFChrung/Programm) (Einf\xFChrung/Assistent) w\xE4hlen) starten) box "
+                          "w\xE4hlen) starten) box w\xE4hlen) ");
+  ASSERT_EQ(ui.Requests().size(), 9u);
+  EXPECT_EQ(ui.Requests()[4].text, "Keine Dateien zur Analyse gefunden.");
+  EXPECT_NE(ui.Requests()[7].text.find("\r\rC:\\\r\r"), std::string::npos);
+  EXPECT_FALSE(platform::FileExists(docs_ + "\\a_pdf.htm"));
+}
+
+TEST_F(MainWindow, AnalysisOverADriveAsksAndNoShowsTheDialogAgain) {
+  platform::WriteFileBytes(dialog_, "[Einstellungen]\r\nDokumenteVerzeichnis=C:\r\nVorlagenVerzeichnis=" + vorlage_ +
+                                        "\r\n");
+  platform::ScriptedUi ui;
+  for (int r : {platform::mrOk, platform::mrNo, platform::mrCancel}) ui.Push(r);
+  window_->Analyse();
+  EXPECT_EQ(Captions(ui), "Analyse box Analyse ");
+  ASSERT_EQ(ui.Requests().size(), 3u);
+  EXPECT_EQ(ui.Requests()[1].text,
+            "Sie haben das Stammverzeichnis eines Laufwerks als\rDokumentenverzeichnis gew\xE4hlt:\r\rC:\\\r\r"
+            "Neben jedem Dokument in diesem Verzeichnis und in\rallen Unterverzeichnissen wird ein HTML-Rahmen\r"
+            "mit seinen Schlagworten angelegt.\rWollen Sie die Analyse trotzdem starten?");
+  EXPECT_EQ(ui.Requests()[1].buttons, platform::mbYes | platform::mbNo);
 }
 
 // Closes the progress window of an import soon after it opened.

@@ -25,10 +25,13 @@ platform::ScriptedUi::Handler Answer(int result, std::vector<std::pair<std::stri
 }
 
 TEST(Exclusions, StoredJoinedByCommaShownOnePerLine) {
-  EXPECT_EQ(tessarel::ExclusionEntries(",*~, pdf ,,ps"), (Lines{"*~", "pdf", "ps"}));
+  // The empty entry (files without extension) is kept once.
+  EXPECT_EQ(tessarel::ExclusionEntries(",*~, pdf ,,ps"), (Lines{"", "*~", "pdf", "ps"}));
+  EXPECT_EQ(tessarel::ExclusionEntries("pdf,ps,js,ps"), (Lines{"pdf", "ps", "js", "ps"}));
   EXPECT_EQ(tessarel::ExclusionEntries(""), Lines{});
   // Line breaks typed into the memo never reach a pattern.
-  EXPECT_EQ(tessarel::StoreExclusions({"xml", " pdf,ps ", "", "  ", "doc\r"}), "xml,pdf,ps,doc");
+  EXPECT_EQ(tessarel::StoreExclusions({"xml", " pdf,ps ", "", "  ", "doc\r"}), "xml,pdf,ps,,doc");
+  EXPECT_EQ(tessarel::StoreExclusions({"", "pdf", " "}), ",pdf");
   EXPECT_EQ(tessarel::StoreExclusions({}), "");
 }
 
@@ -76,6 +79,20 @@ TEST(Widths, AMinimumAboveTheMaximumAsks) {
   EXPECT_EQ(ui.Requests()[0].text, "Sie unterschreiten die Mindestbreite. Wollen Sie,\rda\xDF nur die Mindestbreite gepr\xFC" "ft wird?");
 }
 
+TEST(DriveRoot, AskedWhenPagesWouldGoBesideEveryDocumentOfADrive) {
+  const struct {
+    const char* folder;
+    bool commonFrame, asked;
+  } cases[] = {{"C:", false, true},         {"d:\\", false, true},           {"C:\\docs", false, false},
+               {"C:", true, false},         {"\\\\server\\share", false, false}, {"C:x", false, false}};
+  for (const auto& c : cases) {
+    platform::ScriptedUi ui;
+    ui.Push(platform::mrNo);
+    EXPECT_EQ(tessarel::ConfirmDocumentsFolder(c.folder, c.commonFrame), !c.asked) << c.folder;
+    EXPECT_EQ(ui.Requests().size(), c.asked ? 1u : 0u) << c.folder;
+  }
+}
+
 class SettingsDialog : public ::testing::Test {
  protected:
   SettingsDialog() {
@@ -109,7 +126,8 @@ TEST_F(SettingsDialog, ShowsTheMemoOnePerLineAndStoresItJoined) {
   tessarel::TWizardEinstellungDlg dlg({});
   EXPECT_EQ(dlg.Execute(project_), platform::mrOk);
   EXPECT_EQ(shown, (Lines{"pdf", "ps"}));
-  EXPECT_EQ(project_.ExcludeDateiendungen, "xml,ps");
+  // The empty line stands for the files without extension.
+  EXPECT_EQ(project_.ExcludeDateiendungen, "xml,,ps");
   EXPECT_TRUE(project_.OLEAutoPDFVerwenden);
   EXPECT_EQ(project_.SchlagwortbreiteMin, 7);
   EXPECT_EQ(project_.DokumenteVerzeichnis, docs_);
@@ -118,6 +136,25 @@ TEST_F(SettingsDialog, ShowsTheMemoOnePerLineAndStoresItJoined) {
   EXPECT_EQ(ui.Requests()[0].text,
             "PDF-Dateien wurden bisher von der Analyse ausgeschlossen.\rIch l\xF6sche diese Dateiendung jetzt bei "
             "den\rauszuschlie\xDF" "enden Dateien.");
+}
+
+TEST_F(SettingsDialog, TheDefaultListComesBackUnchanged) {
+  tessarel::TProjekt fresh(dir_ / "fresh.tzn");
+  fresh.LoadProject();
+  const std::string defaults = fresh.ExcludeDateiendungen;
+  ASSERT_EQ(defaults.substr(0, 4), ",*~,");
+  project_.ExcludeDateiendungen = defaults;
+  platform::ScriptedUi ui;
+  Lines shown;
+  ui.Push([&](platform::UiRequest& r) {
+    shown = static_cast<tessarel::TWizardEinstellungDlg&>(*r.form).meoDateiendungen.Lines();
+    return platform::mrOk;
+  });
+  tessarel::TWizardEinstellungDlg dlg({});
+  dlg.Execute(project_);
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown[0], "");
+  EXPECT_EQ(project_.ExcludeDateiendungen, defaults);
 }
 
 TEST_F(SettingsDialog, UntickingAutomationAsksPerKindInOrder) {
