@@ -17,6 +17,7 @@
 #include "platform/gui/FileDialog.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/SpeedButton.h"
+#include "platform/gui/TopWindow.h"
 
 namespace core {
 
@@ -52,7 +53,10 @@ TMainWindow::~TMainWindow() {
 }
 
 void TMainWindow::AppException(const std::exception& e) {
-  SetEnabled(true);
+  // An error inside a dialog, or inside a run that goes on, must not hand the
+  // window to the user while they still hold it: a second command could
+  // start beside theirs. They enable it themselves when they end.
+  if (busy_ == 0 && !platform::ModalScope::AnyOpen()) SetEnabled(true);
   platform::MessageDlg(e.what(), platform::MsgDlgType::Error, platform::mbOK, 0);
 }
 
@@ -114,9 +118,13 @@ void TMainWindow::EnableProjectCommands(bool enabled) {
   }
 }
 
-TMainWindow::Busy::Busy(TMainWindow& window) : window_(window) { window_.SetEnabled(false); }
+TMainWindow::Busy::Busy(TMainWindow& window) : window_(window) {
+  ++window_.busy_;
+  window_.SetEnabled(false);
+}
 
 TMainWindow::Busy::~Busy() {
+  if (--window_.busy_ > 0) return;
   window_.SetEnabled(true);
   // A message box that closed while the window was disabled could hand the
   // activation back to nothing; the keyboard belongs to the window again.

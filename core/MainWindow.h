@@ -68,7 +68,8 @@ class TMainWindow : public platform::Form, public SettingsHost {
   // true when the browser was given it.
   bool AppHelp(int helpContext);
   // The exception handler: the window enabled again (a run that failed
-  // half-way must not leave it locked), then the error box.
+  // half-way must not leave it locked) unless a modal window or a long
+  // operation still holds it, then the error box.
   void AppException(const std::exception& e);
 
   // "Beenden": closing asks first.
@@ -119,7 +120,7 @@ class TMainWindow : public platform::Form, public SettingsHost {
   void SetProjectCommands(std::initializer_list<const char*> names);
 
   // A long operation: the window is disabled while it lasts and enabled
-  // again however it ends.
+  // again however it ends (the outermost one, when they nest).
   class Busy {
    public:
     explicit Busy(TMainWindow& window);
@@ -152,6 +153,7 @@ class TMainWindow : public platform::Form, public SettingsHost {
 
   bool quitAsked_ = false;
   bool projectOpen_ = false;
+  int busy_ = 0;  // long operations running
   bool abort_ = false;
   std::unique_ptr<TProjekt> project_;
   TIni* settings_ = nullptr;

@@ -7,6 +7,7 @@
 
 #include "fsctl/FsCommon.h"
 #include "fsctl/FsDirectoryListBox.h"
+#include "platform/base/Files.h"
 #include "platform/base/StringList.h"
 #include "platform/gui/Form.h"
 
@@ -72,11 +73,8 @@ void TFsDriveComboBox::Create(const platform::LayoutObject& stored, platform::Co
   ComboBox::Create(stored, parent);
   BuildList();
   char current[MAX_PATH] = {};
-  if (GetCurrentDirectoryA(MAX_PATH, current) && current[1] == ':') {
-    // The drive the process stands on, without a change event.
-    for (int i = 0; i < Count(); ++i)
-      if (Upper(Item(i)[0]) == Upper(current[0])) Send(CB_SETCURSEL, static_cast<WPARAM>(i));
-  }
+  // The drive the process stands on.
+  if (GetCurrentDirectoryA(MAX_PATH, current) && current[1] == ':') ShowLine(current[0]);
 }
 
 DWORD TFsDriveComboBox::CreationStyle(const platform::LayoutObject&) const {
@@ -139,10 +137,7 @@ void TFsDriveComboBox::BuildList() {
     Add(DriveLine(letter, type, name));
     pictures_.push_back(&Picture::Named(kind->picture));
   }
-  if (before) {
-    for (int i = 0; i < Count(); ++i)
-      if (Upper(Item(i)[0]) == Upper(before)) Send(CB_SETCURSEL, static_cast<WPARAM>(i));
-  }
+  if (before) ShowLine(before);
 }
 
 void TFsDriveComboBox::SetDriveTypes(const std::vector<std::string>& types) {
@@ -174,8 +169,23 @@ void TFsDriveComboBox::SetDrive(char drive) {
 }
 
 void TFsDriveComboBox::SelectionChanged() {
-  if (auto* folders = dynamic_cast<TFsDirectoryListBox*>(Owner().FindComponent(dirList_))) folders->SetDrive(Drive());
+  if (auto* folders = dynamic_cast<TFsDirectoryListBox*>(Owner().FindComponent(dirList_))) {
+    try {
+      folders->SetDrive(Drive());
+    } catch (const platform::EInOutError&) {
+      // A drive that cannot be read (no disc, no connection, no access) is
+      // no error here: the folders stay where they were, and so does the
+      // drive shown, quietly, so that both still name the same drive.
+      ShowLine(folders->Drive());
+      return;
+    }
+  }
   FireChange();
+}
+
+void TFsDriveComboBox::ShowLine(char drive) {
+  for (int i = 0; i < Count(); ++i)
+    if (Upper(Item(i)[0]) == Upper(drive)) Send(CB_SETCURSEL, static_cast<WPARAM>(i));
 }
 
 bool TFsDriveComboBox::SetValue(const std::string& value) {

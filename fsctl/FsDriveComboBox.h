@@ -3,7 +3,8 @@
 // "a:", a fixed, CD-ROM or RAM drive with its volume label ("c: System"), a
 // network drive with the name of its connection. The letters are lower-case
 // unless TextCase is upper. A change of drive moves the folder list named
-// by DirList to that drive, then fires OnChange.
+// by DirList to that drive, then fires OnChange; a drive the folder list
+// cannot reach is ignored (the list shows the folder list's drive again).
 #include <windows.h>
 
 #include <string>
@@ -62,6 +63,8 @@ class TFsDriveComboBox : public platform::ComboBox {
 
  private:
   int LineHeight() const;
+  // Makes the drive's line current without a change event.
+  void ShowLine(char drive);
 
   std::vector<std::string> driveTypes_ = {"removable", "fixed", "network", "cdrom", "ramdisk"};
   bool upperCase_ = false;

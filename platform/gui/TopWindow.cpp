@@ -91,6 +91,7 @@ LRESULT CALLBACK TopWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 }
 
 ModalScope::ModalScope(HWND modal) : modal_(modal), previous_(GetActiveWindow()) {
+  ++open_;
   EnumThreadWindows(GetCurrentThreadId(), &ModalScope::DisableOne, reinterpret_cast<LPARAM>(this));
 }
 
@@ -111,6 +112,7 @@ void ModalScope::Release() {
 }
 
 ModalScope::~ModalScope() {
+  --open_;
   Release();
   if (previous_ && IsWindow(previous_) && IsWindowVisible(previous_)) SetActiveWindow(previous_);
 }

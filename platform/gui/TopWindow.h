@@ -74,8 +74,13 @@ class ModalScope {
   // activation.
   void Release();
 
+  // Whether a modal window holds the thread's other windows now.
+  static bool AnyOpen() { return open_ > 0; }
+
  private:
   static BOOL CALLBACK DisableOne(HWND hwnd, LPARAM lParam);
+
+  static inline int open_ = 0;
 
   HWND modal_;
   HWND previous_;

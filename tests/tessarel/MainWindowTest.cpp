@@ -10,8 +10,10 @@
 #include "core/ULanguage.h"
 #include "core/hinweis.h"
 #include "platform/base/Files.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
+#include "platform/gui/TopWindow.h"
 #include "tessarel/ini.h"
 #include "tessarel/menue.h"
 #include "tessarel/projektVerwaltung.h"
@@ -155,6 +157,36 @@ TEST_F(MainWindow, AnalysisOverADriveAsksAndNoShowsTheDialogAgain) {
             "Neben jedem Dokument in diesem Verzeichnis und in\rallen Unterverzeichnissen wird ein HTML-Rahmen\r"
             "mit seinen Schlagworten angelegt.\rWollen Sie die Analyse trotzdem starten?");
   EXPECT_EQ(ui.Requests()[1].buttons, platform::mbYes | platform::mbNo);
+}
+
+// What an event handler throws reaches the application's handler; while a
+// dialog or a command holds the main window, it stays disabled.
+TEST_F(MainWindow, AnErrorWhileADialogIsOpenLeavesTheWindowDisabled) {
+  const auto raise = [] { platform::App().HandleException(std::runtime_error("Fehler")); };
+  platform::ScriptedUi ui;
+  bool enabled = true;
+  ui.Push([&](platform::UiRequest&) {
+    raise();
+    enabled = window_->Enabled();
+    return platform::mrCancel;
+  });
+  ui.Push(platform::mrOk);  // the error box
+  window_->Analyse();
+  EXPECT_FALSE(enabled);
+  EXPECT_TRUE(window_->Enabled());
+  ASSERT_EQ(ui.Requests().size(), 2u);
+  EXPECT_EQ(ui.Requests()[0].text, "Fehler");
+  // A modal window of its own, without a command (as the stop-list editors).
+  window_->SetEnabled(false);
+  ui.Push(platform::mrOk);
+  ui.Push(platform::mrOk);
+  {
+    platform::ModalScope modal(nullptr);
+    raise();
+    EXPECT_FALSE(window_->Enabled());
+  }
+  raise();
+  EXPECT_TRUE(window_->Enabled());
 }
 
 // Closes the progress window of an import soon after it opened.

@@ -1,6 +1,7 @@
 // The analysis settings dialog: its rules directly, the dialog through the
 // modal seam and its controls' events.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -155,6 +156,28 @@ TEST_F(SettingsDialog, TheDefaultListComesBackUnchanged) {
   ASSERT_FALSE(shown.empty());
   EXPECT_EQ(shown[0], "");
   EXPECT_EQ(project_.ExcludeDateiendungen, defaults);
+}
+
+TEST_F(SettingsDialog, ADriveThatCannotBeReadIsIgnored) {
+  // The documents lie on C:; Z:'s last folder is gone, so the tree cannot
+  // move to Z:.
+  ASSERT_EQ(docs_.substr(0, 2), "C:");
+  struct LastFolderOfZ {
+    LastFolderOfZ() { SetEnvironmentVariableA("=Z:", "Z:\\quarvelin-verschwunden\\ordner"); }
+    ~LastFolderOfZ() { SetEnvironmentVariableA("=Z:", nullptr); }
+  } gone;
+  platform::ScriptedUi ui;
+  ui.Push([&](platform::UiRequest& r) {
+    auto& dlg = static_cast<tessarel::TWizardEinstellungDlg&>(*r.form);
+    dlg.DriveComboBox1.SetDrive('z');
+    EXPECT_EQ(dlg.DirectoryListBox1.Directory(), docs_);
+    EXPECT_EQ(dlg.DriveComboBox1.Drive(), 'c');
+    return platform::mrOk;
+  });
+  tessarel::TWizardEinstellungDlg dlg({});
+  dlg.Execute(project_);
+  EXPECT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(project_.DokumenteVerzeichnis, docs_);
 }
 
 TEST_F(SettingsDialog, UntickingAutomationAsksPerKindInOrder) {
