@@ -118,9 +118,9 @@ void Tfile::CopyFileWithProgress(THinweisDlg& window, const std::string& source,
 
   auto action = [](Txt message, const std::string& path) { return FormatStr(LoadStr(message), {path}); };
   platform::TFile in;
-  platform::TFile out;
+  platform::TReplacement out;
   RetryStep(abort, action(Txt::ActOpenRead, source), hcOpenRead, [&] { in.OpenRead(source); });
-  RetryStep(abort, action(Txt::ActOpenWrite, destination), hcOpenWrite, [&] { out.Rewrite(destination); });
+  RetryStep(abort, action(Txt::ActOpenWrite, destination), hcOpenWrite, [&] { out.Begin(destination); });
   // There is no message of its own for a failing size; the close message
   // with the destination stands in for it.
   std::int64_t size = 0;
@@ -139,7 +139,7 @@ void Tfile::CopyFileWithProgress(THinweisDlg& window, const std::string& source,
     // without abort is always whole.
     size_t written = 0;
     RetryStep(abort, writeAction, hcWrite, [&] {
-      written += out.Write(block + written, got - written);
+      written += out.File().Write(block + written, got - written);
       if (written < got) throw platform::EInOutError(ERROR_DISK_FULL);
     });
     copied += static_cast<std::int64_t>(written);
@@ -151,8 +151,12 @@ void Tfile::CopyFileWithProgress(THinweisDlg& window, const std::string& source,
   }
 
   // Each file is closed even after an abort, so that neither stays locked.
-  if (out.IsOpen()) RetryCloseStep(abort, action(Txt::ActClose, destination), hcClose, [&] { out.Close(); });
+  if (out.File().IsOpen())
+    RetryCloseStep(abort, action(Txt::ActClose, destination), hcClose, [&] { out.Close(); });
   if (in.IsOpen()) RetryCloseStep(abort, action(Txt::ActClose, source), hcClose, [&] { in.Close(); });
+  // Only a whole copy takes the destination's place.
+  if (out.Pending() && !abort)
+    RetryStep(abort, action(Txt::ActClose, destination), hcClose, [&] { out.Commit(); });
 }
 
 // --- instances -----------------------------------------------------------

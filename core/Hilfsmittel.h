@@ -84,10 +84,11 @@ class TDir {
 class Tfile {
  public:
   // Copies source to destination in 2048-byte blocks, showing the progress in
-  // window. Every file step runs in the retry loop; giving up, or the user
-  // closing the window, sets abort, and then destination holds the blocks
-  // written so far. A copy that ends without abort is complete. A missing
-  // source does nothing (abort stays as it was).
+  // window. The copy is written beside destination and put in its place only
+  // when complete (platform::TReplacement). Every file step runs in the retry
+  // loop; giving up, or the user closing the window, sets abort, and then
+  // destination stays as it was. A missing source does nothing (abort stays
+  // as it was).
   void CopyFileWithProgress(THinweisDlg& window, const std::string& source, const std::string& destination,
                             bool& abort) const;
 };

@@ -45,8 +45,25 @@ void TemplateFiles(const TProjekt& project, platform::TStringList& files) {
     if (platform::SameText(platform::ExtractFileName(files[i]), project.GetJavascriptDatei())) files.Delete(i);
 }
 
-void CopyRemainingTemplateFiles(const TProjekt& project, const std::string& caption, bool& abort,
-                                THinweisDlg* shared) {
+bool IsCutOffCopy(const std::string& source, const std::string& destination) {
+  try {
+    platform::TFile copy;
+    copy.OpenRead(destination);
+    platform::TFile original;
+    original.OpenRead(source);
+    const std::int64_t size = copy.Size();
+    if (size >= original.Size()) return false;
+    std::string head(static_cast<size_t>(size), '\0');
+    std::string start(static_cast<size_t>(size), '\0');
+    return copy.Read(head.data(), head.size()) == head.size() &&
+           original.Read(start.data(), start.size()) == start.size() && head == start;
+  } catch (const std::exception&) {
+    return false;  // what cannot be read is not known to be cut off
+  }
+}
+
+CopyOutcome CopyRemainingTemplateFiles(const TProjekt& project, const std::string& caption, bool& abort,
+                                       THinweisDlg* shared) {
   StepWindow step(shared);
   THinweisDlg& window = *step;
   window.SetCaption(caption);
@@ -56,9 +73,12 @@ void CopyRemainingTemplateFiles(const TProjekt& project, const std::string& capt
   TemplateFiles(project, files);
   for (int i = 0; i < files.Count() && !abort; ++i) {
     const std::string destination = InFolder(project.GetZielVerzeichnis(), platform::ExtractFileName(files[i]));
-    if (destination != files[i] && !platform::FileExists(destination))
+    if (platform::SameFile(files[i], destination)) continue;
+    if (!platform::FileExists(destination) || IsCutOffCopy(files[i], destination))
       File().CopyFileWithProgress(window, files[i], destination, abort);
   }
+  if (!abort) return CopyOutcome::Done;
+  return ProgressRun(window).Cancelled() ? CopyOutcome::Cancelled : CopyOutcome::Failed;
 }
 
 }  // namespace core

@@ -61,7 +61,7 @@ void TextReader::Close() { file_.Close(); }
 // --- TextWriter --------------------------------------------------------------
 
 void TextWriter::Rewrite(const std::string& path) {
-  file_.Rewrite(path);
+  file_.Begin(path);
   buffer_.clear();
   written_ = 0;
   lineBuffered_ = false;
@@ -79,7 +79,7 @@ void TextWriter::WriteLine(std::string_view line) {
 
 void TextWriter::Flush() {
   while (written_ < buffer_.size()) {
-    const std::size_t n = file_.Write(buffer_.data() + written_, buffer_.size() - written_);
+    const std::size_t n = file_.File().Write(buffer_.data() + written_, buffer_.size() - written_);
     written_ += n;
     // A short write means the disk is full; what did reach the file stays
     // written, and a retry writes only the rest.
@@ -90,8 +90,14 @@ void TextWriter::Flush() {
 }
 
 void TextWriter::Close() {
+  if (!file_.File().IsOpen()) return;
   Flush();
   file_.Close();
+}
+
+void TextWriter::Commit() {
+  Close();
+  file_.Commit();
 }
 
 }  // namespace core

@@ -32,21 +32,26 @@ class TextReader {
   bool skipLf_ = false;    // the last line ended in CR: a following LF belongs to it
 };
 
+// The file written replaces path whole or not at all (platform::TReplacement):
+// until Commit, path stays as it was, and a writer destroyed uncommitted
+// deletes what it wrote.
 class TextWriter {
  public:
-  // Creates the file, or empties an existing one.
+  // Begins the new file of path.
   void Rewrite(const std::string& path);
   // Writes the line and CRLF. Called again after it threw, with the same
   // line, it goes on where it stopped.
   void WriteLine(std::string_view line);
-  // Writes what is buffered and closes the file.
+  // Writes what is buffered and closes the new file.
   void Close();
-  bool IsOpen() const { return file_.IsOpen(); }
+  // Puts the new file in path's place, closing it first if need be.
+  void Commit();
+  const std::string& Path() const { return file_.Path(); }
 
  private:
   void Flush();
 
-  platform::TFile file_;
+  platform::TReplacement file_;
   std::string buffer_;
   std::size_t written_ = 0;  // bytes of buffer_ already in the file
   bool lineBuffered_ = false;

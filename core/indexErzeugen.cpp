@@ -248,9 +248,19 @@ void tJavascript::Generate(THinweisDlg& window, bool& abort) {
 
   SetCaption(LoadStr(Txt::CapFileGeneration));
   WriteFiles(abort);
+  if (!abort) PutOutputsInPlace(abort);
+  outputs_.clear();
   position_ = maximum_;
   ShowPosition();
   platform::App().SetTitle(FormatStr(LoadStr(Txt::FmtTitlePercent), {LoadStr(Txt::ProgramTitle), "100"}));
+}
+
+void tJavascript::PutOutputsInPlace(bool& abort) {
+  // One rename after the other: only for that moment does the folder hold
+  // old and new files side by side.
+  for (TextWriter& out : outputs_) {
+    if (!RetryStep(abort, FormatStr(LoadStr(Txt::ActClose), {out.Path()}), hcClose, [&] { out.Commit(); })) return;
+  }
 }
 
 bool tJavascript::Analyse(bool& abort) {
@@ -349,7 +359,7 @@ void tJavascript::WriteJavascriptFile(bool& abort) {
                                               Descriptor(DescriptorValue::InsertGlossary),
                                               Descriptor(DescriptorValue::InsertArray)};
   TextReader in;
-  TextWriter out;
+  TextWriter& out = NewOutput();
   const bool inOpen = RetryStep(abort, FormatStr(LoadStr(Txt::ActOpenRead), {templatePath_}), hcOpenRead,
                                 [&] { in.Open(templatePath_); });
   bool outOpen = false;

@@ -10,8 +10,10 @@
 // replaces the hooks.
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 
+#include "core/TextFile.h"
 #include "platform/base/StringList.h"
 
 namespace core {
@@ -90,6 +92,11 @@ class tJavascript {
 
   // Copies the template to the output with the three insertions.
   void WriteJavascriptFile(bool& abort);
+  // A new file of the run's output, written beside the file it replaces.
+  // The run puts all of them in place together once the file step has
+  // written them whole, and drops them when it fails or is cancelled: the
+  // previous output stays whole until a complete new one replaces it.
+  TextWriter& NewOutput() { return outputs_.emplace_back(); }
 
   // The run under way: messages and the user's cancel go through it.
   RunContext& Run() { return *run_; }
@@ -105,6 +112,7 @@ class tJavascript {
   bool PostProcess(bool& abort);
   void BuildGlossary();
   bool Format(bool& abort);
+  void PutOutputsInPlace(bool& abort);
 
   // One step of the progress bar, never past its maximum, and the
   // percentage in the application title.
@@ -122,6 +130,7 @@ class tJavascript {
 
   PageSource& pages_;
   ReviewDialogs* dialogs_;
+  std::deque<TextWriter> outputs_;
   RunContext* run_ = nullptr;
   // Every message to a control is a round trip through the window system;
   // the run keeps the bar's position itself and hands it to the bar when the

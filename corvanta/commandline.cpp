@@ -117,9 +117,12 @@ int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnv
   if (abort) return kExitFailed;
 
   project.SetJavascriptGroesse(core::IndexFileSize(project));
-  core::CopyRemainingTemplateFiles(project, TitleWith(txt::kCapKopiere), abort, window);
+  const core::CopyOutcome copied =
+      core::CopyRemainingTemplateFiles(project, TitleWith(txt::kCapKopiere), abort, window);
   platform::App().ProcessMessagesNow();
-  return kExitOk;
+  // A search form that misses a file is broken: a copy that failed fails
+  // the run. One the user cancelled ends it without saving, as the walk's.
+  return copied == core::CopyOutcome::Failed ? kExitFailed : kExitOk;
 }
 
 }  // namespace corvanta

@@ -29,8 +29,8 @@ std::string XmlValue(std::string_view value) {
   return out;
 }
 
-TXML::TXML(const std::string& path, const std::vector<XmlDocument>& documents, bool& abort)
-    : abort_(abort), writeAction_(core::FormatStr(core::LoadStr(core::Txt::ActWrite), {path})) {
+TXML::TXML(core::TextWriter& out, const std::string& path, const std::vector<XmlDocument>& documents, bool& abort)
+    : abort_(abort), writeAction_(core::FormatStr(core::LoadStr(core::Txt::ActWrite), {path})), out_(out) {
   const bool opened = core::RetryStep(abort_, core::FormatStr(core::LoadStr(core::Txt::ActOpenWrite), {path}),
                                       core::hcOpenWrite, [&] { out_.Rewrite(path); });
   if (!opened) return;

@@ -29,10 +29,10 @@ std::string XmlValue(std::string_view value);
 
 class TXML {
  public:
-  // Writes the file whole, replacing one that exists. Every file step runs
-  // in the retry loop; giving up sets abort and leaves the file unwritten,
-  // or, while writing, closed with what was written.
-  TXML(const std::string& path, const std::vector<XmlDocument>& documents, bool& abort);
+  // Writes the file whole through out, which the caller commits to put it
+  // in place of one that exists. Every file step runs in the retry loop;
+  // giving up sets abort and leaves out closed with what was written.
+  TXML(core::TextWriter& out, const std::string& path, const std::vector<XmlDocument>& documents, bool& abort);
   TXML(const TXML&) = delete;
   TXML& operator=(const TXML&) = delete;
 
@@ -49,7 +49,7 @@ class TXML {
 
   bool& abort_;
   std::string writeAction_;
-  core::TextWriter out_;
+  core::TextWriter& out_;
 };
 
 }  // namespace pellinova

@@ -124,10 +124,12 @@ int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& se
   if (abort) return kExitFailed;
 
   project.SetJavascriptGroesse(core::IndexFileSize(project));
-  core::CopyRemainingTemplateFiles(
+  const core::CopyOutcome copied = core::CopyRemainingTemplateFiles(
       project, core::LoadStr(core::Txt::ProgramTitle) + txt::Load(txt::kCapCopyRest), abort, window);
   platform::App().ProcessMessagesNow();
-  return 0;
+  // A search form that misses a file is broken: a copy that failed fails
+  // the run. One the user cancelled ends it without saving, as the search's.
+  return copied == core::CopyOutcome::Failed ? kExitFailed : 0;
 }
 
 }  // namespace pellinova

@@ -120,7 +120,7 @@ void tJavascript::WriteFiles(bool& abort) {
 
 void tJavascript::WriteLetterFile(int bucket, bool& abort) {
   const std::string path = LetterFilePath(pellinova_.Settings(), bucket);
-  core::TextWriter out;
+  core::TextWriter& out = NewOutput();
   if (!core::RetryStep(abort, core::FormatStr(core::LoadStr(core::Txt::ActOpenWrite), {path}), core::hcOpenWrite,
                        [&] { out.Rewrite(path); }))
     return;
@@ -145,7 +145,7 @@ void tJavascript::WriteXmlExport(bool& abort) {
     documents.push_back(std::move(document));
   }
   const core::ProjectSettings& s = pellinova_.Settings();
-  const TXML xml(s.ZielVerzeichnis + "\\" + s.XMLDatei, documents, abort);
+  const TXML xml(NewOutput(), s.ZielVerzeichnis + "\\" + s.XMLDatei, documents, abort);
 }
 
 }  // namespace pellinova

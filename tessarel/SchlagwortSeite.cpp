@@ -144,24 +144,18 @@ void WriteKeywordPage(const std::string& templatePath, const std::string& output
   core::RetryStep(abort, FormatStr(LoadStr(Txt::ActOpenRead), {templatePath}), kHelpContext,
                   [&] { in.Open(templatePath); });
   if (!abort) {
-    bool created = false;
-    {
-      core::TextWriter out;
-      created = core::RetryStep(abort, FormatStr(LoadStr(Txt::ActOpenWrite), {outputPath}), kHelpContext,
-                                [&] { out.Rewrite(outputPath); });
-      if (!abort) CopyLines(in, out, templatePath, outputPath, values, abort);
-      if (created)
-        core::RetryCloseStep(abort, FormatStr(LoadStr(Txt::ActClose), {outputPath}), kHelpContext,
-                             [&] { out.Close(); });
-    }  // the writer lets go of the file here, also after a close that failed
-    if (created && abort) {
-      try {
-        platform::DeleteFileIfExists(outputPath);
-      } catch (const std::exception&) {
-        // The run is cancelled already; a page that cannot go stays.
-      }
+    // The page is written beside its place and put there whole: a page cut
+    // off would be newer than its document, and so never written again.
+    core::TextWriter out;
+    const bool created = core::RetryStep(abort, FormatStr(LoadStr(Txt::ActOpenWrite), {outputPath}), kHelpContext,
+                                         [&] { out.Rewrite(outputPath); });
+    if (!abort) CopyLines(in, out, templatePath, outputPath, values, abort);
+    if (created) {
+      const std::string closeAction = FormatStr(LoadStr(Txt::ActClose), {outputPath});
+      core::RetryCloseStep(abort, closeAction, kHelpContext, [&] { out.Close(); });
+      if (!abort) core::RetryStep(abort, closeAction, kHelpContext, [&] { out.Commit(); });
     }
-  }
+  }  // a page not put in place is dropped here; an older one stays as it was
   if (in.IsOpen())
     core::RetryCloseStep(abort, FormatStr(LoadStr(Txt::ActClose), {templatePath}), kHelpContext,
                          [&] { in.Close(); });

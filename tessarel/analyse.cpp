@@ -123,8 +123,10 @@ void tAnalyse::Search(THinweisDlg& window, const std::string& root, const std::s
 
   for (const core::FolderEntry& entry : entries) {
     if (entry.folder) continue;
-    // A document that no reader could open must not cancel the run.
-    (entry.fault == core::EntryFault::None ? documents_ : skippedFiles).Add(relative + entry.name);
+    // A document that no reader could open must not cancel the run. What a
+    // page write cut off by a kill left beside its page is no document.
+    if (!platform::IsReplacementTemp(entry.name))
+      (entry.fault == core::EntryFault::None ? documents_ : skippedFiles).Add(relative + entry.name);
     if (!Step(window, folder, abort)) return;
   }
 }

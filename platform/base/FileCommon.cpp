@@ -2,6 +2,7 @@
 // writes over TFile, and the path helpers.
 #include "platform/base/Files.h"
 
+#include <string_view>
 #include <utility>
 
 namespace platform {
@@ -68,6 +69,58 @@ std::string ReadFileBytes(const std::string& path) {
   while (const size_t n = f.Read(block, sizeof block)) data.append(block, n);
   f.Close();
   return data;
+}
+
+// --- TReplacement: the half that both builds share ---
+
+TReplacement::~TReplacement() { Discard(); }
+
+TReplacement::TReplacement(TReplacement&& other) noexcept
+    : file_(std::move(other.file_)),
+      path_(std::move(other.path_)),
+      temp_(std::move(other.temp_)),
+      pending_(std::exchange(other.pending_, false)) {}
+
+TReplacement& TReplacement::operator=(TReplacement&& other) noexcept {
+  if (this != &other) {
+    Discard();
+    file_ = std::move(other.file_);
+    path_ = std::move(other.path_);
+    temp_ = std::move(other.temp_);
+    pending_ = std::exchange(other.pending_, false);
+  }
+  return *this;
+}
+
+void TReplacement::Close() {
+  if (!file_.IsOpen()) return;
+  // Renamed over the old file before its blocks reach the disk, a file
+  // could survive a power cut empty where the old one was whole.
+  file_.Flush();
+  file_.Close();
+}
+
+std::string ReplacementTempPath(const std::string& path) {
+  const size_t i = path.find_last_of("\\/:");
+  const size_t name = i == std::string::npos ? 0 : i + 1;
+  return path.substr(0, name) + "qv~" + path.substr(name) + ".tmp";
+}
+
+bool IsReplacementTemp(const std::string& fileName) {
+  auto lower = [](std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return out;
+  };
+  return fileName.size() > 7 && lower(std::string_view(fileName).substr(0, 3)) == "qv~" &&
+         lower(std::string_view(fileName).substr(fileName.size() - 4)) == ".tmp";
+}
+
+void ReplaceFileBytes(const std::string& path, const std::string& data) {
+  TReplacement file;
+  file.Begin(path);
+  if (file.File().Write(data.data(), data.size()) != data.size()) throw EInOutError(kErrorDiskFull);
+  file.Commit();
 }
 
 void WriteFileBytes(const std::string& path, const std::string& data) {

@@ -43,11 +43,11 @@ void TFile::Release() noexcept {
   handle_ = kNoHandle;
 }
 
-void TFile::Open(const std::string& path, bool forWrite, const std::string& faultPath) {
+void TFile::Open(const std::string& path, bool forWrite, const std::string& faultPath, bool askOpen) {
   Release();
   path_ = path;
   faultPath_ = faultPath;
-  if (InstalledFileFaults().FailOpen(faultPath_, forWrite)) throw EInOutError(ERROR_ACCESS_DENIED);
+  if (askOpen && InstalledFileFaults().FailOpen(faultPath_, forWrite)) throw EInOutError(ERROR_ACCESS_DENIED);
   HANDLE h = forWrite ? CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr)
                       : CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -101,6 +101,11 @@ bool TFile::Eof() {
   return pos.QuadPart >= size;
 }
 
+void TFile::Flush() {
+  if (!IsOpen()) throw EInOutError(ERROR_INVALID_HANDLE);
+  if (!FlushFileBuffers(Sys(handle_))) ThrowLastError();
+}
+
 void TFile::Close() {
   if (!IsOpen()) return;
   const bool simulated = InstalledFileFaults().FailClose(faultPath_);
@@ -121,27 +126,50 @@ bool DirectoryExists(const std::string& path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void ReplaceFileBytes(const std::string& path, const std::string& data) {
-  const DWORD a = GetFileAttributesA(path.c_str());
-  if (a != INVALID_FILE_ATTRIBUTES && (a & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+// --- TReplacement ---
+
+void TReplacement::Begin(const std::string& path) {
+  Discard();
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     throw EInOutError(ERROR_ACCESS_DENIED);
-  const std::string full = ExpandFileName(path);
-  const std::string dir = full.find('\\') == std::string::npos ? std::string(".") : ExtractFilePath(full);
-  char temp[MAX_PATH + 16];
-  if (dir.size() >= MAX_PATH - 14 || !GetTempFileNameA(dir.c_str(), "qv", 0, temp)) {
-    WriteFileBytes(path, data);
-    return;
+  // The seam is asked once, for the destination, whichever file is opened.
+  if (InstalledFileFaults().FailOpen(path, true)) throw EInOutError(ERROR_ACCESS_DENIED);
+  const std::string temp = ReplacementTempPath(path);
+  if (temp.size() < MAX_PATH) {
+    try {
+      file_.Open(temp, true, path, false);
+      path_ = path;
+      temp_ = temp;
+      pending_ = true;
+      return;
+    } catch (const EInOutError& e) {
+      if (e.ErrorCode() != ERROR_ACCESS_DENIED || !exists) throw;
+    }
   }
-  try {
-    TFile f;
-    f.Open(temp, true, path);
-    if (f.Write(data.data(), data.size()) != data.size()) throw EInOutError(kErrorDiskFull);
-    f.Close();
-    if (!MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) ThrowLastError();
-  } catch (...) {
-    DeleteFileA(temp);
-    throw;
-  }
+  file_.Open(path, true, path, false);
+  path_ = path;
+  temp_.clear();
+  pending_ = true;
+}
+
+void TReplacement::Commit() {
+  if (!pending_) throw EInOutError(ERROR_INVALID_HANDLE);
+  Close();
+  // A rename within one folder: readers find the old file or the new one,
+  // never a part of either.
+  if (!temp_.empty() && !MoveFileExA(temp_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    ThrowLastError();
+  temp_.clear();
+  pending_ = false;
+}
+
+void TReplacement::Discard() noexcept {
+  file_.Release();
+  if (pending_ && !temp_.empty()) DeleteFileA(temp_.c_str());
+  temp_.clear();
+  pending_ = false;
 }
 
 bool DeleteFileIfExists(const std::string& path) {

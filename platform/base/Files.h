@@ -70,6 +70,8 @@ class TFile {
   size_t Write(const void* buffer, size_t n);
   int64_t Size();
   bool Eof();
+  // Brings what was written to the disk.
+  void Flush();
   // Releases the handle even when it throws.
   void Close();
 
@@ -77,8 +79,9 @@ class TFile {
   const std::string& Path() const { return path_; }
 
  private:
-  friend void ReplaceFileBytes(const std::string& path, const std::string& data);
-  void Open(const std::string& path, bool forWrite, const std::string& faultPath);
+  friend class TReplacement;
+  // The fault seam is asked with faultPath, about the open only when askOpen.
+  void Open(const std::string& path, bool forWrite, const std::string& faultPath, bool askOpen = true);
   void Release() noexcept;
 
   // The system's handle (a file descriptor in the native build).
@@ -88,6 +91,55 @@ class TFile {
   std::string faultPath_;  // the name the fault seam is asked with
 };
 
+// A file written under a temporary name in its destination's folder and put
+// in the destination's place by one rename only when it is complete: until
+// Commit the destination stays as it was, and a replacement discarded or
+// destroyed uncommitted deletes its temporary file. The temporary name is
+// fixed per destination (ReplacementTempPath), so a write cut off by a kill
+// leaves at most that one file, which the next write of the destination
+// takes over. The fault seam sees the destination's path.
+class TReplacement {
+ public:
+  TReplacement() = default;
+  ~TReplacement();  // Discard()
+  TReplacement(TReplacement&& other) noexcept;
+  TReplacement& operator=(TReplacement&& other) noexcept;
+  TReplacement(const TReplacement&) = delete;
+  TReplacement& operator=(const TReplacement&) = delete;
+
+  // Creates the temporary file, empty, for writing (a leftover of an earlier
+  // write is emptied and taken over). A read-only destination throws
+  // ERROR_ACCESS_DENIED, as opening it would. Where the folder takes no new
+  // file but the destination exists, or where no temporary name fits the
+  // length limit, the destination itself is rewritten and Commit has nothing
+  // to rename.
+  void Begin(const std::string& path);
+  TFile& File() { return file_; }
+  // Brings the file to the disk and closes it; throws as TFile::Close does.
+  void Close();
+  // Closes the file if it is still open, then renames it over the
+  // destination. Called again after it threw, it goes on where it stopped.
+  void Commit();
+  // Closes and deletes the temporary file; the destination stays as it was.
+  void Discard() noexcept;
+  // Begun, and neither committed nor discarded.
+  bool Pending() const { return pending_; }
+  const std::string& Path() const { return path_; }
+
+ private:
+  TFile file_;
+  std::string path_;
+  std::string temp_;  // "" while writing in place
+  bool pending_ = false;
+};
+
+// The temporary file of a replacement of path: "qv~" + its name + ".tmp" in
+// the same folder.
+std::string ReplacementTempPath(const std::string& path);
+// Whether a file name is that of a replacement's temporary file, left over
+// by a write that was cut off.
+bool IsReplacementTemp(const std::string& fileName);
+
 bool FileExists(const std::string& path);       // an existing file, not a folder
 bool DirectoryExists(const std::string& path);  // an existing folder
 
@@ -96,10 +148,8 @@ std::string ReadFileBytes(const std::string& path);
 // Creates or empties the file and writes data; a short write throws
 // (ERROR_DISK_FULL) and leaves what was written.
 void WriteFileBytes(const std::string& path, const std::string& data);
-// Writes data to a file beside path and then puts it in path's place, so a
-// failing write leaves the old file whole. A read-only path throws
-// (ERROR_ACCESS_DENIED). Where no file can be created beside it, writes in
-// place as WriteFileBytes does. The fault seam sees path, not the file beside it.
+// Writes data through a TReplacement, so a failing write leaves the old
+// file whole.
 void ReplaceFileBytes(const std::string& path, const std::string& data);
 // True when the file was there and is gone, false when there was none;
 // throws when it exists and cannot be deleted.

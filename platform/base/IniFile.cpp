@@ -103,7 +103,13 @@ void TIniFile::EraseSection(const std::string& section) { shared_->doc.EraseSect
 void TIniFile::UpdateFile() {
   if (shared_->path.empty()) throw std::logic_error("TIniFile::UpdateFile: an INI text bound to no file");
   if (!shared_->doc.Modified()) return;
-  ReplaceFileBytes(shared_->path, shared_->doc.Text());
+  try {
+    ReplaceFileBytes(shared_->path, shared_->doc.Text());
+  } catch (const EInOutError& e) {
+    // The message reaches the user as it stands ("Access denied." alone
+    // would not say which file): it names the file.
+    throw EInOutError(e.ErrorCode(), shared_->path + "\r\r" + e.what());
+  }
   shared_->doc.ClearModified();
 }
 

@@ -60,11 +60,11 @@ void TFile::Release() noexcept {
   handle_ = kNoHandle;
 }
 
-void TFile::Open(const std::string& path, bool forWrite, const std::string& faultPath) {
+void TFile::Open(const std::string& path, bool forWrite, const std::string& faultPath, bool askOpen) {
   Release();
   path_ = path;
   faultPath_ = faultPath;
-  if (InstalledFileFaults().FailOpen(faultPath_, forWrite)) throw EInOutError(kAccessDenied);
+  if (askOpen && InstalledFileFaults().FailOpen(faultPath_, forWrite)) throw EInOutError(kAccessDenied);
   mode_t mode = 0;
   if (StatMode(path, mode) && S_ISDIR(mode)) throw EInOutError(kAccessDenied);
   const int fd = forWrite ? ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)
@@ -119,6 +119,11 @@ bool TFile::Eof() {
   return pos >= size;
 }
 
+void TFile::Flush() {
+  if (!IsOpen()) throw EInOutError(kInvalidHandle);
+  if (::fsync(Fd(handle_)) != 0) ThrowErrno();
+}
+
 void TFile::Close() {
   if (!IsOpen()) return;
   const bool simulated = InstalledFileFaults().FailClose(faultPath_);
@@ -137,20 +142,40 @@ bool DirectoryExists(const std::string& path) {
   return StatMode(path, mode) && S_ISDIR(mode);
 }
 
-void ReplaceFileBytes(const std::string& path, const std::string& data) {
-  if (DirectoryExists(path) || (FileExists(path) && ::access(path.c_str(), W_OK) != 0))
-    throw EInOutError(kAccessDenied);
-  const std::string temp = path + ".qv-new";
+void TReplacement::Begin(const std::string& path) {
+  Discard();
+  const bool exists = FileExists(path);
+  if (DirectoryExists(path) || (exists && ::access(path.c_str(), W_OK) != 0)) throw EInOutError(kAccessDenied);
+  if (InstalledFileFaults().FailOpen(path, true)) throw EInOutError(kAccessDenied);
+  const std::string temp = ReplacementTempPath(path);
   try {
-    TFile f;
-    f.Open(temp, true, path);
-    if (f.Write(data.data(), data.size()) != data.size()) throw EInOutError(kErrorDiskFull);
-    f.Close();
-    if (std::rename(temp.c_str(), path.c_str()) != 0) ThrowErrno();
-  } catch (...) {
-    ::unlink(temp.c_str());
-    throw;
+    file_.Open(temp, true, path, false);
+    path_ = path;
+    temp_ = temp;
+    pending_ = true;
+    return;
+  } catch (const EInOutError& e) {
+    if (e.ErrorCode() != kAccessDenied || !exists) throw;
   }
+  file_.Open(path, true, path, false);
+  path_ = path;
+  temp_.clear();
+  pending_ = true;
+}
+
+void TReplacement::Commit() {
+  if (!pending_) throw EInOutError(kInvalidHandle);
+  Close();
+  if (!temp_.empty() && std::rename(temp_.c_str(), path_.c_str()) != 0) ThrowErrno();
+  temp_.clear();
+  pending_ = false;
+}
+
+void TReplacement::Discard() noexcept {
+  file_.Release();
+  if (pending_ && !temp_.empty()) ::unlink(temp_.c_str());
+  temp_.clear();
+  pending_ = false;
 }
 
 bool DeleteFileIfExists(const std::string& path) {

@@ -62,6 +62,9 @@ class CopyFileTest : public ::testing::Test {
 
   void Copy() { core::File().CopyFileWithProgress(window_, source_, destination_, abort_); }
   std::string Destination() const { return platform::ReadFileBytes(destination_); }
+  // A copy that did not complete leaves the destination as it was and
+  // nothing beside it.
+  bool NoTemporaryFile() const { return !platform::FileExists(platform::ReplacementTempPath(destination_)); }
   // Opening for writing fails while the copy still holds the file.
   static bool Released(const std::string& path) {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -123,7 +126,8 @@ TEST_F(CopyFileTest, OpenFailuresAskAndYesTriesAgain) {
   EXPECT_EQ(ui_.Requests()[1].helpContext, 1004);
 }
 
-TEST_F(CopyFileTest, ReadFailureAnsweredNoKeepsWhatWasWrittenAndAsksNoMore) {
+TEST_F(CopyFileTest, ReadFailureAnsweredNoLeavesThePreviousFileAndAsksNoMore) {
+  platform::WriteFileBytes(destination_, "alt");
   ScriptedFaults faults;
   faults.read = [](int call) { return call == 2; };
   faults.close = [](const std::string&) { return true; };
@@ -132,7 +136,8 @@ TEST_F(CopyFileTest, ReadFailureAnsweredNoKeepsWhatWasWrittenAndAsksNoMore) {
   Copy();
   faults.close = nullptr;
   EXPECT_TRUE(abort_);
-  EXPECT_EQ(Destination(), data_.substr(0, 2048));
+  EXPECT_EQ(Destination(), "alt");
+  EXPECT_TRUE(NoTemporaryFile());
   ASSERT_EQ(ui_.Requests().size(), 1u);
   EXPECT_EQ(ui_.Requests()[0].text, Question(source_ + " lesen", ERROR_READ_FAULT));
   EXPECT_EQ(ui_.Requests()[0].helpContext, 1002);
@@ -151,12 +156,14 @@ TEST_F(CopyFileTest, ShortWriteIsAWriteError) {
   ASSERT_EQ(ui_.Requests().size(), 1u);
   EXPECT_EQ(ui_.Requests()[0].text, Question(destination_ + " schreiben", ERROR_DISK_FULL));
   EXPECT_EQ(ui_.Requests()[0].helpContext, 1003);
-  // ...and No leaves a truncated copy that is never reported as complete.
+  // ...and No leaves the copy before, whole.
+  platform::WriteFileBytes(source_, data_ + "neu");
   faults.writes = 0;
   ui_.Push(platform::mrNo);
   Copy();
   EXPECT_TRUE(abort_);
-  EXPECT_EQ(Destination(), data_.substr(0, 2048 + 500));
+  EXPECT_EQ(Destination(), data_);
+  EXPECT_TRUE(NoTemporaryFile());
 }
 
 TEST_F(CopyFileTest, FailingSizeAndCloseAskWithTheCloseMessage) {
@@ -177,7 +184,8 @@ TEST_F(CopyFileTest, FailingSizeAndCloseAskWithTheCloseMessage) {
   EXPECT_TRUE(abort_);
   ASSERT_EQ(ui_.Requests().size(), 2u);
   EXPECT_EQ(ui_.Requests()[1].text, Question(destination_ + " schlie\xDF" "en", ERROR_WRITE_FAULT));
-  EXPECT_TRUE(Released(destination_));
+  EXPECT_FALSE(platform::FileExists(destination_));
+  EXPECT_TRUE(NoTemporaryFile());
   EXPECT_TRUE(Released(source_));
 }
 
@@ -191,10 +199,10 @@ TEST_F(CopyFileTest, HidingTheWindowEndsTheCopyAfterTheCurrentBlock) {
   Copy();
   EXPECT_TRUE(abort_);
   EXPECT_FALSE(window_.Visible());
-  EXPECT_EQ(Destination(), data_.substr(0, 2048));
+  EXPECT_FALSE(platform::FileExists(destination_));
+  EXPECT_TRUE(NoTemporaryFile());
   EXPECT_EQ(window_.pbFortschritt.Position(), 33);
   EXPECT_TRUE(ui_.Requests().empty());
-  EXPECT_TRUE(Released(destination_));
   EXPECT_TRUE(Released(source_));
 }
 

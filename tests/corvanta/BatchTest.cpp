@@ -162,7 +162,7 @@ TEST_F(Batch, CancelledAnalysisFailsWithTheProjectUnchanged) {
   EXPECT_FALSE(platform::FileExists(Target("suche.htm")));
 }
 
-TEST_F(Batch, CancelledCopyEndsNormallyWithoutSaving) {
+TEST_F(Batch, FailedCopyFailsTheRunWithoutSaving) {
   const std::string path = WriteSiteProject();
   const std::string before = platform::ReadFileBytes(path);
   struct FailCopy : platform::FileFaults {
@@ -175,7 +175,7 @@ TEST_F(Batch, CancelledCopyEndsNormallyWithoutSaving) {
   ui.Push(platform::mrNo);
   const int code = corvanta::RunBatch(path, env_);
   platform::SetFileFaults(nullptr);
-  EXPECT_EQ(code, corvanta::kExitOk);
+  EXPECT_EQ(code, corvanta::kExitFailed);
   EXPECT_EQ(ui.Requests().size(), 1u);
   EXPECT_TRUE(platform::FileExists(Target("suche.js")));
   EXPECT_FALSE(platform::FileExists(Target("suche.htm")));

@@ -95,14 +95,21 @@ TEST_F(TemplateCopy, FilesOfTheFiveMasksWithoutTheDatabase) {
   EXPECT_EQ(files[0], f.templateDir + "\\a.htm");
 }
 
-TEST_F(TemplateCopy, CopiesOnlyWhatTheTargetLacks) {
+TEST_F(TemplateCopy, CopiesWhatTheTargetLacksOrHoldsCutOff) {
+  // Copies that a kill or a full disk cut off: empty, or the template's
+  // first bytes. A file of the user's own (a.htm: shorter but other bytes;
+  // e.js: longer) stays.
+  platform::WriteFileBytes(Target("c.gif"), "");
+  platform::WriteFileBytes(Target("d.jpg"), "vorlage d");
+  platform::WriteFileBytes(Target("e.js"), "vorlage e.js und mehr");
   bool abort = false;
-  core::CopyRemainingTemplateFiles(*p, "Kopie", abort);
+  EXPECT_EQ(core::CopyRemainingTemplateFiles(*p, "Kopie", abort), core::CopyOutcome::Done);
   EXPECT_FALSE(abort);
   EXPECT_EQ(platform::ReadFileBytes(Target("a.htm")), "eigene");
-  for (const char* name : {"b.html", "c.gif", "d.jpg", "e.js"})
+  EXPECT_EQ(platform::ReadFileBytes(Target("e.js")), "vorlage e.js und mehr");
+  for (const char* name : {"b.html", "c.gif", "d.jpg"})
     EXPECT_EQ(platform::ReadFileBytes(Target(name)), std::string("vorlage ") + name);
-  for (const char* name : {"suche.js", "x.HTM", "f.txt", "g.htm"}) EXPECT_FALSE(platform::FileExists(Target(name)));
+  for (const char* name : {"suche.js", "f.txt", "g.htm"}) EXPECT_FALSE(platform::FileExists(Target(name)));
 }
 
 TEST_F(TemplateCopy, GivingUpStopsAfterThatFile) {
@@ -115,7 +122,7 @@ TEST_F(TemplateCopy, GivingUpStopsAfterThatFile) {
   platform::ScriptedUi ui;
   ui.Push(platform::mrNo);
   bool abort = false;
-  core::CopyRemainingTemplateFiles(*p, "Kopie", abort);
+  EXPECT_EQ(core::CopyRemainingTemplateFiles(*p, "Kopie", abort), core::CopyOutcome::Failed);
   platform::SetFileFaults(nullptr);
   EXPECT_TRUE(abort);
   ASSERT_EQ(ui.Requests().size(), 1u);

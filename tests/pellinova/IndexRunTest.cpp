@@ -3,6 +3,10 @@
 // question.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
 
 #include "core/Hilfsmittel.h"
 #include "core/WineDrives.h"
@@ -145,6 +149,78 @@ TEST_F(PellinovaRun, XmlOpenGivenUpEndsTheRunAsAborted) {
   EXPECT_TRUE(Run());
   ASSERT_EQ(ui.Requests().size(), 1u);
   EXPECT_EQ(ui.Requests()[0].helpContext, 1004);
+}
+
+// Every file of the target folder with its bytes.
+std::map<std::string, std::string> FolderFiles(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      files[fd.cFileName] = platform::ReadFileBytes(folder + "\\" + fd.cFileName);
+  } while (FindNextFileA(h, &fd));
+  FindClose(h);
+  return files;
+}
+
+// One failing step of one output file: a write that stops at byte `at` (a
+// full disk), the close, or the open.
+struct OutputFault : platform::FileFaults {
+  enum Step { kWrite, kClose, kOpen };
+  std::string path;
+  Step step;
+  size_t at = 0;
+  size_t written = 0;
+  OutputFault(std::string p, Step s, size_t a) : path(std::move(p)), step(s), at(a) { platform::SetFileFaults(this); }
+  ~OutputFault() override { platform::SetFileFaults(nullptr); }
+  bool FailOpen(const std::string& p, bool forWrite) override { return step == kOpen && forWrite && p == path; }
+  bool FailClose(const std::string& p) override { return step == kClose && p == path; }
+  size_t LimitWrite(const std::string& p, size_t n) override {
+    if (step != kWrite || p != path) return n;
+    const size_t k = std::min(n, at > written ? at - written : 0);
+    written += k;
+    return k;
+  }
+};
+
+TEST_F(PellinovaRun, AFailedFileStepLeavesThePreviousSetWhole) {
+  platform::WriteFileBytes(templateDir_ + "\\Pellinova.ini", "[Options]\r\nMega=1\r\n");
+  Page("a.htm", "Haus");
+  Page("b.htm", "Maus");
+  Open({"a.htm", "b.htm"});
+  ASSERT_FALSE(Run());
+  const auto before = FolderFiles(targetDir_);
+  ASSERT_EQ(before.size(), 29u);
+
+  Page("c.htm", "Mond");
+  const struct {
+    const char* file;
+    OutputFault::Step step;
+    size_t at;
+  } cases[] = {
+      {"suche.js", OutputFault::kWrite, 0},    {"suche.js", OutputFault::kWrite, 100},
+      {"suche_m.js", OutputFault::kWrite, 5},  {"suche_q.js", OutputFault::kOpen, 0},
+      {"suche_other.js", OutputFault::kClose, 0},
+  };
+  for (const auto& c : cases) {
+    Open({"a.htm", "b.htm", "c.htm"});
+    {
+      OutputFault fault(targetDir_ + "\\" + c.file, c.step, c.at);
+      platform::ScriptedUi ui;
+      ui.Push(platform::mrNo);
+      EXPECT_TRUE(Run()) << c.file;
+      EXPECT_EQ(ui.Requests().size(), 1u) << c.file;
+    }
+    EXPECT_TRUE(FolderFiles(targetDir_) == before) << c.file << " " << c.step << " " << c.at;
+  }
+
+  Open({"a.htm", "b.htm", "c.htm"});
+  EXPECT_FALSE(Run());
+  EXPECT_THAT(Target("suche.js"), testing::HasSubstr("var index_max = 2;"));
+  EXPECT_EQ(Target("suche_m.js"), ",\";\r\nMaus,\";\r\nMond,\";\r\n");
+  EXPECT_EQ(FolderFiles(targetDir_).size(), 29u);
 }
 
 TEST_F(PellinovaRun, EveryByteOfAPageIsReadAndAMissingPageStopsTheRun) {

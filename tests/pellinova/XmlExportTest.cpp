@@ -26,14 +26,22 @@ class XmlExport : public ::testing::Test {
   }
   static constexpr const char* kTail = "  </Pellinova>\r\n</Quarvelin>\r\n";
 
+  // Writes the export as the run does, putting it in place when whole;
+  // returns abort.
+  static bool Export(const std::string& path, const std::vector<pellinova::XmlDocument>& documents) {
+    bool abort = false;
+    core::TextWriter out;
+    pellinova::TXML xml(out, path, documents, abort);
+    if (!abort) out.Commit();
+    return abort;
+  }
+
   BaseTestFolder folder_;
   std::string path_ = folder_ / "suche.xml";
 };
 
 TEST_F(XmlExport, NoPagesGiveTheNineFixedLines) {
-  bool abort = false;
-  pellinova::TXML xml(path_, {}, abort);
-  EXPECT_FALSE(abort);
+  EXPECT_FALSE(Export(path_, {}));
   EXPECT_EQ(platform::ReadFileBytes(path_), Head() + kTail);
 }
 
@@ -43,9 +51,7 @@ TEST_F(XmlExport, DocumentsWithTheirDescriptionsAndKeywords) {
       {"sub\\seite.htm", "Keine Beschreibung vorhanden f\xFCr Datei <b>sub/seite.htm</b>", {}},
       {"a<b.htm", "Zeile\x01zwei\tdrei", {"x<y"}},
   };
-  bool abort = false;
-  pellinova::TXML xml(path_, documents, abort);
-  EXPECT_FALSE(abort);
+  EXPECT_FALSE(Export(path_, documents));
   EXPECT_EQ(platform::ReadFileBytes(path_),
             Head() +
                 "    <Document>\r\n      <URL>index.htm</URL>\r\n"
@@ -63,9 +69,7 @@ TEST_F(XmlExport, DocumentsWithTheirDescriptionsAndKeywords) {
 TEST_F(XmlExport, OpenGivenUpWritesNothingAndAborts) {
   platform::ScriptedUi ui;
   ui.Push(platform::mrNo);
-  bool abort = false;
-  pellinova::TXML xml(folder_ / "fehlt\\suche.xml", {}, abort);
-  EXPECT_TRUE(abort);
+  EXPECT_TRUE(Export(folder_ / "fehlt\\suche.xml", {}));
   ASSERT_EQ(ui.Requests().size(), 1u);
   EXPECT_EQ(ui.Requests()[0].helpContext, 1004);
   EXPECT_THAT(ui.Requests()[0].text, testing::HasSubstr("zum Schreiben \xF6" "ffnen"));
@@ -78,18 +82,17 @@ class DiskFull : public platform::FileFaults {
   size_t LimitWrite(const std::string&, size_t) override { return 0; }
 };
 
-TEST_F(XmlExport, WriteErrorAbortsAndReleasesTheFile) {
-  bool abort = false;
+TEST_F(XmlExport, WriteErrorAbortsAndLeavesThePreviousFile) {
+  platform::WriteFileBytes(path_, "alt");
   {
     DiskFull full;
     platform::ScriptedUi ui;
     ui.Push(platform::mrNo);
-    pellinova::TXML xml(path_, {{"a.htm", "A", {"Haus"}}}, abort);
+    EXPECT_TRUE(Export(path_, {{"a.htm", "A", {"Haus"}}}));
     EXPECT_EQ(ui.Requests().size(), 1u);
   }
-  EXPECT_TRUE(abort);
-  // Nothing holds the file any more.
-  EXPECT_TRUE(platform::DeleteFileIfExists(path_));
+  EXPECT_EQ(platform::ReadFileBytes(path_), "alt");
+  EXPECT_FALSE(platform::FileExists(platform::ReplacementTempPath(path_)));
 }
 
 }  // namespace

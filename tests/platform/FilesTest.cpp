@@ -113,8 +113,11 @@ TEST(Files, ReplaceKeepsTheOldFileWhenTheWriteFails) {
     EXPECT_EQ(ErrorOf([&] { ReplaceFileBytes(path, "new content"); }), static_cast<DWORD>(ERROR_DISK_FULL));
   }
   EXPECT_EQ(ReadFileBytes(path), "old");
+  // A write cut off by a kill left its temporary file: the next takes it over.
+  WriteFileBytes(ReplacementTempPath(path), "halb");
   ReplaceFileBytes(path, "new");
   EXPECT_EQ(ReadFileBytes(path), "new");
+  EXPECT_FALSE(FileExists(ReplacementTempPath(path)));
   ReplaceFileBytes(dir / "fresh.ini", "");
   EXPECT_TRUE(FileExists(dir / "fresh.ini"));
 

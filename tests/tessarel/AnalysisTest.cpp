@@ -273,7 +273,7 @@ TEST_F(AnalysisRun, AMissingTemplateGivenUpCancelsWithoutPageOrResults) {
   EXPECT_EQ(platform::App().Title(), core::LoadStr(core::Txt::ProgramTitle));
 }
 
-TEST_F(AnalysisRun, AFailedWriteGivenUpLeavesNoHalfPage) {
+TEST_F(AnalysisRun, AFailedWriteGivenUpLeavesThePreviousPageWhole) {
   Doc("a.doc", "apfel");
   platform::WriteFileBytes(docs_ + "\\a_doc.htm", "alt");
   Projekt()->UpdateHTMLDatei = true;
@@ -286,8 +286,14 @@ TEST_F(AnalysisRun, AFailedWriteGivenUpLeavesNoHalfPage) {
   platform::SetFileFaults(nullptr);
   ASSERT_EQ(ui.Requests().size(), 1u);
   // A half page would count as up to date at the next run.
-  EXPECT_FALSE(platform::FileExists(docs_ + "\\a_doc.htm"));
+  EXPECT_EQ(Page("a_doc.htm"), "alt");
+  EXPECT_FALSE(platform::FileExists(platform::ReplacementTempPath(docs_ + "\\a_doc.htm")));
   EXPECT_EQ(Results(), (Lines(5, "vorher")));
+  // What a page write cut off by a kill leaves is no document of the next run.
+  platform::WriteFileBytes(platform::ReplacementTempPath(docs_ + "\\a_doc.htm"), "<HTML>");
+  EXPECT_FALSE(Run());
+  EXPECT_EQ(documents_, Lines{"a.doc"});
+  EXPECT_FALSE(platform::FileExists(platform::ReplacementTempPath(docs_ + "\\a_doc.htm")));
 }
 
 // The user closes the progress window while the first document is read.
