@@ -136,6 +136,16 @@ void TReplacement::Begin(const std::string& path) {
     throw EInOutError(ERROR_ACCESS_DENIED);
   // The seam is asked once, for the destination, whichever file is opened.
   if (InstalledFileFaults().FailOpen(path, true)) throw EInOutError(ERROR_ACCESS_DENIED);
+  if (exists) {
+    // A destination that another program holds could not be renamed over:
+    // that is found out here, as its open would have, before anything is
+    // written. The probe changes nothing in the file.
+    const HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE | DELETE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) ThrowLastError();
+    CloseHandle(probe);
+  }
   const std::string temp = ReplacementTempPath(path);
   if (temp.size() < MAX_PATH) {
     try {
