@@ -12,8 +12,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# Test programs and tools built here run under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+# Test programs and tools built here run under Wine, in one fixed locale
+# whatever the machine's: the tests expect its number and date formats.
+set(QUARVELIN_TEST_LOCALE LC_ALL=C.UTF-8)
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env ${QUARVELIN_TEST_LOCALE} ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
 
 # Compiler cache where the machine has one: the developers' work trees share
 # their objects, and a rebuild after a rebase costs little.

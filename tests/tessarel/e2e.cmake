@@ -2,7 +2,7 @@
 # file and the exit codes, on a folder with one document of each kind, a
 # broken PDF and a plain text file.
 add_test(NAME tessarel_e2e
-  COMMAND ${CMAKE_COMMAND}
+  COMMAND ${CMAKE_COMMAND} -E env ${QUARVELIN_TEST_LOCALE} ${CMAKE_COMMAND}
     -DTESSAREL_EXE=$<TARGET_FILE:Tessarel>
     -DWINE_RUN=${CMAKE_SOURCE_DIR}/scripts/wine-run
     -DFIXTURES=${CMAKE_CURRENT_LIST_DIR}/fixtures
