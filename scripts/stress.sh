@@ -19,6 +19,7 @@ while [ $# -gt 0 ]; do
     -r) rounds=$2; shift 2 ;;
     -s) suites=$2; shift 2 ;;
     -j) jobs=$2; shift 2 ;;
+    -j*) jobs=${1#-j}; shift ;;
     -o) out=$2; shift 2 ;;
     -R) regex=$2; shift 2 ;;
     --no-build) build=0; shift ;;
