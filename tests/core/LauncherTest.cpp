@@ -46,7 +46,12 @@ class DdeServer {
  public:
   explicit DdeServer(std::vector<std::string> services) : services_(std::move(services)) {
     current_ = this;
-    thread_ = std::thread([this] { Run(); });
+    // DDE finds its servers among the windows of its desktop: the server's
+    // thread joins the test's, which need not be the program's first one.
+    thread_ = std::thread([this, desktop = GetThreadDesktop(GetCurrentThreadId())] {
+      SetThreadDesktop(desktop);
+      Run();
+    });
     std::unique_lock lock(mutex_);
     readyChanged_.wait(lock, [this] { return ready_; });
   }

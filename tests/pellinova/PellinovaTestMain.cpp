@@ -10,7 +10,7 @@
 #include "pellinova/Texts.h"
 #include "pellinova/projektVerwaltung.h"
 #include "platform/gui/Application.h"
-#include "tests/support/WineDesktop.h"
+#include "tests/support/OwnDesktop.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleMock(&argc, argv);

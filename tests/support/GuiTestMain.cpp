@@ -1,5 +1,6 @@
 // The main of test programs that open windows: the application is
-// initialised as a program's start-up does, with Corvanta's texts.
+// initialised as a program's start-up does, with Corvanta's texts, on a
+// desktop of its own (OwnDesktop.h).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 #include "corvanta/Texts.h"
 #include "fsctl/FsControls.h"
 #include "platform/gui/Application.h"
-#include "tests/support/WineDesktop.h"
+#include "tests/support/OwnDesktop.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleMock(&argc, argv);

@@ -1,13 +1,14 @@
 // The main of the class library's tests that open windows: the application
 // is initialised as a program's start-up does, without the core or any
-// program's texts (the library knows no application).
+// program's texts (the library knows no application), on a desktop of its own
+// (OwnDesktop.h).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "platform/gui/Application.h"
-#include "tests/support/WineDesktop.h"
+#include "tests/support/OwnDesktop.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleMock(&argc, argv);

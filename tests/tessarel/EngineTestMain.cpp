@@ -6,7 +6,7 @@
 #include "core/Texts.h"
 #include "platform/gui/Application.h"
 #include "tessarel/Texts.h"
-#include "tests/support/WineDesktop.h"
+#include "tests/support/OwnDesktop.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleMock(&argc, argv);

@@ -8,7 +8,7 @@
 #include "fsctl/FsControls.h"
 #include "platform/gui/Application.h"
 #include "tessarel/Texts.h"
-#include "tests/support/WineDesktop.h"
+#include "tests/support/OwnDesktop.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleMock(&argc, argv);
