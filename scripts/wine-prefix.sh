@@ -6,6 +6,13 @@
 #                                               and desktop up for a test run
 # The test suite runs the second as its first test (the fixture wine_prefix).
 set -uo pipefail
+# Descriptors the caller left open (a lock it holds, say) would be inherited
+# by the Wine server and the desktop process started here, which outlive the
+# caller by minutes; the shell's own script descriptor (255) stays.
+for fd in /proc/$$/fd/*; do
+  fd=${fd##*/}
+  if [ "$fd" -gt 2 ] && [ "$fd" -ne 255 ]; then eval "exec $fd>&-"; fi
+done 2>/dev/null
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-quarvelin}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -4,6 +4,13 @@
 # nothing at all did not get to its first line (Wine did not start it, or it
 # died at once): that fails with a message saying so, whatever its exit code.
 set -uo pipefail
+# Descriptors the caller left open (a lock it holds, say) would be inherited
+# by the Wine server and the desktop process started here, which outlive the
+# caller by minutes; the shell's own script descriptor (255) stays.
+for fd in /proc/$$/fd/*; do
+  fd=${fd##*/}
+  if [ "$fd" -gt 2 ] && [ "$fd" -ne 255 ]; then eval "exec $fd>&-"; fi
+done 2>/dev/null
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-quarvelin}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
