@@ -2,7 +2,8 @@
 # Tessarel as a user meets it: the first start on no settings file, the
 # analysis wizard over a folder holding a PDF, a DOC and an HTML page, one
 # of the keyword pages viewed in the browser (a script that records what it
-# was given), and quitting.
+# was given), the question before an analysis of a whole drive, the wizard
+# over a folder with nothing to analyse, and quitting.
 #   tessarel.sh <install folder> <picture folder>
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=walk.sh
@@ -101,4 +102,64 @@ walk_until 30 "Browser mit der Schlagwortseite aufgerufen" shown_page
 walk_shot angesehen
 
 quit "$win" beenden-2
+
+# The program's boxes are recorded in a log from here on.
+QUARVELIN_UI_LOG=$(walk_winpath "$WALK_WORK/ui.log") walk_start Tessarel/Tessarel.exe
+walk_started "$main"
+win=$WALK_WIN
+
+# The analysis over the whole drive C: (the folder a fresh installation
+# starts on) asks first; No goes back to the settings.
+printf '%s\r\n' '[Einstellungen]' 'DokumenteVerzeichnis=C:' >"$app/projekte/dialog.tzn"
+walk_menu "$win" d n
+walk_wait '^Quarvelin\(tm\) Tessarel - Analyse$'
+analyse=$WALK_WIN
+walk_focus "$analyse"
+walk_keys alt+o
+walk_wait '^Bestätigen$'
+walk_shot laufwerk-frage
+walk_focus "$WALK_WIN"
+walk_keys n
+walk_wait_closed "$WALK_WIN"
+walk_wait '^Quarvelin\(tm\) Tessarel - Analyse$'
+walk_until 10 "Frage vor der Analyse des Laufwerks C:" grep -qF 'C:\\\r\rNeben jedem Dokument' "$WALK_WORK/ui.log"
+walk_focus "$WALK_WIN"
+walk_keys alt+a
+walk_wait_closed "$WALK_WIN"
+
+# The wizard over a folder holding only a PDF, with the default exclusion
+# list, which leaves PDF documents out: nothing to analyse, so the wizard
+# says so and goes back to the documents folder.
+nurpdf="$WALK_WORK/nur-pdf"
+mkdir -p "$nurpdf"
+cp "$WALK_ROOT/tests/tessarel/fixtures/bericht.pdf" "$nurpdf/"
+printf '%s\r\n' '[Einstellungen]' "DokumenteVerzeichnis=$(walk_winpath "$nurpdf")" 'OLEAutomationVerwenden=0' \
+  >"$app/projekte/dialog.tzn"
+walk_menu "$win" d a
+walk_wait "${wizard}\\(Einführung/Programm\\)$"
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait "${wizard}\\(Einführung/Assistent\\)$"
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait "${wizard}\\(Dokumentenverzeichnis wählen\\)$"
+walk_shot nur-pdf-dokumente
+walk_focus "$WALK_WIN"
+walk_keys alt+w
+walk_wait "${wizard}\\(Analyse starten\\)$"
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_wait '^Information$' 120
+walk_shot nichts-zu-analysieren
+walk_focus "$WALK_WIN"
+walk_keys Return
+walk_until 10 "Meldung \"Keine Dateien zur Analyse gefunden.\"" \
+  grep -q 'Keine Dateien zur Analyse gefunden\.' "$WALK_WORK/ui.log"
+walk_wait "${wizard}\\(Dokumentenverzeichnis wählen\\)$"
+walk_shot nur-pdf-zurueck
+walk_check "keine Schlagwortseite des ausgeschlossenen PDF" test ! -e "$nurpdf/bericht_pdf.htm"
+walk_focus "$WALK_WIN"
+walk_keys alt+a
+walk_wait_closed "$WALK_WIN"
+quit "$win" beenden-3
 walk_log "Rundgang vollständig"
