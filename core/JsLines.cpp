@@ -8,6 +8,7 @@
 #include "core/KeywordList.h"
 #include "core/Texts.h"
 #include "core/indexErzeugen.h"
+#include "platform/base/Blanks.h"
 
 namespace core {
 
@@ -154,11 +155,7 @@ bool OptimizeLine(std::string& line, bool optimize, const std::array<std::string
     // A "//" followed by a quote may stand inside a string ("http://").
     line.erase(comment);
   }
-  std::size_t first = 0;
-  std::size_t last = line.size();
-  while (first < last && static_cast<unsigned char>(line[first]) <= ' ') ++first;
-  while (last > first && static_cast<unsigned char>(line[last - 1]) <= ' ') --last;
-  line = line.substr(first, last - first);
+  line = platform::Trimmed(line);
   if (!line.empty() && line.back() == ';') line.pop_back();
   std::string compact;
   compact.reserve(line.size());

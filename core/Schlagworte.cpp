@@ -7,6 +7,7 @@
 
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
+#include "platform/base/Blanks.h"
 
 namespace core {
 
@@ -17,8 +18,6 @@ void MakeWordList(platform::TStringList& list) {
   list.SetDuplicates(platform::TDuplicates::dupIgnore);
   list.SetSorted(true);
 }
-
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 std::mt19937& Random() {
   static std::mt19937 generator(
@@ -89,9 +88,7 @@ void TSchlagwortDatei::CleanDescription() {
   if (description.empty()) description = FormatStr(LoadStr(Txt::FmtNoDescription), {url});
   std::erase_if(description, [](char c) { return c == '\r' || c == '\n'; });
   std::replace(description.begin(), description.end(), '"', '*');
-  const auto first = std::find_if_not(description.begin(), description.end(), IsBlankOrControl);
-  const auto last = std::find_if_not(description.rbegin(), description.rend(), IsBlankOrControl).base();
-  description = first < last ? std::string(first, last) : std::string();
+  description = platform::Trimmed(description);
   std::replace(description.begin(), description.end(), '\\', '/');
 }
 

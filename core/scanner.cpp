@@ -10,6 +10,7 @@
 #include "core/ProjectSettings.h"
 #include "core/RunContext.h"
 #include "core/Schlagworte.h"
+#include "platform/base/Blanks.h"
 #include "platform/base/StringList.h"
 
 namespace core {
@@ -78,8 +79,6 @@ bool ContainsUpper(std::string_view text, std::string_view upper) {
   return false;
 }
 
-bool IsBlankOrControl(unsigned char c) { return c <= ' '; }
-
 // Whether a tag name ends at: blanks, "/" and ">" end it, and so does the end
 // of the page.
 bool EndsTagName(std::string_view text, std::size_t at) {
@@ -102,14 +101,6 @@ std::string_view RawTextElement(std::string_view rest) {
       return name;
   }
   return {};
-}
-
-std::string Trimmed(std::string_view s) {
-  std::size_t first = 0;
-  std::size_t last = s.size();
-  while (first < last && IsBlankOrControl(static_cast<unsigned char>(s[first]))) ++first;
-  while (last > first && IsBlankOrControl(static_cast<unsigned char>(s[last - 1]))) --last;
-  return std::string(s.substr(first, last - first));
 }
 
 // A keyword stands inside a double-quoted JavaScript string: a backslash in it
@@ -137,12 +128,6 @@ constexpr std::array<bool, 256> kContinues = MakeContinuesTable();
 // Bytes of the page read between two looks at the run: often enough that the
 // cancel button answers at once, seldom enough to cost nothing.
 constexpr std::size_t kPollInterval = 16 * 1024;
-
-std::string_view TrimmedView(std::string_view s) {
-  while (!s.empty() && IsBlankOrControl(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-  while (!s.empty() && IsBlankOrControl(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-  return s;
-}
 
 void StripOne(std::string_view& s, char c) {
   if (!s.empty() && s.back() == c) s.remove_suffix(1);
@@ -320,7 +305,7 @@ std::string_view tScanner::NextWord(bool& abort) {
     StripOne(word, '-');
     StripOne(word, '/');
     StripOne(word, '_');
-    word = TrimmedView(word);
+    word = platform::TrimmedView(word);
     if (word.empty()) {
       if (wasHeld) continue;
       PublishTitle();
@@ -515,7 +500,7 @@ void tScanner::AddAltText(std::string_view alt) {
   while (start <= text.size()) {
     std::size_t blank = text.find(' ', start);
     if (blank == std::string::npos) blank = text.size();
-    const std::string piece = Trimmed(std::string_view(text).substr(start, blank - start));
+    const std::string piece = platform::Trimmed(std::string_view(text).substr(start, blank - start));
     if (!piece.empty() && WordWidthOk(settings_, piece) && NumberOk(settings_, piece))
     {
       if (tagWords_) tagWords_->Add(piece);
@@ -536,7 +521,7 @@ void tScanner::AddMetaKeywords(std::string_view content) {
   while (start <= decoded.size()) {
     std::size_t comma = decoded.find(',', start);
     if (comma == std::string::npos) comma = decoded.size();
-    std::string piece = Trimmed(std::string_view(decoded).substr(start, comma - start));
+    std::string piece = platform::Trimmed(std::string_view(decoded).substr(start, comma - start));
     if (!piece.empty() && WordWidthOk(settings_, piece) && NumberOk(settings_, piece)) {
       SlashForBackslash(piece);
       page_.metaKeywords.Add(piece);
@@ -548,7 +533,7 @@ void tScanner::AddMetaKeywords(std::string_view content) {
 void tScanner::SetMetaDescription(std::string_view text) {
   std::string content(text);
   for (std::string_view lineEnd : {"\n\r", "\r\n", "\n", "\r"}) content = Text().ReplaceAll(content, lineEnd, " ");
-  page_.metaDescription = Trimmed(Text().NormalizeWhitespace(content));
+  page_.metaDescription = platform::Trimmed(Text().NormalizeWhitespace(content));
 }
 
 }  // namespace core

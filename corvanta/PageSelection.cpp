@@ -5,7 +5,7 @@
 
 #include "core/Texts.h"
 #include "core/projektVerwaltung.h"
-#include "net/SocketText.h"
+#include "platform/base/Blanks.h"
 
 namespace corvanta {
 
@@ -16,7 +16,7 @@ std::string SiteAddress(std::string_view typed) {
   constexpr std::string_view kScheme = "HTTP://";
   const size_t at = upper.find(kScheme);
   if (at != std::string::npos) typed.remove_prefix(at + kScheme.size());
-  return core::LoadStr(core::Txt::DefWebSite) + net::TrimText(typed);
+  return core::LoadStr(core::Txt::DefWebSite) + platform::Trimmed(typed);
 }
 
 std::string PageCountText(int count) {
@@ -26,10 +26,10 @@ std::string PageCountText(int count) {
 }
 
 void StoreSiteFields(core::TProjekt& project, const SiteFields& fields) {
-  project.SetWebSite(net::TrimText(fields.webSite));
-  project.SetBenutzername(net::TrimText(fields.user));
-  project.SetPasswort(net::TrimText(fields.password));
-  project.SetDateiendungen(net::TrimText(fields.extensions));
+  project.SetWebSite(platform::Trimmed(fields.webSite));
+  project.SetBenutzername(platform::Trimmed(fields.user));
+  project.SetPasswort(platform::Trimmed(fields.password));
+  project.SetDateiendungen(platform::Trimmed(fields.extensions));
 }
 
 Deletion PlanDeletion(int count, const std::vector<int>& selected, int current) {

@@ -6,7 +6,7 @@
 #include "corvanta/FolderStart.h"
 #include "corvanta/NewProject.h"
 #include "corvanta/PageSelection.h"
-#include "net/SocketText.h"
+#include "platform/base/Blanks.h"
 #include "platform/gui/Dialogs.h"
 
 namespace corvanta {
@@ -88,8 +88,8 @@ void TWizardQuelleDlg::FormClose() {
   core::TProjekt* project = Project();
   if (!project) return;
   project->SetWebSite(SiteAddress(edWebsite.Text()));
-  project->SetBenutzername(net::TrimText(edBenutzername.Text()));
-  project->SetPasswort(net::TrimText(edPasswort.Text()));
+  project->SetBenutzername(platform::Trimmed(edBenutzername.Text()));
+  project->SetPasswort(platform::Trimmed(edPasswort.Text()));
 }
 
 TWizardZielDlg::TWizardZielDlg(WizardServices services)

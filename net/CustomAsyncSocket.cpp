@@ -6,6 +6,7 @@
 #include "net/SocketResolve.h"
 #include "net/SocketText.h"
 #include "net/WinSockApi.h"
+#include "platform/base/Blanks.h"
 #include "platform/gui/Application.h"
 
 namespace net {
@@ -56,7 +57,7 @@ void TCustomAsyncSocket::SetAddr(const std::string& value) {
     RaiseException("Cannot change Addr if not closed");
     return;
   }
-  const std::string v = TrimText(value);
+  const std::string v = platform::Trimmed(value);
   if (addrAssigned_ && v == addrStr_) return;
   addrStr_ = v;
   addrAssigned_ = !v.empty();
@@ -68,7 +69,7 @@ void TCustomAsyncSocket::SetPort(const std::string& value) {
     RaiseException("Cannot change Port if not closed");
     return;
   }
-  const std::string v = TrimText(value);
+  const std::string v = platform::Trimmed(value);
   if (portAssigned_ && v == portStr_) return;
   portStr_ = v;
   portAssigned_ = !v.empty();
@@ -80,7 +81,7 @@ void TCustomAsyncSocket::SetProto(const std::string& value) {
     RaiseException("Cannot change Proto if not closed");
     return;
   }
-  const std::string v = TrimText(value);
+  const std::string v = platform::Trimmed(value);
   if (protoAssigned_ && v == protoStr_) return;
   protoStr_ = v;
   protoAssigned_ = !v.empty();
@@ -92,7 +93,7 @@ void TCustomAsyncSocket::SetLocalPort(const std::string& value) {
     RaiseException("Cannot change LocalPort if not closed");
     return;
   }
-  localPortStr_ = TrimText(value);
+  localPortStr_ = platform::Trimmed(value);
   localPortResolved_ = false;
 }
 
@@ -101,7 +102,7 @@ void TCustomAsyncSocket::SetLocalAddr(const std::string& value) {
     RaiseException("Cannot change LocalAddr if not closed");
     return;
   }
-  std::string v = TrimText(value);
+  std::string v = platform::Trimmed(value);
   if (v.empty()) v = "0.0.0.0";
   const unsigned long addr = WSOCK(inet_addr)(v.c_str());
   if (addr == INADDR_NONE) {

@@ -1,20 +1,13 @@
 #include "net/SiteLinks.h"
 
 #include "net/HttpUtil.h"
+#include "platform/base/Blanks.h"
 
 namespace net {
 
 namespace {
 
 bool Contains(std::string_view upperText, std::string_view what) { return upperText.find(what) != std::string_view::npos; }
-
-std::string Trim(std::string_view s) {
-  size_t b = 0;
-  size_t e = s.size();
-  while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-  while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-  return std::string(s.substr(b, e - b));
-}
 
 // Position just behind the host of an absolute URL; npos for other texts.
 size_t HostEnd(std::string_view url) {
@@ -41,7 +34,7 @@ bool HasPageExtension(std::string_view url, std::string_view extensions) {
     ext = LowerAscii(url.substr(dot));
   if (ext.empty()) return false;
   // The list is trimmed as a whole, not item by item.
-  const std::string list = LowerAscii(Trim(extensions));
+  const std::string list = LowerAscii(platform::Trimmed(extensions));
   size_t start = 0;
   for (;;) {
     const size_t comma = list.find(',', start);

@@ -6,6 +6,7 @@
 #include "net/SocketException.h"
 #include "net/SocketText.h"
 #include "net/WinSockApi.h"
+#include "platform/base/Blanks.h"
 
 namespace net {
 
@@ -29,7 +30,7 @@ bool StartsWithDigit(const std::string& s) { return !s.empty() && s[0] >= '0' &&
 std::uint32_t SocketResolveHost(const std::string& name) {
   if (name.empty() || name.size() > 256)
     throw ESocketException("SocketResolveHost: '" + name + "' Invalid Hostname.");
-  const std::string host = TrimText(name);
+  const std::string host = platform::Trimmed(name);
   if (WSocketIsDottedIP(host)) {
     const unsigned long addr = WSOCK(inet_addr)(host.c_str());
     if (addr == INADDR_NONE && host != "255.255.255.255")
@@ -55,8 +56,8 @@ std::uint16_t SocketResolvePort(const std::string& port, const std::string& prot
     if (n < 0) throw ESocketException("SocketResolvePort: Invalid Port.");
     return static_cast<std::uint16_t>(n);
   }
-  const std::string p = TrimText(port);
-  const std::string pr = TrimText(proto);
+  const std::string p = platform::Trimmed(port);
+  const std::string pr = platform::Trimmed(proto);
   const servent* entry = WSOCK(getservbyname)(p.c_str(), pr.empty() ? nullptr : pr.c_str());
   if (!entry) {
     const int code = WSOCK(WSAGetLastError)();
@@ -68,7 +69,7 @@ std::uint16_t SocketResolvePort(const std::string& port, const std::string& prot
 
 int SocketResolveProto(const std::string& proto) {
   if (proto.empty() || proto.size() >= 32) throw ESocketException("SocketResolveProto: Invalid Protocol.");
-  const std::string p = TrimText(proto);
+  const std::string p = platform::Trimmed(proto);
   if (StartsWithDigit(p)) return static_cast<int>(LeadingNumber(p, 0x7fffffff / 10));
   // Every connect asks for "tcp" again, and the system reads its protocol
   // file for each answer; the file does not change while we run.

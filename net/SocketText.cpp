@@ -92,12 +92,4 @@ bool WSocketIsDottedIP(std::string_view text) {
   return dots == 3 && number <= 255;
 }
 
-std::string TrimText(std::string_view text) {
-  size_t b = 0;
-  size_t e = text.size();
-  while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
-  while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
-  return std::string(text.substr(b, e - b));
-}
-
 }  // namespace net

@@ -13,7 +13,4 @@ std::string SocketErrorText(int code);
 // leading and trailing blanks allowed).
 bool WSocketIsDottedIP(std::string_view text);
 
-// Blanks and control characters removed from both ends.
-std::string TrimText(std::string_view text);
-
 }  // namespace net

@@ -5,8 +5,8 @@
 #include <typeinfo>
 
 #include "net/SocketResolve.h"
-#include "net/SocketText.h"
 #include "net/WinSockApi.h"
+#include "platform/base/Blanks.h"
 
 namespace net {
 
@@ -61,13 +61,13 @@ void TCustomSocksSocket::SetSocksLevel(const std::string& value) {
 
 void TCustomSocksSocket::SetSocksServer(const std::string& value) {
   if (state_ != wsClosed) return RaiseException("Can't change socks server if not closed");
-  socksServer_ = TrimText(value);
+  socksServer_ = platform::Trimmed(value);
   socksServerAssigned_ = !socksServer_.empty();
 }
 
 void TCustomSocksSocket::SetSocksPort(const std::string& value) {
   if (state_ != wsClosed) return RaiseException("Can't change socks port if not closed");
-  socksPort_ = TrimText(value);
+  socksPort_ = platform::Trimmed(value);
   socksPortAssigned_ = !socksPort_.empty();
 }
 

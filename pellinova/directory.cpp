@@ -8,11 +8,11 @@
 #include "corvanta/FolderStart.h"
 #include "corvanta/PageSelection.h"
 #include "corvanta/SiteFetch.h"
-#include "net/SocketText.h"
 #include "pellinova/FileSearch.h"
 #include "pellinova/ProjektRules.h"
 #include "pellinova/TextNumbers.h"
 #include "pellinova/projektVerwaltung.h"
+#include "platform/base/Blanks.h"
 #include "platform/base/StringList.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
@@ -151,7 +151,7 @@ void TDirectoryDlg::Search(bool intoSelected) {
     window.SetCaption(title + txt::Load(txt::kCapSearchFiles));
     window.HideTimeLabels();
     window.Show();
-    SearchExtensions(window, SourceFolder(), net::TrimText(edDateiendungen.Text()), stop, found, &skipped);
+    SearchExtensions(window, SourceFolder(), platform::Trimmed(edDateiendungen.Text()), stop, found, &skipped);
   }
   core::ProjectSettings folders = project_.Settings();
   folders.HTMLVerzeichnis = SourceFolder();
@@ -236,7 +236,7 @@ bool TDirectoryDlg::CanClose(int result) {
 void TDirectoryDlg::StorePageSelectionFields() {
   project_.SetHTMLVerzeichnis(SourceFolder());
   project_.SetZielVerzeichnis(corvanta::StoredFolder(DirectoryListBox2.Directory()));
-  project_.SetDateiendungen(net::TrimText(edDateiendungen.Text()));
+  project_.SetDateiendungen(platform::Trimmed(edDateiendungen.Text()));
   if (services_.showStatus) services_.showStatus();
 }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/Texts.h"
+#include "platform/base/Blanks.h"
 #include "platform/base/StringList.h"
 #include "platform/gui/Dialogs.h"
 #include "tessarel/TextNumbers.h"
@@ -12,19 +13,11 @@ namespace tessarel {
 
 namespace {
 
-std::string Trimmed(const std::string& s) {
-  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  size_t b = 0, e = s.size();
-  while (b < e && blank(s[b])) ++b;
-  while (e > b && blank(s[e - 1])) --e;
-  return s.substr(b, e - b);
-}
-
 void AddEntries(std::vector<std::string>& entries, const std::string& text) {
   size_t start = 0;
   for (;;) {
     const size_t comma = text.find(',', start);
-    const std::string entry = Trimmed(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    const std::string entry = platform::Trimmed(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
     if (!entry.empty() || std::find(entries.begin(), entries.end(), entry) == entries.end()) entries.push_back(entry);
     if (comma == std::string::npos) break;
     start = comma + 1;
@@ -54,7 +47,7 @@ std::string StoreExclusions(const std::vector<std::string>& memoLines) {
 
 void ToggleExclusion(std::vector<std::string>& entries, bool ticked, const std::string& kind) {
   auto found = entries.begin();
-  while (found != entries.end() && platform::AnsiUpperCase(Trimmed(*found)) != kind) ++found;
+  while (found != entries.end() && platform::AnsiUpperCase(platform::Trimmed(*found)) != kind) ++found;
   if (ticked && found != entries.end()) {
     platform::ShowMessage(core::FormatStr(txt::Load(txt::kExclusionRemoved), {kind}));
     entries.erase(found);

@@ -5,6 +5,7 @@
 #include "core/Retry.h"
 #include "core/TextFile.h"
 #include "core/Texts.h"
+#include "platform/base/Blanks.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
 #include "tessarel/HtmlEncode.h"
@@ -29,17 +30,9 @@ std::string Underscored(std::string s, bool backslashes) {
   return s;
 }
 
-std::string Trimmed(const std::string& s) {
-  size_t b = 0;
-  size_t e = s.size();
-  while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-  while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-  return s.substr(b, e - b);
-}
-
 // A section's words: trimmed, without the "," after the last one.
 std::string WordsParagraph(const std::string& words) {
-  std::string w = Trimmed(words);
+  std::string w = platform::Trimmed(words);
   core::Text().StripTrailingCharInPlace(',', w);
   return core::FormatStr(txt::Fixed(txt::kFmtWords), {w});
 }
@@ -126,7 +119,7 @@ std::string KeywordBody(const platform::TStringList& keywords) {
     }
   }
   body += WordsParagraph(words);
-  return core::FormatStr(txt::Fixed(txt::kFmtLinks), {Trimmed(links)}) + body;
+  return core::FormatStr(txt::Fixed(txt::kFmtLinks), {platform::Trimmed(links)}) + body;
 }
 
 std::string PageFooter(platform::TDateTime when) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BaseTestFolder.h"
+#include "platform/base/Blanks.h"
 #include "platform/base/StringList.h"
 
 using namespace platform;
@@ -144,4 +145,13 @@ TEST(StringList, NamesAndValues) {
   EXPECT_EQ(copy.Lines(), (Lines{"noequals", "port=8080", "User=ich"}));
   copy.AddStrings(copy);
   EXPECT_EQ(copy.Count(), 3);
+}
+
+// Control characters count as blanks at the ends; bytes above the blank
+// (the no-break space 0xA0 among them) are text, and so is everything inside.
+TEST(Trimmed, DropsBlanksAndControlCharactersAtTheEndsOnly) {
+  const struct {
+    std::string in, out;
+  } cases[] = {{"", ""}, {" \t\r\n\x01 ", ""}, {"  a b  ", "a b"}, {"\x1f" "x\x7f", "x\x7f"}, {"\xa0y\xa0", "\xa0y\xa0"}};
+  for (const auto& c : cases) EXPECT_EQ(platform::Trimmed(c.in), c.out) << c.in;
 }
