@@ -9,6 +9,10 @@
 
 namespace core {
 
+// The most of one page that a run reads: what the HTTP client takes of a
+// fetched body. A local file beyond it is read that far; the rest is ignored.
+inline constexpr long long kPageSizeLimit = 64LL * 1024 * 1024;
+
 class PageSource {
  public:
   virtual ~PageSource() = default;

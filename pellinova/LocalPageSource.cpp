@@ -1,11 +1,13 @@
 #include "pellinova/LocalPageSource.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
 #include "core/Retry.h"
 #include "core/Texts.h"
 #include "core/Utf8.h"
+#include "net/HttpClient.h"
 #include "pellinova/TextNumbers.h"
 #include "pellinova/projektVerwaltung.h"
 #include "platform/base/Files.h"
@@ -26,16 +28,18 @@ constexpr size_t kReadBlock = 64 * 1024;
 // while the next page is read ahead): most pages are far smaller, and a few
 // large ones should not hold memory for the rest of the run.
 constexpr size_t kRecycleLimit = 256 * 1024;
-// A file up to this size is read at once.
-constexpr std::int64_t kReserveLimit = 256LL * 1024 * 1024;
+// A local page counts as large as a fetched one may be, no larger: a huge
+// file in the folder must not take the run's time and memory.
+static_assert(core::kPageSizeLimit == net::THttpClient::kDefaultMaxBodySize);
+constexpr size_t kPageLimit = static_cast<size_t>(core::kPageSizeLimit);
 
 // Reads a file into text over what text holds. The whole file in one read
 // where its size is known (expected): the text then needs no room beyond it
 // and is never moved. Past that size (a file that grows meanwhile) it is read
-// on in blocks. The last page's buffer is read over as it stands: growing a
-// text fills the new room first, and filling what the read then overwrites
-// costs as much as the read. eof(end) and read(at, want, got) are the steps;
-// either returns false to give up.
+// on in blocks, up to kPageLimit. The last page's buffer is read over as it
+// stands: growing a text fills the new room first, and filling what the read
+// then overwrites costs as much as the read. eof(end) and read(at, want, got)
+// are the steps; either returns false to give up.
 template <typename Eof, typename Read>
 void ReadInto(std::string& text, size_t expected, Eof eof, Read read) {
   if (text.capacity() < expected) {
@@ -43,10 +47,10 @@ void ReadInto(std::string& text, size_t expected, Eof eof, Read read) {
     text.reserve(expected);
   }
   size_t filled = 0;
-  for (;;) {
+  while (filled < kPageLimit) {
     bool end = false;
     if (!eof(end) || end) break;
-    const size_t want = filled < expected ? expected - filled : kReadBlock;
+    const size_t want = std::min(filled < expected ? expected - filled : kReadBlock, kPageLimit - filled);
     if (text.size() < filled + want) text.resize(filled + want);
     size_t got = 0;
     const bool ok = read(&text[filled], want, got);
@@ -56,7 +60,9 @@ void ReadInto(std::string& text, size_t expected, Eof eof, Read read) {
   text.resize(filled);
 }
 
-size_t ExpectedSize(std::int64_t size) { return size > 0 && size <= kReserveLimit ? static_cast<size_t>(size) : 0; }
+size_t ExpectedSize(std::int64_t size) {
+  return size > 0 ? static_cast<size_t>(std::min<std::int64_t>(size, core::kPageSizeLimit)) : 0;
+}
 
 // The file whole, without a question to the user: false on any fault.
 bool ReadQuietly(const std::string& path, std::string& text) {

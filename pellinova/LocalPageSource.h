@@ -26,7 +26,8 @@ class LocalPageSource : public core::PageSource {
   LocalPageSource(const LocalPageSource&) = delete;
   LocalPageSource& operator=(const LocalPageSource&) = delete;
 
-  // The file HTMLVerzeichnis + "\" + address, every byte of it. A file
+  // The file HTMLVerzeichnis + "\" + address, every byte of it up to
+  // core::kPageSizeLimit (the rest is ignored). A file
   // that cannot be opened, or whose reading is given up, sets abort and
   // gives what was read.
   std::string ReadPage(int position, const std::string& address, bool& abort) override;

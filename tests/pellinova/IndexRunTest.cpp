@@ -273,6 +273,33 @@ TEST_F(PellinovaRun, PagesReadAheadComeWholeInAnyOrder) {
   EXPECT_FALSE(abort);
 }
 
+// A huge file is read as far as a fetched page may reach, read now or read
+// ahead; the rest is not read. The file is sparse: it takes no room on disk.
+TEST_F(PellinovaRun, APageIsReadUpToTheSizeLimit) {
+  Page("a.htm", "klein");
+  Page("b.htm", "Anfang");
+  {
+    const HANDLE file = CreateFileA((siteDir_ + "\\b.htm").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER at{};
+    at.QuadPart = core::kPageSizeLimit + 4096;
+    DWORD written = 0;
+    EXPECT_TRUE(SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && WriteFile(file, "Ende", 4, &written, nullptr));
+    CloseHandle(file);
+  }
+  Open({"a.htm", "b.htm"});
+  for (const int first : {1, 0}) {
+    pellinova::LocalPageSource source(*project_);
+    bool abort = false;
+    std::string text;
+    for (int i = first; i < 2; ++i) text = source.ReadPage(i, project_->Pages()[static_cast<size_t>(i)]->url, abort);
+    EXPECT_EQ(text.size(), static_cast<size_t>(core::kPageSizeLimit)) << first;
+    EXPECT_EQ(text.substr(0, 6), "Anfang") << first;
+    EXPECT_EQ(text.find("Ende"), std::string::npos) << first;
+    EXPECT_FALSE(abort);
+  }
+}
+
 // ---- pages in UTF-8 ------------------------------------------------------------
 
 std::string U8(std::u8string_view text) { return std::string(text.begin(), text.end()); }
