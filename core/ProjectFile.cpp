@@ -112,6 +112,7 @@ std::span<const Txt> ProjectFileNameIds() { return kNameIds; }
 
 void ProjectFile::ReadSettings(const Profile& profile, ProjectSettings& s) {
   substitutedFolders_.clear();
+  refused_.reset();
   announcedPages_ = ini_.ReadInteger(Name(Txt::IniEinstellungen), Name(Txt::KeyAnzahlEintraege), 0);
   for (const SettingKey& key : profile.loadKeys) ReadKey(key, s, {});
 }
@@ -159,6 +160,8 @@ void ProjectFile::ReadKey(const SettingKey& key, ProjectSettings& s, const Templ
         if constexpr (std::is_same_v<T, std::string>) {
           const std::string def = key.def == KeyDefault::Member ? kFresh.*member : defaultText;
           s.*member = key.rule == KeyRule::NotRead ? def : ini_.ReadString(section, name, def);
+          if (key.def == KeyDefault::Descriptor && !refused_ && !NamesFileInFolder(s.*member))
+            refused_ = RefusedFileName{{}, name, s.*member};
         } else if constexpr (std::is_same_v<T, bool>) {
           const bool def = switchDefault ? defaultSwitch : kFresh.*member;
           s.*member = key.rule == KeyRule::NotRead ? def : ini_.ReadBool(section, name, def);

@@ -6,6 +6,7 @@
 // the native build feeds it hostile files.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -73,6 +74,10 @@ class ProjectFile {
   void WritePages(const PageList& pages, const SaveStep& step = {});
 
   int AnnouncedPages() const { return announcedPages_; }
+  // The first file-name key (one whose default is a descriptor's file name)
+  // that the last ReadSettings found reaching outside its folder, with its
+  // key and value (file left empty); none when every one names a file in it.
+  const std::optional<RefusedFileName>& RefusedName() const { return refused_; }
   // Whether ReadSettings put the drive in place of that folder key (see
   // TProjekt::FolderSubstituted).
   bool FolderSubstituted(Txt key) const;
@@ -90,6 +95,7 @@ class ProjectFile {
   ProjectFileHost& host_;
   int announcedPages_ = 0;
   std::vector<SubstitutedFolder> substitutedFolders_;
+  std::optional<RefusedFileName> refused_;
 };
 
 }  // namespace core

@@ -86,7 +86,11 @@ bool ReadTemplateDescriptor(const std::string& directory, bool& withGlossary) {
   return read;
 }
 
-bool ReadTemplateDescriptor(const std::string& directory, TemplateSwitches& switches) {
+bool NamesFileInFolder(const std::string& name) {
+  return name.find_first_of("\\/:") == std::string::npos && name.find("..") == std::string::npos;
+}
+
+bool ReadTemplateDescriptor(const std::string& directory, TemplateSwitches& switches, RefusedFileName* refused) {
   switches = TemplateSwitches();
   const std::string path = DescriptorPath(directory);
   if (!platform::FileExists(path)) return false;
@@ -99,14 +103,22 @@ bool ReadTemplateDescriptor(const std::string& directory, TemplateSwitches& swit
   } catch (const platform::EInOutError&) {
     ini = platform::TIniFile::FromText(std::string());
   }
-  State& state = Values();
+  State read;
   for (int i = 0; i < kValues; ++i) {
     const KeyAndDefault kd = Split(kRows[i].keyAndDefault);
     // A value the program's table does not name is not the program's: it
     // keeps its (empty) default.
-    state.values[i] = kd.key.empty() ? kd.def : ini.ReadString(LoadStr(kRows[i].section), kd.key, kd.def);
+    read.values[i] = kd.key.empty() ? kd.def : ini.ReadString(LoadStr(kRows[i].section), kd.key, kd.def);
+    // The file names are joined to the template or the target folder: one
+    // that climbs out or names another drive would have the run read or
+    // write any file. Such a template is not taken at all.
+    if (kRows[i].section == Txt::DescOptions && !NamesFileInFolder(read.values[i])) {
+      if (refused) *refused = {path, kd.key, read.values[i]};
+      return false;
+    }
   }
-  state.filled = true;
+  read.filled = true;
+  Values() = std::move(read);
   const KeyAndDefault glossary = Split(Txt::DescWithGlossary);
   switches.withGlossary = ini.ReadBool(LoadStr(Txt::DescOptions), glossary.key, glossary.def != "0");
   const KeyAndDefault mega = Split(Txt::DescMega);

@@ -48,6 +48,19 @@ struct TemplateSwitches {
   bool mega = false;          // "Options" Mega: Pellinova's per-letter files
 };
 
+// Whether name can name nothing but a file inside the folder it is joined
+// to: it holds no folder separator ("\\" or "/"), no ".." and no drive or
+// stream (":").
+bool NamesFileInFolder(const std::string& name);
+
+// A file name of a template or a project that would reach outside its
+// folder: the file it stands in, its key and its value.
+struct RefusedFileName {
+  std::string file;
+  std::string key;
+  std::string value;
+};
+
 // The current value (the default until a descriptor was read).
 const std::string& Descriptor(DescriptorValue value);
 
@@ -57,9 +70,12 @@ std::string DescriptorPath(const std::string& directory);
 // Reads the descriptor of a template folder into the program-wide values and
 // gives its WithGlossary switch (false when absent). A folder without a
 // descriptor changes nothing and gives false. The file is read afresh, not
-// from a copy cached earlier.
+// from a copy cached earlier. A descriptor one of whose file names would
+// reach outside the template or target folder (NamesFileInFolder) changes
+// nothing either and gives false; the name goes to refused.
 bool ReadTemplateDescriptor(const std::string& directory, bool& withGlossary);
-bool ReadTemplateDescriptor(const std::string& directory, TemplateSwitches& switches);
+bool ReadTemplateDescriptor(const std::string& directory, TemplateSwitches& switches,
+                            RefusedFileName* refused = nullptr);
 
 // Back to the built-in defaults (for tests).
 void ResetTemplateDescriptor();

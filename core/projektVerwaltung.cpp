@@ -90,7 +90,13 @@ void TProjekt::Load(const std::string& path, bool& failed, THinweisDlg* shared) 
   }
   projectFileName_ = path;
 
+  loading_ = true;
   file_.ReadSettings(CurrentProfile(), s_);
+  loading_ = false;
+  if (RefuseOutsideName()) {
+    failed = true;
+    return;
+  }
   // The basic data and one step per announced page, whatever the file
   // announces.
   window.pbFortschritt.SetMax(static_cast<int>(std::clamp(file_.AnnouncedPages() + 1LL, 1LL, kMaxStep)));
@@ -115,6 +121,28 @@ void TProjekt::Load(const std::string& path, bool& failed, THinweisDlg* shared) 
   if (!LoadPages(window)) failed = true;
 }
 
+namespace {
+
+void ShowRefusedName(const RefusedFileName& refused) {
+  platform::MessageDlg(FormatStr(LoadStr(Txt::MsgFileNameOutside), {refused.key + "=" + refused.value, refused.file}),
+                       platform::MsgDlgType::Error, platform::mbOK, 0);
+}
+
+}  // namespace
+
+bool TProjekt::RefuseOutsideName() {
+  std::optional<RefusedFileName> refused = refusedTemplate_;
+  if (!refused && file_.RefusedName()) {
+    refused = file_.RefusedName();
+    refused->file = projectFileName_;
+  }
+  if (!refused) return false;
+  // Neither its stop-word list is read nor anything written: the project
+  // does not open.
+  ShowRefusedName(*refused);
+  return true;
+}
+
 bool TProjekt::DirExists(const std::string& path) const { return Dir().DirExists(path); }
 
 std::string TProjekt::ProgramFolder() const { return ProgramDirectory(); }
@@ -131,11 +159,18 @@ bool TProjekt::LoadPages(THinweisDlg& window) {
 }
 
 void TProjekt::LoadTemplateSettings(const std::string& directory) {
+  TemplateSwitches switches;
+  RefusedFileName refused;
+  const bool read = ReadTemplateDescriptor(directory, switches, &refused);
+  if (!read && !refused.key.empty()) {
+    if (loading_) refusedTemplate_ = refused;
+    else ShowRefusedName(refused);
+    return;
+  }
   const bool otherFolder = !platform::SameText(directory, s_.VorlagenVerzeichnis);
   s_.VorlagenVerzeichnis = directory;
   saved_ = false;
-  TemplateSwitches switches;
-  if (ReadTemplateDescriptor(directory, switches)) file_.ReadTemplateKeys(CurrentProfile(), s_, switches);
+  if (read) file_.ReadTemplateKeys(CurrentProfile(), s_, switches);
   // The stop words in memory are the old folder's; the next save would write
   // them over the new folder's own list.
   const std::string stopFile = StopWordFileName();

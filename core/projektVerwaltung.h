@@ -33,7 +33,9 @@ class TProjekt : public platform::TIniFile, private ProjectFileHost {
   // Opens and loads the project file under a progress window. failed is set
   // when the file could not be opened, the stop-word list the project needs
   // is missing (both with a message), or the user closed the progress
-  // window; the caller then frees the object and has no project open. A
+  // window, or a file name of the project or its template would reach
+  // outside the template or target folder (with a message naming it); the
+  // caller then frees the object and has no project open. A
   // loaded project counts as unsaved, so the next SaveProject writes it whole.
   // A batch run passes the progress window it shows all its steps in.
   TProjekt(const std::string& path, bool& failed, THinweisDlg* shared = nullptr);
@@ -51,7 +53,8 @@ class TProjekt : public platform::TIniFile, private ProjectFileHost {
   // The setter of VorlagenVerzeichnis: reads the folder's template descriptor
   // (when it has one) and takes its file names wherever the project file has
   // none of its own. Another folder brings its own stop-word list, when it
-  // has one.
+  // has one. A template whose descriptor names a file outside the folder is
+  // refused with a message naming it: the project keeps the template it had.
   void LoadTemplateSettings(const std::string& directory);
 
   const std::string& GetProjectFileName() const { return projectFileName_; }
@@ -178,6 +181,9 @@ class TProjekt : public platform::TIniFile, private ProjectFileHost {
  private:
   void Load(const std::string& path, bool& failed, THinweisDlg* shared);
   bool LoadPages(THinweisDlg& window);
+  // Shows the message on a name that would reach outside its folder, when
+  // the load met one; true then.
+  bool RefuseOutsideName();
   void WritePages(THinweisDlg* window);
   // ProjectFileHost
   bool DirExists(const std::string& path) const override;
@@ -187,6 +193,8 @@ class TProjekt : public platform::TIniFile, private ProjectFileHost {
   std::string projectFileName_;
   ProjectSettings s_;
   bool saved_ = false;
+  bool loading_ = false;
+  std::optional<RefusedFileName> refusedTemplate_;
   // The stop words as their file holds them, once the list has taken them
   // (or as last written): a save writes the file only when the entries
   // differ. The list's comparison takes some lines for duplicates ("dass"

@@ -68,6 +68,7 @@ constexpr unsigned kViewFilter = 65225;
 constexpr unsigned kViewPattern = 65226;  // "\*.htm"
 constexpr unsigned kDriveRootQuestion = 65230;
 constexpr unsigned kDocumentsSkipped = 65236;
+constexpr unsigned kFileNameOutside = 65237;
 
 // The stop-character editor.
 constexpr unsigned kStopCharTitle = 65227;

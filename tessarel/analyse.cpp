@@ -70,6 +70,12 @@ tAnalyse::tAnalyse(const std::string& documentsFolder, bool& abort, bool commonF
       commonFrame_(commonFrame),
       documents_(SortedList()),
       skipped_(SortedList()) {
+  // A list or page template named outside the template folder: no run.
+  if (const auto refused = Projekt()->RefusedFileName()) {
+    ReportRefusedFileName(*refused);
+    abort = true;
+    return;
+  }
   THinweisDlg window;
   platform::App().SetTitle(ProgramTitle() + txt::Load(txt::kTitleSuche));
   window.SetCaption(ProgramTitle() + txt::Load(txt::kCaptionSuche));

@@ -6,6 +6,7 @@
 #include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
 #include "platform/base/Files.h"
+#include "platform/gui/Dialogs.h"
 #include "tessarel/TextNumbers.h"
 
 namespace tessarel {
@@ -68,11 +69,21 @@ TProjekt::TProjekt(const std::string& fileName)
 std::string TProjekt::StopwortDatei() const { return VorlagenVerzeichnis + "\\" + StopwortListe; }
 std::string TProjekt::StopzeichenDatei() const { return VorlagenVerzeichnis + "\\" + StopzeichenListe; }
 
+std::optional<core::RefusedFileName> TProjekt::RefusedFileName() const {
+  const std::pair<unsigned, const std::string*> names[] = {
+      {txt::kKeyStopwortListe, &StopwortListe}, {txt::kKeyStopzeichenListe, &StopzeichenListe}, {txt::kKeyRahmen, &Rahmen}};
+  for (const auto& [key, value] : names)
+    if (!core::NamesFileInFolder(*value)) return core::RefusedFileName{FileName(), txt::Fixed(key), *value};
+  return std::nullopt;
+}
+
 void TProjekt::LoadProject() {
   documentsReplaced_ = ReadProjectSettings(*this, *this, ProgramDir(),
                                            [](const std::string& path) { return core::Dir().DirExists(path); });
-  LoadList(stopWords, StopwortDatei(), storedStopwords_);
-  LoadList(stopCharacters, StopzeichenDatei(), storedStopchars_);
+  // A name that climbs out of the template folder must not have any file
+  // read as a list, nor written back sorted.
+  if (core::NamesFileInFolder(StopwortListe)) LoadList(stopWords, StopwortDatei(), storedStopwords_);
+  if (core::NamesFileInFolder(StopzeichenListe)) LoadList(stopCharacters, StopzeichenDatei(), storedStopchars_);
 }
 
 void TProjekt::SaveProject() {
@@ -80,11 +91,17 @@ void TProjekt::SaveProject() {
   // The keys so far reach the file before the lists, as each write would.
   UpdateFile();
 
-  SaveList(stopWords, StopwortDatei(), storedStopwords_);
-  SaveList(stopCharacters, StopzeichenDatei(), storedStopchars_);
+  if (core::NamesFileInFolder(StopwortListe)) SaveList(stopWords, StopwortDatei(), storedStopwords_);
+  if (core::NamesFileInFolder(StopzeichenListe)) SaveList(stopCharacters, StopzeichenDatei(), storedStopchars_);
 
   WriteFrameSettings(*this, *this);
   UpdateFile();
+}
+
+void ReportRefusedFileName(const core::RefusedFileName& refused) {
+  platform::MessageDlg(
+      core::FormatStr(txt::Load(txt::kFileNameOutside), {refused.key + "=" + refused.value, refused.file}),
+      platform::MsgDlgType::Error, platform::mbOK, 0);
 }
 
 TProjekt* Projekt() { return g_projekt.get(); }

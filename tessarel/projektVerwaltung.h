@@ -10,9 +10,11 @@
 // what is on disk. A batch run replaces it by the named parameter file.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/Vorlage.h"
 #include "platform/base/IniFile.h"
 #include "platform/base/StringList.h"
 #include "tessarel/ProjectFile.h"
@@ -46,6 +48,11 @@ class TProjekt : public platform::TIniFile, public ProjectSettings {
   // The two list files, inside the template folder.
   std::string StopwortDatei() const;
   std::string StopzeichenDatei() const;
+  // The first of the names StopwortListe, StopzeichenListe and Rahmen that
+  // would reach outside the template folder (core::NamesFileInFolder); none
+  // when all three name files in it. A list with such a name is neither read
+  // nor written, and no run starts (tAnalyse).
+  std::optional<core::RefusedFileName> RefusedFileName() const;
 
   // Results of the last run, as decimal texts (duration as "hh:mm.ss").
   std::string considered;
@@ -67,6 +74,9 @@ class TProjekt : public platform::TIniFile, public ProjectSettings {
   std::vector<std::string> storedStopchars_;
   bool documentsReplaced_ = false;
 };
+
+// The message on a name that would reach outside its folder.
+void ReportRefusedFileName(const core::RefusedFileName& refused);
 
 // The project; nullptr while there is none.
 TProjekt* Projekt();

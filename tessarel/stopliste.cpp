@@ -33,6 +33,14 @@ bool Edit(const char* layout, platform::TStringList& list, const std::string& fi
   return !cancelled;
 }
 
+// A list named outside the template folder is not edited: saving it would
+// write there.
+bool RefusedList(const std::string& name) {
+  if (core::NamesFileInFolder(name)) return false;
+  if (const auto refused = Projekt() ? Projekt()->RefusedFileName() : std::nullopt) ReportRefusedFileName(*refused);
+  return true;
+}
+
 }  // namespace
 
 std::string LowerAscii(const std::string& word) {
@@ -43,10 +51,12 @@ std::string LowerAscii(const std::string& word) {
 }
 
 bool EditStopWords(TProjekt& project, const corvanta::DialogServices& services) {
+  if (RefusedList(project.StopwortListe)) return false;
   return Edit("TStopwortlisteDlgTessarel", project.stopWords, project.StopwortDatei(), false, services);
 }
 
 bool EditStopChars(TProjekt& project, const corvanta::DialogServices& services) {
+  if (RefusedList(project.StopzeichenListe)) return false;
   return Edit("TStopzeichenDlg", project.stopCharacters, project.StopzeichenDatei(), true, services);
 }
 

@@ -280,6 +280,43 @@ TEST_F(ProjectTest, LoadFailuresTellTheUserOnceAndFail) {
                                        "anderen Corvanta-Instanz\roder einem anderen Programm?");
 }
 
+// A file name of the project or its template that climbs out of its folder
+// would have the stop-word list read from any file and written back sorted:
+// the project does not open, a template chosen later is refused, and the
+// message names the key, its value and the file it stands in.
+TEST_F(ProjectTest, AFileNameOutsideItsFolderIsRefused) {
+  const std::string victim = dir / "OPFER.txt";
+  platform::WriteFileBytes(victim, "Zebra\r\nAffe\r\n");
+  auto refusal = [](const std::string& setting, const std::string& file) {
+    return "Der Dateiname\r\r" + setting + "\r\rin\r\r" + file +
+           "\r\rwird nicht verwendet: Er darf weder \"\\\" oder \"/\"\rnoch \"..\" oder ein Laufwerk enthalten.";
+  };
+  WriteProject("StopwortListe=..\\OPFER.txt\r\n");
+  EXPECT_TRUE(OpenFails());
+  WriteProject("FrameDatei=C:\\x.htm\r\n");
+  EXPECT_TRUE(OpenFails());
+  platform::WriteFileBytes(Template() + "\\Pellinova.ini", "[Options]\r\nStopword=..\\OPFER.txt\r\n");
+  WriteProject("");
+  EXPECT_TRUE(OpenFails());
+  ASSERT_EQ(ui.Requests().size(), 3u);
+  EXPECT_EQ(ui.Requests()[0].text, refusal("StopwortListe=..\\OPFER.txt", File()));
+  EXPECT_EQ(ui.Requests()[1].text, refusal("FrameDatei=C:\\x.htm", File()));
+  EXPECT_EQ(ui.Requests()[2].text, refusal("Stopword=..\\OPFER.txt", Template() + "\\Pellinova.ini"));
+
+  platform::DeleteFileIfExists(Template() + "\\Pellinova.ini");
+  auto p = Open();
+  const std::string other = dir / "andere";
+  platform::ForceDirectories(other);
+  platform::WriteFileBytes(other + "\\Pellinova.ini", "[Options]\r\nSearchBase=..\\..\\x.js\r\n");
+  p->LoadTemplateSettings(other);
+  ASSERT_EQ(ui.Requests().size(), 4u);
+  EXPECT_EQ(ui.Requests()[3].text, refusal("SearchBase=..\\..\\x.js", other + "\\Pellinova.ini"));
+  EXPECT_EQ(p->GetVorlagenVerzeichnis(), Template());
+  EXPECT_EQ(p->GetJavascriptDatei(), "suche.js");
+  p->SaveProject();
+  EXPECT_EQ(platform::ReadFileBytes(victim), "Zebra\r\nAffe\r\n");
+}
+
 TEST_F(ProjectTest, ClosingTheProgressWindowCancelsTheLoad) {
   WriteProject("AnzahlEintraege=2\r\n", "[Dateien]\r\n1=http://a.de/\r\n2=http://b.de/\r\n");
   ShownWindows shown;

@@ -62,6 +62,29 @@ TEST_F(TemplateTest, DescriptorReplacesAllValuesAndAMissingOneChangesNothing) {
   EXPECT_FALSE(withGlossary);
 }
 
+TEST(FileNames, NameAFileInTheFolderOnly) {
+  for (const char* name : {"suche.js", "stopwort.lst", "suche_%s.js", "a b.htm", ".lst", ""})
+    EXPECT_TRUE(core::NamesFileInFolder(name)) << name;
+  for (const char* name : {"..\\..\\OPFER.txt", "../x.js", "sub\\x.js", "sub/x.js", "C:\\x.js", "C:x.js", "..",
+                           "a..b.js", "x.js:strom", "\\\\server\\share\\x.js"})
+    EXPECT_FALSE(core::NamesFileInFolder(name)) << name;
+}
+
+// A descriptor that would have the run read or write outside the template or
+// target folder is not taken at all, and names the key that would.
+TEST_F(TemplateTest, ADescriptorWithAFileNameOutsideItsFolderIsRefused) {
+  for (const char* line : {"Stopword=..\\..\\..\\OPFER.txt", "SearchHelp=D:\\x.htm", "SearchBase=sub/suche.js"}) {
+    platform::WriteFileBytes(dir / "Pellinova.ini", std::string("[Options]\r\nSearch=start.htm\r\n") + line + "\r\n");
+    core::TemplateSwitches switches;
+    core::RefusedFileName refused;
+    EXPECT_FALSE(core::ReadTemplateDescriptor(dir.Path(), switches, &refused)) << line;
+    const std::string text = line;
+    EXPECT_EQ(refused.key + "=" + refused.value, text);
+    EXPECT_EQ(refused.file, dir / "Pellinova.ini");
+    EXPECT_EQ(Descriptor(DescriptorValue::Search), "suche.htm") << line;
+  }
+}
+
 TEST_F(TemplateTest, FormatsFillOnlyPercentSAndKeepEveryOtherPercent) {
   EXPECT_EQ(core::FormatDescriptor("eintrag.item[%s].seite = \"", "12"), "eintrag.item[12].seite = \"");
   EXPECT_EQ(core::FormatDescriptor("var a = %s; // 100%% sicher", "1"), "var a = 1; // 100% sicher");

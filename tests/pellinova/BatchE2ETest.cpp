@@ -425,6 +425,11 @@ TEST_F(PellinovaBatch, ProjectsThatCannotRunEndWithCodeTwoAndStayAsTheyWere) {
   // The template folder has gone: the check before the analysis fails.
   const std::string noTemplate =
       WriteProject("c.lvq", Input("weg", {{"StopwortListeVerwenden", "0"}}));
+  // The template's letter files would go two folders above the target.
+  for (const char* f : {"suche.js", "stopwort.lst"})
+    Write(templates_ + "\\boese\\" + f, platform::ReadFileBytes(templates_ + "\\test\\" + f));
+  Write(templates_ + "\\boese\\Pellinova.ini", "[Options]\r\nMega=1\r\nMegaSearchBase=..\\..\\MEGA_%s.js\r\n");
+  const std::string outside = WriteProject("d.lvq", Input("boese"));
 
   EXPECT_EQ(RunPellinova("/B a"), 2);
   EXPECT_NE(uiLog_.find("\t305\tOK\r\n"), std::string::npos) << uiLog_;
@@ -432,6 +437,13 @@ TEST_F(PellinovaBatch, ProjectsThatCannotRunEndWithCodeTwoAndStayAsTheyWere) {
   EXPECT_EQ(uiLog_, "");
   EXPECT_EQ(RunPellinova("/B c"), 2);
   EXPECT_EQ(uiLog_, "");
+  EXPECT_EQ(RunPellinova("/B d"), 2);
+  EXPECT_EQ(uiLog_, "MessageBox\tFehler\tDer Dateiname\\r\\rMegaSearchBase=..\\\\..\\\\MEGA_%s.js\\r\\rin\\r\\r" +
+                        Logged(templates_ + "\\boese\\Pellinova.ini") +
+                        "\\r\\rwird nicht verwendet: Er darf weder \"\\\\\" oder \"/\"\\rnoch \"..\" oder ein "
+                        "Laufwerk enthalten.\t0\tOK\r\n");
+  EXPECT_EQ(platform::ReadFileBytes(prog_ + "\\projekte\\d.lvq"), outside);
+  EXPECT_FALSE(platform::FileExists(folder_ / "MEGA_a.js"));
 
   EXPECT_EQ(platform::ReadFileBytes(prog_ + "\\projekte\\a.lvq"), noStopWords);
   EXPECT_EQ(platform::ReadFileBytes(prog_ + "\\projekte\\b.lvq"), noSource);

@@ -143,10 +143,17 @@ TEST_F(PellinovaRun, XmlExportUnderLetterModeStillHoldsTheWords) {
 
 TEST_F(PellinovaRun, XmlOpenGivenUpEndsTheRunAsAborted) {
   Page("a.htm", "Haus");
-  Open({"a.htm"}, "XML=1\r\nXMLDatei=fehlt\\suche.xml\r\n");
+  Open({"a.htm"}, "XML=1\r\n");
+  struct NoXml : platform::FileFaults {
+    bool FailOpen(const std::string& path, bool forWrite) override {
+      return forWrite && path.find("suche.xml") != std::string::npos;
+    }
+  } faults;
+  platform::SetFileFaults(&faults);
   platform::ScriptedUi ui;
   ui.Push(platform::mrNo);
   EXPECT_TRUE(Run());
+  platform::SetFileFaults(nullptr);
   ASSERT_EQ(ui.Requests().size(), 1u);
   EXPECT_EQ(ui.Requests()[0].helpContext, 1004);
 }

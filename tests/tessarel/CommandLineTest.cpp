@@ -115,4 +115,25 @@ TEST_F(Batch, ARunWithoutErrorsLeavesAnOlderErrorFileAndTheParametersAlone) {
   EXPECT_EQ(tessarel::Projekt()->analysed, "1");
 }
 
+// A list or page template named outside the template folder: no list is
+// read from there or written back, and the batch run does not start.
+TEST_F(Batch, AListNamedOutsideTheTemplateFolderEndsWithTwo) {
+  platform::WriteFileBytes(docs_ + "\\a.doc", "apfel");
+  const std::string victim = dir_ / "OPFER.txt";
+  platform::WriteFileBytes(victim, "Zebra\r\nAffe\r\n");
+  const std::string path = Parameters("raus.tzn", docs_);
+  for (const char* line : {"StopwortListe=..\\OPFER.txt", "StopzeichenListe=..\\OPFER.txt", "Rahmen=C:\\x.htm"}) {
+    platform::WriteFileBytes(path, "[Einstellungen]\r\nDokumenteVerzeichnis=" + docs_ + "\r\nVorlagenVerzeichnis=" +
+                                       vorlage_ + "\r\n" + line + "\r\n");
+    platform::ScriptedUi ui;
+    EXPECT_EQ(tessarel::RunBatch(path), 2) << line;
+    ASSERT_EQ(ui.Requests().size(), 1u) << line;
+    EXPECT_EQ(ui.Requests()[0].text.substr(0, 15 + std::string(line).size()), "Der Dateiname\r\r" + std::string(line));
+    EXPECT_EQ(tessarel::Projekt()->stopWords.Count() + tessarel::Projekt()->stopCharacters.Count(), 0);
+    tessarel::Projekt()->SaveProject();
+  }
+  EXPECT_FALSE(platform::FileExists(docs_ + "\\a_doc.htm"));
+  EXPECT_EQ(platform::ReadFileBytes(victim), "Zebra\r\nAffe\r\n");
+}
+
 }  // namespace
