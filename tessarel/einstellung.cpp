@@ -73,11 +73,19 @@ TWizardEinstellungDlg::TWizardEinstellungDlg(OpenPage openPage)
   ckbVerwendenBreite.OnClick = [this] { EnableWidth(); };
   ckbVerwendenSchlagworte.OnClick = [this] { EnableCount(); };
   ckbRahmenVerzeichnis.OnClick = [this] { EnableFrame(); };
-  speWortbreiteMin.OnChange = [this] {
+  // A width is checked once it is complete (the field left, the arrows, OK),
+  // so that a question never cuts into the typing of a number.
+  speWortbreiteMin.OnCommit = [this] {
     if (!loading_) speWortbreiteMin.SetNumber(CheckedMinimum(speWortbreiteMin.Number(), speWortbreiteMax.Number()));
   };
-  speWortbreiteMax.OnChange = [this] {
+  speWortbreiteMax.OnCommit = [this] {
     if (!loading_) speWortbreiteMax.SetNumber(CheckedMaximum(speWortbreiteMin.Number(), speWortbreiteMax.Number()));
+  };
+  // The modal loop asks OnClose once a button has set the result: a number
+  // still being typed is checked before the dialog closes over it.
+  OnClose = [this](platform::CloseAction&) {
+    if (ModalResult() != platform::mrCancel)
+      for (platform::SpinEdit* field : {&speSchlagworte, &speWortbreiteMin, &speWortbreiteMax}) field->Commit();
   };
   btnErzeugen.OnClick = [this] { btnErzeugenClick(); };
   btnSetzen.OnClick = [this] { btnSetzenClick(); };

@@ -13,6 +13,7 @@
 #include "tessarel/einstellung.h"
 #include "tessarel/projektVerwaltung.h"
 #include "tests/platform/BaseTestFolder.h"
+#include "tests/support/GuiPump.h"
 
 namespace {
 
@@ -221,6 +222,53 @@ TEST_F(SettingsDialog, DifferentDrivesAskAndNoKeepsTheDialogOpen) {
   EXPECT_EQ(ui.Requests()[1].text.substr(0, 37), "Sie haben unterschiedliche Laufwerke\r");
   EXPECT_EQ(ui.Requests()[2].kind, platform::UiKind::ModalForm);
   EXPECT_EQ(project_.RahmenVerzeichnis, "Z:\\tmp");
+}
+
+// Minimum 10: a maximum typed key by key asks nothing while it is typed and
+// keeps every key; once complete (the field left, OK) it is checked.
+TEST_F(SettingsDialog, TypedWidthIsCheckedWhenCompleteAndNothingTypedIsLost) {
+  project_.SchlagwortbreiteVerwenden = true;
+  project_.SchlagwortbreiteMin = 10;
+  project_.SchlagwortbreiteMax = 0;
+  platform::ScriptedUi ui;
+  tessarel::TWizardEinstellungDlg dlg({});
+  dlg.FormShow(project_);
+  dlg.Show();
+  const auto type = [&](const std::string& text) {
+    dlg.speWortbreiteMax.SetFocus();
+    SendMessageA(dlg.speWortbreiteMax.Handle(), EM_SETSEL, 0, -1);
+    for (char c : text) PostMessageA(dlg.speWortbreiteMax.Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
+    guitest::PumpFor(30);
+  };
+  const auto leave = [&] {
+    dlg.speWortbreiteMin.SetFocus();
+    guitest::PumpFor(30);
+  };
+
+  type("15");
+  EXPECT_EQ(dlg.speWortbreiteMax.Text(), "15");
+  leave();
+  EXPECT_TRUE(ui.Requests().empty());
+
+  type("5");
+  EXPECT_TRUE(ui.Requests().empty());
+  ui.Push(platform::mrNo);
+  leave();
+  ASSERT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(dlg.speWortbreiteMax.Text(), "10");
+
+  // OK with a number still being typed: the check asks before the dialog
+  // closes, as the modal loop asks OnClose.
+  type("7");
+  ui.Push(platform::mrYes);
+  dlg.SetModalResult(platform::mrOk);
+  platform::CloseAction action = platform::CloseAction::Hide;
+  dlg.OnClose(action);
+  dlg.Hide();
+  ASSERT_EQ(ui.Requests().size(), 2u);
+  dlg.FormClose(project_);
+  EXPECT_EQ(project_.SchlagwortbreiteMax, 0);
+  EXPECT_EQ(project_.SchlagwortbreiteMin, 10);
 }
 
 }  // namespace
