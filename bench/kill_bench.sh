@@ -64,7 +64,7 @@ site=$work/site
 last=$(cd "$site" && ls -d bereich* | sort | tail -1)
 {
   printf '<html><head><title>Index</title></head><body>\r\n'
-  (cd "$site" && find . -name 'seite*.htm' | sort | head -n "$walked" | sed 's|^\./\(.*\)$|<a href="\1">Seite</a>\r|')
+  (cd "$site" && find . -name 'seite*.htm' | sort | awk -v n="$walked" 'NR <= n' | sed 's|^\./\(.*\)$|<a href="\1">Seite</a>\r|')
   printf '</body></html>\r\n'
 } > "$site/index.htm"
 # Every other Pellinova run sees one folder fewer, so that the previous and
@@ -141,7 +141,7 @@ entries() {  # name
   if [ "$1" = letters ]; then
     for f in "$dir"/suche_*.js; do
       lines=$(wc -l < "$f")
-      if [ "$lines" -ne "$n" ] || ! tail -1 "$f" | grep -q "^megaBegriff\[$((n - 1))\] = "; then
+      if [ "$lines" -ne "$n" ] || [[ "$(tail -1 "$f")" != "megaBegriff[$((n - 1))] = "* ]]; then
         echo "$(basename "$f"): $lines lines beside a main file of $n entries" >&2
         return 1
       fi
@@ -250,7 +250,7 @@ for program in Pellinova Corvanta; do
 done
 if [ -s "$work/ui.log" ]; then
   echo "questions asked (answered as No):"
-  cut -f2- "$work/ui.log" | sort | uniq -c | head
+  cut -f2- "$work/ui.log" | sort | uniq -c | awk 'NR <= 10'
 fi
 awk -v a="$total_start" -v b="$(now)" -v f="$failures" 'BEGIN { printf "%d failed checks; %.0f s\n", f, b - a }'
 [ "$failures" = 0 ]
