@@ -3,7 +3,7 @@
 # program. This walks every target's resource scripts once all targets exist
 # and makes each depend on every file it names, following included scripts.
 # Names are taken relative to the script's folder or the source root, as the
-# scripts write them.
+# scripts write them, or whole, as generated scripts write them.
 
 function(_quarvelin_rc_files script out)
   set(found "")
@@ -24,9 +24,14 @@ function(_quarvelin_rc_files script out)
       endif()
       string(REGEX MATCH "\"([^\"]+\\.[A-Za-z]+)\"" m "${line}")
       set(name "${CMAKE_MATCH_1}")
-      foreach(base "${dir}" "${CMAKE_SOURCE_DIR}")
-        if(EXISTS "${base}/${name}" AND NOT IS_DIRECTORY "${base}/${name}")
-          get_filename_component(path "${base}/${name}" ABSOLUTE)
+      if(IS_ABSOLUTE "${name}")
+        set(candidates "${name}")
+      else()
+        set(candidates "${dir}/${name}" "${CMAKE_SOURCE_DIR}/${name}")
+      endif()
+      foreach(candidate IN LISTS candidates)
+        if(EXISTS "${candidate}" AND NOT IS_DIRECTORY "${candidate}")
+          get_filename_component(path "${candidate}" ABSOLUTE)
           list(APPEND found "${path}")
           if(path MATCHES "\\.rc$")
             list(APPEND pending "${path}")
@@ -73,7 +78,7 @@ function(quarvelin_resource_depends)
       endif()
       _quarvelin_rc_files("${script}" files)
       if(files)
-        set_property(SOURCE "${source}" TARGET_DIRECTORY ${target} APPEND PROPERTY OBJECT_DEPENDS ${files})
+        set_property(SOURCE "${script}" TARGET_DIRECTORY ${target} APPEND PROPERTY OBJECT_DEPENDS ${files})
       endif()
     endforeach()
   endforeach()

@@ -9,12 +9,7 @@ quarvelin_test(core_language_test MACHINE
   LIBS qcore
   OWN_MAIN
   TIMEOUT 60)
-# windres does not report the form files it includes.
-set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/LanguageProgram.rc PROPERTIES
-  OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/LanguageTestDlg.form)
 foreach(lang ENU FR)
-  set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/LanguageModule${lang}.rc PROPERTIES
-    OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/LanguageTestDlg.${lang}.form)
   quarvelin_resource_module(core_language_module_${lang} core_language_test .${lang}
     ${CMAKE_CURRENT_LIST_DIR}/LanguageModule${lang}.rc)
   add_dependencies(core_language_test core_language_module_${lang})

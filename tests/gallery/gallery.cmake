@@ -10,8 +10,6 @@ foreach(form ${GALLERY_SAMPLE_FORMS})
   string(APPEND GALLERY_SAMPLES_RC "${form_resource} FORM \"${form}\"\n")
 endforeach()
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/gallery_samples.rc CONTENT "${GALLERY_SAMPLES_RC}")
-set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/gallery_samples.rc PROPERTIES
-  OBJECT_DEPENDS "${GALLERY_SAMPLE_FORMS}")
 
 add_library(gallery_rules STATIC ${CMAKE_CURRENT_LIST_DIR}/LayoutCheck.cpp ${CMAKE_CURRENT_LIST_DIR}/PngFile.cpp)
 # The sample forms show the programs' own pictures (core/pictures.rc).

@@ -6,6 +6,3 @@ quarvelin_test(platform_menus_test PLATFORM_GUI
           ${CMAKE_CURRENT_LIST_DIR}/menuforms.rc
           ${CMAKE_SOURCE_DIR}/core/pictures.rc
   TIMEOUT 60)
-# windres does not report the form files it includes.
-set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/menuforms.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/menutest.form;${CMAKE_SOURCE_DIR}/tests/gallery/TMenuSample.form")
