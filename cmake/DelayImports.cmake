@@ -41,6 +41,6 @@ function(quarvelin_delay_import name)
   set_target_properties(${target} PROPERTIES IMPORTED_LOCATION ${lib})
 endfunction()
 
-foreach(name comdlg32 shell32 ole32 oleaut32 mpr msimg32)
+foreach(name comdlg32 shell32 ole32 oleaut32 mpr)
   quarvelin_delay_import(${name})
 endforeach()

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "platform/base/Files.h"
@@ -23,21 +24,17 @@ char LastChar(const std::string& text) { return text.empty() ? '\0' : text.back(
 // ---- Pictures ---------------------------------------------------------------
 
 Picture::Picture(const char* name) {
-  bitmap_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-  if (!bitmap_) return;
-  BITMAP info{};
-  GetObjectA(bitmap_, sizeof(info), &info);
-  width_ = info.bmWidth;
-  height_ = info.bmHeight;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap_);
-  transparent_ = GetPixel(dc, 0, height_ - 1);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-}
-
-Picture::~Picture() {
-  if (bitmap_) DeleteObject(bitmap_);
+  platform::OwnedBitmap bitmap;
+  try {
+    bitmap = platform::LoadBitmapResource(name);
+  } catch (const std::runtime_error&) {
+    return;  // a program without the picture draws nothing in its place
+  }
+  const SIZE size = platform::BitmapSize(bitmap.Get());
+  width_ = size.cx;
+  height_ = size.cy;
+  list_ = platform::CreatePictureList(width_, height_);
+  platform::AddMaskedPictures(list_.Get(), bitmap.Get());
 }
 
 const Picture& Picture::Named(const char* name) {
@@ -47,14 +44,7 @@ const Picture& Picture::Named(const char* name) {
   return *slot;
 }
 
-void Picture::Draw(HDC dc, int x, int y) const {
-  if (!bitmap_) return;
-  HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, bitmap_);
-  TransparentBlt(dc, x, y, width_, height_, source, 0, 0, width_, height_, transparent_);
-  SelectObject(source, old);
-  DeleteDC(source);
-}
+void Picture::Draw(HDC dc, int x, int y) const { platform::DrawPicture(dc, list_.Get(), 0, x, y, true); }
 
 // ---- Paths --------------------------------------------------------------------
 

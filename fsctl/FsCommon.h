@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/gui/Pictures.h"
+
 namespace fsctl {
 
 // The font's text-metric height plus 2 pixels.
@@ -29,15 +31,13 @@ class Picture {
 
   Picture(const Picture&) = delete;
   Picture& operator=(const Picture&) = delete;
-  ~Picture();
 
  private:
   explicit Picture(const char* name);
 
-  HBITMAP bitmap_ = nullptr;
+  platform::OwnedImageList list_;  // the one picture, masked
   int width_ = 0;
   int height_ = 0;
-  COLORREF transparent_ = 0;
 };
 
 // The path shortened to fit width pixels in the DC's font: the leading
