@@ -8,6 +8,7 @@
 
 #include "platform/base/Resources.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/Font.h"
 #include "platform/gui/TopWindow.h"
 #include "platform/gui/UiSeam.h"
 
@@ -135,8 +136,7 @@ class MessageBoxWindow : public TopWindow {
     closeResult_ = answerButtons == 1 ? defaultId_ : mrCancel;
   }
   ~MessageBoxWindow() override {
-    DestroyTopWindow();
-    if (font_) DeleteObject(font_);
+    DestroyTopWindow();  // before the font it shows goes
   }
 
   int Run();
@@ -157,7 +157,7 @@ class MessageBoxWindow : public TopWindow {
   std::vector<ButtonDef> shown_;
   int defaultId_ = 0;
   int closeResult_ = mrCancel;
-  HFONT font_ = nullptr;
+  OwnedFont font_;
   bool done_ = false;
   int result_ = mrCancel;
 };
@@ -206,9 +206,9 @@ void MessageBoxWindow::CreateControls() {
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = sizeof metrics;
   if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-    font_ = CreateFontIndirectA(&metrics.lfMessageFont);
+    font_.Reset(CreateFontIndirectA(&metrics.lfMessageFont));
   }
-  HFONT font = font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  HFONT font = font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
   RECT work{0, 0, 800, 600};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);

@@ -51,14 +51,14 @@ void Panel::SetColor(const std::string& color) {
   if (color == color_) return;
   color_ = color;
   const auto rgb = ColorFromWord(color_);
-  brush_.reset(rgb ? CreateSolidBrush(*rgb) : nullptr);
+  brush_.Reset(rgb ? CreateSolidBrush(*rgb) : nullptr);
   // The controls inside paint their backgrounds in the new face too.
   if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 COLORREF Panel::FaceColor() const { return ColorFromWord(color_).value_or(GetSysColor(COLOR_BTNFACE)); }
 
-HBRUSH Panel::FaceBrush() const { return brush_ ? brush_.get() : GetSysColorBrush(COLOR_BTNFACE); }
+HBRUSH Panel::FaceBrush() const { return brush_ ? brush_.Get() : GetSysColorBrush(COLOR_BTNFACE); }
 
 void Panel::Paint(HDC dc) {
   RECT r{};
@@ -109,7 +109,7 @@ bool Panel::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       if (!brush_) return false;
       auto dc = reinterpret_cast<HDC>(wParam);
       SetBkColor(dc, FaceColor());
-      result = reinterpret_cast<LRESULT>(brush_.get());
+      result = reinterpret_cast<LRESULT>(brush_.Get());
       return true;
     }
     default: return false;

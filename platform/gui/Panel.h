@@ -2,11 +2,10 @@
 // A container with a bevelled edge whose caption can show a value (a folder
 // path, a count): the caption is drawn in the panel, left, centred or right,
 // and "&" in it is shown as it is.
-#include <memory>
 #include <string>
-#include <type_traits>
 
 #include "platform/gui/Control.h"
+#include "platform/gui/Pictures.h"
 
 namespace platform {
 
@@ -29,11 +28,6 @@ class Panel : public Control {
   COLORREF FaceColor() const;
 
  private:
-  struct BrushDeleter {
-    void operator()(HBRUSH brush) const { DeleteObject(brush); }
-  };
-  using OwnedBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, BrushDeleter>;
-
   void Create(const LayoutObject& stored, Component* parent) override;
   bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void Paint(HDC dc);

@@ -33,15 +33,14 @@ void PaintThroughMask(HDC dc, int x, int y, int width, int height, HDC mask, COL
   // colour (white); the raster operation takes the brush where the source is
   // black and the destination where it is white.
   constexpr DWORD kBrushWhereSourceBlack = 0x00B8074A;
-  HBRUSH brush = CreateSolidBrush(color);
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  OwnedBrush brush(CreateSolidBrush(color));
+  HGDIOBJ oldBrush = SelectObject(dc, brush.Get());
   const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
   const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
   BitBlt(dc, x, y, width, height, mask, 0, 0, kBrushWhereSourceBlack);
   SetBkColor(dc, oldBack);
   SetTextColor(dc, oldText);
   SelectObject(dc, oldBrush);
-  DeleteObject(brush);
 }
 
 }  // namespace
@@ -109,10 +108,9 @@ OwnedBitmap PictureOnColor(HIMAGELIST list, int index, COLORREF background) {
   OwnedBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
   {
     MemoryDc dc(screen, bitmap.Get());
-    HBRUSH brush = CreateSolidBrush(background);
+    OwnedBrush brush(CreateSolidBrush(background));
     RECT all{0, 0, width, height};
-    FillRect(dc.Get(), &all, brush);
-    DeleteObject(brush);
+    FillRect(dc.Get(), &all, brush.Get());
     ImageList_Draw(list, index, dc.Get(), 0, 0, ILD_TRANSPARENT);
   }
   ReleaseDC(nullptr, screen);

@@ -1,6 +1,6 @@
 #pragma once
-// Pictures from bitmap resources: owning wrappers of bitmaps and image
-// lists, masked drawing (the colour of a picture's bottom-left pixel is its
+// Pictures from bitmap resources: owned bitmaps, brushes and image lists,
+// masked drawing (the colour of a picture's bottom-left pixel is its
 // background and stays transparent), the greyed look of a disabled picture,
 // and the window class of the controls that paint themselves.
 #include <windows.h>
@@ -9,42 +9,16 @@
 #include <functional>
 #include <string>
 
+#include "platform/base/OwnedHandle.h"
+
 namespace platform {
-
-// Owns one handle of a kind that free releases; move-only.
-template <class Handle, void (*free)(Handle)>
-class OwnedHandle {
- public:
-  OwnedHandle() = default;
-  explicit OwnedHandle(Handle handle) : handle_(handle) {}
-  ~OwnedHandle() { Reset(); }
-  OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
-  OwnedHandle& operator=(OwnedHandle&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      handle_ = other.handle_;
-      other.handle_ = nullptr;
-    }
-    return *this;
-  }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-
-  Handle Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  void Reset() {
-    if (handle_) free(handle_);
-    handle_ = nullptr;
-  }
-
- private:
-  Handle handle_ = nullptr;
-};
 
 inline void FreeBitmap(HBITMAP bitmap) { DeleteObject(bitmap); }
 inline void FreeImageList(HIMAGELIST list) { ImageList_Destroy(list); }
+inline void FreeBrush(HBRUSH brush) { DeleteObject(brush); }
 using OwnedBitmap = OwnedHandle<HBITMAP, &FreeBitmap>;
 using OwnedImageList = OwnedHandle<HIMAGELIST, &FreeImageList>;
+using OwnedBrush = OwnedHandle<HBRUSH, &FreeBrush>;
 
 // The bitmap resource of that name from the program file; throws
 // std::runtime_error naming it when the program has none.
