@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/gui/ContainerWindow.h"
+
 namespace platform {
 
 namespace {
@@ -118,22 +120,8 @@ OwnedBitmap PictureOnColor(HIMAGELIST list, int index, COLORREF background) {
 }
 
 const char* PaintedControlClass() {
-  static constexpr char kName[] = "QuarvelinPainted";
-  static const bool registered = [] {
-    WNDCLASSA wc{};
-    // Redrawn whole when its size changes: a centred or stretched picture
-    // moves with the size.
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    // The control's object paints and takes the mouse in its subclass.
-    wc.lpfnWndProc = &DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kName;
-    return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }();
-  if (!registered) throw std::runtime_error("Fensterklasse QuarvelinPainted l\xE4sst sich nicht anlegen");
-  return kName;
+  static const char* const name = PlainWindowClass("QuarvelinPainted");
+  return name;
 }
 
 bool HandleOwnPaint(HWND hwnd, UINT msg, WPARAM wParam, LRESULT& result, const std::function<void(HDC)>& paint) {
