@@ -225,15 +225,17 @@ void Control::SetBounds(const LayoutBounds& b) {
   SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::string Control::ReadText() const {
-  if (!hwnd_) return {};
-  const int length = GetWindowTextLengthA(hwnd_);
+std::string WindowText(HWND hwnd) {
+  if (!hwnd) return {};
+  const int length = GetWindowTextLengthA(hwnd);
   if (length <= 0) return {};
   std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(hwnd_, text.data(), length + 1);
+  const int got = GetWindowTextA(hwnd, text.data(), length + 1);
   text.resize(got > 0 ? static_cast<size_t>(got) : 0);
   return text;
 }
+
+std::string Control::ReadText() const { return WindowText(hwnd_); }
 
 void Control::WriteText(const std::string& text) {
   if (hwnd_) SetWindowTextA(hwnd_, text.c_str());

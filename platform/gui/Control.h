@@ -189,4 +189,8 @@ class Control : public Component {
 // character, compared as the locale compares capitals.
 bool MatchesMnemonic(std::string_view caption, WPARAM typed);
 
+// The text of a window (a control's text, a form's caption), whatever its
+// length; "" without a window.
+std::string WindowText(HWND hwnd);
+
 }  // namespace platform

@@ -282,15 +282,7 @@ std::optional<std::string> Form::GetControlValue(const std::string& name) const 
 
 // ---- Caption, size and place -------------------------------------------
 
-std::string Form::Caption() const {
-  if (!Handle()) return {};
-  const int length = GetWindowTextLengthA(Handle());
-  if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(Handle(), text.data(), length + 1);
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
-}
+std::string Form::Caption() const { return WindowText(Handle()); }
 
 void Form::SetCaption(const std::string& caption) {
   if (Handle()) SetWindowTextA(Handle(), caption.c_str());
