@@ -81,23 +81,9 @@ void Panel::Paint(HDC dc) {
 }
 
 bool Panel::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  // Paint draws the whole face; erasing first would only flicker.
+  if (HandleOwnPaint(Handle(), msg, wParam, result, [this](HDC dc) { Paint(dc); })) return true;
   switch (msg) {
-    case WM_ERASEBKGND:
-      // Paint draws the whole face; erasing first would only flicker.
-      result = 1;
-      return true;
-    case WM_PAINT: {
-      PAINTSTRUCT ps{};
-      HDC dc = BeginPaint(Handle(), &ps);
-      Paint(dc);
-      EndPaint(Handle(), &ps);
-      result = 0;
-      return true;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      result = 0;
-      return true;
     case WM_ENABLE:
       Invalidate();
       return false;

@@ -44,7 +44,8 @@ OwnedBitmap PictureOnColor(HIMAGELIST list, int index, COLORREF background);
 const char* PaintedControlClass();
 // The paint messages of such a control: WM_PAINT and WM_PRINTCLIENT go to
 // paint, which fills the whole client area, so the background is not erased
-// first. True when msg was one of them; result is then its result.
+// first. True when msg was one of them; result is then its result. Panels,
+// tool buttons and images paint through it.
 bool HandleOwnPaint(HWND hwnd, UINT msg, WPARAM wParam, LRESULT& result, const std::function<void(HDC)>& paint);
 
 }  // namespace platform
