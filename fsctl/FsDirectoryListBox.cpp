@@ -62,34 +62,31 @@ void TFsDirectoryListBox::Create(const platform::LayoutObject& stored, platform:
   PostMessageA(Handle(), kLabelMessage, 0, 0);
 }
 
-bool TFsDirectoryListBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> TFsDirectoryListBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case kLabelMessage:
       UpdateLabel();
-      result = 0;
-      return true;
+      return 0;
     case WM_GETDLGCODE: {
       // Enter belongs to the tree, not to the dialog's default button: a
       // user who highlights a folder and presses Enter means that folder.
-      result = CallStandard(msg, wParam, lParam);
+      LRESULT result = CallStandard(msg, wParam, lParam);
       const auto* key = reinterpret_cast<const MSG*>(lParam);
       if (key && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN)
         result |= DLGC_WANTALLKEYS;
-      return true;
+      return result;
     }
     case WM_KEYDOWN:
       if (wParam != VK_RETURN) break;
-      ListBox::OnOwnMessage(msg, wParam, lParam, result);
+      ListBox::OnOwnMessage(msg, wParam, lParam);
       DoubleClicked();
-      result = 0;
-      return true;
+      return 0;
     case WM_CHAR:
       if (wParam != '\r') break;
-      result = 0;
-      return true;
+      return 0;
     default: break;
   }
-  return ListBox::OnOwnMessage(msg, wParam, lParam, result);
+  return ListBox::OnOwnMessage(msg, wParam, lParam);
 }
 
 void TFsDirectoryListBox::FontChanged() { SetItemHeight(LineHeight()); }

@@ -61,7 +61,7 @@ class TFsDirectoryListBox : public platform::ListBox {
   void Create(const platform::LayoutObject& stored, platform::Component* parent) override;
   void DrawItem(const platform::ListDrawItem& item) override;
   void FontChanged() override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Moving the highlight is no change of the folder.
   void SelectionChanged() override {}
   void DoubleClicked() override;

@@ -120,21 +120,19 @@ void TFsListBox::TypeChar(unsigned char c) {
   typing_ = false;
 }
 
-bool TFsListBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> TFsListBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CHAR:
       // The list box's own search by first letter never sees a character.
       TypeChar(static_cast<unsigned char>(wParam));
-      result = 0;
-      return true;
+      return 0;
     case WM_TIMER:
       if (wParam != kSearchTimerId) break;
       if (!typing_) {
         StopTimer();
         ClearSearch();
       }
-      result = 0;
-      return true;
+      return 0;
     case WM_LBUTTONDOWN: ClearSearch(); break;
     case WM_KEYDOWN:
       if (wParam == VK_ESCAPE || (wParam >= VK_PRIOR && wParam <= VK_DOWN)) ClearSearch();
@@ -142,7 +140,7 @@ bool TFsListBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
     case WM_DESTROY: StopTimer(); break;
     default: break;
   }
-  return ListBox::OnOwnMessage(msg, wParam, lParam, result);
+  return ListBox::OnOwnMessage(msg, wParam, lParam);
 }
 
 }  // namespace fsctl

@@ -46,7 +46,7 @@ class TFsListBox : public platform::ListBox {
 
  protected:
   DWORD CreationStyle(const platform::LayoutObject& stored) const override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   // The signal for a key that finds nothing.
   virtual void Beep();
 

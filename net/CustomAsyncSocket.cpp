@@ -277,20 +277,19 @@ void TCustomAsyncSocket::TriggerError() { Fire(OnError); }
 
 // ---- window messages ----
 
-bool TCustomAsyncSocket::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  result = 0;
+std::optional<LRESULT> TCustomAsyncSocket::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_WSOCKET_RELEASE) {
     delete this;  // nothing of the socket is touched after this
-    return true;
+    return 0;
   }
   try {
-    return WndProc(msg, wParam, lParam);
+    if (!WndProc(msg, wParam, lParam)) return std::nullopt;
   } catch (const std::exception& e) {
     HandleBackGroundException(e);
   } catch (...) {
     HandleBackGroundException(ESocketException("unknown exception"));
   }
-  return true;
+  return 0;
 }
 
 bool TCustomAsyncSocket::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

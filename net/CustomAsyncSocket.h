@@ -129,7 +129,7 @@ class TCustomAsyncSocket : protected IMessageTarget {
   virtual void ProcessMessages();
 
  protected:
-  bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   // The window message handler; layers add their own messages.
   virtual bool WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
   virtual void AssignDefaultValue();

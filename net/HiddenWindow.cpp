@@ -22,9 +22,7 @@ void THiddenWindow::Purge(UINT first, UINT last) const {
 }
 
 std::optional<LRESULT> THiddenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (target_->HandleMessage(msg, wParam, lParam, result)) return result;
-  return std::nullopt;
+  return target_->HandleMessage(msg, wParam, lParam);
 }
 
 }  // namespace net

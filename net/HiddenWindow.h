@@ -13,8 +13,8 @@ namespace net {
 // window); the window touches nothing of either after the call.
 class IMessageTarget {
  public:
-  // Returns true when it handled the message (result in result).
-  virtual bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+  // The message's result when it handled the message.
+  virtual std::optional<LRESULT> HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) = 0;
 
  protected:
   ~IMessageTarget() = default;

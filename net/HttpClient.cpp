@@ -78,8 +78,7 @@ void THttpClient::SetState(THttpClientState state) {
   }
 }
 
-bool THttpClient::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  result = 0;
+std::optional<LRESULT> THttpClient::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   try {
     switch (msg) {
       case WM_HTTP_REQUEST_DONE:
@@ -87,25 +86,25 @@ bool THttpClient::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
           auto handler = OnRequestDone;
           handler(static_cast<THttpRequest>(wParam), static_cast<std::uint16_t>(lParam));
         }
-        return true;
+        return 0;
       case WM_HTTP_SET_READY:
         if (wParam == serial_) SetState(HttpIdle);
-        return true;
+        return 0;
       case WM_HTTP_LOGIN:
         if (wParam == serial_ && !finished_) StartLookup();
-        return true;
+        return 0;
       case WM_TIMER:
-        if (wParam != kSilenceTimer) return false;
+        if (wParam != kSilenceTimer) return std::nullopt;
         // Left running from request to request, and stopped once idle.
         if (state_ == HttpIdle) StopTimer();
         else CheckTimeout();
-        return true;
-      default: return false;
+        return 0;
+      default: return std::nullopt;
     }
   } catch (...) {
     // An event handler's exception must not unwind through the system's
     // message dispatch; the request still ends through its own events.
-    return true;
+    return 0;
   }
 }
 

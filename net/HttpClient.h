@@ -136,7 +136,7 @@ class THttpClient : protected IMessageTarget {
   void RequestStart(THttpRequest request);
 
  protected:
-  bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
   enum class ClosedStep { Normal, Relocation };

@@ -52,15 +52,15 @@ void ComboBox::KeepDroppedHeight() {
   keepingDroppedHeight_ = false;
 }
 
-bool ComboBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (msg != WM_SIZE || keepingDroppedHeight_) return false;
+std::optional<LRESULT> ComboBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_SIZE || keepingDroppedHeight_) return std::nullopt;
   // The combo box resizes itself while it handles a size: only once it is
   // done may it be resized again.
   ++sizing_;
-  result = CallStandard(msg, wParam, lParam);
+  const LRESULT result = CallStandard(msg, wParam, lParam);
   --sizing_;
   if (sizing_ == 0) KeepDroppedHeight();
-  return true;
+  return result;
 }
 
 void ComboBox::Create(const LayoutObject& stored, Component* parent) {

@@ -69,7 +69,7 @@ class ComboBox : public Control {
   bool OnCommand(WORD code) override;
   bool OnDrawItem(DRAWITEMSTRUCT& item) override;
   bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   // A combo box that is resized to a height near its field's lets its
   // dropped list shrink to the difference: it is given its lines back.
   void KeepDroppedHeight();

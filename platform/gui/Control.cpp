@@ -265,32 +265,32 @@ void Control::SetStyleBits(DWORD mask, DWORD bits) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-bool Control::Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> Control::Reflect(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_COMMAND: {
       Control* c = FromHandle(reinterpret_cast<HWND>(lParam));
-      if (!c) return false;
+      if (!c) return std::nullopt;
       bool handled = false;
       App().Guard([&] { handled = c->OnCommand(HIWORD(wParam)); });
-      if (handled) result = 0;
-      return handled;
+      if (!handled) return std::nullopt;
+      return 0;
     }
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       Control* c = header ? FromHandle(header->hwndFrom) : nullptr;
-      if (!c) return false;
-      bool handled = false;
-      App().Guard([&] { handled = c->OnNotify(*header, result); });
-      return handled;
+      if (!c) return std::nullopt;
+      std::optional<LRESULT> result;
+      App().Guard([&] { result = c->OnNotify(*header); });
+      return result;
     }
     case WM_DRAWITEM: {
       auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
       Control* c = item && item->CtlType != ODT_MENU ? FromHandle(item->hwndItem) : nullptr;
-      if (!c) return false;
+      if (!c) return std::nullopt;
       bool handled = false;
       App().Guard([&] { handled = c->OnDrawItem(*item); });
-      if (handled) result = TRUE;
-      return handled;
+      if (!handled) return std::nullopt;
+      return TRUE;
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -298,14 +298,13 @@ bool Control::Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSCROLLBAR: {
       Control* c = FromHandle(reinterpret_cast<HWND>(lParam));
-      if (!c) return false;
+      if (!c) return std::nullopt;
       HBRUSH brush = nullptr;
       App().Guard([&] { brush = c->OnCtlColor(reinterpret_cast<HDC>(wParam)); });
-      if (!brush) return false;
-      result = reinterpret_cast<LRESULT>(brush);
-      return true;
+      if (!brush) return std::nullopt;
+      return reinterpret_cast<LRESULT>(brush);
     }
-    default: return false;
+    default: return std::nullopt;
   }
 }
 
@@ -333,10 +332,9 @@ LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     self->Invalidate();
     return 0;
   }
-  LRESULT result = 0;
-  bool handled = false;
-  App().Guard([&] { handled = self->OnOwnMessage(msg, wParam, lParam, result); });
-  if (handled) return result;
+  std::optional<LRESULT> own;
+  App().Guard([&] { own = self->OnOwnMessage(msg, wParam, lParam); });
+  if (own) return *own;
   if (msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == hwnd) {
     bool shown = false;
     App().Guard([&] { shown = self->ShowPopupMenu(lParam); });
@@ -344,7 +342,7 @@ LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
   }
   if (self->ContainerHandle() == hwnd) {
     if (msg == WM_MEASUREITEM && self->Owner().MeasureItem(lParam)) return TRUE;
-    if (Reflect(msg, wParam, lParam, result)) return result;
+    if (auto reflected = Reflect(msg, wParam, lParam)) return *reflected;
   }
   return CallWindowProcW(standard, hwnd, msg, wParam, lParam);
 }

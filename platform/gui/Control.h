@@ -104,8 +104,8 @@ class Control : public Component {
 
   // Hands a child's notification (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*,
   // WM_DRAWITEM, WM_MEASUREITEM) that reached a parent window to the child's
-  // object. True when it was handled; result is then the message's result.
-  static bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // object. The message's result when it was handled.
+  static std::optional<LRESULT> Reflect(UINT msg, WPARAM wParam, LPARAM lParam);
 
   // The properties every control takes: Bounds, Visible, Enabled, Font,
   // HelpContext, Hint, TabStop, PopupMenu.
@@ -130,17 +130,18 @@ class Control : public Component {
   // The font the control shows (its own or the form's).
   HFONT CurrentFont() const;
 
-  // Notifications reflected from the parent. Handled: return true.
+  // Notifications reflected from the parent. Handled: return true, or the
+  // notification's result.
   virtual bool OnCommand(WORD /*code*/) { return false; }
-  virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  virtual std::optional<LRESULT> OnNotify(NMHDR& /*header*/) { return std::nullopt; }
   // Colours of the control: return the brush, or nullptr for the default.
   virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
   // Owner-drawn controls: the parent's WM_DRAWITEM and WM_MEASUREITEM.
   virtual bool OnDrawItem(DRAWITEMSTRUCT& /*item*/) { return false; }
   virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
   // Messages to the control's own window, before the standard control sees
-  // them. Handled: return true; result is then the message's result.
-  virtual bool OnOwnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) { return false; }
+  // them. Handled: return the message's result.
+  virtual std::optional<LRESULT> OnOwnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) { return std::nullopt; }
   // Hands a message straight to the standard control. Only from OnOwnMessage:
   // it goes on along the subclass chain of the message being handled.
   LRESULT CallStandard(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;

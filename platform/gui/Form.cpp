@@ -622,8 +622,7 @@ bool Form::Command(WPARAM wParam, LPARAM lParam) {
       return MenuCommand(id);
     }
   }
-  LRESULT ignored = 0;
-  return Control::Reflect(WM_COMMAND, wParam, reinterpret_cast<LPARAM>(from), ignored);
+  return Control::Reflect(WM_COMMAND, wParam, reinterpret_cast<LPARAM>(from)).has_value();
 }
 
 // ---- For the controls -----------------------------------------------------
@@ -703,11 +702,9 @@ std::optional<LRESULT> Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_DRAWITEM: {
-      LRESULT result = 0;
-      if (Control::Reflect(msg, wParam, lParam, result)) return result;
+    case WM_DRAWITEM:
+      if (auto reflected = Control::Reflect(msg, wParam, lParam)) return reflected;
       break;
-    }
     case WM_MEASUREITEM:
       if (MeasureItem(lParam)) return TRUE;
       break;

@@ -36,8 +36,8 @@ void Image::SetCenter(bool center) {
   Invalidate();
 }
 
-bool Image::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
-  return HandleOwnPaint(Handle(), msg, wParam, result, [this](HDC dc) { Paint(dc); });
+std::optional<LRESULT> Image::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM) {
+  return HandleOwnPaint(Handle(), msg, wParam, [this](HDC dc) { Paint(dc); });
 }
 
 void Image::Paint(HDC dc) {

@@ -26,7 +26,7 @@ class Image : public Control {
 
  private:
   void Create(const LayoutObject& stored, Component* parent) override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Paint(HDC dc);
 
   std::string picture_;

@@ -123,17 +123,17 @@ void Label::HandTextToWindow() {
   DefWindowProcA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.c_str()));
 }
 
-bool Label::OnOwnMessage(UINT msg, WPARAM, LPARAM, LRESULT&) {
+std::optional<LRESULT> Label::OnOwnMessage(UINT msg, WPARAM, LPARAM) {
   if (msg == WM_SETTEXT) {
     // Text from outside replaces ours, and we no longer know what it is.
     textPending_ = false;
     textKnown_ = false;
-    return false;
+    return std::nullopt;
   }
   // Whatever comes to the window (its paint, a question for its text, a
   // change that makes it paint) finds the newest text in it.
   if (textPending_) HandTextToWindow();
-  return false;
+  return std::nullopt;
 }
 
 HBRUSH Label::OnCtlColor(HDC dc) {

@@ -43,7 +43,7 @@ class Label : public Control {
  private:
   void Create(const LayoutObject& stored, Component* parent) override;
   HBRUSH OnCtlColor(HDC dc) override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Invalidate() override;
   DWORD StaticStyle() const;
   void HandTextToWindow();

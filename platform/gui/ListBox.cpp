@@ -371,12 +371,12 @@ void ListBox::DoubleClicked() {
   if (OnDblClick) OnDblClick();
 }
 
-bool ListBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT&) {
+std::optional<LRESULT> ListBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM) {
   if (msg == WM_KEYDOWN && OnKeyDown) OnKeyDown(static_cast<WORD>(wParam));
   // Keys and clicks move the focus rectangle, which is the current item
   // again (after the key's own handler saw the list as it was).
   if (msg == WM_KEYDOWN || msg == WM_LBUTTONDOWN) noCurrent_ = false;
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace platform

@@ -89,7 +89,7 @@ class ListBox : public Control {
   // Draws one line of an owner-drawn list; the background is not painted
   // yet. By default OnDrawListItem or the plain look.
   virtual void DrawItem(const ListDrawItem& item);
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Create(const LayoutObject& stored, Component* parent) override;
   // The current line or the selection changed: by default OnChange.
   virtual void SelectionChanged() { FireChange(); }

@@ -112,15 +112,15 @@ void Memo::SetSelText(const std::string& text) {
   Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-bool Memo::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (msg != WM_GETDLGCODE) return false;
+std::optional<LRESULT> Memo::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_GETDLGCODE) return std::nullopt;
   // The edit control asks for every key; the memo wants Enter only, so that
   // Tab, Shift+Tab and Esc still move on or cancel in the form.
-  result = CallStandard(msg, wParam, lParam) & ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+  LRESULT result = CallStandard(msg, wParam, lParam) & ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
   const auto* key = reinterpret_cast<const MSG*>(lParam);
   if (key && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN)
     result |= DLGC_WANTALLKEYS;
-  return true;
+  return result;
 }
 
 }  // namespace platform

@@ -38,7 +38,7 @@ class Memo : public Edit {
 
  private:
   void Create(const LayoutObject& stored, Component* parent) override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Both only confirm what the window was created with; another value
   // throws.
   void SetWordWrap(bool wordWrap);

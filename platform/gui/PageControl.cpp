@@ -149,23 +149,22 @@ void PageControl::LayoutSheets() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool PageControl::OnNotify(NMHDR& header, LRESULT& result) {
-  if (header.code != TCN_SELCHANGE) return false;
+std::optional<LRESULT> PageControl::OnNotify(NMHDR& header) {
+  if (header.code != TCN_SELCHANGE) return std::nullopt;
   TCITEMA item{};
   item.mask = TCIF_PARAM;
   const auto index = Send(TCM_GETCURSEL);
   if (index >= 0 && Send(TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)))
     Activate(reinterpret_cast<TabSheet*>(item.lParam), true);
-  result = 0;
-  return true;
+  return 0;
 }
 
-bool PageControl::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (msg != WM_SIZE) return false;
+std::optional<LRESULT> PageControl::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_SIZE) return std::nullopt;
   // The tab window first takes its new size, then the pages follow it.
-  result = CallStandard(msg, wParam, lParam);
+  const LRESULT result = CallStandard(msg, wParam, lParam);
   LayoutSheets();
-  return true;
+  return result;
 }
 
 bool PageControl::FormKey(const MSG& msg) {

@@ -43,8 +43,8 @@ class PageControl : public Control {
  private:
   friend class TabSheet;
   void Create(const LayoutObject& stored, Component* parent) override;
-  bool OnNotify(NMHDR& header, LRESULT& result) override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnNotify(NMHDR& header) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   bool FormKey(const MSG& msg) override;
   void FontChanged() override { LayoutSheets(); }
   // The page the layout opens on; its sheet may come later in the layout.

@@ -80,25 +80,24 @@ void Panel::Paint(HDC dc) {
   SelectObject(dc, oldFont);
 }
 
-bool Panel::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> Panel::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   // Paint draws the whole face; erasing first would only flicker.
-  if (HandleOwnPaint(Handle(), msg, wParam, result, [this](HDC dc) { Paint(dc); })) return true;
+  if (auto painted = HandleOwnPaint(Handle(), msg, wParam, [this](HDC dc) { Paint(dc); })) return painted;
   switch (msg) {
     case WM_ENABLE:
       Invalidate();
-      return false;
+      return std::nullopt;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       // A control inside with colours of its own keeps them; the others stand
       // on the panel's face.
-      if (Reflect(msg, wParam, lParam, result)) return true;
-      if (!brush_) return false;
+      if (auto reflected = Reflect(msg, wParam, lParam)) return reflected;
+      if (!brush_) return std::nullopt;
       auto dc = reinterpret_cast<HDC>(wParam);
       SetBkColor(dc, FaceColor());
-      result = reinterpret_cast<LRESULT>(brush_.Get());
-      return true;
+      return reinterpret_cast<LRESULT>(brush_.Get());
     }
-    default: return false;
+    default: return std::nullopt;
   }
 }
 

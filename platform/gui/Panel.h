@@ -29,7 +29,7 @@ class Panel : public Control {
 
  private:
   void Create(const LayoutObject& stored, Component* parent) override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Paint(HDC dc);
   HBRUSH FaceBrush() const;
 

@@ -124,24 +124,21 @@ const char* PaintedControlClass() {
   return name;
 }
 
-bool HandleOwnPaint(HWND hwnd, UINT msg, WPARAM wParam, LRESULT& result, const std::function<void(HDC)>& paint) {
+std::optional<LRESULT> HandleOwnPaint(HWND hwnd, UINT msg, WPARAM wParam, const std::function<void(HDC)>& paint) {
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
       paint(dc);
       EndPaint(hwnd, &ps);
-      result = 0;
-      return true;
+      return 0;
     }
     case WM_PRINTCLIENT:
       paint(reinterpret_cast<HDC>(wParam));
-      result = 0;
-      return true;
+      return 0;
     case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    default: return false;
+      return 1;
+    default: return std::nullopt;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/base/OwnedHandle.h"
@@ -44,8 +45,8 @@ OwnedBitmap PictureOnColor(HIMAGELIST list, int index, COLORREF background);
 const char* PaintedControlClass();
 // The paint messages of such a control: WM_PAINT and WM_PRINTCLIENT go to
 // paint, which fills the whole client area, so the background is not erased
-// first. True when msg was one of them; result is then its result. Panels,
+// first. Its result when msg was one of them. Panels,
 // tool buttons and images paint through it.
-bool HandleOwnPaint(HWND hwnd, UINT msg, WPARAM wParam, LRESULT& result, const std::function<void(HDC)>& paint);
+std::optional<LRESULT> HandleOwnPaint(HWND hwnd, UINT msg, WPARAM wParam, const std::function<void(HDC)>& paint);
 
 }  // namespace platform

@@ -76,43 +76,42 @@ void ProgressBar::ReadStateBack() {
   position_ = held_ = static_cast<int>(CallStandard(PBM_GETPOS));
 }
 
-bool ProgressBar::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> ProgressBar::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case PBM_GETPOS:
-      result = position_;
-      return true;
+      return position_;
     case PBM_SETPOS:
       if (min_ <= max_) {
-        result = position_;
+        const LRESULT previous = position_;
         SetPosition(static_cast<int>(wParam));
-        return true;
+        return previous;
       }
       [[fallthrough]];
     case PBM_DELTAPOS:
     case PBM_STEPIT:
     case PBM_SETRANGE:
-    case PBM_SETRANGE32:
+    case PBM_SETRANGE32: {
       // Ours or anybody's: the control works from the position we report,
       // and its answer becomes our state (it clamps and wraps as it does).
       HandPositionToControl();
-      result = CallStandard(msg, wParam, lParam);
+      const LRESULT answer = CallStandard(msg, wParam, lParam);
       ReadStateBack();
-      return true;
+      return answer;
+    }
     case WM_PAINT:
       paintPending_ = false;
-      if (held_ == position_) return false;
+      if (held_ == position_) return std::nullopt;
       // The control paints the new position before this returns; if that
       // paint covered everything, this one has nothing left to do.
       HandPositionToControl();
-      if (GetUpdateRect(Handle(), nullptr, FALSE)) return false;
-      result = 0;
-      return true;
+      if (GetUpdateRect(Handle(), nullptr, FALSE)) return std::nullopt;
+      return 0;
     case WM_PRINT:
     case WM_PRINTCLIENT:
       HandPositionToControl();
-      return false;
+      return std::nullopt;
     default:
-      return false;
+      return std::nullopt;
   }
 }
 

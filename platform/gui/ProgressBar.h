@@ -30,7 +30,7 @@ class ProgressBar : public Control {
 
  private:
   void Create(const LayoutObject& stored, Component* parent) override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Invalidate() override;
   // True when the bar looks the same at both positions.
   bool LooksAlike(int a, int b) const;

@@ -117,24 +117,24 @@ void RadioGroup::FontChanged() {
   LayoutButtons();
 }
 
-bool RadioGroup::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> RadioGroup::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_COMMAND:
       if (HIWORD(wParam) != BN_CLICKED ||
           std::find(buttons_.begin(), buttons_.end(), reinterpret_cast<HWND>(lParam)) == buttons_.end())
-        return false;
+        return std::nullopt;
       ButtonClicked();
-      result = 0;
-      return true;
-    case WM_SIZE:
-      result = CallStandard(msg, wParam, lParam);
+      return 0;
+    case WM_SIZE: {
+      const LRESULT result = CallStandard(msg, wParam, lParam);
       LayoutButtons();
-      return true;
+      return result;
+    }
     case WM_ENABLE:
       // The buttons look disabled with their group.
       for (HWND b : buttons_) EnableWindow(b, static_cast<BOOL>(wParam));
-      return false;
-    default: return false;
+      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

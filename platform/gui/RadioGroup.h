@@ -41,7 +41,7 @@ class RadioGroup : public Control {
 
  private:
   void Create(const LayoutObject& stored, Component* parent) override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   bool FormKey(const MSG& msg) override;
   void FontChanged() override;
   // The design choice: no click event for it.

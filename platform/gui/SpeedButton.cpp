@@ -95,16 +95,15 @@ bool SpeedButton::MouseInside(LPARAM lParam) const {
   return PtInRect(&r, p) != FALSE;
 }
 
-bool SpeedButton::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (HandleOwnPaint(Handle(), msg, wParam, result, [this](HDC dc) { Paint(dc); })) return true;
+std::optional<LRESULT> SpeedButton::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (auto painted = HandleOwnPaint(Handle(), msg, wParam, [this](HDC dc) { Paint(dc); })) return painted;
   switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       tracking_ = pressed_ = true;
       SetCapture(Handle());
       Repaint();
-      result = 0;
-      return true;
+      return 0;
     case WM_MOUSEMOVE: {
       if (!hot_) {
         hot_ = true;
@@ -116,33 +115,32 @@ bool SpeedButton::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
         pressed_ = !pressed_;
         Repaint();
       }
-      return false;
+      return std::nullopt;
     }
     case WM_MOUSELEAVE:
       hot_ = false;
       if (flat_) Repaint();
-      return false;
+      return std::nullopt;
     case WM_LBUTTONUP: {
-      if (!tracking_) return false;
+      if (!tracking_) return std::nullopt;
       const bool clicked = MouseInside(lParam);
       tracking_ = pressed_ = false;
       ReleaseCapture();
       Repaint();
       if (clicked) Click();
-      result = 0;
-      return true;
+      return 0;
     }
     case WM_CAPTURECHANGED:
       if (tracking_) {
         tracking_ = pressed_ = false;
         Repaint();
       }
-      return false;
+      return std::nullopt;
     case WM_ENABLE:
       if (!lParam) tracking_ = pressed_ = false;
       Repaint();
-      return false;
-    default: return false;
+      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

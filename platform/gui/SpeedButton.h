@@ -34,7 +34,7 @@ class SpeedButton : public Control {
 
  private:
   void Create(const LayoutObject& stored, Component* parent) override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Paint(HDC dc);
   bool MouseInside(LPARAM lParam) const;
   void Repaint();

@@ -138,7 +138,7 @@ bool SpinEdit::OnCommand(WORD code) {
   return false;
 }
 
-bool SpinEdit::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+std::optional<LRESULT> SpinEdit::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_KILLFOCUS: {
       // Only a move to another control of the form counts: the focus going
@@ -148,29 +148,28 @@ bool SpinEdit::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
       if (next && next != Handle() && GetAncestor(next, GA_ROOT) == GetAncestor(Handle(), GA_ROOT) &&
           IsWindowVisible(GetAncestor(Handle(), GA_ROOT)))
         PostMessageA(Handle(), kCommitMessage, 0, 0);
-      return false;
+      return std::nullopt;
     }
     case kCommitMessage:
       Commit();
-      result = 0;
-      return true;
+      return 0;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
-      if (!header || header->hwndFrom != arrows_ || header->code != UDN_DELTAPOS) return false;
+      if (!header || header->hwndFrom != arrows_ || header->code != UDN_DELTAPOS) return std::nullopt;
       SetNumber(Held(static_cast<long long>(number_) + reinterpret_cast<NMUPDOWN*>(lParam)->iDelta));
       // Refused: the up-down control keeps no number of its own.
-      result = TRUE;
-      return true;
+      return TRUE;
     }
-    case WM_SIZE:
-      result = CallStandard(msg, wParam, lParam);
+    case WM_SIZE: {
+      const LRESULT result = CallStandard(msg, wParam, lParam);
       PlaceArrows();
-      return true;
+      return result;
+    }
     case WM_ENABLE:
       // The arrows look disabled with their field.
       EnableWindow(arrows_, static_cast<BOOL>(wParam));
-      return false;
-    default: return false;
+      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

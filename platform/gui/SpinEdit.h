@@ -45,7 +45,7 @@ class SpinEdit : public Control {
  private:
   void Create(const LayoutObject& stored, Component* parent) override;
   bool OnCommand(WORD code) override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void FontChanged() override;
   void SetStoredNumber(int number);
   int Held(long long number) const;

@@ -47,7 +47,7 @@ void TabSheet::SetTabVisible(bool visible) {
   if (page_) page_->RebuildTabs();
 }
 
-bool TabSheet::OnOwnMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT&) {
+std::optional<LRESULT> TabSheet::OnOwnMessage(UINT msg, WPARAM, LPARAM lParam) {
   // The page always fills the display area, whatever bounds it is given.
   if (msg == WM_WINDOWPOSCHANGING && page_) {
     auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
@@ -60,7 +60,7 @@ bool TabSheet::OnOwnMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT&) {
       pos->flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
     }
   }
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace platform

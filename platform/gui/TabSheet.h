@@ -31,7 +31,7 @@ class TabSheet : public Control {
  private:
   friend class PageControl;
   void Create(const LayoutObject& stored, Component* parent) override;
-  bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  std::optional<LRESULT> OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   PageControl* page_ = nullptr;
   std::string caption_;
