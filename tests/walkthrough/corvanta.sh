@@ -165,7 +165,9 @@ walk_wait 'Arbeitsumgebung$'
 walk_shot arbeitsumgebung
 walk_keys Return
 walk_wait_closed "$WALK_WIN"
-walk_check "keine Meldung nach OK der Arbeitsumgebung" [ "$(xdotool getactivewindow)" = "$win" ]
+# The window manager gives the main window back its activation a moment
+# after the dialog has gone; a message would keep it.
+walk_until 10 "keine Meldung nach OK der Arbeitsumgebung" walk_active "$win"
 walk_check "Projekt bleibt nach OK der Arbeitsumgebung offen" \
   xdotool search --onlyvisible --name "${main}rundgang\.ovk$" >/dev/null
 

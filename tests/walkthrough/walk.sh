@@ -24,6 +24,7 @@
 #                                                code in WALK_CODE)
 #     walk_wait_closed <window> [seconds]
 #     walk_shown <window>                        true while it is shown
+#     walk_active <window>                       true while it is active
 #     walk_check <what> <command...>             fails the walk when false
 #     walk_until <seconds> <what> <command...>   waits for it to come true
 #     walk_search_form <folder> <word> <address>...  the generated search form
@@ -228,6 +229,7 @@ walk_menu() {
 
 # The keyboard goes to the window that has the focus; walk_focus gives it.
 walk_focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; }
+walk_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 walk_keys() { xdotool key --clearmodifiers --delay 80 "$@"; }
 walk_type() { xdotool type --clearmodifiers --delay 40 -- "$1"; }
 walk_click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
