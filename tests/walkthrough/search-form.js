@@ -22,7 +22,13 @@ async function main() {
       null, WAIT);
     await input.type('#suchfeld', word, { delay: 10 });
     const hits = page.frame({ name: 'ergebnis' }) || page.mainFrame();
-    await hits.waitForFunction(() => document.querySelectorAll('ol.treffer li').length > 0, null, WAIT);
+    // The form searches whenever the typing pauses, and a slow machine pauses
+    // within the word: the hits read are those of the whole word.
+    await hits.waitForFunction((w) => {
+      const message = document.querySelector('p.meldung');
+      return message !== null && message.textContent.toLowerCase().includes('\u201e' + w.toLowerCase() + '\u201c') &&
+        document.querySelectorAll('ol.treffer li').length > 0;
+    }, word, WAIT);
     const found = await hits.evaluate(() => Array.from(document.querySelectorAll('ol.treffer li .link'),
       (a) => a.textContent));
     await page.screenshot({ path: picture });
