@@ -11,12 +11,72 @@
 
 namespace core {
 
+// The help contexts of the messages and questions, each written here once:
+// the code passes these names, and the programs' tables map them to pages.
+// The menus' contexts (1 to 58) are written in the stored layouts of the main
+// windows. 702 to 704 have no page of their own and open the contents.
+enum HelpContextId : int {
+  hcNone = 0,  // no Help button
+  hcFrame = 300,
+  hcBrowser = 301,
+  hcKeineHilfe = 302,
+  hcJavascript = 303,
+  hcKeineDateien = 304,
+  hcStopwortliste = 305,
+  hcQuelle = 306,
+  hcZiel = 307,
+  hcVorlagen = 308,
+  hcIndexFertig = 309,
+  hcIndexUnvollstaendig = 310,
+  hcJavascriptErgebnis = 311,
+  hcTextEditor = 312,
+  hcHtmlEditor = 313,
+  hcSuchformular = 314,
+  hcSuchformularFehler = 315,
+  hcSuchformularOk = 316,
+  hcNichtErlaubt = 317,
+  hcProjektNeu = 318,
+  hcKeineDateienGefunden = 319,
+  hcJavascriptEditor = 320,
+  hcBeenden = 321,
+  hcIndexLeer = 322,
+  hcProjektSchonDa = 323,
+  hcUngleicheLaufwerke = 324,  // Pellinova's
+  hcNeuesWort = 400,
+  hcWortLoeschen = 401,
+  hcWortStopwort = 402,
+  hcHtmlOeffnen = 500,
+  hcNavigatorFehlt = 601,
+  hcTextEditorFehlt = 602,
+  hcFormularEingabe = 700,
+  hcFormularHilfe = 701,
+  hcErgebnisFormularEingabe = 702,
+  hcErgebnisFormularHilfe = 703,
+  hcProjektNeuLaden = 704,
+  hcProjektExistiert = 705,
+  hcMaximalbreite = 706,
+  hcMindestbreite = 707,
+  hcProjektLaden = 800,
+  hcDateienUnvollstaendig = 901,
+  hcVerzeichnisAnlegen = 902,
+  // The retry question of the file steps.
+  hcOpenRead = 1000,
+  hcTestEof = 1001,
+  hcRead = 1002,
+  hcWrite = 1003,
+  hcOpenWrite = 1004,
+  hcClose = 1005,
+};
+
 // Contexts first to last open page.
 struct HelpTopic {
   int first;
   int last;
   const char* page;
 };
+
+// One context's page.
+constexpr HelpTopic Topic(int helpContext, const char* page) { return {helpContext, helpContext, page}; }
 
 class HelpTable {
  public:

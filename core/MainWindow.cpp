@@ -23,9 +23,6 @@ namespace core {
 
 namespace {
 
-constexpr int kHelpProjektNeu = 318;
-constexpr int kHelpBeenden = 321;
-
 // The figures of the tool-button row are outer window sizes of a window with
 // a single frame, a caption and a menu bar as the classic system metrics draw
 // them; the client area they leave is what the controls are placed in, so the
@@ -97,7 +94,7 @@ void TMainWindow::CloseQuery(bool& canClose) {
   }
 }
 
-int TMainWindow::QuitHelpContext() const { return kHelpBeenden; }
+int TMainWindow::QuitHelpContext() const { return hcBeenden; }
 
 void TMainWindow::BindCommand(std::string_view menuItem, std::string_view button, std::function<void()> action) {
   auto shared = std::make_shared<std::function<void()>>(std::move(action));
@@ -159,7 +156,7 @@ void TMainWindow::OpenProject(const std::string& name, bool save, bool& failed) 
   auto project = CreateProject(path, failed);
   if (failed) {
     platform::MessageDlg(LoadStr(Txt::MainOpenFailed), platform::MsgDlgType::Error,
-                         platform::mbOK | platform::mbHelp, kHelpProjektNeu);
+                         platform::mbOK | platform::mbHelp, hcProjektNeu);
     return;
   }
   project_ = std::move(project);

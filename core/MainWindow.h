@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/HelpContexts.h"
 #include "core/Launcher.h"
 #include "core/SettingsHost.h"
 #include "platform/gui/Form.h"
@@ -107,7 +108,7 @@ class TMainWindow : public platform::Form, public SettingsHost {
   // Sets the application title and takes over the application's handlers.
   // missingPageHelpContext: the help context of the warning about a missing
   // help page; 0 gives it no Help button.
-  explicit TMainWindow(std::vector<std::string> layoutChain, int missingPageHelpContext = 302);
+  explicit TMainWindow(std::vector<std::string> layoutChain, int missingPageHelpContext = hcKeineHilfe);
 
   // The launcher, which keeps the browser's automation object between calls.
   Launcher& BrowserLauncher() { return launcher_; }

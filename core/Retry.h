@@ -2,17 +2,9 @@
 // The retry question for file steps, and the loop every file step runs in.
 #include <string>
 
-namespace core {
+#include "core/HelpContexts.h"
 
-// Help contexts of the file steps (the help pages map them to anchors).
-enum FileStepHelp : int {
-  hcOpenRead = 1000,
-  hcTestEof = 1001,
-  hcRead = 1002,
-  hcWrite = 1003,
-  hcOpenWrite = 1004,
-  hcClose = 1005,
-};
+namespace core {
 
 class TError {
  public:

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/HelpContexts.h"
 #include "core/SettingsHost.h"
 #include "core/Texts.h"
 #include "core/ULanguage.h"
@@ -19,9 +20,6 @@ constexpr char kAppPaths[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App 
 
 constexpr int32_t kGerman = 1031;
 constexpr int32_t kEnglish = 1033;
-
-constexpr int kBrowserHelp = 601;
-constexpr int kEditorHelp = 602;
 
 bool Exists(const std::string& path) { return !path.empty() && platform::FileExists(path); }
 
@@ -157,14 +155,14 @@ void TIni::FindBrowser() {
   }
   WWWBrowser = AppPath("Opera.exe");
   if (!Exists(WWWBrowser))
-    WWWBrowser = AskForTool(LoadStr(Txt::IniBrowserQuestion), kBrowserHelp, LoadStr(Txt::IniBrowserTitle),
+    WWWBrowser = AskForTool(LoadStr(Txt::IniBrowserQuestion), hcNavigatorFehlt, LoadStr(Txt::IniBrowserTitle),
                             LoadStr(Txt::IniBrowserFile));
 }
 
 void TIni::FindTextEditor() {
   TextEditor = AppPath("WORDPAD.EXE");
   if (!Exists(TextEditor))
-    TextEditor = AskForTool(LoadStr(Txt::IniEditorQuestion), kEditorHelp, LoadStr(Txt::IniEditorTitle),
+    TextEditor = AskForTool(LoadStr(Txt::IniEditorQuestion), hcTextEditorFehlt, LoadStr(Txt::IniEditorTitle),
                             LoadStr(Txt::IniEditorFile));
 }
 

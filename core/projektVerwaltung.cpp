@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "core/CommandLine.h"
+#include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
 #include "core/Profile.h"
 #include "core/Texts.h"
@@ -20,8 +21,6 @@ namespace core {
 
 namespace {
 
-constexpr int kHelpProjectUnreachable = 800;
-constexpr int kHelpStopwordSetting = 305;
 // Saving more pages than this shows a progress window.
 constexpr size_t kSaveQuietPages = 150;
 constexpr int kLoadLabelWidth = 45;
@@ -84,7 +83,7 @@ void TProjekt::Load(const std::string& path, bool& failed, THinweisDlg* shared) 
     Reload();
   } catch (const std::exception&) {
     platform::MessageDlg(FormatStr(LoadStr(Txt::MsgProjectUnreachable), {path}), platform::MsgDlgType::Warning,
-                         platform::mbOK | platform::mbHelp, kHelpProjectUnreachable);
+                         platform::mbOK | platform::mbHelp, hcProjektLaden);
     failed = true;
     return;
   }
@@ -113,7 +112,7 @@ void TProjekt::Load(const std::string& path, bool& failed, THinweisDlg* shared) 
     storedStopWords_ = stopWords_.Lines();
   } else if (s_.StopwortListeVerwenden) {
     platform::MessageDlg(LoadStr(Txt::MsgStopwordSetting), platform::MsgDlgType::Error,
-                         platform::mbOK | platform::mbHelp, kHelpStopwordSetting);
+                         platform::mbOK | platform::mbHelp, hcStopwortliste);
     failed = true;
     return;
   }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
 #include "corvanta/PageSelection.h"
@@ -45,7 +46,7 @@ std::string AskNewFolder(const std::string& parent) {
     const std::string folder = StoredFolder(parent) + "\\" + name;
     if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
     platform::MessageDlg(core::LoadStr(core::Txt::MsgFolderNotMade), platform::MsgDlgType::Warning,
-                         platform::mbOK | platform::mbHelp, kHelpFolderNotMade);
+                         platform::mbOK | platform::mbHelp, core::hcVerzeichnisAnlegen);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/HelpContexts.h"
 #include "core/Vorlage.h"
 #include "platform/base/Files.h"
 #include "platform/base/IniFile.h"
@@ -36,8 +37,8 @@ std::string ProposedProjectName(const std::string& projectFile) {
 
 std::vector<NameWarning> NameWarnings(std::string_view name, bool projectFileExists) {
   std::vector<NameWarning> warnings;
-  for (const Txt text : BadNameCharacters(name)) warnings.push_back({text, kHelpBadNameCharacter});
-  if (projectFileExists) warnings.push_back({Txt::MsgProjectExists, kHelpProjectExists});
+  for (const Txt text : BadNameCharacters(name)) warnings.push_back({text, core::hcNichtErlaubt});
+  if (projectFileExists) warnings.push_back({Txt::MsgProjectExists, core::hcProjektSchonDa});
   return warnings;
 }
 

@@ -7,12 +7,9 @@
 #include <vector>
 
 #include "core/Texts.h"
+#include "core/HelpContexts.h"
 
 namespace corvanta {
-
-// Help contexts of the name warnings.
-inline constexpr int kHelpBadNameCharacter = 317;
-inline constexpr int kHelpProjectExists = 323;
 
 // One warning per kind of character a project name may not hold, in the
 // order "\", ":", "/".

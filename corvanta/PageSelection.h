@@ -6,16 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "core/HelpContexts.h"
+
 namespace core {
 class TProjekt;
 }
 
 namespace corvanta {
-
-// Help contexts of the page selection's messages.
-inline constexpr int kHelpWalkIncomplete = 901;
-inline constexpr int kHelpNoPagesFound = 319;
-inline constexpr int kHelpFolderNotMade = 902;
 
 // A typed site address with "http://" in front: whatever stands up to and
 // including the first "http://" (in any letter case) goes, the rest is

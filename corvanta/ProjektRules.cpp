@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
 #include "core/ini.h"
@@ -19,13 +20,6 @@ namespace {
 using core::Txt;
 
 constexpr int kProjectPathWidth = 50;
-constexpr int kHelpMaximalbreite = 706;
-constexpr int kHelpMindestbreite = 707;
-constexpr int kHelpProjektNeuLaden = 704;
-constexpr int kHelpProjektFehlt = 705;
-constexpr int kHelpTextEditor = 312;
-constexpr int kHelpHTMLEditor = 313;
-constexpr int kHelpJavascriptEditor = 320;
 
 // The message and its help context when a file of the form is missing.
 struct MissingFile {
@@ -33,12 +27,18 @@ struct MissingFile {
   int helpContext;
 };
 constexpr MissingFile kMissingTemplateFile[kFormFiles] = {
-    {Txt::PdlgVorlageDatenbank, 303},    {Txt::PdlgVorlageHauptdatei, 303}, {Txt::PdlgVorlageFrameEingabe, 700},
-    {Txt::PdlgVorlageFrameHilfe, 701},   {Txt::PdlgVorlageFrameLaden, 701},
+    {Txt::PdlgVorlageDatenbank, core::hcJavascript},
+    {Txt::PdlgVorlageHauptdatei, core::hcJavascript},
+    {Txt::PdlgVorlageFrameEingabe, core::hcFormularEingabe},
+    {Txt::PdlgVorlageFrameHilfe, core::hcFormularHilfe},
+    {Txt::PdlgVorlageFrameLaden, core::hcFormularHilfe},
 };
 constexpr MissingFile kMissingTargetFile[kFormFiles] = {
-    {Txt::PdlgErgebnisDatenbank, 311},  {Txt::PdlgErgebnisHauptdatei, 300}, {Txt::PdlgErgebnisFrameEingabe, 702},
-    {Txt::PdlgErgebnisFrameHilfe, 703}, {Txt::PdlgErgebnisFrameLaden, 703},
+    {Txt::PdlgErgebnisDatenbank, core::hcJavascriptErgebnis},
+    {Txt::PdlgErgebnisHauptdatei, core::hcFrame},
+    {Txt::PdlgErgebnisFrameEingabe, core::hcErgebnisFormularEingabe},
+    {Txt::PdlgErgebnisFrameHilfe, core::hcErgebnisFormularHilfe},
+    {Txt::PdlgErgebnisFrameLaden, core::hcErgebnisFormularHilfe},
 };
 
 void Error(Txt text, int helpContext) {
@@ -150,12 +150,12 @@ void ProjektRules::SetWortbreiteMax(int n) {
 // A width of 0 switches its bound off, so only two bounds above 0 can cross.
 void ProjektRules::CheckMinimum() {
   if (wortbreiteMax_ > 0 && wortbreiteMin_ > 0 && wortbreiteMax_ < wortbreiteMin_)
-    SetWortbreiteMin(AskWidth(Txt::PdlgMaximalbreite, kHelpMaximalbreite) ? 0 : wortbreiteMax_);
+    SetWortbreiteMin(AskWidth(Txt::PdlgMaximalbreite, core::hcMaximalbreite) ? 0 : wortbreiteMax_);
 }
 
 void ProjektRules::CheckMaximum() {
   if (wortbreiteMin_ > 0 && wortbreiteMax_ > 0 && wortbreiteMax_ < wortbreiteMin_)
-    SetWortbreiteMax(AskWidth(Txt::PdlgMindestbreite, kHelpMindestbreite) ? 0 : wortbreiteMin_);
+    SetWortbreiteMax(AskWidth(Txt::PdlgMindestbreite, core::hcMindestbreite) ? 0 : wortbreiteMin_);
 }
 
 bool ProjektRules::TemplateFileExists(FormFile file) const {
@@ -196,8 +196,8 @@ void ProjektRules::EditFile(FormFile file, bool target, const core::TIni& settin
   const bool script = file == FormFile::Datenbank;
   const std::string& editor = script ? settings.GetJavascriptEditor() : settings.GetHTMLEditor();
   if (!platform::FileExists(editor)) {
-    if (script) Error(Txt::PdlgJavascriptEditor, kHelpJavascriptEditor);
-    else Error(Txt::PdlgHTMLEditor, kHelpHTMLEditor);
+    if (script) Error(Txt::PdlgJavascriptEditor, core::hcJavascriptEditor);
+    else Error(Txt::PdlgHTMLEditor, core::hcHtmlEditor);
     return;
   }
   const std::string path = FileInFolder(target ? ziel : vorlagen, files[int(file)]);
@@ -228,12 +228,12 @@ bool ProjektRules::EditProjectFile(const std::string& projectFile, const core::T
                                    const ProjektDlgServices& services) {
   const std::string& editor = settings.GetTextEditor();
   if (!platform::FileExists(editor)) {
-    Error(Txt::PdlgTextEditor, kHelpTextEditor);
+    Error(Txt::PdlgTextEditor, core::hcTextEditor);
     return false;
   }
   if (!platform::FileExists(projectFile)) {
     platform::MessageDlg(core::FormatStr(core::LoadStr(Txt::PdlgProjektFehlt), {projectFile}),
-                         platform::MsgDlgType::Warning, platform::mbOK | platform::mbHelp, kHelpProjektFehlt);
+                         platform::MsgDlgType::Warning, platform::mbOK | platform::mbHelp, core::hcProjektExistiert);
     return false;
   }
   const unsigned long long age = FileAge(projectFile);
@@ -247,7 +247,7 @@ bool ProjektRules::EditProjectFile(const std::string& projectFile, const core::T
   auto project = services.loadProject ? services.loadProject(projectFile, failed)
                                       : std::make_unique<core::TProjekt>(projectFile, failed);
   if (failed) {
-    Error(Txt::PdlgProjektNeuLaden, kHelpProjektNeuLaden);
+    Error(Txt::PdlgProjektNeuLaden, core::hcProjektNeuLaden);
     return false;
   }
   LoadFromProject(*project);

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "core/HelpContexts.h"
 #include "core/Texts.h"
 #include "core/projektVerwaltung.h"
 #include "corvanta/SiteFetch.h"
@@ -15,8 +16,6 @@
 namespace corvanta {
 
 namespace {
-
-constexpr int kHelpNoPages = 319;
 
 class WindowWizard : public WizardSteps {
  public:
@@ -51,7 +50,7 @@ class WindowWizard : public WizardSteps {
   void ClearAbort() override { window_.AbortFlag() = false; }
   void NoPagesFound() override {
     platform::MessageDlg(core::LoadStr(core::Txt::Msg319), platform::MsgDlgType::Warning,
-                         platform::mbOK | platform::mbHelp, kHelpNoPages);
+                         platform::mbOK | platform::mbHelp, core::hcKeineDateienGefunden);
   }
   void SaveProject() override { window_.Projekt()->SaveProject(); }
   void TestSearchForm() override { window_.TestSearchForm(); }

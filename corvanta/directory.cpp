@@ -120,10 +120,10 @@ void TDirectoryDlg::btnEinlesenClick() {
   platform::App().SetTitle(title);
   if (stop)
     platform::MessageDlg(core::LoadStr(core::Txt::MsgWalkIncomplete), platform::MsgDlgType::Warning,
-                         platform::mbOK | platform::mbHelp, kHelpWalkIncomplete);
+                         platform::mbOK | platform::mbHelp, core::hcDateienUnvollstaendig);
   else if (lbxHTMLDateien.Count() == 0)
     platform::MessageDlg(core::LoadStr(core::Txt::MsgNoPagesFound), platform::MsgDlgType::Information,
-                         platform::mbOK | platform::mbHelp, kHelpNoPagesFound);
+                         platform::mbOK | platform::mbHelp, core::hcKeineDateienGefunden);
   ShowCount();
   btnEinlesen.SetEnabled(true);
 }

@@ -13,8 +13,6 @@
 namespace corvanta {
 
 namespace {
-constexpr int kHelpDeleteEntry = 401;
-constexpr int kHelpEntryToStopWords = 402;
 constexpr int kPageLineLength = 60;
 
 bool StopWordsUsable(const core::TProjekt& project) {
@@ -98,7 +96,7 @@ void TWoerterListeDlg::btnBearbeitenClick() {
 void TWoerterListeDlg::btnLoeschenClick() {
   if (!TakeCurrent()) return;
   if (!ConfirmEntry(ckbLoeschenNachfragen.Checked(), core::Txt::AskDeleteEntry, review_.List().CurrentWord(),
-                    kHelpDeleteEntry))
+                    core::hcWortLoeschen))
     return;
   review_.Delete();
   ShowList();
@@ -107,7 +105,7 @@ void TWoerterListeDlg::btnLoeschenClick() {
 void TWoerterListeDlg::btnStopwortClick() {
   if (!TakeCurrent() || !review_.CanMoveToStopWords()) return;
   if (!ConfirmEntry(ckbStopwortNachfragen.Checked(), core::Txt::AskEntryToStopWords,
-                    review_.List().CurrentWord(), kHelpEntryToStopWords))
+                    review_.List().CurrentWord(), core::hcWortStopwort))
     return;
   // Moved words stay in the project's list even when the review is
   // cancelled; the next save of the project writes them.

@@ -61,26 +61,6 @@ net::THttpClient& ProgramClient() {
   return module->httpClient;
 }
 
-// The help contexts of the messages.
-constexpr int kHelpFrame = 300;
-constexpr int kHelpBrowser = 301;
-constexpr int kHelpJavascript = 303;
-constexpr int kHelpKeineDateien = 304;
-constexpr int kHelpStopwortliste = 305;
-constexpr int kHelpQuelle = 306;
-constexpr int kHelpZiel = 307;
-constexpr int kHelpVorlagen = 308;
-constexpr int kHelpIndexFertig = 309;
-constexpr int kHelpUnvollstaendig = 310;
-constexpr int kHelpJavascriptErgebnis = 311;
-constexpr int kHelpHtmlEditor = 313;
-constexpr int kHelpSuchformular = 314;
-constexpr int kHelpSuchformularFehler = 315;
-constexpr int kHelpSuchformularOk = 316;
-constexpr int kHelpJavascriptEditor = 320;
-constexpr int kHelpIndexLeer = 322;
-
-
 }  // namespace
 
 TMarbelkosteHaupt::TMarbelkosteHaupt(SharedLayouts layouts, std::vector<std::string> layoutChain)
@@ -176,7 +156,7 @@ std::unique_ptr<TWizardPage> TMarbelkosteHaupt::MakeWizardPage(int page, WizardS
 bool TMarbelkosteHaupt::TemplateDatabaseMissing() {
   const core::TProjekt& project = *Projekt();
   if (platform::FileExists(InFolder(project.GetVorlagenVerzeichnis(), project.GetJavascriptDatei()))) return false;
-  Message(Txt::Msg303, kHelpJavascript);
+  Message(Txt::Msg303, core::hcJavascript);
   return true;
 }
 
@@ -189,7 +169,7 @@ void TMarbelkosteHaupt::EditProject() {
   const std::function<int()> showPageSelection = MakePageSelection();
   while (showPageSelection() == platform::mrOk) {
     if (Projekt()->Pages().empty()) {
-      Message(Txt::Msg304Edit, kHelpKeineDateien, false);
+      Message(Txt::Msg304Edit, core::hcKeineDateien, false);
       continue;
     }
     if (Projekt()->GetAutoOptimierung()) RunAutoOptimised(abort);
@@ -254,7 +234,7 @@ void TMarbelkosteHaupt::UpdateProject() {
   abort = false;
   if (TemplateDatabaseMissing()) abort = true;
   if (Projekt()->Pages().empty()) {
-    Message(Txt::Msg304Update, kHelpKeineDateien, false);
+    Message(Txt::Msg304Update, core::hcKeineDateien, false);
     return;
   }
   if (Projekt()->GetAutoOptimierung()) RunAutoOptimised(abort);
@@ -273,10 +253,10 @@ bool TMarbelkosteHaupt::RunIndex(bool silent, bool& abort) {
   core::TProjekt& project = *Projekt();
   const platform::TDateTime start = platform::Now();
   switch (CheckRunSettings(project, abort, SourceFolder())) {
-    case RunCheck::StopWordList: Message(Txt::Msg305, kHelpStopwortliste); break;
-    case RunCheck::SourceFolder: Message(Txt::Msg306, kHelpQuelle); break;
-    case RunCheck::TargetFolder: Message(Txt::Msg307, kHelpZiel); break;
-    case RunCheck::TemplateFolder: Message(Txt::Msg308, kHelpVorlagen); break;
+    case RunCheck::StopWordList: Message(Txt::Msg305, core::hcStopwortliste); break;
+    case RunCheck::SourceFolder: Message(Txt::Msg306, core::hcQuelle); break;
+    case RunCheck::TargetFolder: Message(Txt::Msg307, core::hcZiel); break;
+    case RunCheck::TemplateFolder: Message(Txt::Msg308, core::hcVorlagen); break;
     case RunCheck::Passed: break;
   }
   if (!abort) {
@@ -284,13 +264,13 @@ bool TMarbelkosteHaupt::RunIndex(bool silent, bool& abort) {
     GenerateRun(silent, abort);
     if (abort) {
       platform::MessageDlg(LoadStr(Txt::Msg310), platform::MsgDlgType::Warning, platform::mbOK | platform::mbHelp,
-                           kHelpUnvollstaendig);
+                           core::hcIndexUnvollstaendig);
     } else {
       project.SetJavascriptGroesse(core::IndexFileSize(project));
       core::CopyRemainingTemplateFiles(project, TitleWith(Txt::CapKopiere), abort);
       project.SetAnalyseDauer(core::FormatDuration(platform::Now() - start));
       if (!abort && !silent) {
-        if (project.Pages().empty()) Message(Txt::Msg322, kHelpIndexLeer, false);
+        if (project.Pages().empty()) Message(Txt::Msg322, core::hcIndexLeer, false);
         else Statistics();
       }
     }
@@ -317,7 +297,7 @@ void TMarbelkosteHaupt::Statistics() {
                       {project.GetZielVerzeichnis(), text.FormatThousands(project.GetJavascriptGroesse()),
                        text.FormatThousands(pages), text.FormatThousands(words),
                        text.FormatThousands(pages ? words / pages : 0), project.GetAnalyseDauer()}),
-      platform::MsgDlgType::Information, platform::mbOK | platform::mbHelp, kHelpIndexFertig);
+      platform::MsgDlgType::Information, platform::mbOK | platform::mbHelp, core::hcIndexFertig);
 }
 
 void TMarbelkosteHaupt::RunAutoOptimised(bool& abort) {
@@ -327,9 +307,9 @@ void TMarbelkosteHaupt::RunAutoOptimised(bool& abort) {
 void TMarbelkosteHaupt::ViewIndex() {
   const core::TIni* settings = Settings();
   if (!settings || !platform::FileExists(settings->GetJavascriptEditor()))
-    return Message(Txt::Msg320, kHelpJavascriptEditor);
+    return Message(Txt::Msg320, core::hcJavascriptEditor);
   const std::string file = IndexFileToView();
-  if (!platform::FileExists(file)) return Message(Txt::Msg311, kHelpJavascriptErgebnis);
+  if (!platform::FileExists(file)) return Message(Txt::Msg311, core::hcJavascriptErgebnis);
   OpenInEditor(settings->GetJavascriptEditor(), settings->GetJavascriptEditorParam(),
                settings->GetJavascriptEditorUnix(), file);
 }
@@ -339,17 +319,17 @@ std::string TMarbelkosteHaupt::IndexFileToView() const { return core::IndexFileP
 void TMarbelkosteHaupt::EditTemplateDatabase() {
   const core::TIni* settings = Settings();
   if (!settings || !platform::FileExists(settings->GetJavascriptEditor()))
-    return Message(Txt::Msg320, kHelpJavascriptEditor);
+    return Message(Txt::Msg320, core::hcJavascriptEditor);
   const core::TProjekt& project = *Projekt();
   const std::string file = InFolder(project.GetVorlagenVerzeichnis(), project.GetJavascriptDatei());
-  if (!platform::FileExists(file)) return Message(Txt::Msg303, kHelpJavascript);
+  if (!platform::FileExists(file)) return Message(Txt::Msg303, core::hcJavascript);
   OpenInEditor(settings->GetJavascriptEditor(), settings->GetJavascriptEditorParam(),
                settings->GetJavascriptEditorUnix(), file);
 }
 
 void TMarbelkosteHaupt::EditTemplatePage(const std::string& (core::TProjekt::*file)() const) {
   const core::TIni* settings = Settings();
-  if (!settings || !platform::FileExists(settings->GetHTMLEditor())) return Message(Txt::Msg313, kHelpHtmlEditor);
+  if (!settings || !platform::FileExists(settings->GetHTMLEditor())) return Message(Txt::Msg313, core::hcHtmlEditor);
   const core::TProjekt& project = *Projekt();
   OpenInEditor(settings->GetHTMLEditor(), settings->GetHTMLEditorParam(), settings->GetHTMLEditorUnix(),
                InFolder(project.GetVorlagenVerzeichnis(), (project.*file)()));
@@ -371,10 +351,10 @@ void TMarbelkosteHaupt::TemplateMenuOpening() {
 
 void TMarbelkosteHaupt::TestSearchForm() {
   const core::TIni* settings = Settings();
-  if (!settings || !platform::FileExists(settings->GetWWWBrowser())) return Message(Txt::Msg301, kHelpBrowser);
+  if (!settings || !platform::FileExists(settings->GetWWWBrowser())) return Message(Txt::Msg301, core::hcBrowser);
   const core::TProjekt& project = *Projekt();
   const std::string page = InFolder(project.GetZielVerzeichnis(), project.GetFrameDatei());
-  if (!platform::FileExists(page)) return Message(Txt::Msg300, kHelpFrame);
+  if (!platform::FileExists(page)) return Message(Txt::Msg300, core::hcFrame);
   OpenInBrowser(page);
 }
 
@@ -382,7 +362,7 @@ void TMarbelkosteHaupt::CopyTemplate() {
   const core::TProjekt& project = *Projekt();
   const int answer = platform::MessageDlg(
       core::FormatStr(LoadStr(Txt::Msg314), {project.GetZielVerzeichnis(), project.GetVorlagenVerzeichnis()}),
-      platform::MsgDlgType::Confirmation, platform::mbYes | platform::mbNo | platform::mbHelp, kHelpSuchformular);
+      platform::MsgDlgType::Confirmation, platform::mbYes | platform::mbNo | platform::mbHelp, core::hcSuchformular);
   if (answer != platform::mrYes) return;
   bool& abort = AbortFlag();
   abort = false;
@@ -401,8 +381,8 @@ void TMarbelkosteHaupt::CopyTemplate() {
       core::File().CopyFileWithProgress(window, files[i], destination, abort);
     }
   }
-  if (abort) Message(Txt::Msg315, kHelpSuchformularFehler);
-  else Message(Txt::Msg316, kHelpSuchformularOk, false);
+  if (abort) Message(Txt::Msg315, core::hcSuchformularFehler);
+  else Message(Txt::Msg316, core::hcSuchformularOk, false);
 }
 
 void TMarbelkosteHaupt::ShowStatus(bool toggle) {

@@ -1,13 +1,10 @@
 #include "corvanta/neueswort.h"
 
+#include "core/HelpContexts.h"
 #include "corvanta/WordEdits.h"
 #include "platform/gui/Dialogs.h"
 
 namespace corvanta {
-
-namespace {
-constexpr int kHelpNeuesWort = 400;
-}  // namespace
 
 TNeuesWortDlg::TNeuesWortDlg()
     : Form("TNeuesWortDlg"),
@@ -60,7 +57,7 @@ bool AcceptKeyword(const std::string& word) {
       why = core::FormatStr(core::LoadStr(core::Txt::MsgKeywordCharacter), {word, std::string(1, character)});
       break;
   }
-  platform::MessageDlg(why, platform::MsgDlgType::Information, platform::mbOK | platform::mbHelp, kHelpNeuesWort);
+  platform::MessageDlg(why, platform::MsgDlgType::Information, platform::mbOK | platform::mbHelp, core::hcNeuesWort);
   return false;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/HelpContexts.h"
 #include "corvanta/SharedForms.h"
 #include "corvanta/WordEdits.h"
 #include "platform/gui/Controls.h"
@@ -25,8 +26,8 @@ struct StopListProfile {
   std::string importCaption;  // after the program title
   std::string emptyImport;
   std::string helpPage;
-  int duplicateHelp = 400;
-  int deleteHelp = 401;
+  int duplicateHelp = core::hcNeuesWort;
+  int deleteHelp = core::hcWortLoeschen;
   std::string (*lower)(const std::string&) = nullptr;
 };
 // The stop-word editor's, from the shared texts.

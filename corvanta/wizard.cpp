@@ -56,7 +56,7 @@ bool TWizardProjektDlg::FormCloseQuery(int result) {
   const std::vector<core::Txt> bad = BadNameCharacters(edProjektName.Text());
   if (bad.empty()) return true;
   platform::MessageDlg(core::LoadStr(bad.front()), platform::MsgDlgType::Warning, platform::mbOK | platform::mbHelp,
-                       kHelpBadNameCharacter);
+                       core::hcNichtErlaubt);
   edProjektName.SetFocus();
   return false;
 }

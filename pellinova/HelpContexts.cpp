@@ -6,7 +6,7 @@ namespace {
 
 constexpr core::HelpTopic kPellinova[] = {
     {58, 58, "menueschaltflaechen.htm#hilfe"},
-    {324, 324, "meldungen.htm#ungleichelaufwerke"},
+    core::Topic(core::hcUngleicheLaufwerke, "meldungen.htm#ungleichelaufwerke"),
 };
 
 const core::HelpTable kTable{kPellinova, &core::SiteIndexerHelp()};

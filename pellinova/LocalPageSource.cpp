@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/HelpContexts.h"
 #include "core/Retry.h"
 #include "core/Texts.h"
 #include "core/Utf8.h"
@@ -19,7 +20,6 @@ namespace pellinova {
 
 namespace {
 
-constexpr int kHelpFileInUse = 500;
 // What a file holds beyond the size it gave is read in blocks of this size,
 // straight into the text: every read and end-of-file test is a call into the
 // system.
@@ -191,7 +191,7 @@ std::string LocalPageSource::ReadNow(const std::string& address, bool& abort) {
   const std::string openAction = folder + "\\" + core::FormatStr(core::LoadStr(core::Txt::ActOpenRead), {address});
   if (!core::RetryStep(abort, openAction, core::hcOpenRead, [&] { file.OpenRead(path); })) {
     platform::MessageDlg(core::FormatStr(txt::Load(txt::kMsgFileInUse), {folder, address}),
-                         platform::MsgDlgType::Warning, platform::mbOK | platform::mbHelp, kHelpFileInUse);
+                         platform::MsgDlgType::Warning, platform::mbOK | platform::mbHelp, core::hcHtmlOeffnen);
     return {};
   }
 

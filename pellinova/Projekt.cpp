@@ -1,5 +1,6 @@
 #include "pellinova/Projekt.h"
 
+#include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
 #include "core/ini.h"
@@ -11,9 +12,6 @@
 namespace pellinova {
 
 namespace {
-
-constexpr int kHelpHTMLEditor = 313;
-constexpr int kHelpErgebnisDatenbank = 311;
 
 void Error(core::Txt text, int helpContext) {
   platform::MessageDlg(core::LoadStr(text), platform::MsgDlgType::Error, platform::mbOK | platform::mbHelp,
@@ -96,9 +94,9 @@ void TProjektDlg::RulesShown() {
 void TProjektDlg::btnErgebnisDatenbankClick() {
   const core::TIni& settings = Settings();
   const std::string& editor = settings.GetHTMLEditor();
-  if (!platform::FileExists(editor)) return Error(core::Txt::PdlgHTMLEditor, kHelpHTMLEditor);
+  if (!platform::FileExists(editor)) return Error(core::Txt::PdlgHTMLEditor, core::hcHtmlEditor);
   const std::string path = core::Text().StripTrailingChar('\\', Rules().ziel) + "\\" + extras_.TargetDatabase();
-  if (!platform::FileExists(path)) return Error(core::Txt::PdlgErgebnisDatenbank, kHelpErgebnisDatenbank);
+  if (!platform::FileExists(path)) return Error(core::Txt::PdlgErgebnisDatenbank, core::hcJavascriptErgebnis);
   if (Services().openInEditor)
     Services().openInEditor(editor, settings.GetHTMLEditorParam(), settings.GetHTMLEditorUnix(), path);
 }

@@ -1,15 +1,12 @@
 #include "pellinova/ProjektRules.h"
 
+#include "core/HelpContexts.h"
 #include "pellinova/TextNumbers.h"
 #include "pellinova/projektVerwaltung.h"
 #include "platform/base/StringList.h"
 #include "platform/gui/Dialogs.h"
 
 namespace pellinova {
-
-namespace {
-constexpr int kHelpDifferentDrives = 324;
-}
 
 void ProjektExtras::LoadFromProject(const TProjekt& p) {
   html = p.GetHTMLVerzeichnis();
@@ -37,7 +34,7 @@ bool KeepDrives(const std::string& source, const std::string& target) {
   if (!DifferentDrives(source, target)) return true;
   return platform::MessageDlg(txt::Load(txt::kMsgDifferentDrives), platform::MsgDlgType::Confirmation,
                               platform::mbYes | platform::mbNo | platform::mbHelp,
-                              kHelpDifferentDrives) == platform::mrYes;
+                              core::hcUngleicheLaufwerke) == platform::mrYes;
 }
 
 }  // namespace pellinova

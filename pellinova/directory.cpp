@@ -1,6 +1,7 @@
 #include "pellinova/directory.h"
 
 #include "core/CommandLine.h"
+#include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
 #include "core/ProjectSettings.h"
 #include "core/Texts.h"
@@ -174,10 +175,10 @@ void TDirectoryDlg::Search(bool intoSelected) {
   platform::App().SetTitle(title);
   if (stop)
     platform::MessageDlg(core::LoadStr(core::Txt::MsgWalkIncomplete), platform::MsgDlgType::Warning,
-                         platform::mbOK | platform::mbHelp, corvanta::kHelpWalkIncomplete);
+                         platform::mbOK | platform::mbHelp, core::hcDateienUnvollstaendig);
   else if (entries.empty())
     platform::MessageDlg(core::LoadStr(core::Txt::MsgNoPagesFound), platform::MsgDlgType::Information,
-                         platform::mbOK | platform::mbHelp, corvanta::kHelpNoPagesFound);
+                         platform::mbOK | platform::mbHelp, core::hcKeineDateienGefunden);
   if (!stop) ReportSkippedFiles(skipped);
   if (intoSelected) ShowCount();
   einlesen.SetEnabled(true);

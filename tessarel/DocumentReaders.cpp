@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/HelpContexts.h"
 #include "core/Retry.h"
 #include "core/Texts.h"
 #include "core/hinweis.h"
@@ -17,8 +18,6 @@ namespace tessarel {
 namespace rt = readertexts;
 
 namespace {
-// Tessarel's file steps ask with help context 0.
-constexpr int kHelpContext = 0;
 constexpr size_t kReadAhead = 4096;
 
 std::string Action(unsigned number, const std::string& path) {
@@ -40,16 +39,16 @@ thtmlDatei::thtmlDatei(const ReaderProgress& progress, bool& abort, const std::s
   // A run that is already cancelled asks nothing more: the reader stays at
   // its end.
   if (abort) return;
-  if (!core::RetryStep(abort, Action(core::Txt::ActOpenRead, path_), kHelpContext,
+  if (!core::RetryStep(abort, Action(core::Txt::ActOpenRead, path_), core::hcNone,
                        [&] { file_.OpenRead(path_); })) {
     platform::MessageDlg(core::FormatStr(core::LoadStr(rt::FileInUse), {path_}), platform::MsgDlgType::Warning,
-                         platform::mbOK, kHelpContext);
+                         platform::mbOK, core::hcNone);
     // Nothing to read: the reader is at its end, so nobody reads on and asks
     // about a file that never opened.
     end_ = true;
     return;
   }
-  core::RetryStep(abort, Action(rt::ActSize, path_), kHelpContext, [&] { SetSecondBarMax(file_.Size()); });
+  core::RetryStep(abort, Action(rt::ActSize, path_), core::hcNone, [&] { SetSecondBarMax(file_.Size()); });
   end_ = false;
   advance_ = true;
 }
@@ -142,12 +141,12 @@ char thtmlDatei::NextChar(bool& abort) {
     return static_cast<char>(current_);
   }
   current_ = ' ';
-  core::RetryStep(abort, actTestEof_, kHelpContext, [&] {
+  core::RetryStep(abort, actTestEof_, core::hcNone, [&] {
     end_ = true;
     end_ = AtFileEnd();
   });
   if (!end_ && !abort) {
-    if (core::RetryStep(abort, actRead_, kHelpContext, [&] { current_ = ReadByte(); })) StepSecondBar();
+    if (core::RetryStep(abort, actRead_, core::hcNone, [&] { current_ = ReadByte(); })) StepSecondBar();
   }
   return static_cast<char>(current_);
 }

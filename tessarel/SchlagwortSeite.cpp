@@ -1,5 +1,6 @@
 #include "tessarel/SchlagwortSeite.h"
 
+#include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
 #include "core/RelativeLink.h"
 #include "core/Retry.h"
@@ -15,8 +16,6 @@
 namespace tessarel {
 
 namespace {
-
-constexpr int kHelpContext = 0;
 
 std::string Join(const std::string& folder, const std::string& name) {
   return core::Text().StripTrailingChar('\\', folder) + "\\" + name;
@@ -64,14 +63,14 @@ void CopyLines(core::TextReader& in, core::TextWriter& out, const std::string& t
   const core::TText& t = core::Text();
   while (!abort) {
     bool eof = false;
-    if (!core::RetryStep(abort, eofText, kHelpContext, [&] { eof = in.Eof(); }) || eof) break;
+    if (!core::RetryStep(abort, eofText, core::hcNone, [&] { eof = in.Eof(); }) || eof) break;
     platform::App().ProcessMessages();
     std::string line;
-    if (!core::RetryStep(abort, readText, kHelpContext, [&] { line = in.ReadLine(); })) break;
+    if (!core::RetryStep(abort, readText, core::hcNone, [&] { line = in.ReadLine(); })) break;
     line = t.ReplaceAll(line, markFilename, values.linkText);
     line = t.ReplaceAll(line, markKeywords, values.body);
     line = t.ReplaceAll(line, markDate, values.footer);
-    core::RetryStep(abort, writeText, kHelpContext, [&] { out.WriteLine(line); });
+    core::RetryStep(abort, writeText, core::hcNone, [&] { out.WriteLine(line); });
   }
 }
 
@@ -134,23 +133,23 @@ void WriteKeywordPage(const std::string& templatePath, const std::string& output
   using core::LoadStr;
   using core::Txt;
   core::TextReader in;
-  core::RetryStep(abort, FormatStr(LoadStr(Txt::ActOpenRead), {templatePath}), kHelpContext,
+  core::RetryStep(abort, FormatStr(LoadStr(Txt::ActOpenRead), {templatePath}), core::hcNone,
                   [&] { in.Open(templatePath); });
   if (!abort) {
     // The page is written beside its place and put there whole: a page cut
     // off would be newer than its document, and so never written again.
     core::TextWriter out;
-    const bool created = core::RetryStep(abort, FormatStr(LoadStr(Txt::ActOpenWrite), {outputPath}), kHelpContext,
+    const bool created = core::RetryStep(abort, FormatStr(LoadStr(Txt::ActOpenWrite), {outputPath}), core::hcNone,
                                          [&] { out.Rewrite(outputPath); });
     if (!abort) CopyLines(in, out, templatePath, outputPath, values, abort);
     if (created) {
       const std::string closeAction = FormatStr(LoadStr(Txt::ActClose), {outputPath});
-      core::RetryCloseStep(abort, closeAction, kHelpContext, [&] { out.Close(); });
-      if (!abort) core::RetryStep(abort, closeAction, kHelpContext, [&] { out.Commit(); });
+      core::RetryCloseStep(abort, closeAction, core::hcNone, [&] { out.Close(); });
+      if (!abort) core::RetryStep(abort, closeAction, core::hcNone, [&] { out.Commit(); });
     }
   }  // a page not put in place is dropped here; an older one stays as it was
   if (in.IsOpen())
-    core::RetryCloseStep(abort, FormatStr(LoadStr(Txt::ActClose), {templatePath}), kHelpContext,
+    core::RetryCloseStep(abort, FormatStr(LoadStr(Txt::ActClose), {templatePath}), core::hcNone,
                          [&] { in.Close(); });
 }
 

@@ -1,5 +1,6 @@
 #include "tessarel/commandline.h"
 
+#include "core/HelpContexts.h"
 #include "core/Retry.h"
 #include "core/Texts.h"
 #include "platform/base/Files.h"
@@ -13,7 +14,6 @@ namespace tessarel {
 
 namespace {
 
-constexpr int kHelpContext = 0;
 constexpr int kExitMissingFile = 1;
 constexpr int kExitFailed = 2;
 
@@ -21,7 +21,7 @@ constexpr int kExitFailed = 2;
 // counts as a failed run.
 bool WriteErrorFile(const platform::TStringList& errors, const std::string& path) {
   bool abort = false;
-  core::RetryStep(abort, core::FormatStr(core::LoadStr(core::Txt::ActWrite), {path}), kHelpContext,
+  core::RetryStep(abort, core::FormatStr(core::LoadStr(core::Txt::ActWrite), {path}), core::hcNone,
                   [&] { platform::WriteFileBytes(path, errors.Text()); });
   return !abort;
 }

@@ -19,8 +19,8 @@ corvanta::StopListProfile Profile(bool characters) {
   }
   p.helpPage = (characters ? core::helppage::kStopzeichen : core::helppage::kStopwortliste);
   // Tessarel's messages have no Help button.
-  p.duplicateHelp = 0;
-  p.deleteHelp = 0;
+  p.duplicateHelp = core::hcNone;
+  p.deleteHelp = core::hcNone;
   p.lower = LowerAscii;
   return p;
 }
