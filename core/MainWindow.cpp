@@ -83,6 +83,10 @@ void TMainWindow::Quit() {
 }
 
 void TMainWindow::CloseQuery(bool& canClose) {
+  if (busy_ > 0) {
+    canClose = false;
+    return;
+  }
   if (!quitAsked_) return;
   const int help = QuitHelpContext();
   const int answer = platform::MessageDlg(FormatStr(LoadStr(Txt::MainQuitQuestion), {TitleText()}),
@@ -98,8 +102,13 @@ int TMainWindow::QuitHelpContext() const { return hcBeenden; }
 
 void TMainWindow::BindCommand(std::string_view menuItem, std::string_view button, std::function<void()> action) {
   auto shared = std::make_shared<std::function<void()>>(std::move(action));
-  if (!menuItem.empty()) Find<platform::MenuItem>(menuItem).OnClick = [shared] { (*shared)(); };
-  if (!button.empty()) Find<platform::SpeedButton>(button).OnClick = [shared] { (*shared)(); };
+  // A box that closed during a long operation may have handed the window
+  // back to the user before the operation ends: no second command beside it.
+  const auto run = [this, shared] {
+    if (busy_ == 0) (*shared)();
+  };
+  if (!menuItem.empty()) Find<platform::MenuItem>(menuItem).OnClick = run;
+  if (!button.empty()) Find<platform::SpeedButton>(button).OnClick = run;
 }
 
 void TMainWindow::SetProjectCommands(std::initializer_list<const char*> names) {
@@ -116,13 +125,12 @@ void TMainWindow::EnableProjectCommands(bool enabled) {
 }
 
 TMainWindow::Busy::Busy(TMainWindow& window) : window_(window) {
-  ++window_.busy_;
-  window_.SetEnabled(false);
+  if (window_.busy_++ == 0) window_.hold_.emplace(window_.Handle());
 }
 
 TMainWindow::Busy::~Busy() {
   if (--window_.busy_ > 0) return;
-  window_.SetEnabled(true);
+  window_.hold_.reset();
   // A message box that closed while the window was disabled could hand the
   // activation back to nothing; the keyboard belongs to the window again.
   HWND hwnd = window_.Handle();

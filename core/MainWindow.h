@@ -15,6 +15,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -120,8 +121,10 @@ class TMainWindow : public platform::Form, public SettingsHost {
   // disabled now and whenever no project is open.
   void SetProjectCommands(std::initializer_list<const char*> names);
 
-  // A long operation: the window is disabled while it lasts and enabled
-  // again however it ends (the outermost one, when they nest).
+  // A long operation: the window is held disabled while it lasts and
+  // enabled again however it ends (the outermost one, when they nest). A
+  // box or dialog that closes over it meanwhile hands the keyboard back to
+  // it (platform::WindowHold); its commands wait for the end all the same.
   class Busy {
    public:
     explicit Busy(TMainWindow& window);
@@ -155,6 +158,7 @@ class TMainWindow : public platform::Form, public SettingsHost {
   bool quitAsked_ = false;
   bool projectOpen_ = false;
   int busy_ = 0;  // long operations running
+  std::optional<platform::WindowHold> hold_;
   bool abort_ = false;
   std::unique_ptr<TProjekt> project_;
   TIni* settings_ = nullptr;

@@ -747,6 +747,7 @@ std::optional<LRESULT> Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lPara
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
         if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+        WindowHold::Deactivated(Handle());
       } else if (!HIWORD(wParam)) {
         RestoreFocus();
       }

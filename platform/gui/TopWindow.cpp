@@ -91,6 +91,7 @@ LRESULT CALLBACK TopWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 }
 
 ModalScope::ModalScope(HWND modal) : modal_(modal), previous_(GetActiveWindow()) {
+  WindowHold::ModalOpening(modal);
   ++open_;
   EnumThreadWindows(GetCurrentThreadId(), &ModalScope::DisableOne, reinterpret_cast<LPARAM>(this));
 }
@@ -115,6 +116,46 @@ ModalScope::~ModalScope() {
   --open_;
   Release();
   if (previous_ && IsWindow(previous_) && IsWindowVisible(previous_)) SetActiveWindow(previous_);
+}
+
+WindowHold::WindowHold(HWND window) : window_(window) {
+  holds_.push_back(this);
+  if (IsWindow(window_)) EnableWindow(window_, FALSE);
+}
+
+WindowHold::~WindowHold() {
+  holds_.erase(std::find(holds_.begin(), holds_.end(), this));
+  if (IsWindow(window_)) EnableWindow(window_, TRUE);
+}
+
+namespace {
+
+// Whether a visible, enabled top-level window of the thread other than the
+// modal one could take the keyboard back when the modal window goes.
+BOOL CALLBACK FindTaker(HWND hwnd, LPARAM lParam) {
+  auto* found = reinterpret_cast<std::pair<HWND, bool>*>(lParam);
+  if (hwnd != found->first && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+    found->second = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+void WindowHold::ModalOpening(HWND modal) {
+  if (holds_.empty()) return;
+  std::pair<HWND, bool> found{modal, false};
+  EnumThreadWindows(GetCurrentThreadId(), &FindTaker, reinterpret_cast<LPARAM>(&found));
+  if (found.second) return;
+  for (WindowHold* hold : holds_)
+    if (IsWindow(hold->window_) && IsWindowVisible(hold->window_)) EnableWindow(hold->window_, TRUE);
+}
+
+void WindowHold::Deactivated(HWND window) {
+  if (ModalScope::AnyOpen()) return;
+  for (WindowHold* hold : holds_)
+    if (hold->window_ == window && IsWindowEnabled(window)) EnableWindow(window, FALSE);
 }
 
 }  // namespace platform

@@ -88,4 +88,33 @@ class ModalScope {
   bool released_ = false;
 };
 
+// Holds a top-level window disabled while the program works on a command,
+// as a busy main window is. When a window closes, a window manager hands the
+// keyboard only to a window that is enabled then; a modal window that opens
+// over nothing but held windows would leave the program without the
+// keyboard when it goes. Such a modal window takes the hold over: the held
+// window is enabled for it, so that the modal window disables it for its
+// time like the others and enables it again before it goes, and the window
+// gets the keyboard back. The hold comes back when the window next loses
+// the activation; the holder refuses its commands in between.
+class WindowHold {
+ public:
+  explicit WindowHold(HWND window);
+  // Enables the window.
+  ~WindowHold();
+  WindowHold(const WindowHold&) = delete;
+  WindowHold& operator=(const WindowHold&) = delete;
+
+  // A modal window opens: it takes over the holds when no other window of
+  // the thread could get the keyboard back from it.
+  static void ModalOpening(HWND modal);
+  // The window lost the activation: a hold on it comes back, unless a modal
+  // window holds it now.
+  static void Deactivated(HWND window);
+
+ private:
+  static inline std::vector<WindowHold*> holds_;
+  HWND window_;
+};
+
 }  // namespace platform

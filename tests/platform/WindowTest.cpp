@@ -172,6 +172,32 @@ TEST(Form, PlacedLikeAnotherEnabledAndOnTopAtRunTime) {
   EXPECT_TRUE(f.Enabled());
 }
 
+// A window held by a long command is enabled for a modal window that opens
+// over nothing else, so that it is enabled as the modal window goes (a window
+// manager hands the keyboard back only to an enabled window); with another
+// window to take the keyboard the hold stays; losing the activation or a
+// deactivation brings it back, and its end enables the window.
+TEST(WindowHold, AModalWindowOverNothingElseHandsTheKeyboardBack) {
+  TFensterTest main, other, modal;
+  main.Show();
+  const auto enabled = [&] { return IsWindowEnabled(main.Handle()) != FALSE; };
+  {
+    platform::WindowHold hold(main.Handle());
+    EXPECT_FALSE(enabled());
+    {
+      platform::ModalScope scope(modal.Handle());
+      EXPECT_FALSE(enabled());
+    }
+    EXPECT_TRUE(enabled());
+    platform::WindowHold::Deactivated(main.Handle());
+    EXPECT_FALSE(enabled());
+    other.Show();
+    { platform::ModalScope scope(modal.Handle()); }
+    EXPECT_FALSE(enabled());
+  }
+  EXPECT_TRUE(enabled());
+}
+
 TEST(Form, ActiveControlFollowsTheFocusAndGetsItBack) {
   TFensterTest f;
   TFensterTest other;
