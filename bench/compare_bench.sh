@@ -55,7 +55,7 @@ echo "tree: $docs, $pages HTML pages, $mbytes MB; load average $(cut -d' ' -f1-3
 prog=$work/prog
 mkdir -p "$prog/projekte"
 cp "$build/install/Pellinova/Pellinova.exe" "$build/install/Corvanta/Corvanta.exe" "$prog/"
-cp -r "$root/dist/vorlage" "$prog/"
+cp -r "$build/install/Pellinova/vorlage" "$prog/"
 for p in Pellinova Corvanta; do
   # Tools that exist, so that loading the settings asks nothing.
   printf '[Environment]\r\nTextEditor=%s\r\nWWWBrowser=%s\r\nLastProject=0\r\n' \

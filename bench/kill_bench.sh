@@ -48,7 +48,7 @@ exec 9> "$work/keep"
 prog=$work/prog
 mkdir -p "$prog/projekte"
 cp "$build/install/Pellinova/Pellinova.exe" "$build/install/Corvanta/Corvanta.exe" "$prog/"
-cp -r "$root/dist/vorlage" "$prog/"
+cp -r "$build/install/Pellinova/vorlage" "$prog/"
 for p in Pellinova Corvanta; do
   printf '[Environment]\r\nTextEditor=%s\r\nWWWBrowser=%s\r\nLastProject=0\r\n' \
     "$(win "$prog/$p.exe")" "$(win "$prog/$p.exe")" > "$prog/$p.INI"

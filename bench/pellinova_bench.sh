@@ -24,7 +24,7 @@ win() { echo "Z:${1//\//\\}"; }
 prog=$work/prog
 mkdir -p "$prog/projekte"
 cp "$build/install/Pellinova/Pellinova.exe" "$prog/"
-cp -r "$root/dist/vorlage" "$prog/"
+cp -r "$build/install/Pellinova/vorlage" "$prog/"
 # Tools that exist, so that loading the settings asks nothing.
 printf '[Environment]\r\nTextEditor=%s\r\nWWWBrowser=%s\r\nLastProject=0\r\n' \
   "$(win "$prog/Pellinova.exe")" "$(win "$prog/Pellinova.exe")" > "$prog/Pellinova.INI"

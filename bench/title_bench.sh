@@ -16,7 +16,7 @@ win() { echo "Z:${1//\//\\}"; }
 
 mkdir -p "$work/prog/projekte" "$work/ziel"
 cp "$exe" "$work/prog/Pellinova.exe"
-cp -r "$root/dist/vorlage" "$work/prog/"
+cp -r "$(dirname "$exe")/vorlage" "$work/prog/"
 printf '[Environment]\r\nTextEditor=%s\r\nWWWBrowser=%s\r\nLastProject=0\r\n' \
   "$(win "$work/prog/Pellinova.exe")" "$(win "$work/prog/Pellinova.exe")" > "$work/prog/Pellinova.INI"
 : > "$work/answers.txt"

@@ -14,6 +14,12 @@ add_custom_target(quarvelin_pages
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QUARVELIN_DIST}/hilfe/hilfe.css ${QUARVELIN_INSTALL}/homepage/hilfe.css
   VERBATIM)
 
+# The templates of the standard search form: each gets the form's script,
+# pages and pictures, which are the same in all of them and kept once in
+# dist/suchform; a template keeps its own descriptor, start pages, script
+# template and stop words.
+set(QUARVELIN_SEARCH_FORMS Search_Standard Search_StandardFrame Search_StandardMega)
+
 # quarvelin_install(<target> <Program> [SAMPLE]): SAMPLE adds the sample site
 # and its project (Pellinova's).
 function(quarvelin_install target name)
@@ -25,7 +31,11 @@ function(quarvelin_install target name)
   # pages as they are touched instead of reading the whole image at start.
   target_link_options(${target} PRIVATE -Wl,--file-alignment=0x1000)
   set(commands
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUARVELIN_DIST}/vorlage ${dir}/vorlage
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUARVELIN_DIST}/vorlage ${dir}/vorlage)
+  foreach(form IN LISTS QUARVELIN_SEARCH_FORMS)
+    list(APPEND commands COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUARVELIN_DIST}/suchform ${dir}/vorlage/${form})
+  endforeach()
+  list(APPEND commands
     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}/projekte
     COMMAND ${CMAKE_COMMAND} -DPROGRAM=${program} -DSOURCE=${QUARVELIN_DIST}/hilfe -DTARGET=${dir}/hilfe
             -P ${QUARVELIN_DIST}/hilfe.cmake)

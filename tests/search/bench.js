@@ -33,7 +33,7 @@ function generate() {
   for (const program of ['search_dbgen', 'search_dbgen_letters']) {
     const started = Date.now();
     process.stdout.write(execFileSync(path.join(root, 'scripts', 'wine-run'),
-      [path.join(build, 'tests', program + '.exe'), path.join(root, 'dist', 'vorlage'), out, '--bench', String(pages)]));
+      [path.join(build, 'tests', program + '.exe'), path.join(build, 'install', 'Pellinova', 'vorlage'), out, '--bench', String(pages)]));
     console.log(`  (${program}: ${((Date.now() - started) / 1000).toFixed(1)} s under Wine)`);
   }
 }

@@ -25,11 +25,13 @@ target_link_libraries(search_dbgen_letters PRIVATE qpellinova)
 set_target_properties(search_dbgen search_dbgen_letters PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 
 set(SEARCH_WORK ${CMAKE_BINARY_DIR}/tests/search)
-add_test(NAME search_dbgen COMMAND search_dbgen ${CMAKE_SOURCE_DIR}/dist/vorlage ${SEARCH_WORK}/db)
-add_test(NAME search_dbgen_letters COMMAND search_dbgen_letters ${CMAKE_SOURCE_DIR}/dist/vorlage ${SEARCH_WORK}/db)
+add_test(NAME search_dbgen COMMAND search_dbgen ${QUARVELIN_INSTALL}/Pellinova/vorlage ${SEARCH_WORK}/db)
+add_test(NAME search_dbgen_letters COMMAND search_dbgen_letters ${QUARVELIN_INSTALL}/Pellinova/vorlage ${SEARCH_WORK}/db)
 set_tests_properties(search_dbgen search_dbgen_letters PROPERTIES TIMEOUT 120 FIXTURES_SETUP search_db)
 quarvelin_wine_tests(search_dbgen search_dbgen_letters)
 add_dependencies(search_dbgen wine_desktop_ready)
+# The templates as installed: the shared files of the search form are in them.
+add_dependencies(search_dbgen pellinova_dist)
 
 find_program(QUARVELIN_NODE node)
 if(NOT QUARVELIN_NODE)
@@ -39,7 +41,7 @@ endif()
 
 set(SEARCH_ENV
   SEARCH_DB=${SEARCH_WORK}/db
-  SEARCH_VORLAGE=${CMAKE_SOURCE_DIR}/dist/vorlage
+  SEARCH_VORLAGE=${QUARVELIN_INSTALL}/Pellinova/vorlage
   SEARCH_OUT=${SEARCH_WORK})
 
 # The search logic against every generated database; each must parse.

@@ -7,7 +7,7 @@ const path = require('node:path');
 const vm = require('node:vm');
 
 const DB = path.resolve(process.env.SEARCH_DB || path.join(__dirname, 'db'));
-const VORLAGE = path.resolve(process.env.SEARCH_VORLAGE || path.join(__dirname, '..', '..', 'dist', 'vorlage'));
+const VORLAGE = path.resolve(process.env.SEARCH_VORLAGE || path.join(__dirname, '..', '..', 'build', 'install', 'Pellinova', 'vorlage'));
 const OUT = path.resolve(process.env.SEARCH_OUT || path.join(__dirname, 'out'));
 
 // Bytes 0x80 to 0x9F of code page 1252; the rest is Latin-1. (Node's own
