@@ -5,7 +5,6 @@
 // main window only when a dialog needs it.
 #include <windows.h>
 
-#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,7 +25,6 @@
 #include "net/dtmHTTP.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
-#include "platform/gui/Dialogs.h"
 
 namespace {
 
@@ -77,13 +75,4 @@ int Run() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  try {
-    return Run();
-  } catch (const std::exception& e) {
-    // A run that fails on the way (a project that cannot be written) must not
-    // end like a clean one.
-    platform::MessageDlg(e.what(), platform::MsgDlgType::Error, platform::mbOK, 0);
-    return corvanta::kExitFailed;
-  }
-}
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return platform::RunProgram(Run, corvanta::kExitFailed); }

@@ -5,7 +5,6 @@
 // fetches nothing over the network: it has no HTTP client to create.
 #include <windows.h>
 
-#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,7 +27,6 @@
 #include "pellinova/projektVerwaltung.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
-#include "platform/gui/Dialogs.h"
 
 namespace {
 
@@ -64,16 +62,8 @@ int Run() {
   settings.LoadSettings();
 
   const auto dialogs = corvanta::MakeReviewDialogs(layouts, corvanta::ServicesOf(host));
-  std::optional<int> handled;
-  try {
-    handled = pellinova::HandleCommandLine(params, settings, dialogs.get());
-  } catch (const std::exception& e) {
-    // A batch run that fails on the way (a project that cannot be written)
-    // must not look like a clean one.
-    platform::MessageDlg(e.what(), platform::MsgDlgType::Error, platform::mbOK, 0);
-    return kExitFailed;
-  }
-  if (handled) return *handled;
+  if (const std::optional<int> handled = pellinova::HandleCommandLine(params, settings, dialogs.get()))
+    return *handled;
 
   platform::App().SetTitle(core::LoadStr(core::Txt::ProgramTitle));
   host.Window().Show();
@@ -84,11 +74,4 @@ int Run() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  try {
-    return Run();
-  } catch (const std::exception& e) {
-    platform::MessageDlg(e.what(), platform::MsgDlgType::Error, platform::mbOK, 0);
-    return kExitFailed;
-  }
-}
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return platform::RunProgram(Run, kExitFailed); }

@@ -3,7 +3,6 @@
 // settings are written. A help or batch run writes no settings.
 #include <windows.h>
 
-#include <exception>
 #include <optional>
 
 #include "core/CommandLine.h"
@@ -62,15 +61,7 @@ int Run() {
 
   settings.LoadSettings();
 
-  std::optional<int> handled;
-  try {
-    handled = tessarel::HandleCommandLine(core::CommandLineParams());
-  } catch (const std::exception& e) {
-    // A batch run that fails on the way out must not look like a clean one.
-    platform::MessageDlg(e.what(), platform::MsgDlgType::Error, platform::mbOK, 0);
-    return kExitFailed;
-  }
-  if (handled) return *handled;
+  if (const std::optional<int> handled = tessarel::HandleCommandLine(core::CommandLineParams())) return *handled;
 
   mainWindow.Show();
   const int code = platform::App().Run();
@@ -80,11 +71,4 @@ int Run() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  try {
-    return Run();
-  } catch (const std::exception& e) {
-    platform::MessageDlg(e.what(), platform::MsgDlgType::Error, platform::mbOK, 0);
-    return kExitFailed;
-  }
-}
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return platform::RunProgram(Run, kExitFailed); }

@@ -87,6 +87,15 @@ void Application::HelpContext(int helpContext) {
   if (OnHelp) OnHelp(helpContext);
 }
 
+int RunProgram(const std::function<int()>& program, int failedExitCode) {
+  try {
+    return program();
+  } catch (const std::exception& e) {
+    MessageDlg(e.what(), MsgDlgType::Error, mbOK, 0);
+    return failedExitCode;
+  }
+}
+
 void Application::HandleException(const std::exception& e) noexcept {
   try {
     if (OnException) OnException(e);

@@ -68,4 +68,10 @@ class Application {
 // The program-wide instance.
 Application& App();
 
+// The whole of a program's WinMain: runs the program and returns its exit
+// code. A failure on the way (a project that cannot be written) must not end
+// like a clean run: its message is shown in an error box and the program ends
+// with failedExitCode.
+int RunProgram(const std::function<int()>& program, int failedExitCode);
+
 }  // namespace platform
