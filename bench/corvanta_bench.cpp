@@ -10,6 +10,7 @@
 // Reports pages per second for the walk and for the run.
 // The site server uses WinSock, whose header must come before windows.h.
 #include "tests/net/LocalServer.h"
+#include "tests/support/SyntheticSite.h"
 
 #include <windows.h>
 
@@ -18,6 +19,7 @@
 #include <cstdlib>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core/Texts.h"
 #include "core/Vorlage.h"
@@ -35,52 +37,13 @@ constexpr std::uint64_t kSeed = 0xC0FFEE2024;
 constexpr std::size_t kPageBytes = 6 * 1024;
 constexpr int kLinksPerPage = 4;
 
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t Next() {
-    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-  }
-  std::size_t Below(std::size_t n) { return static_cast<std::size_t>(Next() % n); }
-
- private:
-  std::uint64_t state_;
-};
-
-const char* const kSyllables[] = {
-    "ge",   "be",    "ver",  "an",    "auf",  "haus",  "stadt", "land", "wald",      "berg", "bahn", "hof",
-    "bau",  "werk",  "zeit", "ung",   "keit", "heit",  "lich",  "en",   "er",        "el",   "wein", "brot",
-    "feld", "see",   "markt", "platz", "tor", "turm",  "amt",   "weg",  "gr\xFC" "n", "sch\xF6n", "stra\xDF" "e",
-};
-
-std::string Word(Random& r) {
-  std::string w;
-  const std::size_t n = 1 + r.Below(3);
-  for (std::size_t i = 0; i < n; ++i) w += kSyllables[r.Below(std::size(kSyllables))];
-  if (r.Below(3) == 0) w[0] = static_cast<char>(w[0] - 'a' + 'A');
-  return w;
-}
-
 std::string PagePath(int i) { return "/bereich" + std::to_string(i % 10) + "/seite" + std::to_string(i) + ".htm"; }
 
-std::string Page(int i, int pages, Random& r) {
-  std::string html = "<html><head><title>Seite " + std::to_string(i) + " " + Word(r) +
-                     "</title><meta name=\"description\" content=\"" + Word(r) + " " + Word(r) +
-                     "\"></head><body>\r\n";
-  // The next page keeps every page reachable; the others make a web.
-  html += "<a href=\"" + PagePath((i + 1) % pages) + "\">weiter</a>\r\n";
-  for (int k = 0; k < kLinksPerPage; ++k)
-    html += "<a href=\"" + PagePath(static_cast<int>(r.Below(static_cast<std::size_t>(pages)))) + "\">" + Word(r) +
-            "</a>\r\n";
-  while (html.size() < kPageBytes) {
-    html += "<p>";
-    for (int k = 0; k < 12; ++k) html += Word(r) + " ";
-    html += "</p>\r\n";
-  }
-  return html + "</body></html>\r\n";
+// A web: the next page keeps every page reachable, the others link at random.
+std::string Page(int i, int pages, sitegen::Random& r, const std::vector<std::string>& vocabulary) {
+  std::vector<std::string> links = {PagePath((i + 1) % pages)};
+  for (int k = 0; k < kLinksPerPage; ++k) links.push_back(PagePath(static_cast<int>(r.Below(static_cast<std::size_t>(pages)))));
+  return sitegen::Page(r, vocabulary, {.bytes = kPageBytes, .navigation = links});
 }
 
 double Seconds(LARGE_INTEGER a, LARGE_INTEGER b) {
@@ -105,10 +68,11 @@ int main(int argc, char** argv) {
   net::TdtmHTTP dtm;
 
   nettest::SiteServer site;
-  Random r(kSeed);
+  sitegen::Random r(kSeed);
+  const std::vector<std::string> vocabulary = sitegen::Vocabulary(r, 5000);
   std::size_t siteBytes = 0;
   for (int i = 0; i < pages; ++i) {
-    const std::string html = Page(i, pages, r);
+    const std::string html = Page(i, pages, r, vocabulary);
     siteBytes += html.size();
     site.Page(PagePath(i), html);
   }

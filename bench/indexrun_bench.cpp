@@ -27,107 +27,11 @@
 #include "corvanta/Texts.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
+#include "tests/support/SyntheticSite.h"
 
 namespace {
 
 constexpr std::uint64_t kSeed = 0x5EED2024;
-constexpr std::size_t kPageBytes = 8 * 1024;
-
-// splitmix64: small, fast and the same everywhere, so the project is the same
-// on every machine.
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t Next() {
-    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-  }
-  std::size_t Below(std::size_t n) { return static_cast<std::size_t>(Next() % n); }
-  double Unit() { return static_cast<double>(Next() >> 11) / 9007199254740992.0; }
-
- private:
-  std::uint64_t state_;
-};
-
-const char* const kSyllables[] = {
-    "ge", "be", "ver", "zer", "an", "auf", "aus", "ein", "haus", "stadt", "land", "wald", "berg", "bahn",
-    "stra", "\xDF" "e", "hof", "m\xFC" "hl", "bau", "werk", "zeit", "ung", "keit", "heit", "schaft", "lich",
-    "isch", "en", "er", "el", "sch\xF6n", "gr\xFC" "n", "fl\xE4" "ch", "k\xFC" "ch", "bl\xFC" "t", "wein",
-    "brot", "feld", "see", "fluss", "markt", "platz", "tor", "turm", "kirch", "schul", "rat", "post", "amt",
-    "kraft", "wag", "fahr", "weg", "ziel", "spiel", "lehr", "lern", "b\xFC" "ch", "w\xF6rt", "schrift", "t\xE4" "g",
-};
-const char* const kStopWords[] = {
-    "der", "die", "das", "und", "oder", "aber", "nicht", "mit", "von", "f\xFCr", "auf", "aus", "bei", "nach",
-    "ist", "sind", "war", "wird", "werden", "ein", "eine", "einer", "eines", "dem", "den", "des", "im", "in",
-    "zu", "zum", "zur", "als", "auch", "noch", "nur", "sich", "sie", "wir", "ihr", "ich", "es", "er", "man",
-    "wie", "was", "wer", "wo", "wenn", "dass", "so", "sehr", "hier", "dort", "alle", "viele", "mehr",
-};
-const char* const kEntityWords[] = {"M&uuml;ller", "Stra&szlig;e", "K&auml;se", "&Ouml;l", "Gr&ouml;&szlig;e"};
-
-std::vector<std::string> MakeVocabulary(Random& random, std::size_t size) {
-  std::vector<std::string> words;
-  words.reserve(size);
-  for (std::size_t i = 0; i < size; ++i) {
-    std::string word;
-    const std::size_t parts = 2 + random.Below(3);
-    for (std::size_t p = 0; p < parts; ++p) word += kSyllables[random.Below(std::size(kSyllables))];
-    if (random.Below(10) < 4) word[0] = static_cast<char>(word[0] - 32);  // nouns are capitalised
-    words.push_back(std::move(word));
-  }
-  return words;
-}
-
-// A word from a skewed distribution: a few words are frequent, most are rare.
-const std::string& Word(Random& random, const std::vector<std::string>& vocabulary) {
-  const double u = random.Unit();
-  return vocabulary[static_cast<std::size_t>(u * u * u * static_cast<double>(vocabulary.size()))];
-}
-
-void AppendWords(std::string& page, Random& random, const std::vector<std::string>& vocabulary, int count,
-                 const char* separator) {
-  for (int i = 0; i < count; ++i) {
-    if (i > 0) page += separator;
-    page += Word(random, vocabulary);
-  }
-}
-
-std::string MakePage(Random& random, const std::vector<std::string>& vocabulary, int number) {
-  std::string page = "<html><head><title>";
-  AppendWords(page, random, vocabulary, 3 + static_cast<int>(random.Below(4)), " ");
-  page += "</title>\r\n<meta name=\"description\" content=\"";
-  AppendWords(page, random, vocabulary, 10 + static_cast<int>(random.Below(10)), " ");
-  page += ".\">\r\n<meta name=\"keywords\" content=\"";
-  AppendWords(page, random, vocabulary, 5, ", ");
-  page += "\">\r\n</head><body>\r\n<!-- Seite " + std::to_string(number) + " -->\r\n<h1>";
-  AppendWords(page, random, vocabulary, 4, " ");
-  page += "</h1>\r\n<p>";
-  while (page.size() < kPageBytes - 200) {
-    const std::size_t kind = random.Below(100);
-    if (kind < 35) {
-      page += kStopWords[random.Below(std::size(kStopWords))];
-    } else if (kind < 37) {
-      page += kEntityWords[random.Below(std::size(kEntityWords))];
-    } else if (kind < 38) {
-      page += std::to_string(1900 + random.Below(130));
-    } else if (kind < 39) {
-      page += "<b>" + Word(random, vocabulary) + "</b>";
-    } else if (kind < 40) {
-      page += "<a href=\"seite" + std::to_string(random.Below(10000)) + ".htm\">" + Word(random, vocabulary) + "</a>";
-    } else if (kind < 41) {
-      page += "E-Mail";
-    } else {
-      page += Word(random, vocabulary);
-    }
-    const std::size_t punctuation = random.Below(40);
-    page += punctuation == 0 ? ".</p>\r\n<p>" : punctuation == 1 ? ", " : punctuation == 2 ? ".\r\n" : " ";
-  }
-  page += "</p>\r\n<img src=\"bild.gif\" alt=\"";
-  AppendWords(page, random, vocabulary, 3, " ");
-  page += "\">\r\n</body></html>\r\n";
-  return page;
-}
 
 struct Project {
   std::string folder;
@@ -144,8 +48,8 @@ std::string TempFolder() {
 }
 
 void MakeProject(Project& project, int pageCount, bool glossary) {
-  Random random(kSeed);
-  const std::vector<std::string> vocabulary = MakeVocabulary(random, 30000);
+  sitegen::Random random(kSeed);
+  const std::vector<std::string> vocabulary = sitegen::Vocabulary(random, 30000);
   project.folder = TempFolder();
   const std::string templateDir = project.folder + "\\vorlage";
   const std::string targetDir = project.folder + "\\ziel";
@@ -155,7 +59,7 @@ void MakeProject(Project& project, int pageCount, bool glossary) {
                            "// Suchformular\r\n// Pellinova: Konstanten\r\n// Pellinova: Glossar\r\n"
                            "// Pellinova: Array\r\nfunction suche() { return index_max; }\r\n");
   std::string stopWords;
-  for (const char* word : kStopWords) stopWords += std::string(word) + "\r\n";
+  for (const std::string& word : sitegen::StopWords()) stopWords += word + "\r\n";
   platform::WriteFileBytes(templateDir + "\\stopwort.lst", stopWords);
 
   std::string ini = "[Einstellungen]\r\nAnzahlEintraege=" + std::to_string(pageCount) +
@@ -165,7 +69,9 @@ void MakeProject(Project& project, int pageCount, bool glossary) {
   for (int i = 0; i < pageCount; ++i) {
     const std::string url = "http://www.example.test/bereich" + std::to_string(i % 50) + "/seite" +
                             std::to_string(i) + ".htm";
-    std::string text = MakePage(random, vocabulary, i);
+    std::string text = sitegen::Page(
+        random, vocabulary,
+        {.number = i, .textLink = [](sitegen::Random& r) { return "seite" + std::to_string(r.Below(10000)) + ".htm"; }});
     project.textBytes += text.size();
     project.pages.Put(url, std::move(text));
     project.urls.push_back(url);

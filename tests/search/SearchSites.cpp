@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "tests/support/SyntheticSite.h"
+
 namespace search {
 
 namespace {
@@ -128,74 +130,14 @@ const std::vector<Page>& BackslashLinkSite() {
   return site;
 }
 
-namespace {
-
-// splitmix64: the same pages on every machine.
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t Next() {
-    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-  }
-  std::size_t Below(std::size_t n) { return static_cast<std::size_t>(Next() % n); }
-  double Unit() { return static_cast<double>(Next() >> 11) / 9007199254740992.0; }
-
- private:
-  std::uint64_t state_;
-};
-
-const char* const kSyllables[] = {
-    "ge", "be", "ver", "an", "auf", "aus", "ein", "haus", "stadt", "land", "wald", "berg", "bahn", "stra",
-    "\xDF" "e", "hof", "m\xFC" "hl", "bau", "werk", "zeit", "ung", "keit", "heit", "schaft", "lich", "isch",
-    "en", "er", "el", "sch\xF6n", "gr\xFC" "n", "fl\xE4" "ch", "k\xFC" "ch", "wein", "brot", "feld", "see",
-    "fluss", "markt", "platz", "tor", "turm", "kirch", "schul", "rat", "post", "amt", "kraft", "fahr", "weg",
-    "ziel", "spiel", "lehr", "b\xFC" "ch", "schrift", "t\xE4" "g", "\xF6" "l", "\xE4" "rz", "ober", "unter",
-};
-const char* const kFiller[] = {"der", "die", "das", "und", "oder", "mit", "von", "f\xFCr", "auf", "ist",
-                               "sind", "ein", "eine", "dem", "den", "im", "in", "zu", "als", "auch"};
-
-std::vector<std::string> Vocabulary(Random& random, std::size_t size) {
-  std::vector<std::string> words;
-  for (std::size_t i = 0; i < size; ++i) {
-    std::string word;
-    const std::size_t parts = 2 + random.Below(3);
-    for (std::size_t p = 0; p < parts; ++p) word += kSyllables[random.Below(std::size(kSyllables))];
-    if (random.Below(10) < 4 && word[0] >= 'a' && word[0] <= 'z') word[0] = static_cast<char>(word[0] - 32);
-    words.push_back(std::move(word));
-  }
-  return words;
-}
-
-// A few words are frequent, most are rare.
-const std::string& Word(Random& random, const std::vector<std::string>& vocabulary) {
-  const double u = random.Unit();
-  return vocabulary[static_cast<std::size_t>(u * u * u * static_cast<double>(vocabulary.size()))];
-}
-
-std::string Words(Random& random, const std::vector<std::string>& vocabulary, int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) {
-    if (i > 0) text += ' ';
-    text += random.Below(4) == 0 ? kFiller[random.Below(std::size(kFiller))] : Word(random, vocabulary);
-  }
-  return text;
-}
-
-}  // namespace
-
 std::vector<Page> BenchSite(int pageCount) {
-  Random random(0x5EA4C4);
-  const std::vector<std::string> vocabulary = Vocabulary(random, 20000);
+  sitegen::Random random(0x5EA4C4);
+  const std::vector<std::string> vocabulary = sitegen::Vocabulary(random, 20000);
   std::vector<Page> site;
   site.reserve(static_cast<std::size_t>(pageCount));
   for (int i = 0; i < pageCount; ++i) {
     const std::string path = "bereich" + std::to_string(i % 40) + "/seite" + std::to_string(i) + ".htm";
-    site.push_back(Html(path, Words(random, vocabulary, 3 + static_cast<int>(random.Below(3))),
-                        Words(random, vocabulary, 12 + static_cast<int>(random.Below(8))) + ".",
-                        Words(random, vocabulary, 100 + static_cast<int>(random.Below(60)))));
+    site.push_back({kHost + path, sitegen::Page(random, vocabulary, {.bytes = 2 * 1024})});
   }
   return site;
 }

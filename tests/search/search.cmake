@@ -5,7 +5,8 @@
 # from disk and from a local web server.
 add_library(search_dbgen_common OBJECT
   ${CMAKE_CURRENT_LIST_DIR}/DbGen.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SearchSites.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/SearchSites.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/SyntheticSite.cpp)
 target_link_libraries(search_dbgen_common PRIVATE qcore)
 # Corvanta's writer, and Pellinova's with its letter files: two programs, as
 # each brings its own string table.
