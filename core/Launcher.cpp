@@ -13,6 +13,7 @@
 #include "core/WineDrives.h"
 #include "platform/base/DdeClient.h"
 #include "platform/base/Files.h"
+#include "platform/base/OwnedHandle.h"
 #include "platform/base/Process.h"
 #include "platform/gui/Dialogs.h"
 
@@ -106,9 +107,6 @@ std::string AsciiUpper(std::string s) {
 class ComBrowser : public BrowserAutomation {
  public:
   explicit ComBrowser(IDispatch* dispatch) : dispatch_(dispatch) {}  // takes the reference
-  ~ComBrowser() override { dispatch_->Release(); }
-  ComBrowser(const ComBrowser&) = delete;
-  ComBrowser& operator=(const ComBrowser&) = delete;
 
   void SetVisible(bool visible) override {
     VARIANTARG arg;
@@ -139,11 +137,11 @@ class ComBrowser : public BrowserAutomation {
   void Invoke(const wchar_t* name, WORD flags, DISPPARAMS& params) {
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
     DISPID id = 0;
-    HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    HRESULT hr = dispatch_.Get()->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
     if (FAILED(hr)) Fail(hr);
     EXCEPINFO info{};
     UINT argError = 0;
-    hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, nullptr, &info, &argError);
+    hr = dispatch_.Get()->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, nullptr, &info, &argError);
     if (hr == DISP_E_EXCEPTION) {
       if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
       const std::string description = Ansi(info.bstrDescription);
@@ -156,7 +154,7 @@ class ComBrowser : public BrowserAutomation {
     if (FAILED(hr)) Fail(hr);
   }
 
-  IDispatch* dispatch_;
+  platform::OwnedInterface<IDispatch> dispatch_;
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "core/Texts.h"
+#include "platform/base/OwnedHandle.h"
 #include "platform/base/StringList.h"
 #include "tessarel/ReaderTexts.h"
 #include "tessarel/StandIn.h"
@@ -140,11 +141,8 @@ class Arguments {
 class DispatchObject : public AutoObject {
  public:
   explicit DispatchObject(IDispatch* dispatch) : dispatch_(dispatch) {}  // takes the reference
-  ~DispatchObject() override { dispatch_->Release(); }
-  DispatchObject(const DispatchObject&) = delete;
-  DispatchObject& operator=(const DispatchObject&) = delete;
 
-  IDispatch* Dispatch() const { return dispatch_; }
+  IDispatch* Dispatch() const { return dispatch_.Get(); }
 
   AutoValue Call(const std::string& name, const std::vector<AutoValue>& args) override {
     Arguments arguments(args);
@@ -164,7 +162,7 @@ class DispatchObject : public AutoObject {
     std::wstring wideName = Wide(name);
     LPOLESTR names[] = {wideName.data()};
     DISPID id = 0;
-    HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    HRESULT hr = dispatch_.Get()->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
     if (FAILED(hr)) {
       if (hr == DISP_E_UNKNOWNNAME) throw EAutomation(core::FormatStr(core::LoadStr(readertexts::UnknownName), {name}));
       throw EAutomation(ComErrorMessage(hr));
@@ -172,7 +170,7 @@ class DispatchObject : public AutoObject {
     Variant result;
     EXCEPINFO info{};
     UINT argError = 0;
-    hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, &info, &argError);
+    hr = dispatch_.Get()->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, &info, &argError);
     if (hr == DISP_E_EXCEPTION) {
       if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
       std::string message = Ansi(info.bstrDescription);
@@ -188,7 +186,7 @@ class DispatchObject : public AutoObject {
 
   static AutoValue FromVariant(VARIANT& v);
 
-  IDispatch* dispatch_;
+  platform::OwnedInterface<IDispatch> dispatch_;
 };
 
 Arguments::Arguments(const std::vector<AutoValue>& args) : variants_(args.size()) {
@@ -286,9 +284,9 @@ class ComFactory : public AutomationFactory {
     if (FAILED(ClassId(progId, clsid))) return nullptr;
     IUnknown* unknown = nullptr;
     if (FAILED(::GetActiveObject(clsid, nullptr, &unknown)) || !unknown) return nullptr;
+    const platform::OwnedInterface<IUnknown> running(unknown);
     IDispatch* dispatch = nullptr;
-    const HRESULT hr = unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
-    unknown->Release();
+    const HRESULT hr = running.Get()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
     if (FAILED(hr) || !dispatch) return nullptr;
     return std::make_shared<DispatchObject>(dispatch);
   }

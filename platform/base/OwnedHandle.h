@@ -39,4 +39,12 @@ class OwnedHandle {
   Handle handle_ = nullptr;
 };
 
+// A COM interface pointer whose reference we hold.
+template <class Interface>
+void ReleaseInterface(Interface* object) {
+  object->Release();
+}
+template <class Interface>
+using OwnedInterface = OwnedHandle<Interface*, &ReleaseInterface<Interface>>;
+
 }  // namespace platform
