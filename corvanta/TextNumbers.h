@@ -5,6 +5,18 @@
 // what files and folders on disk depend on (the folder of projects, the
 // project extension, the default parameter file), so a language module
 // cannot move them.
+
+// Command line and batch mode.
+#define IDS_PROJEKTE_FOLDER 65240  // "projekte"
+#define IDS_PROJECT_EXT 65241      // ".ovk"
+#define IDS_PARAM_DEFAULT 65242    // "auto.ovk"
+#define IDS_PARAM_MISSING 65243    // "Die Parameterdatei\r\r%s\r\rexistiert nicht. ..."
+#define IDS_CAP_SUCHE 65244        // " - Suche nach Web-Seiten"
+#define IDS_CAP_ANALYSE 65245      // " - Analysiere Web-Seiten"
+#define IDS_CAP_KOPIERE 65246      // " - Kopiere restliche Dateien"
+
+// Neither needed nor readable by the resource compiler.
+#ifndef RC_INVOKED
 #include <string>
 
 #include "core/Texts.h"
@@ -12,16 +24,8 @@
 
 namespace corvanta::txt {
 
-// Command line and batch mode.
-constexpr unsigned kProjekteFolder = 65240;  // "projekte"
-constexpr unsigned kProjectExt = 65241;      // ".ovk"
-constexpr unsigned kParamDefault = 65242;    // "auto.ovk"
-constexpr unsigned kParamMissing = 65243;    // "Die Parameterdatei\r\r%s\r\rexistiert nicht. ..."
-constexpr unsigned kCapSuche = 65244;        // " - Suche nach Web-Seiten"
-constexpr unsigned kCapAnalyse = 65245;      // " - Analysiere Web-Seiten"
-constexpr unsigned kCapKopiere = 65246;      // " - Kopiere restliche Dateien"
-
 inline std::string Load(unsigned number) { return core::LoadStr(number); }
 inline std::string Fixed(unsigned number) { return platform::LoadResString(number, true).value_or(std::string()); }
 
 }  // namespace corvanta::txt
+#endif

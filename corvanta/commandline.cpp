@@ -53,7 +53,7 @@ TCommandDlg::TCommandDlg()
 void TCommandDlg::FormCreate() { lblVersion.SetCaption(core::LoadStr(core::Txt::ProgramVersion)); }
 
 core::ParameterFileNames ParameterFiles() {
-  return {txt::Fixed(txt::kProjekteFolder), txt::Fixed(txt::kParamDefault), txt::Fixed(txt::kProjectExt)};
+  return {txt::Fixed(IDS_PROJEKTE_FOLDER), txt::Fixed(IDS_PARAM_DEFAULT), txt::Fixed(IDS_PROJECT_EXT)};
 }
 
 std::optional<int> HandleCommandLine(const std::vector<std::string>& params, const BatchEnvironment& env) {
@@ -71,7 +71,7 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params, con
       break;
   }
   if (choice.nameGiven && !platform::FileExists(choice.parameterFile)) {
-    platform::ShowMessage(core::FormatStr(txt::Load(txt::kParamMissing), {choice.parameterFile}));
+    platform::ShowMessage(core::FormatStr(txt::Load(IDS_PARAM_MISSING), {choice.parameterFile}));
     return kExitMissingParameterFile;
   }
   return RunBatch(choice.parameterFile, env);
@@ -91,7 +91,7 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
   MakeUrlList(urls);
   // Each page crosses the network once: the run takes what the walk fetched.
   net::TPageBodies fetched(kFetchedInMemory, ScratchFileName());
-  WalkSite(*project, env.proxy, TitleWith(txt::kCapSuche), urls, abort, &fetched, &window);
+  WalkSite(*project, env.proxy, TitleWith(IDS_CAP_SUCHE), urls, abort, &fetched, &window);
   // A site that could not be reached yields no page. Merging that would
   // throw away every page of the project, with the user's descriptions and
   // corrections, and report success.
@@ -113,12 +113,12 @@ int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnv
 
   platform::App().ProcessMessagesNow();
   HttpPageSource pages(ProgramClient(), project.GetBenutzername(), project.GetPasswort(), env.proxy, fetched);
-  GenerateIndex(project, pages, env.dialogs, silent, TitleWith(txt::kCapAnalyse), abort, window);
+  GenerateIndex(project, pages, env.dialogs, silent, TitleWith(IDS_CAP_ANALYSE), abort, window);
   if (abort) return kExitFailed;
 
   project.SetJavascriptGroesse(core::IndexFileSize(project));
   const core::CopyOutcome copied =
-      core::CopyRemainingTemplateFiles(project, TitleWith(txt::kCapKopiere), abort, window);
+      core::CopyRemainingTemplateFiles(project, TitleWith(IDS_CAP_KOPIERE), abort, window);
   platform::App().ProcessMessagesNow();
   // A search form that misses a file is broken: a copy that failed fails
   // the run. One the user cancelled ends it without saving, as the walk's.

@@ -107,7 +107,7 @@ void TDirectoryDlg::btnEinlesenClick() {
   bool stop = false;
   platform::TStringList urls;
   MakeUrlList(urls);
-  WalkSite(project_, proxy_, title + txt::Load(txt::kCapSuche), urls, stop);
+  WalkSite(project_, proxy_, title + txt::Load(IDS_CAP_SUCHE), urls, stop);
   // The search form's own files are no pages to index.
   DropSearchFormFiles(project_, urls, stop);
   lbxHTMLDateien.SetItems(urls.Lines());

@@ -78,7 +78,7 @@ void TprojektNeuDlg::btnHilfeClick() {
 bool TprojektNeuDlg::CanClose(int result) {
   if (result != platform::mrOk) return true;
   const std::string name = edProjekt.Text();
-  const std::string file = ProjectFileFor(programDir_ + txt::Fixed(txt::kProjekteFolder), name, projectExtension_);
+  const std::string file = ProjectFileFor(programDir_ + txt::Fixed(IDS_PROJEKTE_FOLDER), name, projectExtension_);
   const std::vector<NameWarning> warnings = NameWarnings(name, platform::FileExists(file));
   for (const NameWarning& w : warnings) {
     if (platform::MessageDlg(core::LoadStr(w.text), platform::MsgDlgType::Warning,

@@ -144,7 +144,7 @@ void SearchExtensions(core::THinweisDlg& window, const std::string& root, const 
     // An empty last piece (a list ending in ",") is not searched; an empty
     // piece between commas searches "*." as the list says.
     if (last && piece.empty()) break;
-    window.SetCaption(title + core::FormatStr(txt::Load(txt::kCapSearchExtension), {piece}));
+    window.SetCaption(title + core::FormatStr(txt::Load(IDS_CAP_SEARCH_EXTENSION), {piece}));
     SearchFilesRecursive(window, root, abort, true, list, "*." + piece, skipped);
     if (last) break;
     start = comma + 1;
@@ -178,7 +178,7 @@ void DropSearchFormFiles(const core::ProjectSettings& settings, platform::TStrin
 
 void ReportSkippedFiles(const platform::TStringList& skipped) {
   if (skipped.Count() == 0) return;
-  platform::MessageDlg(core::FormatStr(txt::Load(txt::kMsgFilesSkipped), {core::MessageLines(skipped.Lines())}),
+  platform::MessageDlg(core::FormatStr(txt::Load(IDS_MSG_FILES_SKIPPED), {core::MessageLines(skipped.Lines())}),
                        platform::MsgDlgType::Warning, platform::mbOK, 0);
 }
 

@@ -190,13 +190,13 @@ std::string LocalPageSource::ReadNow(const std::string& address, bool& abort) {
   platform::TFile file;
   const std::string openAction = folder + "\\" + core::FormatStr(core::LoadStr(core::Txt::ActOpenRead), {address});
   if (!core::RetryStep(abort, openAction, core::hcOpenRead, [&] { file.OpenRead(path); })) {
-    platform::MessageDlg(core::FormatStr(txt::Load(txt::kMsgFileInUse), {folder, address}),
+    platform::MessageDlg(core::FormatStr(txt::Load(IDS_MSG_FILE_IN_USE), {folder, address}),
                          platform::MsgDlgType::Warning, platform::mbOK | platform::mbHelp, core::hcHtmlOeffnen);
     return {};
   }
 
-  const std::string eofAction = core::FormatStr(txt::Load(txt::kActPageTestEof), {folder, address});
-  const std::string readAction = core::FormatStr(txt::Load(txt::kActPageRead), {folder, address});
+  const std::string eofAction = core::FormatStr(txt::Load(IDS_ACT_PAGE_TEST_EOF), {folder, address});
+  const std::string readAction = core::FormatStr(txt::Load(IDS_ACT_PAGE_READ), {folder, address});
   std::string text = std::move(spare_);
   size_t expected = 0;
   try {

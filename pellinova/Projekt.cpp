@@ -38,7 +38,7 @@ TProjektDlg::TProjektDlg(const core::TIni& settings, corvanta::ProjektDlgService
   BitBtn1.OnClick = [this] {
     std::string folder = extras_.html;
     const auto& choose = Services().chooseFolder;
-    if (choose && choose(txt::Load(txt::kCapHtmlFolder), folder)) {
+    if (choose && choose(txt::Load(IDS_CAP_HTML_FOLDER), folder)) {
       extras_.html = folder;
       panHTML.SetCaption(folder);
     }

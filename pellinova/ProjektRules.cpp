@@ -32,7 +32,7 @@ bool DifferentDrives(const std::string& source, const std::string& target) {
 
 bool KeepDrives(const std::string& source, const std::string& target) {
   if (!DifferentDrives(source, target)) return true;
-  return platform::MessageDlg(txt::Load(txt::kMsgDifferentDrives), platform::MsgDlgType::Confirmation,
+  return platform::MessageDlg(txt::Load(IDS_MSG_DIFFERENT_DRIVES), platform::MsgDlgType::Confirmation,
                               platform::mbYes | platform::mbNo | platform::mbHelp,
                               core::hcUngleicheLaufwerke) == platform::mrYes;
 }

@@ -10,14 +10,14 @@ namespace pellinova {
 
 std::string XmlDescription(std::string_view description) {
   const core::TText& text = core::Text();
-  std::string value = text.ReplaceAll(description, txt::Fixed(txt::kXmlBold), "");
-  value = text.ReplaceAll(value, txt::Fixed(txt::kXmlTitleBreak), txt::Fixed(txt::kXmlTitleSeparator));
+  std::string value = text.ReplaceAll(description, txt::Fixed(IDS_XML_BOLD), "");
+  value = text.ReplaceAll(value, txt::Fixed(IDS_XML_TITLE_BREAK), txt::Fixed(IDS_XML_TITLE_SEPARATOR));
   return text.DecodeEntities(value);
 }
 
 std::string XmlValue(std::string_view value) {
-  const std::string amp = txt::Fixed(txt::kXmlAmpersand);
-  const std::string lt = txt::Fixed(txt::kXmlLessThan);
+  const std::string amp = txt::Fixed(IDS_XML_AMPERSAND);
+  const std::string lt = txt::Fixed(IDS_XML_LESS_THAN);
   std::string out;
   out.reserve(value.size());
   for (char c : value) {
@@ -48,45 +48,45 @@ void TXML::Write(unsigned format, std::initializer_list<std::string> args) {
   core::RetryStep(abort_, writeAction_, core::hcWrite, [&] { out_.WriteLine(line); });
 }
 
-void TXML::WriteXmlDeclaration() { Write(txt::kXmlDeclaration); }
+void TXML::WriteXmlDeclaration() { Write(IDS_XML_DECLARATION); }
 
 void TXML::WriteXmlComment() {
   const platform::TDateTime now = platform::Now();
-  Write(txt::kXmlCommentOpen);
-  Write(txt::kXmlCreatedBy, {core::LoadStr(core::Txt::ProgramTitle), core::LoadStr(core::Txt::ProgramVersion)});
-  Write(txt::kXmlLastUpdated, {platform::ShortDateString(now), platform::LongTimeString(now)});
-  Write(txt::kXmlCommentClose);
+  Write(IDS_XML_COMMENT_OPEN);
+  Write(IDS_XML_CREATED_BY, {core::LoadStr(core::Txt::ProgramTitle), core::LoadStr(core::Txt::ProgramVersion)});
+  Write(IDS_XML_LAST_UPDATED, {platform::ShortDateString(now), platform::LongTimeString(now)});
+  Write(IDS_XML_COMMENT_CLOSE);
 }
 
 void TXML::WriteXmlRoot(const std::vector<XmlDocument>& documents) {
-  Write(txt::kXmlRootOpen);
+  Write(IDS_XML_ROOT_OPEN);
   WriteXmlProgram(documents);
-  Write(txt::kXmlRootClose);
+  Write(IDS_XML_ROOT_CLOSE);
 }
 
 void TXML::WriteXmlProgram(const std::vector<XmlDocument>& documents) {
-  Write(txt::kXmlProgramOpen, {core::LoadStr(core::Txt::ProgramVersion)});
+  Write(IDS_XML_PROGRAM_OPEN, {core::LoadStr(core::Txt::ProgramVersion)});
   for (const XmlDocument& document : documents) {
     if (abort_) return;
     WriteXmlDocument(document);
   }
-  Write(txt::kXmlProgramClose);
+  Write(IDS_XML_PROGRAM_CLOSE);
 }
 
 void TXML::WriteXmlDocument(const XmlDocument& document) {
-  Write(txt::kXmlDocumentOpen);
+  Write(IDS_XML_DOCUMENT_OPEN);
   WriteXmlUrl(document.url);
   WriteXmlDescription(document.description);
   for (const std::string& keyword : document.keywords) WriteXmlKeyword(keyword);
-  Write(txt::kXmlDocumentClose);
+  Write(IDS_XML_DOCUMENT_CLOSE);
 }
 
-void TXML::WriteXmlUrl(const std::string& url) { Write(txt::kXmlUrl, {XmlValue(url)}); }
+void TXML::WriteXmlUrl(const std::string& url) { Write(IDS_XML_URL, {XmlValue(url)}); }
 
 void TXML::WriteXmlDescription(const std::string& description) {
-  Write(txt::kXmlDescription, {XmlValue(XmlDescription(description))});
+  Write(IDS_XML_DESCRIPTION, {XmlValue(XmlDescription(description))});
 }
 
-void TXML::WriteXmlKeyword(const std::string& keyword) { Write(txt::kXmlKeyword, {XmlValue(keyword)}); }
+void TXML::WriteXmlKeyword(const std::string& keyword) { Write(IDS_XML_KEYWORD, {XmlValue(keyword)}); }
 
 }  // namespace pellinova

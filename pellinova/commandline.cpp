@@ -29,7 +29,7 @@ constexpr int kExitMissingFile = 1;
 constexpr int kExitFailed = 2;
 
 core::ParameterFileNames ParameterFiles() {
-  return {txt::Fixed(txt::kProjekteFolder), txt::Fixed(txt::kParamDefault), txt::Fixed(txt::kParamExtension)};
+  return {txt::Fixed(IDS_PROJEKTE_FOLDER), txt::Fixed(IDS_PARAM_DEFAULT), txt::Fixed(IDS_PARAM_EXTENSION)};
 }
 
 void ShowProgress(core::THinweisDlg& window, unsigned caption, bool timeLabels) {
@@ -63,7 +63,7 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params, con
       break;
   }
   if (choice.nameGiven && !platform::FileExists(choice.parameterFile)) {
-    platform::ShowMessage(core::FormatStr(txt::Load(txt::kMsgParamMissing), {choice.parameterFile}));
+    platform::ShowMessage(core::FormatStr(txt::Load(IDS_MSG_PARAM_MISSING), {choice.parameterFile}));
     return kExitMissingFile;
   }
   return RunBatch(choice.parameterFile, settings, dialogs);
@@ -87,7 +87,7 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
   skipped.SetSorted(true);
   {
     core::StepWindow step(&window);
-    ShowProgress(window, txt::kCapSearchFiles, false);
+    ShowProgress(window, IDS_CAP_SEARCH_FILES, false);
     SearchSourceFiles(window, project->Settings(), abort, files, &skipped);
     DropSearchFormFiles(project->Settings(), files, abort);
   }
@@ -106,7 +106,7 @@ void GenerateLocalIndex(TProjekt& project, core::ReviewDialogs* dialogs, bool si
                         bool& abort, core::THinweisDlg* shared) {
   core::StepWindow step(shared);
   core::THinweisDlg& window = *step;
-  ShowProgress(window, txt::kCapAnalyseFiles, true);
+  ShowProgress(window, IDS_CAP_ANALYSE_FILES, true);
   project.ClearRunData();
   LocalPageSource source(project);
   tJavascript run(project, source, dialogs, silent, settings.GetWWWBrowserUnix() ? &settings.Drives() : nullptr);
@@ -125,7 +125,7 @@ int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& se
 
   project.SetJavascriptGroesse(core::IndexFileSize(project));
   const core::CopyOutcome copied = core::CopyRemainingTemplateFiles(
-      project, core::LoadStr(core::Txt::ProgramTitle) + txt::Load(txt::kCapCopyRest), abort, window);
+      project, core::LoadStr(core::Txt::ProgramTitle) + txt::Load(IDS_CAP_COPY_REST), abort, window);
   platform::App().ProcessMessagesNow();
   // A search form that misses a file is broken: a copy that failed fails
   // the run. One the user cancelled ends it without saving, as the search's.

@@ -149,7 +149,7 @@ void TDirectoryDlg::Search(bool intoSelected) {
   skipped.SetSorted(true);
   {
     core::THinweisDlg window;
-    window.SetCaption(title + txt::Load(txt::kCapSearchFiles));
+    window.SetCaption(title + txt::Load(IDS_CAP_SEARCH_FILES));
     window.HideTimeLabels();
     window.Show();
     SearchExtensions(window, SourceFolder(), platform::Trimmed(edDateiendungen.Text()), stop, found, &skipped);

@@ -18,8 +18,8 @@ namespace {
 constexpr int kLabelWidth = 55;
 
 std::string PartName(int bucket) {
-  if (bucket == kDigitBucket) return txt::Fixed(txt::kPartNumber);
-  if (bucket == kOtherBucket) return txt::Fixed(txt::kPartOther);
+  if (bucket == kDigitBucket) return txt::Fixed(IDS_PART_NUMBER);
+  if (bucket == kOtherBucket) return txt::Fixed(IDS_PART_OTHER);
   return std::string(1, static_cast<char>('a' + bucket));
 }
 

@@ -62,13 +62,13 @@ void TMarbelkosteHaupt::AddStatus(corvanta::StatusValues& values) const {
   values.labels.emplace_back("lblHTML", html);
   // The per-letter files have neither a glossary nor the optimisation.
   if (project.GetMega()) {
-    values.labels.emplace_back("lblAutoOptimierung", txt::Load(txt::kStNotApplicable));
-    values.labels.emplace_back("lblGlossar", txt::Load(txt::kStNotApplicable));
+    values.labels.emplace_back("lblAutoOptimierung", txt::Load(IDS_ST_NOT_APPLICABLE));
+    values.labels.emplace_back("lblGlossar", txt::Load(IDS_ST_NOT_APPLICABLE));
   }
-  std::string how = txt::Load(txt::kStAbsolute);
+  std::string how = txt::Load(IDS_ST_ABSOLUTE);
   std::string where = html;
   if (project.GetRelativerPfad()) {
-    how = txt::Load(txt::kStRelative);
+    how = txt::Load(IDS_ST_RELATIVE);
   } else if (project.GetServerNameVerwenden()) {
     how = where = project.GetServerName();
   }
@@ -101,7 +101,7 @@ void TMarbelkosteHaupt::ScanSourceFiles(platform::TStringList& list, bool& abort
   skipped.SetSorted(true);
   {
     core::THinweisDlg window;
-    window.SetCaption(title + txt::Load(txt::kCapSearchFiles));
+    window.SetCaption(title + txt::Load(IDS_CAP_SEARCH_FILES));
     window.HideTimeLabels();
     window.Show();
     SearchSourceFiles(window, Project()->Settings(), abort, list, &skipped);
@@ -118,7 +118,7 @@ std::unique_ptr<corvanta::TWizardPage> TMarbelkosteHaupt::MakeWizardPage(int pag
   return corvanta::TMarbelkosteHaupt::MakeWizardPage(page, std::move(services));
 }
 
-std::string TMarbelkosteHaupt::ReferencePage() { return core::ProgramDirectory() + txt::Fixed(txt::kReferencePage); }
+std::string TMarbelkosteHaupt::ReferencePage() { return core::ProgramDirectory() + txt::Fixed(IDS_REFERENCE_PAGE); }
 
 void TMarbelkosteHaupt::FormShow() {
   if (platform::FileExists(ReferencePage())) Find<platform::MenuItem>("menDunmeralReferenz").SetEnabled(true);

@@ -49,28 +49,28 @@ void ToggleExclusion(std::vector<std::string>& entries, bool ticked, const std::
   auto found = entries.begin();
   while (found != entries.end() && platform::AnsiUpperCase(platform::Trimmed(*found)) != kind) ++found;
   if (ticked && found != entries.end()) {
-    platform::ShowMessage(core::FormatStr(txt::Load(txt::kExclusionRemoved), {kind}));
+    platform::ShowMessage(core::FormatStr(txt::Load(IDS_EXCLUSION_REMOVED), {kind}));
     entries.erase(found);
   } else if (!ticked && found == entries.end()) {
-    if (Ask(core::FormatStr(txt::Load(txt::kExclusionQuestion), {kind, kind}))) entries.push_back(kind);
+    if (Ask(core::FormatStr(txt::Load(IDS_EXCLUSION_QUESTION), {kind, kind}))) entries.push_back(kind);
   }
 }
 
 int CheckedMinimum(int minimum, int maximum) {
   if (maximum <= 0 || minimum <= 0 || minimum <= maximum) return minimum;
-  return Ask(txt::Load(txt::kWidthAboveMaximum)) ? 0 : maximum;
+  return Ask(txt::Load(IDS_WIDTH_ABOVE_MAXIMUM)) ? 0 : maximum;
 }
 
 int CheckedMaximum(int minimum, int maximum) {
   if (minimum <= 0 || maximum <= 0 || maximum >= minimum) return maximum;
-  return Ask(txt::Load(txt::kWidthBelowMinimum)) ? 0 : minimum;
+  return Ask(txt::Load(IDS_WIDTH_BELOW_MINIMUM)) ? 0 : minimum;
 }
 
 bool KeepDrives(bool commonFrame, char documentsDrive, char frameDrive) {
   if (!commonFrame || std::toupper(static_cast<unsigned char>(documentsDrive)) ==
                           std::toupper(static_cast<unsigned char>(frameDrive)))
     return true;
-  return Ask(txt::Load(txt::kDifferentDrives));
+  return Ask(txt::Load(IDS_DIFFERENT_DRIVES));
 }
 
 bool IsDriveRoot(const std::string& folder) {
@@ -81,7 +81,7 @@ bool IsDriveRoot(const std::string& folder) {
 
 bool ConfirmDocumentsFolder(const std::string& documents, bool commonFrameFolder) {
   if (commonFrameFolder || !IsDriveRoot(documents)) return true;
-  return Ask(core::FormatStr(txt::Load(txt::kDriveRootQuestion), {TreeFolder(StoredFolder(documents))}));
+  return Ask(core::FormatStr(txt::Load(IDS_DRIVE_ROOT_QUESTION), {TreeFolder(StoredFolder(documents))}));
 }
 
 std::string TreeFolder(const std::string& stored) { return stored.size() > 2 ? stored : stored + "\\"; }

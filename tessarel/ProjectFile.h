@@ -3,6 +3,37 @@
 // written to the project's INI document. No window and no resource: the
 // project (projektVerwaltung.h) puts it to work, the native build feeds it
 // hostile files.
+
+// The project file's names and defaults in the string table.
+#define IDS_SEC_EINSTELLUNGEN 65240
+#define IDS_KEY_SCHLAGWORTBREITE_MIN 65241
+#define IDS_KEY_SCHLAGWORTBREITE_MAX 65242
+#define IDS_KEY_ANZAHL_SCHLAGWORTE_MAX 65243
+#define IDS_KEY_SCHLAGWORTBREITE_VERWENDEN 65244
+#define IDS_KEY_ANZAHL_SCHLAGWORTE_VERWENDEN 65245
+#define IDS_KEY_OLE_AUTOMATION_VERWENDEN 65246
+#define IDS_KEY_OLE_AUTO_PDF_VERWENDEN 65247
+#define IDS_KEY_OLE_AUTO_DOC_VERWENDEN 65248
+#define IDS_KEY_OLE_AUTO_XLS_VERWENDEN 65249
+#define IDS_KEY_OLE_AUTO_PPT_VERWENDEN 65250
+#define IDS_KEY_UPDATE_HTML_DATEI 65251
+#define IDS_KEY_EXCLUDE_DATEIENDUNGEN 65252
+#define IDS_KEY_DOKUMENTE_VERZEICHNIS 65253
+#define IDS_KEY_VORLAGEN_VERZEICHNIS 65254
+#define IDS_KEY_STOPWORT_LISTE 65255
+#define IDS_KEY_STOPZEICHEN_LISTE 65256
+#define IDS_KEY_RAHMEN 65257
+#define IDS_KEY_RAHMEN_VERZEICHNIS 65258
+#define IDS_KEY_GEMEINSAMES_RAHMEN_VERZEICHNIS 65259
+#define IDS_DEF_DRIVE 65260              // "C:"
+#define IDS_DEF_VORLAGEN 65261           // "vorlage"
+#define IDS_DEF_STOPWORT_LISTE 65262     // "stopword.lst"
+#define IDS_DEF_STOPZEICHEN_LISTE 65263  // "stopchars.lst"
+#define IDS_DEF_RAHMEN 65264             // "extract.htm"
+#define IDS_DEF_EXCLUDE 65265            // the default exclusion list
+
+// Neither needed nor readable by the resource compiler.
+#ifndef RC_INVOKED
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -11,36 +42,6 @@
 #include "platform/base/IniFile.h"
 
 namespace tessarel {
-
-namespace txt {
-// The project file's names and defaults in the string table.
-constexpr unsigned kSecEinstellungen = 65240;
-constexpr unsigned kKeySchlagwortbreiteMin = 65241;
-constexpr unsigned kKeySchlagwortbreiteMax = 65242;
-constexpr unsigned kKeyAnzahlSchlagworteMax = 65243;
-constexpr unsigned kKeySchlagwortbreiteVerwenden = 65244;
-constexpr unsigned kKeyAnzahlSchlagworteVerwenden = 65245;
-constexpr unsigned kKeyOLEAutomationVerwenden = 65246;
-constexpr unsigned kKeyOLEAutoPDFVerwenden = 65247;
-constexpr unsigned kKeyOLEAutoDOCVerwenden = 65248;
-constexpr unsigned kKeyOLEAutoXLSVerwenden = 65249;
-constexpr unsigned kKeyOLEAutoPPTVerwenden = 65250;
-constexpr unsigned kKeyUpdateHTMLDatei = 65251;
-constexpr unsigned kKeyExcludeDateiendungen = 65252;
-constexpr unsigned kKeyDokumenteVerzeichnis = 65253;
-constexpr unsigned kKeyVorlagenVerzeichnis = 65254;
-constexpr unsigned kKeyStopwortListe = 65255;
-constexpr unsigned kKeyStopzeichenListe = 65256;
-constexpr unsigned kKeyRahmen = 65257;
-constexpr unsigned kKeyRahmenVerzeichnis = 65258;
-constexpr unsigned kKeyGemeinsamesRahmenVerzeichnis = 65259;
-constexpr unsigned kDefDrive = 65260;             // "C:"
-constexpr unsigned kDefVorlagen = 65261;          // "vorlage"
-constexpr unsigned kDefStopwortListe = 65262;     // "stopword.lst"
-constexpr unsigned kDefStopzeichenListe = 65263;  // "stopchars.lst"
-constexpr unsigned kDefRahmen = 65264;            // "extract.htm"
-constexpr unsigned kDefExclude = 65265;           // the default exclusion list
-}  // namespace txt
 
 // The fixed texts of the project file (section and key names, default
 // values) by the numbers above, spelt as the string table spells them; ""
@@ -85,3 +86,4 @@ void WriteProjectSettings(platform::TIniFile& ini, const ProjectSettings& s);
 void WriteFrameSettings(platform::TIniFile& ini, const ProjectSettings& s);
 
 }  // namespace tessarel
+#endif

@@ -33,20 +33,20 @@ std::string Underscored(std::string s, bool backslashes) {
 std::string WordsParagraph(const std::string& words) {
   std::string w = platform::Trimmed(words);
   core::Text().StripTrailingCharInPlace(',', w);
-  return core::FormatStr(txt::Fixed(txt::kFmtWords), {w});
+  return core::FormatStr(txt::Fixed(IDS_FMT_WORDS), {w});
 }
 
 std::string Anchor(char c) {
-  return core::FormatStr(txt::Fixed(txt::kFmtAnchor), {std::to_string(static_cast<unsigned char>(c))});
+  return core::FormatStr(txt::Fixed(IDS_FMT_ANCHOR), {std::to_string(static_cast<unsigned char>(c))});
 }
 
 std::string LetterLink(char c) {
-  return core::FormatStr(txt::Fixed(txt::kFmtLetterLink),
+  return core::FormatStr(txt::Fixed(IDS_FMT_LETTER_LINK),
                          {Anchor(c), HtmlEncode(platform::AnsiUpperCase(std::string(1, c)))});
 }
 
 std::string Heading(char c) {
-  return platform::AnsiUpperCase(core::FormatStr(txt::Fixed(txt::kFmtHeading), {Anchor(c), std::string(1, c)}));
+  return platform::AnsiUpperCase(core::FormatStr(txt::Fixed(IDS_FMT_HEADING), {Anchor(c), std::string(1, c)}));
 }
 
 void CopyLines(core::TextReader& in, core::TextWriter& out, const std::string& templatePath,
@@ -54,9 +54,9 @@ void CopyLines(core::TextReader& in, core::TextWriter& out, const std::string& t
   using core::FormatStr;
   using core::LoadStr;
   using core::Txt;
-  const std::string markFilename = txt::Fixed(txt::kMarkFilename);
-  const std::string markKeywords = txt::Fixed(txt::kMarkKeywords);
-  const std::string markDate = txt::Fixed(txt::kMarkDate);
+  const std::string markFilename = txt::Fixed(IDS_MARK_FILENAME);
+  const std::string markKeywords = txt::Fixed(IDS_MARK_KEYWORDS);
+  const std::string markDate = txt::Fixed(IDS_MARK_DATE);
   const std::string eofText = FormatStr(LoadStr(Txt::ActTestEof), {templatePath});
   const std::string readText = FormatStr(LoadStr(Txt::ActRead), {templatePath});
   const std::string writeText = FormatStr(LoadStr(Txt::ActWrite), {outputPath});
@@ -78,7 +78,7 @@ void CopyLines(core::TextReader& in, core::TextWriter& out, const std::string& t
 
 std::string PageFileName(const std::string& documentsFolder, const std::string& relative, bool commonFrame,
                          const std::string& frameFolder) {
-  const std::string ext = txt::Fixed(txt::kPageExt);
+  const std::string ext = txt::Fixed(IDS_PAGE_EXT);
   if (commonFrame) return Join(frameFolder, Underscored(relative, true) + ext);
   const std::string full = Join(documentsFolder, relative);
   return platform::ExtractFilePath(full) + Underscored(platform::ExtractFileName(full), false) + ext;
@@ -118,13 +118,13 @@ std::string KeywordBody(const platform::TStringList& keywords) {
     }
   }
   body += WordsParagraph(words);
-  return core::FormatStr(txt::Fixed(txt::kFmtLinks), {platform::Trimmed(links)}) + body;
+  return core::FormatStr(txt::Fixed(IDS_FMT_LINKS), {platform::Trimmed(links)}) + body;
 }
 
 std::string PageFooter(platform::TDateTime when) {
   const std::string stamp = platform::ShortDateString(when) + ", " + platform::LongTimeString(when);
-  const std::string dateLine = core::FormatStr(txt::Load(txt::kFmtDateLine), {stamp, std::string()});
-  return core::FormatStr(txt::Load(txt::kFmtFooter), {dateLine});
+  const std::string dateLine = core::FormatStr(txt::Load(IDS_FMT_DATE_LINE), {stamp, std::string()});
+  return core::FormatStr(txt::Load(IDS_FMT_FOOTER), {dateLine});
 }
 
 void WriteKeywordPage(const std::string& templatePath, const std::string& outputPath, const PageValues& values,

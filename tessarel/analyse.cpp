@@ -36,7 +36,7 @@ std::string LabelPath(const std::string& path) {
 
 std::string PercentTitle(int position, int maximum) {
   const double share = maximum > 0 ? 100.0 * position / maximum : 0.0;
-  return core::FormatStr(txt::Load(txt::kTitlePercent),
+  return core::FormatStr(txt::Load(IDS_TITLE_PERCENT),
                          {ProgramTitle(), std::to_string(static_cast<long long>(std::nearbyint(share)))});
 }
 
@@ -77,8 +77,8 @@ tAnalyse::tAnalyse(const std::string& documentsFolder, bool& abort, bool commonF
     return;
   }
   THinweisDlg window;
-  platform::App().SetTitle(ProgramTitle() + txt::Load(txt::kTitleSuche));
-  window.SetCaption(ProgramTitle() + txt::Load(txt::kCaptionSuche));
+  platform::App().SetTitle(ProgramTitle() + txt::Load(IDS_TITLE_SUCHE));
+  window.SetCaption(ProgramTitle() + txt::Load(IDS_CAPTION_SUCHE));
   window.SingleBar();
   window.Show();
 
@@ -87,7 +87,7 @@ tAnalyse::tAnalyse(const std::string& documentsFolder, bool& abort, bool commonF
   platform::TStringList skippedFiles = SortedList();
   if (!abort) Search(window, root, std::string(), abort, skippedFiles);
 
-  const std::string excluded = Projekt()->ExcludeDateiendungen + txt::Fixed(txt::kExcludeAlways);
+  const std::string excluded = Projekt()->ExcludeDateiendungen + txt::Fixed(IDS_EXCLUDE_ALWAYS);
   ExcludeByExtensions(documents_, excluded, abort);
   // What the list would not have taken anyway is not reported either.
   ExcludeByExtensions(skippedFiles, excluded, abort);
@@ -146,8 +146,8 @@ void tAnalyse::Analyse(bool& abort) {
   const bool unixBrowser = Settings() && Settings()->GetWWWBrowserUnix();
 
   THinweisDlg window;
-  platform::App().SetTitle(title + txt::Load(txt::kTitleAnalyse));
-  window.SetCaption(title + txt::Load(txt::kCaptionAnalyse));
+  platform::App().SetTitle(title + txt::Load(IDS_TITLE_ANALYSE));
+  window.SetCaption(title + txt::Load(IDS_CAPTION_ANALYSE));
   window.StartTime = start;
   window.pbFortschritt.SetMax(documents_.Count() + 1);
   window.Show();
@@ -183,7 +183,7 @@ void tAnalyse::Analyse(bool& abort) {
     scanner_ = std::make_unique<tScanner>(&window, abort, rawRead, document, p);
 
     window.lblAnzeige2.SetCaption(LabelPath(platform::AnsiUpperCase(relative)));
-    window.lblAnzeige.SetCaption(txt::Load(txt::kSucheSchlagworte));
+    window.lblAnzeige.SetCaption(txt::Load(IDS_SUCHE_SCHLAGWORTE));
     window.pbFortschritt.SetPosition(window.pbFortschritt.Position() + 1);
 
     // A reader whose file the user gave up opening has set abort already:
@@ -199,7 +199,7 @@ void tAnalyse::Analyse(bool& abort) {
       if (verdict == WordVerdict::Dropped) continue;
       if (verdict == WordVerdict::Keyword) {
         keywords_.Add(word);
-        window.lblAnzeige.SetCaption(core::FormatStr(txt::Load(txt::kShownWord), {word.substr(0, kShownWordLength)}));
+        window.lblAnzeige.SetCaption(core::FormatStr(txt::Load(IDS_SHOWN_WORD), {word.substr(0, kShownWordLength)}));
       }
       if (filter.LimitReached(keywords_.Count())) break;
     }
@@ -224,7 +224,7 @@ void tAnalyse::Analyse(bool& abort) {
 
 void ReportSkippedDocuments(const platform::TStringList& skipped) {
   if (skipped.Count() == 0) return;
-  platform::MessageDlg(core::FormatStr(txt::Load(txt::kDocumentsSkipped), {core::MessageLines(skipped.Lines())}),
+  platform::MessageDlg(core::FormatStr(txt::Load(IDS_DOCUMENTS_SKIPPED), {core::MessageLines(skipped.Lines())}),
                        platform::MsgDlgType::Warning, platform::mbOK, 0);
 }
 

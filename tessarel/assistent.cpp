@@ -30,17 +30,17 @@ RunOutcome RunAnalysis(TProjekt& p, bool& abort) {
 
 void ReportAnalysis(const TProjekt& p) {
   platform::MessageDlg(
-      core::FormatStr(txt::Load(txt::kSummary), {p.considered, p.analysed, p.keywords, p.average, p.duration}),
+      core::FormatStr(txt::Load(IDS_SUMMARY), {p.considered, p.analysed, p.keywords, p.average, p.duration}),
       platform::MsgDlgType::Information, platform::mbOK, 0);
   if (p.automationErrors.Count() == 0) return;
   std::string lines;
   for (int i = 0; i < p.automationErrors.Count(); ++i) lines += p.automationErrors[i] + "\r\n";
-  platform::MessageDlg(core::FormatStr(txt::Load(txt::kAutomationErrors), {lines}), platform::MsgDlgType::Error,
+  platform::MessageDlg(core::FormatStr(txt::Load(IDS_AUTOMATION_ERRORS), {lines}), platform::MsgDlgType::Error,
                        platform::mbOK, 0);
 }
 
 void ReportNothingAnalysed() {
-  platform::MessageDlg(txt::Load(txt::kNothingAnalysed), platform::MsgDlgType::Information, platform::mbOK, 0);
+  platform::MessageDlg(txt::Load(IDS_NOTHING_ANALYSED), platform::MsgDlgType::Information, platform::mbOK, 0);
 }
 
 TWizardPage::TWizardPage(const std::string& layout, std::string helpPage, OpenPage openPage)

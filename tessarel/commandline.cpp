@@ -33,10 +33,10 @@ TCommandDlg::TCommandDlg()
   FormCreate();
 }
 
-void TCommandDlg::FormCreate() { lblVersion.SetCaption(txt::Load(txt::kVersion)); }
+void TCommandDlg::FormCreate() { lblVersion.SetCaption(txt::Load(IDS_VERSION)); }
 
 core::ParameterFileNames TessarelParameterFiles() {
-  return {txt::Fixed(txt::kProjekteFolder), txt::Fixed(txt::kParamDefault), txt::Fixed(txt::kParamExt)};
+  return {txt::Fixed(IDS_PROJEKTE_FOLDER), txt::Fixed(IDS_PARAM_DEFAULT), txt::Fixed(IDS_PARAM_EXT)};
 }
 
 std::optional<int> HandleCommandLine(const std::vector<std::string>& params) {
@@ -55,7 +55,7 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params) {
   // Without a name the default file must exist too: walking a whole drive
   // with the defaults is never what a batch run was started for.
   if (!platform::FileExists(choice.parameterFile)) {
-    platform::ShowMessage(core::FormatStr(txt::Load(txt::kParamMissing), {choice.parameterFile}));
+    platform::ShowMessage(core::FormatStr(txt::Load(IDS_PARAM_MISSING), {choice.parameterFile}));
     return kExitMissingFile;
   }
   return RunBatch(choice.parameterFile);
@@ -74,7 +74,7 @@ int RunBatch(const std::string& path) {
     if (!abort) ReportSkippedDocuments(run.Skipped());
   }
   if (p.automationErrors.Count() > 0 &&
-      !WriteErrorFile(p.automationErrors, platform::ChangeFileExt(path, txt::Fixed(txt::kErrorExt))))
+      !WriteErrorFile(p.automationErrors, platform::ChangeFileExt(path, txt::Fixed(IDS_ERROR_EXT))))
     return kExitFailed;
   return abort ? kExitFailed : 0;
 }

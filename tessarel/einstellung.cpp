@@ -189,14 +189,14 @@ void TWizardEinstellungDlg::EnableFrame() {
 }
 
 void TWizardEinstellungDlg::btnErzeugenClick() {
-  std::string proposal = txt::Load(txt::kNewFolderProposal);
-  while (const auto name = corvanta::AskWord(txt::Load(txt::kNewFolderCaption), proposal)) {
+  std::string proposal = txt::Load(IDS_NEW_FOLDER_PROPOSAL);
+  while (const auto name = corvanta::AskWord(txt::Load(IDS_NEW_FOLDER_CAPTION), proposal)) {
     const std::string folder = StoredFolder(FsDirectoryListBox1.Directory()) + "\\" + *name;
     if (CreateDirectoryA(folder.c_str(), nullptr)) {
       FsDirectoryListBox1.SetDirectory(folder);
       return;
     }
-    platform::MessageDlg(txt::Load(txt::kFolderNotCreated), platform::MsgDlgType::Warning, platform::mbOK, 0);
+    platform::MessageDlg(txt::Load(IDS_FOLDER_NOT_CREATED), platform::MsgDlgType::Warning, platform::mbOK, 0);
     proposal = *name;
   }
 }

@@ -87,8 +87,8 @@ void TBrisoltHauptmenue::ViewPage() {
       project->GemeinsamesRahmenVerzeichnis ? project->RahmenVerzeichnis : project->DokumenteVerzeichnis;
   std::string file;
   bool cancelled = false;
-  SelectFile(txt::Load(txt::kViewTitle), folder + txt::Load(txt::kViewPattern), file, cancelled,
-             txt::Load(txt::kViewFilter));
+  SelectFile(txt::Load(IDS_VIEW_TITLE), folder + txt::Load(IDS_VIEW_PATTERN), file, cancelled,
+             txt::Load(IDS_VIEW_FILTER));
   if (!cancelled) OpenInBrowser(file);
 }
 
@@ -120,7 +120,7 @@ bool TBrisoltHauptmenue::OpenInBrowser(const std::string& page) {
 }
 
 std::string TBrisoltHauptmenue::FileFilter(const std::string& filter) const {
-  return filter + txt::Load(BrowserIsUnix() ? txt::kAllFilesWine : txt::kAllFiles);
+  return filter + txt::Load(BrowserIsUnix() ? IDS_ALL_FILES_WINE : IDS_ALL_FILES);
 }
 
 bool TBrisoltHauptmenue::BrowserIsUnix() const {

@@ -71,7 +71,7 @@ std::string TProjekt::StopzeichenDatei() const { return VorlagenVerzeichnis + "\
 
 std::optional<core::RefusedFileName> TProjekt::RefusedFileName() const {
   const std::pair<unsigned, const std::string*> names[] = {
-      {txt::kKeyStopwortListe, &StopwortListe}, {txt::kKeyStopzeichenListe, &StopzeichenListe}, {txt::kKeyRahmen, &Rahmen}};
+      {IDS_KEY_STOPWORT_LISTE, &StopwortListe}, {IDS_KEY_STOPZEICHEN_LISTE, &StopzeichenListe}, {IDS_KEY_RAHMEN, &Rahmen}};
   for (const auto& [key, value] : names)
     if (!core::NamesFileInFolder(*value)) return core::RefusedFileName{FileName(), txt::Fixed(key), *value};
   return std::nullopt;
@@ -100,7 +100,7 @@ void TProjekt::SaveProject() {
 
 void ReportRefusedFileName(const core::RefusedFileName& refused) {
   platform::MessageDlg(
-      core::FormatStr(txt::Load(txt::kFileNameOutside), {refused.key + "=" + refused.value, refused.file}),
+      core::FormatStr(txt::Load(IDS_FILE_NAME_OUTSIDE), {refused.key + "=" + refused.value, refused.file}),
       platform::MsgDlgType::Error, platform::mbOK, 0);
 }
 
@@ -121,6 +121,6 @@ TProjekt& ReloadProjekt(const std::string& fileName) {
 
 std::string ProgramDir() { return core::ProgramDirectory(); }
 
-std::string DialogProjectFile() { return ProgramDir() + txt::Fixed(txt::kProjekteFolder) + txt::Fixed(txt::kDialogProject); }
+std::string DialogProjectFile() { return ProgramDir() + txt::Fixed(IDS_PROJEKTE_FOLDER) + txt::Fixed(IDS_DIALOG_PROJECT); }
 
 }  // namespace tessarel

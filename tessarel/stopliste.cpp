@@ -13,9 +13,9 @@ namespace {
 corvanta::StopListProfile Profile(bool characters) {
   corvanta::StopListProfile p = corvanta::StopWordProfile();
   if (characters) {
-    p.importTitle = txt::Load(txt::kStopCharTitle);
-    p.importCaption = txt::Load(txt::kStopCharImport);
-    p.emptyImport = txt::Load(txt::kStopCharEmpty);
+    p.importTitle = txt::Load(IDS_STOP_CHAR_TITLE);
+    p.importCaption = txt::Load(IDS_STOP_CHAR_IMPORT);
+    p.emptyImport = txt::Load(IDS_STOP_CHAR_EMPTY);
   }
   p.helpPage = (characters ? core::helppage::kStopzeichen : core::helppage::kStopwortliste);
   // Tessarel's messages have no Help button.

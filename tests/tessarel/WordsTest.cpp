@@ -182,7 +182,7 @@ std::vector<std::string> Remaining(std::initializer_list<std::string> files, con
 }
 
 TEST(ExcludeByExtension, DefaultListAndPageExtensions) {
-  const std::string defaults = tessarel::txt::Fixed(tessarel::txt::kDefExclude) + ",htm,html";
+  const std::string defaults = tessarel::txt::Fixed(IDS_DEF_EXCLUDE) + ",htm,html";
   EXPECT_EQ(Remaining({"a.doc", "B.pdf", "c.txt", "readme", "x.ab~", "x.tx", "sub\\p.HTM", "q.html", "w.XLS"},
                       defaults),
             (W{"a.doc", "x.tx"}));
