@@ -23,7 +23,7 @@
 
 #include "core/Texts.h"
 #include "core/Vorlage.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/projektVerwaltung.h"
 #include "corvanta/SiteFetch.h"
 #include "corvanta/Texts.h"
 #include "corvanta/commandline.h"

@@ -24,7 +24,7 @@
 
 #include "bench/BenchClock.h"
 #include "core/Texts.h"
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "corvanta/Texts.h"
 #include "platform/gui/Application.h"
 

@@ -15,7 +15,7 @@
 
 #include "bench/BenchClock.h"
 #include "core/Texts.h"
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "corvanta/Texts.h"
 #include "platform/gui/Application.h"
 

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/JsLines.h"
 #include "core/KeywordList.h"
 #include "core/Texts.h"
-#include "core/indexErzeugen.h"
 #include "platform/base/Blanks.h"
 
 namespace core {

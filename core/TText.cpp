@@ -1,5 +1,5 @@
 // The text helpers of TText that need nothing from the system (the
-// thousands separator stays with the system half in Hilfsmittel.cpp).
+// thousands separator stays with the system half in coregui/Hilfsmittel.cpp).
 #include <algorithm>
 #include <string>
 #include <string_view>

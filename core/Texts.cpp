@@ -1,6 +1,6 @@
 #include "core/Texts.h"
 
-#include "platform/base/Resources.h"
+#include "platform/base/ResourceStrings.h"
 
 namespace core {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "core/Texts.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/projektVerwaltung.h"
 #include "platform/base/Blanks.h"
 
 namespace corvanta {

@@ -1,8 +1,8 @@
 #include "corvanta/Projekt.h"
 
-#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/CommandLine.h"
+#include "coregui/projektVerwaltung.h"
 #include "platform/gui/Dialogs.h"
 
 namespace corvanta {

@@ -1,6 +1,6 @@
 #include "corvanta/RunDialogs.h"
 
-#include "core/projektVerwaltung.h"
+#include "coregui/projektVerwaltung.h"
 #include "corvanta/beschreibung.h"
 #include "corvanta/liste.h"
 

@@ -1,9 +1,9 @@
 #include "corvanta/RunSteps.h"
 
-#include "core/Hilfsmittel.h"
-#include "core/hinweis.h"
-#include "core/indexErzeugen.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/Hilfsmittel.h"
+#include "coregui/hinweis.h"
+#include "coregui/indexErzeugen.h"
+#include "coregui/projektVerwaltung.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"

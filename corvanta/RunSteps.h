@@ -1,7 +1,7 @@
 #pragma once
 // The steps of an index run that the main window's run and the batch run
 // share: the checks before it and the generation of the database (the size of
-// the database and the copy of the template's files are core/SearchFormFiles).
+// the database and the copy of the template's files are coregui/SearchFormFiles).
 #include <functional>
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "core/MainWindow.h"
+#include "coregui/MainWindow.h"
 
 namespace corvanta {
 

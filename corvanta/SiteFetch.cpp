@@ -7,8 +7,8 @@
 #include "core/Hilfsmittel.h"
 #include "core/Profile.h"
 #include "core/Schlagworte.h"
-#include "core/hinweis.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/hinweis.h"
+#include "coregui/projektVerwaltung.h"
 #include "platform/gui/Application.h"
 
 namespace corvanta {

@@ -4,7 +4,7 @@
 
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/projektVerwaltung.h"
 
 namespace corvanta {
 

@@ -2,7 +2,7 @@
 
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
-#include "core/ini.h"
+#include "coregui/ini.h"
 #include "platform/base/Files.h"
 
 namespace corvanta {

@@ -5,7 +5,7 @@
 
 #include "core/HelpContexts.h"
 #include "core/Texts.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/projektVerwaltung.h"
 #include "corvanta/SiteFetch.h"
 #include "corvanta/WizardFlow.h"
 #include "corvanta/menue.h"

@@ -1,10 +1,10 @@
 #include "corvanta/beschreibung.h"
 
 #include "core/HelpContexts.h"
-#include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/CommandLine.h"
+#include "coregui/projektVerwaltung.h"
 #include "corvanta/DescriptionText.h"
 #include "platform/gui/Dialogs.h"
 

@@ -6,10 +6,10 @@
 #include <windows.h>
 
 #include "core/Texts.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/SearchFormFiles.h"
+#include "coregui/hinweis.h"
+#include "coregui/projektVerwaltung.h"
 #include "corvanta/HttpPageSource.h"
-#include "core/SearchFormFiles.h"
-#include "core/hinweis.h"
 #include "corvanta/RunSteps.h"
 #include "corvanta/SiteFetch.h"
 #include "corvanta/TextNumbers.h"

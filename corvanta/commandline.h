@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/CommandLine.h"
+#include "coregui/CommandLine.h"
 #include "net/UHTTP.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Form.h"

@@ -1,9 +1,9 @@
 #include "corvanta/directory.h"
 
-#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/CommandLine.h"
+#include "coregui/projektVerwaltung.h"
 #include "corvanta/FolderStart.h"
 #include "corvanta/PageSelection.h"
 #include "corvanta/SiteFetch.h"

@@ -1,11 +1,11 @@
 #include "corvanta/liste.h"
 
 #include "core/HelpContexts.h"
-#include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
 #include "core/Vorlage.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/CommandLine.h"
+#include "coregui/projektVerwaltung.h"
 #include "corvanta/neueswort.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"

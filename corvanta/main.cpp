@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "core/CommandLine.h"
-#include "core/MainWindow.h"
 #include "core/Texts.h"
-#include "core/ULanguage.h"
-#include "core/ini.h"
+#include "coregui/CommandLine.h"
+#include "coregui/MainWindow.h"
+#include "coregui/ULanguage.h"
+#include "coregui/ini.h"
 #include "corvanta/RunDialogs.h"
 #include "corvanta/SharedForms.h"
 #include "corvanta/Texts.h"

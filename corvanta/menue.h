@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "core/MainWindow.h"
 #include "core/Texts.h"
+#include "coregui/MainWindow.h"
 #include "corvanta/ProjektRules.h"
 #include "corvanta/SharedForms.h"
+#include "corvanta/StatusPages.h"
 #include "corvanta/directory.h"
 #include "corvanta/wizard.h"
-#include "corvanta/StatusPages.h"
 #include "platform/base/StringList.h"
 
 namespace core {

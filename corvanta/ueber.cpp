@@ -1,7 +1,7 @@
 #include "corvanta/ueber.h"
 
-#include "core/CommandLine.h"
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
 
 namespace corvanta {
 

@@ -1,8 +1,8 @@
 #include "corvanta/umgebung.h"
 
-#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
-#include "core/ini.h"
+#include "coregui/CommandLine.h"
+#include "coregui/ini.h"
 #include "platform/gui/Dialogs.h"
 
 namespace corvanta {

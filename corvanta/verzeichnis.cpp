@@ -1,7 +1,7 @@
 #include "corvanta/verzeichnis.h"
 
-#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
+#include "coregui/CommandLine.h"
 #include "corvanta/FolderStart.h"
 #include "platform/gui/Dialogs.h"
 

@@ -1,8 +1,8 @@
 #include "corvanta/wizard.h"
 
-#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/CommandLine.h"
+#include "coregui/projektVerwaltung.h"
 #include "corvanta/FolderStart.h"
 #include "corvanta/NewProject.h"
 #include "corvanta/PageSelection.h"

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "FuzzCheck.h"
+#include "core/JsLines.h"
 #include "core/ProjectSettings.h"
 #include "core/Schlagworte.h"
-#include "core/indexErzeugen.h"
 #include "core/scanner.h"
 #include "platform/base/StringList.h"
 

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/FolderEntries.h"
 #include "core/Hilfsmittel.h"
 #include "core/ProjectSettings.h"
 #include "core/Texts.h"
-#include "core/hinweis.h"
+#include "coregui/FolderEntries.h"
+#include "coregui/hinweis.h"
 #include "pellinova/TextNumbers.h"
 #include "platform/base/StringList.h"
 #include "platform/gui/Dialogs.h"

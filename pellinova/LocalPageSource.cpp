@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "core/HelpContexts.h"
-#include "core/Retry.h"
 #include "core/Texts.h"
 #include "core/Utf8.h"
+#include "coregui/Retry.h"
 #include "net/HttpClient.h"
 #include "pellinova/TextNumbers.h"
 #include "pellinova/projektVerwaltung.h"

@@ -3,7 +3,7 @@
 #include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
-#include "core/ini.h"
+#include "coregui/ini.h"
 #include "pellinova/TextNumbers.h"
 #include "pellinova/projektVerwaltung.h"
 #include "platform/base/Files.h"

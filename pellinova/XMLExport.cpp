@@ -1,8 +1,8 @@
 #include "pellinova/XMLExport.h"
 
 #include "core/Hilfsmittel.h"
-#include "core/Retry.h"
 #include "core/Texts.h"
+#include "coregui/Retry.h"
 #include "pellinova/TextNumbers.h"
 #include "platform/base/Clock.h"
 

@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
-#include "core/SearchFormFiles.h"
 #include "core/Texts.h"
-#include "core/hinweis.h"
-#include "core/ini.h"
+#include "coregui/CommandLine.h"
+#include "coregui/SearchFormFiles.h"
+#include "coregui/hinweis.h"
+#include "coregui/ini.h"
 #include "corvanta/RunSteps.h"
 #include "corvanta/SiteFetch.h"
 #include "pellinova/FileSearch.h"

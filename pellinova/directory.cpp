@@ -1,11 +1,11 @@
 #include "pellinova/directory.h"
 
-#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
 #include "core/ProjectSettings.h"
 #include "core/Texts.h"
-#include "core/hinweis.h"
+#include "coregui/CommandLine.h"
+#include "coregui/hinweis.h"
 #include "corvanta/FolderStart.h"
 #include "corvanta/PageSelection.h"
 #include "corvanta/SiteFetch.h"

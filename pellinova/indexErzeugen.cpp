@@ -2,11 +2,11 @@
 
 #include "core/Hilfsmittel.h"
 #include "core/RelativeLink.h"
-#include "core/Retry.h"
 #include "core/RunContext.h"
 #include "core/TextFile.h"
 #include "core/Texts.h"
 #include "core/Vorlage.h"
+#include "coregui/Retry.h"
 #include "pellinova/TextNumbers.h"
 #include "pellinova/XMLExport.h"
 #include "pellinova/projektVerwaltung.h"

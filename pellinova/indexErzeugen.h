@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/indexErzeugen.h"
+#include "coregui/indexErzeugen.h"
 
 namespace core {
 class PageSource;

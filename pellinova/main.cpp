@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
-#include "core/MainWindow.h"
 #include "core/Profile.h"
 #include "core/Texts.h"
-#include "core/ULanguage.h"
-#include "core/ini.h"
+#include "coregui/CommandLine.h"
+#include "coregui/MainWindow.h"
+#include "coregui/ULanguage.h"
+#include "coregui/ini.h"
 #include "corvanta/RunDialogs.h"
 #include "corvanta/ueber.h"
 #include "fsctl/FsControls.h"

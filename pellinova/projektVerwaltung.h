@@ -13,7 +13,7 @@
 #include <string>
 
 #include "core/Profile.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/projektVerwaltung.h"
 #include "platform/base/StringList.h"
 
 namespace pellinova {

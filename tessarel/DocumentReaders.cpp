@@ -4,9 +4,9 @@
 #include <climits>
 
 #include "core/HelpContexts.h"
-#include "core/Retry.h"
 #include "core/Texts.h"
-#include "core/hinweis.h"
+#include "coregui/Retry.h"
+#include "coregui/hinweis.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
 #include "tessarel/Automation.h"

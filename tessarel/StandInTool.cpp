@@ -6,7 +6,7 @@
 
 #include "core/Texts.h"
 #include "core/UnixExec.h"
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
 #include "tessarel/Automation.h"

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <vector>
 
-#include "core/FolderEntries.h"
 #include "core/Hilfsmittel.h"
 #include "core/ProgressTimes.h"
 #include "core/Texts.h"
+#include "coregui/FolderEntries.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"

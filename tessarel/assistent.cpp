@@ -1,8 +1,8 @@
 #include "tessarel/assistent.h"
 
-#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
 #include "platform/gui/Dialogs.h"
 #include "tessarel/AnalyseRules.h"
 #include "tessarel/TextNumbers.h"

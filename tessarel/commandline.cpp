@@ -1,8 +1,8 @@
 #include "tessarel/commandline.h"
 
 #include "core/HelpContexts.h"
-#include "core/Retry.h"
 #include "core/Texts.h"
+#include "coregui/Retry.h"
 #include "platform/base/Files.h"
 #include "platform/base/StringList.h"
 #include "platform/gui/Dialogs.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/CommandLine.h"
+#include "coregui/CommandLine.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Form.h"
 

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
 #include "corvanta/neueswort.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"

@@ -4,7 +4,7 @@
 // the characters read of the document in pbFortschritt2, the document in
 // lblAnzeige2 and the documents done in pbFortschritt. Single-bar uses
 // (collecting the documents, list imports) call SingleBar first.
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 
 namespace tessarel {
 

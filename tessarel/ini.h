@@ -10,8 +10,8 @@
 // and a help or batch run leaves the file as it was.
 #include <string>
 
-#include "core/SettingsHost.h"
-#include "core/ini.h"
+#include "coregui/SettingsHost.h"
+#include "coregui/ini.h"
 
 namespace tessarel {
 

@@ -5,10 +5,10 @@
 
 #include <optional>
 
-#include "core/CommandLine.h"
 #include "core/Texts.h"
-#include "core/ULanguage.h"
-#include "core/ini.h"
+#include "coregui/CommandLine.h"
+#include "coregui/ULanguage.h"
+#include "coregui/ini.h"
 #include "corvanta/SharedForms.h"
 #include "corvanta/ueber.h"
 #include "fsctl/FsControls.h"

@@ -1,7 +1,8 @@
 #include "tessarel/menue.h"
 
-#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
+#include "coregui/CommandLine.h"
+#include "corvanta/umgebung.h"
 #include "platform/gui/Dialogs.h"
 #include "tessarel/AnalyseRules.h"
 #include "tessarel/HelpContexts.h"
@@ -10,7 +11,6 @@
 #include "tessarel/einstellung.h"
 #include "tessarel/projektVerwaltung.h"
 #include "tessarel/stopliste.h"
-#include "corvanta/umgebung.h"
 
 namespace tessarel {
 

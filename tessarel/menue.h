@@ -6,7 +6,7 @@
 // ask for a file, the first-run dialog or the end of the program.
 #include <string>
 
-#include "core/MainWindow.h"
+#include "coregui/MainWindow.h"
 #include "corvanta/SharedForms.h"
 #include "tessarel/ini.h"
 

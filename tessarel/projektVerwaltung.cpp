@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/CommandLine.h"
-#include "core/Hilfsmittel.h"
+#include "coregui/CommandLine.h"
+#include "coregui/Hilfsmittel.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
 #include "tessarel/TextNumbers.h"

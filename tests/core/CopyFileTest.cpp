@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "core/Hilfsmittel.h"
-#include "core/hinweis.h"
+#include "coregui/Hilfsmittel.h"
+#include "coregui/hinweis.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"

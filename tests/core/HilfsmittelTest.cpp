@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Hilfsmittel.h"
+#include "coregui/Hilfsmittel.h"
 #include "platform/base/Registry.h"
 #include "platform/base/StringList.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/ProgressTimes.h"
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "platform/base/Clock.h"
 #include "platform/gui/Application.h"
 

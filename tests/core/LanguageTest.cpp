@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/Texts.h"
-#include "core/ULanguage.h"
+#include "coregui/ULanguage.h"
 #include "platform/base/Registry.h"
 #include "platform/base/Resources.h"
 #include "platform/gui/Application.h"

@@ -15,13 +15,13 @@
 #include <thread>
 #include <vector>
 
-#include "core/Launcher.h"
 #include "core/WineDrives.h"
+#include "coregui/Launcher.h"
 #include "platform/base/Files.h"
-#include "tests/support/WineUnixName.h"
 #include "platform/base/StringList.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
+#include "tests/support/WineUnixName.h"
 
 namespace {
 

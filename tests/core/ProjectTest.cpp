@@ -6,8 +6,8 @@
 
 #include "core/ProjectFile.h"
 #include "core/Vorlage.h"
-#include "core/hinweis.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/hinweis.h"
+#include "coregui/projektVerwaltung.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/SettingsHost.h"
 #include "core/Texts.h"
-#include "core/ULanguage.h"
-#include "core/ini.h"
+#include "coregui/SettingsHost.h"
+#include "coregui/ULanguage.h"
+#include "coregui/ini.h"
 #include "corvanta/Texts.h"
 #include "platform/base/Files.h"
 #include "platform/base/Registry.h"

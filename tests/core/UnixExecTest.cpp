@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "core/Launcher.h"
 #include "core/UnixExec.h"
 #include "core/WineDrives.h"
+#include "coregui/Launcher.h"
 #include "platform/base/Files.h"
-#include "tests/support/WineUnixName.h"
 #include "platform/base/StringList.h"
+#include "tests/support/WineUnixName.h"
 
 namespace {
 

@@ -6,5 +6,5 @@ quarvelin_test(core_hilfsmittel_test GUI MACHINE
           ${CMAKE_CURRENT_LIST_DIR}/EntitiesTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/CopyFileTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/Utf8Test.cpp
-  LIBS qcore
+  LIBS qcoregui
   TIMEOUT 60)

@@ -2,5 +2,5 @@
 # window under Wine.
 quarvelin_test(core_indexrun_test GUI
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/IndexRunTest.cpp
-  LIBS qcore
+  LIBS qcoregui
   TIMEOUT 120)

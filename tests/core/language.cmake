@@ -6,7 +6,7 @@
 quarvelin_test(core_language_test MACHINE
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/LanguageTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/LanguageProgram.rc
-  LIBS qcore
+  LIBS qcoregui
   OWN_MAIN
   TIMEOUT 60)
 foreach(lang ENU FR)

@@ -3,5 +3,5 @@
 # script of unix.cmake.
 quarvelin_test(core_launcher_test GUI
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/LauncherTest.cpp
-  LIBS qcore
+  LIBS qcoregui
   TIMEOUT 90)

@@ -3,4 +3,4 @@ quarvelin_test(core_project_test GUI
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProjectTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/PageRecordTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/TemplateTest.cpp
-  LIBS qcore)
+  LIBS qcoregui)

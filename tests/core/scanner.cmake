@@ -2,5 +2,5 @@
 # pages; the entity passes and the page title against their plain definition.
 quarvelin_test(core_scanner_test GUI
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ScannerTest.cpp ${CMAKE_CURRENT_LIST_DIR}/PageTitleTest.cpp
-  LIBS qcore
+  LIBS qcoregui
   TIMEOUT 120)

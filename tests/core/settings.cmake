@@ -5,7 +5,7 @@
 quarvelin_test(core_settings_test MACHINE
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/SettingsTest.cpp
           $<TARGET_OBJECTS:corvanta_texts>
-  LIBS qcore
+  LIBS qcoregui
   TIMEOUT 60)
 quarvelin_resource_module(core_settings_module_ENU core_settings_test .ENU
   ${CMAKE_CURRENT_LIST_DIR}/LanguageModuleENU.rc)

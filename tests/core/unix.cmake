@@ -11,5 +11,5 @@ file(CHMOD ${QUARVELIN_RECORD_ARGS} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXE
 quarvelin_test(core_unix_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/WineDrivesTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/UnixExecTest.cpp
-  LIBS qcore
+  LIBS qcoregui
   TIMEOUT 60)

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "CorvantaTestSupport.h"
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "corvanta/commandline.h"
 #include "net/dtmHTTP.h"
 #include "platform/base/IniFile.h"

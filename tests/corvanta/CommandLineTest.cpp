@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/CommandLine.h"
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
 #include "corvanta/commandline.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"

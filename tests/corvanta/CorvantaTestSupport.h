@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/Vorlage.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/projektVerwaltung.h"
 #include "platform/base/Files.h"
 #include "tests/platform/BaseTestFolder.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/CommandLine.h"
+#include "coregui/CommandLine.h"
 #include "corvanta/verzeichnis.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"

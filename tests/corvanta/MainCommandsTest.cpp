@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "CorvantaTestSupport.h"
-#include "core/ULanguage.h"
-#include "core/ini.h"
+#include "coregui/ULanguage.h"
+#include "coregui/ini.h"
 #include "corvanta/RunSteps.h"
 #include "corvanta/StatusPages.h"
 #include "corvanta/menue.h"

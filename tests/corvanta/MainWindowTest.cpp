@@ -9,10 +9,10 @@
 #include <utility>
 
 #include "CorvantaTestSupport.h"
-#include "core/CommandLine.h"
-#include "core/SettingsHost.h"
-#include "core/ULanguage.h"
-#include "core/ini.h"
+#include "coregui/CommandLine.h"
+#include "coregui/SettingsHost.h"
+#include "coregui/ULanguage.h"
+#include "coregui/ini.h"
 #include "corvanta/menue.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"

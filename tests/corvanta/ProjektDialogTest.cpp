@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "CorvantaTestSupport.h"
-#include "core/SettingsHost.h"
-#include "core/ULanguage.h"
-#include "core/ini.h"
+#include "coregui/SettingsHost.h"
+#include "coregui/ULanguage.h"
+#include "coregui/ini.h"
 #include "corvanta/Projekt.h"
 #include "corvanta/ProjektRules.h"
 #include "platform/gui/Dialogs.h"

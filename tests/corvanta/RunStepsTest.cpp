@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CorvantaTestSupport.h"
-#include "core/SearchFormFiles.h"
+#include "coregui/SearchFormFiles.h"
 #include "corvanta/RunSteps.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"

@@ -8,7 +8,7 @@
 #include "core/Hilfsmittel.h"
 #include "core/Schlagworte.h"
 #include "core/Texts.h"
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "corvanta/SiteFetch.h"
 #include "platform/gui/TestingUi.h"
 

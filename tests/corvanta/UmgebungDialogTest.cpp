@@ -6,9 +6,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/SettingsHost.h"
-#include "core/ULanguage.h"
-#include "core/ini.h"
+#include "coregui/SettingsHost.h"
+#include "coregui/ULanguage.h"
+#include "coregui/ini.h"
 #include "corvanta/UmgebungRules.h"
 #include "corvanta/menue.h"
 #include "corvanta/umgebung.h"

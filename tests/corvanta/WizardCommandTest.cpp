@@ -7,7 +7,7 @@
 #include <string>
 
 #include "CorvantaTestSupport.h"
-#include "core/CommandLine.h"
+#include "coregui/CommandLine.h"
 #include "corvanta/directory.h"
 #include "corvanta/menue.h"
 #include "net/dtmHTTP.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CorvantaTestSupport.h"
-#include "core/CommandLine.h"
+#include "coregui/CommandLine.h"
 #include "corvanta/wizard.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"

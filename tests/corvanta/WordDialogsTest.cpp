@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/CommandLine.h"
 #include "core/Texts.h"
-#include "core/hinweis.h"
+#include "coregui/CommandLine.h"
+#include "coregui/hinweis.h"
 #include "corvanta/SharedForms.h"
 #include "corvanta/beschreibung.h"
 #include "corvanta/liste.h"

@@ -3,5 +3,5 @@
 quarvelin_test(fsctl_test GUI
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/FsControlsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/fsforms.rc
-  LIBS qcore qfsctl
+  LIBS qcoregui qfsctl
   TIMEOUT 60)

@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
-#include "core/MainWindow.h"
-#include "core/SettingsHost.h"
 #include "core/Texts.h"
+#include "coregui/MainWindow.h"
+#include "coregui/SettingsHost.h"
 #include "corvanta/Texts.h"
 #include "fsctl/FsControls.h"
 #include "pellinova/Texts.h"
@@ -34,9 +34,9 @@
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/FormLayout.h"
+#include "tessarel/Texts.h"
 #include "tests/gallery/LayoutCheck.h"
 #include "tests/gallery/PngFile.h"
-#include "tessarel/Texts.h"
 
 namespace {
 

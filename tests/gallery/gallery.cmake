@@ -12,13 +12,13 @@ endforeach()
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/gallery_samples.rc CONTENT "${GALLERY_SAMPLES_RC}")
 
 add_library(gallery_rules STATIC ${CMAKE_CURRENT_LIST_DIR}/LayoutCheck.cpp ${CMAKE_CURRENT_LIST_DIR}/PngFile.cpp)
-# The sample forms show the programs' own pictures (core/pictures.rc).
+# The sample forms show the programs' own pictures (coregui/pictures.rc).
 # The programs' text tables (without their strings, which the gallery reads
 # from the programs themselves), for the texts that code puts into forms.
 add_executable(gallery ${CMAKE_CURRENT_LIST_DIR}/Gallery.cpp ${CMAKE_CURRENT_BINARY_DIR}/gallery_samples.rc
-               ${CMAKE_SOURCE_DIR}/core/pictures.rc ${CMAKE_SOURCE_DIR}/corvanta/Texts.cpp
+               ${CMAKE_SOURCE_DIR}/coregui/pictures.rc ${CMAKE_SOURCE_DIR}/corvanta/Texts.cpp
                ${CMAKE_SOURCE_DIR}/pellinova/Texts.cpp ${CMAKE_SOURCE_DIR}/tessarel/Texts.cpp)
-target_link_libraries(gallery PRIVATE gallery_rules qcore qplatform_gui qfsctl)
+target_link_libraries(gallery PRIVATE gallery_rules qcoregui qplatform_gui qfsctl)
 set_target_properties(gallery PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 add_dependencies(gallery Corvanta Pellinova Tessarel)
 add_test(NAME gallery

@@ -3,7 +3,7 @@
 # code page, and (with HTML Tidy) that each page is sound HTML.
 quarvelin_test(help_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/HelpPagesTest.cpp
-  LIBS qcore qpellinova qtessarel
+  LIBS qcoregui qpellinova qtessarel
   TIMEOUT 60)
 add_dependencies(help_test Corvanta Pellinova Tessarel)
 

@@ -11,6 +11,6 @@ if(TARGET qnet)
             ${CMAKE_CURRENT_LIST_DIR}/HttpReplyTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/WalkerTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PageBodiesTest.cpp
-    LIBS qnet qcore ws2_32  # qcore for the GUI test main only: qnet needs none of it
+    LIBS qnet qcoregui ws2_32  # qcoregui for the GUI test main only: qnet needs none of it
     TIMEOUT 180)
 endif()

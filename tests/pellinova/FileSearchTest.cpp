@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/ProjectSettings.h"
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "pellinova/FileSearch.h"
 #include "platform/base/Files.h"
 #include "platform/base/StringList.h"

@@ -6,11 +6,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "core/CommandLine.h"
 #include "core/Hilfsmittel.h"
-#include "core/SettingsHost.h"
-#include "core/ULanguage.h"
-#include "core/ini.h"
+#include "coregui/CommandLine.h"
+#include "coregui/SettingsHost.h"
+#include "coregui/ULanguage.h"
+#include "coregui/ini.h"
+#include "fsctl/FsDirectoryListBox.h"
 #include "pellinova/menue.h"
 #include "pellinova/wizard.h"
 #include "platform/gui/Application.h"
@@ -19,7 +20,6 @@
 #include "platform/gui/ListBox.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/TestingUi.h"
-#include "fsctl/FsDirectoryListBox.h"
 #include "tests/pellinova/PellinovaFixture.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/Vorlage.h"
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "pellinova/LocalPageSource.h"
 #include "pellinova/indexErzeugen.h"
 #include "pellinova/projektVerwaltung.h"

@@ -2,9 +2,9 @@
 // project on disk, through the controls' events and the modal seam.
 #include <gtest/gtest.h>
 
-#include "core/SettingsHost.h"
-#include "core/ULanguage.h"
-#include "core/ini.h"
+#include "coregui/SettingsHost.h"
+#include "coregui/ULanguage.h"
+#include "coregui/ini.h"
 #include "pellinova/Projekt.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/ULanguage.h"
-#include "core/ini.h"
+#include "coregui/ULanguage.h"
+#include "coregui/ini.h"
 #include "corvanta/umgebung.h"
 #include "pellinova/SharedForms.h"
 #include "pellinova/menue.h"

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "core/Hilfsmittel.h"
+#include "coregui/Hilfsmittel.h"
 #include "platform/base/Files.h"
 #include "platform/base/StringList.h"
 #include "tests/search/SearchSites.h"

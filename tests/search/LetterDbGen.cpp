@@ -17,7 +17,7 @@
 #include "core/Profile.h"
 #include "core/Texts.h"
 #include "core/Vorlage.h"
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "pellinova/LocalPageSource.h"
 #include "pellinova/Texts.h"
 #include "pellinova/indexErzeugen.h"

@@ -7,21 +7,21 @@ add_library(search_dbgen_common OBJECT
   ${CMAKE_CURRENT_LIST_DIR}/DbGen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SearchSites.cpp
   ${CMAKE_SOURCE_DIR}/tests/support/SyntheticSite.cpp)
-target_link_libraries(search_dbgen_common PRIVATE qcore)
+target_link_libraries(search_dbgen_common PRIVATE qcoregui)
 # Corvanta's writer, and Pellinova's with its letter files: two programs, as
 # each brings its own string table.
 add_executable(search_dbgen
   ${CMAKE_CURRENT_LIST_DIR}/CorvantaDbGen.cpp
   $<TARGET_OBJECTS:search_dbgen_common>
   $<TARGET_OBJECTS:corvanta_texts>
-  $<TARGET_OBJECTS:qcore_forms>)
-target_link_libraries(search_dbgen PRIVATE qcore)
+  $<TARGET_OBJECTS:qcoregui_forms>)
+target_link_libraries(search_dbgen PRIVATE qcoregui)
 add_executable(search_dbgen_letters
   ${CMAKE_CURRENT_LIST_DIR}/LetterDbGen.cpp
   $<TARGET_OBJECTS:search_dbgen_common>
   $<TARGET_OBJECTS:pellinova_texts>
   $<TARGET_OBJECTS:pellinova_forms>
-  $<TARGET_OBJECTS:qcore_forms>)
+  $<TARGET_OBJECTS:qcoregui_forms>)
 target_link_libraries(search_dbgen_letters PRIVATE qpellinova)
 set_target_properties(search_dbgen search_dbgen_letters PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 

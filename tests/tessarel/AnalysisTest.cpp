@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/Texts.h"
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"

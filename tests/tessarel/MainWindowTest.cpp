@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/ULanguage.h"
-#include "core/hinweis.h"
+#include "coregui/ULanguage.h"
+#include "coregui/hinweis.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"

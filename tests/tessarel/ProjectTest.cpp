@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "core/ULanguage.h"
+#include "coregui/ULanguage.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"

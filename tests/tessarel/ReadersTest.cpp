@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 #include "platform/base/Files.h"
 #include "tessarel/Automation.h"
 #include "tessarel/Clipboard.h"

@@ -5,7 +5,7 @@ quarvelin_test(tessarel_readers_test
           ${CMAKE_CURRENT_LIST_DIR}/StandInTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/EngineTestMain.cpp
           $<TARGET_OBJECTS:tessarel_texts>
-          $<TARGET_OBJECTS:qcore_forms>
+          $<TARGET_OBJECTS:qcoregui_forms>
   LIBS qtessarel
   OWN_MAIN
   TIMEOUT 120)

@@ -8,7 +8,7 @@ quarvelin_test(tessarel_test
           ${CMAKE_CURRENT_LIST_DIR}/EngineTestMain.cpp
           $<TARGET_OBJECTS:tessarel_texts>
           $<TARGET_OBJECTS:tessarel_forms>
-          $<TARGET_OBJECTS:qcore_forms>
+          $<TARGET_OBJECTS:qcoregui_forms>
   LIBS qtessarel
   OWN_MAIN
   TIMEOUT 120)
@@ -22,7 +22,7 @@ quarvelin_test(tessarel_windows_test
           $<TARGET_OBJECTS:tessarel_texts>
           $<TARGET_OBJECTS:tessarel_forms>
           $<TARGET_OBJECTS:corvanta_shared_forms>
-          $<TARGET_OBJECTS:qcore_forms>
+          $<TARGET_OBJECTS:qcoregui_forms>
   LIBS qtessarel
   OWN_MAIN
   TIMEOUT 120)

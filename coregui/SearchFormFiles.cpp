@@ -1,11 +1,11 @@
-#include "core/SearchFormFiles.h"
+#include "coregui/SearchFormFiles.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "core/Hilfsmittel.h"
-#include "core/hinweis.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/Hilfsmittel.h"
+#include "coregui/hinweis.h"
+#include "coregui/projektVerwaltung.h"
 #include "platform/base/Files.h"
 
 namespace core {

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "core/HelpContexts.h"
-#include "core/Launcher.h"
-#include "core/SettingsHost.h"
+#include "coregui/Launcher.h"
+#include "coregui/SettingsHost.h"
 #include "platform/gui/Form.h"
 
 namespace core {

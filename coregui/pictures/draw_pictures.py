@@ -4,7 +4,7 @@ main windows and writes them as BMP files beside this script.
 
 The BMP files are committed; run this again after changing a picture:
 
-    python3 core/pictures/draw_pictures.py [--preview DIR]
+    python3 coregui/pictures/draw_pictures.py [--preview DIR]
 
 --preview also writes each picture eight times enlarged as PNG into DIR,
 for looking at. The glyphs are 16 x 16; their bottom-left pixel holds the

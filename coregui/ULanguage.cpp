@@ -1,4 +1,4 @@
-#include "core/ULanguage.h"
+#include "coregui/ULanguage.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "core/indexErzeugen.h"
+#include "coregui/indexErzeugen.h"
 
 #include <windows.h>
 
@@ -9,15 +9,15 @@
 #include "core/Hilfsmittel.h"
 #include "core/PageSource.h"
 #include "core/Profile.h"
-#include "core/Retry.h"
 #include "core/ReviewDialogs.h"
 #include "core/Schlagworte.h"
 #include "core/TextFile.h"
 #include "core/Texts.h"
 #include "core/Vorlage.h"
-#include "core/hinweis.h"
-#include "core/projektVerwaltung.h"
-#include "core/scanner.h"
+#include "coregui/PageParser.h"
+#include "coregui/Retry.h"
+#include "coregui/hinweis.h"
+#include "coregui/projektVerwaltung.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"

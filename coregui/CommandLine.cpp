@@ -1,4 +1,4 @@
-#include "core/CommandLine.h"
+#include "coregui/CommandLine.h"
 
 #include <windows.h>
 

@@ -1,11 +1,11 @@
-#include "core/ini.h"
+#include "coregui/ini.h"
 
 #include <windows.h>
 
 #include "core/HelpContexts.h"
-#include "core/SettingsHost.h"
 #include "core/Texts.h"
-#include "core/ULanguage.h"
+#include "coregui/SettingsHost.h"
+#include "coregui/ULanguage.h"
 #include "platform/base/Files.h"
 #include "platform/base/Registry.h"
 #include "platform/gui/Dialogs.h"

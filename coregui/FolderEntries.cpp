@@ -1,4 +1,4 @@
-#include "core/FolderEntries.h"
+#include "coregui/FolderEntries.h"
 
 #include <windows.h>
 

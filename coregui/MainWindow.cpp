@@ -1,16 +1,16 @@
-#include "core/MainWindow.h"
+#include "coregui/MainWindow.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <utility>
 
-#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
-#include "core/ini.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/CommandLine.h"
+#include "coregui/ini.h"
+#include "coregui/projektVerwaltung.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"

@@ -1,4 +1,4 @@
-#include "core/Retry.h"
+#include "coregui/Retry.h"
 
 #include <exception>
 #include <stdexcept>

@@ -1,7 +1,7 @@
-#include "core/SettingsHost.h"
+#include "coregui/SettingsHost.h"
 
 #include "core/Texts.h"
-#include "core/ini.h"
+#include "coregui/ini.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/FileDialog.h"
 #include "platform/gui/UiSeam.h"

@@ -14,8 +14,8 @@
 #include <functional>
 #include <string>
 
-#include "core/Launcher.h"
 #include "core/WineDrives.h"
+#include "coregui/Launcher.h"
 #include "platform/base/IniFile.h"
 
 namespace core {

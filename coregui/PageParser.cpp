@@ -1,5 +1,5 @@
 // The word loop of one page and the steps that make its keywords of the words.
-#include "core/scanner.h"
+#include "coregui/PageParser.h"
 
 #include <optional>
 #include <string>
@@ -11,7 +11,7 @@
 #include "core/ProjectSettings.h"
 #include "core/RunContext.h"
 #include "core/Schlagworte.h"
-#include "core/projektVerwaltung.h"
+#include "coregui/projektVerwaltung.h"
 
 namespace core {
 

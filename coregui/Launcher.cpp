@@ -1,4 +1,4 @@
-#include "core/Launcher.h"
+#include "coregui/Launcher.h"
 
 #include <windows.h>
 #include <oleauto.h>

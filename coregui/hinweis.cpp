@@ -1,4 +1,4 @@
-#include "core/hinweis.h"
+#include "coregui/hinweis.h"
 
 #include <utility>
 

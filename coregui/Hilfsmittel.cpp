@@ -1,4 +1,4 @@
-#include "core/Hilfsmittel.h"
+#include "coregui/Hilfsmittel.h"
 
 #include <windows.h>
 
@@ -6,9 +6,9 @@
 #include <cmath>
 #include <vector>
 
-#include "core/Retry.h"
 #include "core/Texts.h"
-#include "core/hinweis.h"
+#include "coregui/Retry.h"
+#include "coregui/hinweis.h"
 #include "platform/base/Files.h"
 #include "platform/base/Registry.h"
 #include "platform/base/StringList.h"

@@ -1,4 +1,4 @@
-#include "core/projektVerwaltung.h"
+#include "coregui/projektVerwaltung.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,13 +6,13 @@
 #include <optional>
 #include <unordered_map>
 
-#include "core/CommandLine.h"
 #include "core/HelpContexts.h"
-#include "core/Hilfsmittel.h"
 #include "core/Profile.h"
 #include "core/Texts.h"
 #include "core/Vorlage.h"
-#include "core/hinweis.h"
+#include "coregui/CommandLine.h"
+#include "coregui/Hilfsmittel.h"
+#include "coregui/hinweis.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
