@@ -27,6 +27,7 @@
 #include "corvanta/SiteFetch.h"
 #include "corvanta/Texts.h"
 #include "corvanta/commandline.h"
+#include "desktop/PageList.h"
 #include "net/dtmHTTP.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
@@ -100,7 +101,7 @@ int main(int argc, char** argv) {
     bool failed = false;
     core::TProjekt p(project, failed);
     platform::TStringList urls;
-    corvanta::MakeUrlList(urls);
+    desktop::MakeUrlList(urls);
     bool abort = false;
     const LARGE_INTEGER t0 = Tick();
     corvanta::WalkSite(p, {}, "Suche", urls, abort);

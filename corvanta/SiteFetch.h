@@ -1,10 +1,8 @@
 #pragma once
-// From a web site to the project's page list: the walk over the site, the
-// filter that keeps the search form's own files out of the list, and the
-// merge of the list into the project's pages. The batch run, the page
-// selection dialog and the wizard share them.
+// From a web site to the project's page list: the walk over the site (the
+// list's filter and merge are desktop/PageList.h). The batch run, the page
+// selection dialog and the wizard share it.
 #include <string>
-#include <string_view>
 
 #include "net/UHTTP.h"
 #include "platform/base/StringList.h"
@@ -28,9 +26,6 @@ class TWindowWalkProgress : public net::TWalkProgress {
   core::THinweisDlg& window_;
 };
 
-// The list the walk fills: sorted, duplicates ignored.
-void MakeUrlList(platform::TStringList& urls);
-
 // Walks the project's site (its start address, login and page extensions)
 // through the program's HTTP client under a progress window with the given
 // caption; urls receives the pages found. Closing the window sets abort.
@@ -39,23 +34,5 @@ void MakeUrlList(platform::TStringList& urls);
 void WalkSite(const core::TProjekt& project, const net::TProxySettings& proxy, const std::string& caption,
               platform::TStringList& urls, bool& abort, net::TPageBodies* bodies = nullptr,
               core::THinweisDlg* window = nullptr);
-
-// Whether the URL names one of the search form's own files: its last path
-// segment equals, ignoring case, the project's JavaScript database or one of
-// its four frame pages. The walker returns absolute URLs, so the bare file
-// names alone would never match one.
-bool IsSearchFormFile(const core::TProjekt& project, std::string_view url);
-
-// Deletes the search form's own files from the list; stops early once abort
-// is set.
-void DropSearchFormFiles(const core::TProjekt& project, platform::TStringList& urls, const bool& abort);
-
-// Brings the project's pages in line with the list: a page whose URL is in
-// the list (exact, case-sensitive) stays with everything it holds, the others
-// are freed, and each URL left over becomes a new page at the end, in list
-// order. The entries that matched a page are deleted from the list. The
-// addresses are whatever the program's pages hold (URLs, or paths relative
-// to the source folder); the profile makes the new pages.
-void MergeFileList(core::TProjekt& project, platform::TStringList& urls);
 
 }  // namespace corvanta

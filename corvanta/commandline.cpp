@@ -10,9 +10,10 @@
 #include "coregui/hinweis.h"
 #include "coregui/projektVerwaltung.h"
 #include "corvanta/HttpPageSource.h"
-#include "corvanta/RunSteps.h"
 #include "corvanta/SiteFetch.h"
 #include "corvanta/TextNumbers.h"
+#include "desktop/PageList.h"
+#include "desktop/RunSteps.h"
 #include "net/dtmHTTP.h"
 #include "platform/base/Files.h"
 #include "platform/base/StringList.h"
@@ -88,7 +89,7 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
 
   bool abort = false;
   platform::TStringList urls;
-  MakeUrlList(urls);
+  desktop::MakeUrlList(urls);
   // Each page crosses the network once: the run takes what the walk fetched.
   net::TPageBodies fetched(kFetchedInMemory, ScratchFileName());
   WalkSite(*project, env.proxy, TitleWith(IDS_CAP_SUCHE), urls, abort, &fetched, &window);
@@ -96,9 +97,9 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
   // throw away every page of the project, with the user's descriptions and
   // corrections, and report success.
   if (!abort && urls.Count() == 0) return kExitFailed;
-  DropSearchFormFiles(*project, urls, abort);
+  desktop::DropSearchFormFiles(*project, urls, abort);
   // Also after a cancelled walk: the project is then not saved anyway.
-  MergeFileList(*project, urls);
+  desktop::MergeFileList(*project, urls);
 
   const int code = BatchIndex(*project, false, abort, env, &fetched, &window);
   if (code != kExitOk) return code;
@@ -108,12 +109,12 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
 
 int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnvironment& env,
                net::TPageBodies* fetched, core::THinweisDlg* window) {
-  if (CheckRunSettings(project, abort) != RunCheck::Passed) return kExitFailed;
+  if (desktop::CheckRunSettings(project, abort) != desktop::RunCheck::Passed) return kExitFailed;
   if (abort) return kExitOk;
 
   platform::App().ProcessMessagesNow();
   HttpPageSource pages(ProgramClient(), project.GetBenutzername(), project.GetPasswort(), env.proxy, fetched);
-  GenerateIndex(project, pages, env.dialogs, silent, TitleWith(IDS_CAP_ANALYSE), abort, window);
+  desktop::GenerateIndex(project, pages, env.dialogs, silent, TitleWith(IDS_CAP_ANALYSE), abort, window);
   if (abort) return kExitFailed;
 
   project.SetJavascriptGroesse(core::IndexFileSize(project));

@@ -2,12 +2,13 @@
 
 #include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
-#include "coregui/CommandLine.h"
 #include "coregui/projektVerwaltung.h"
-#include "corvanta/FolderStart.h"
-#include "corvanta/PageSelection.h"
 #include "corvanta/SiteFetch.h"
+#include "corvanta/SiteFields.h"
 #include "corvanta/TextNumbers.h"
+#include "desktop/FolderStart.h"
+#include "desktop/PageList.h"
+#include "desktop/PageSelection.h"
 #include "platform/base/StringList.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
@@ -18,7 +19,7 @@ namespace {
 constexpr int kCaptionLength = 80;
 }  // namespace
 
-TDirectoryDlg::TDirectoryDlg(core::TProjekt& project, net::TProxySettings proxy, PageSelectionServices services)
+TDirectoryDlg::TDirectoryDlg(core::TProjekt& project, net::TProxySettings proxy, desktop::PageSelectionServices services)
     : Form("TDirectoryDlg"),
       edWebsite(Find<platform::Edit>("edWebsite")),
       edBenutzername(Find<platform::Edit>("edBenutzername")),
@@ -49,7 +50,7 @@ TDirectoryDlg::TDirectoryDlg(core::TProjekt& project, net::TProxySettings proxy,
   BitBtn1.OnClick = [this] { BitBtn1Click(); };
   BitBtn3.OnClick = [this] { BitBtn3Click(); };
   btnHilfe.OnClick = [this] { btnHilfeClick(); };
-  DriveComboBox2.OnChange = [this] { FollowDrive(DriveComboBox2, DirectoryListBox2); };
+  DriveComboBox2.OnChange = [this] { desktop::FollowDrive(DriveComboBox2, DirectoryListBox2); };
   OnClose = [this](platform::CloseAction& action) {
     if (!CanClose(ModalResult())) action = platform::CloseAction::None;
   };
@@ -68,7 +69,7 @@ int TDirectoryDlg::Execute() {
 }
 
 void TDirectoryDlg::FormShow() {
-  ShowFolder(DriveComboBox2, DirectoryListBox2, project_.GetZielVerzeichnis());
+  desktop::ShowFolder(DriveComboBox2, DirectoryListBox2, project_.GetZielVerzeichnis());
   edWebsite.SetText(project_.GetWebSite());
   edBenutzername.SetText(project_.GetBenutzername());
   edPasswort.SetText(project_.GetPasswort());
@@ -106,10 +107,10 @@ void TDirectoryDlg::btnEinlesenClick() {
 
   bool stop = false;
   platform::TStringList urls;
-  MakeUrlList(urls);
+  desktop::MakeUrlList(urls);
   WalkSite(project_, proxy_, title + txt::Load(IDS_CAP_SUCHE), urls, stop);
   // The search form's own files are no pages to index.
-  DropSearchFormFiles(project_, urls, stop);
+  desktop::DropSearchFormFiles(project_, urls, stop);
   lbxHTMLDateien.SetItems(urls.Lines());
   if (lbxHTMLDateien.Count() > 0) {
     lbxHTMLDateien.SetItemIndex(0);
@@ -132,7 +133,7 @@ void TDirectoryDlg::btnLoeschenClick() {
   std::vector<int> selected;
   for (int i = 0; i < lbxHTMLDateien.Count(); ++i)
     if (lbxHTMLDateien.Selected(i)) selected.push_back(i);
-  const Deletion plan = PlanDeletion(lbxHTMLDateien.Count(), selected, lbxHTMLDateien.ItemIndex());
+  const desktop::Deletion plan = desktop::PlanDeletion(lbxHTMLDateien.Count(), selected, lbxHTMLDateien.ItemIndex());
   for (auto it = plan.deleted.rbegin(); it != plan.deleted.rend(); ++it) lbxHTMLDateien.Delete(*it);
   if (plan.current >= 0) {
     lbxHTMLDateien.SetItemIndex(plan.current);
@@ -150,7 +151,7 @@ void TDirectoryDlg::btnAnsehenClick() {
 }
 
 void TDirectoryDlg::BitBtn1Click() {
-  const std::string folder = AskNewFolder(DirectoryListBox2.Directory());
+  const std::string folder = desktop::AskNewFolder(DirectoryListBox2.Directory());
   if (!folder.empty()) DirectoryListBox2.SetDirectory(folder);
 }
 
@@ -179,7 +180,7 @@ bool TDirectoryDlg::CanClose(int result) {
 }
 
 void TDirectoryDlg::StorePageSelectionFields() {
-  project_.SetZielVerzeichnis(StoredFolder(DirectoryListBox2.Directory()));
+  project_.SetZielVerzeichnis(desktop::StoredFolder(DirectoryListBox2.Directory()));
   StoreSiteFields(project_, {edWebsite.Text(), edBenutzername.Text(), edPasswort.Text(), edDateiendungen.Text()});
   if (services_.showStatus) services_.showStatus();
 }
@@ -189,10 +190,10 @@ void TDirectoryDlg::MergePageList() {
   platform::TStringList urls;
   urls.SetDuplicates(platform::TDuplicates::dupAccept);
   for (const std::string& url : lbxHTMLDateien.Items()) urls.Add(url);
-  MergeFileList(project_, urls);
+  desktop::MergeFileList(project_, urls);
 }
 
-void TDirectoryDlg::ShowCount() { lblAnzahlAusgewaehlt.SetCaption(PageCountText(lbxHTMLDateien.Count())); }
+void TDirectoryDlg::ShowCount() { lblAnzahlAusgewaehlt.SetCaption(desktop::PageCountText(lbxHTMLDateien.Count())); }
 
 void TDirectoryDlg::EnableEntryButtons(bool on) {
   btnLoeschen.SetEnabled(on);

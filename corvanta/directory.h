@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "desktop/PageSelection.h"
 #include "fsctl/FsDirectoryListBox.h"
 #include "fsctl/FsDriveComboBox.h"
 #include "fsctl/FsListBox.h"
@@ -21,22 +22,9 @@ class TProjekt;
 
 namespace corvanta {
 
-// What the dialog needs of the main window.
-struct PageSelectionServices {
-  // A local page (with "#" and an anchor) in the browser: the help.
-  std::function<bool(const std::string& page)> openInBrowser;
-  // A page of the site in the configured browser (An&sehen).
-  std::function<void(const std::string& url)> viewPage;
-  // The project settings with the site's tabs only; true after OK, when the
-  // settings are in the project.
-  std::function<bool()> editSettings;
-  // Refreshes the main window's status display.
-  std::function<void()> showStatus;
-};
-
 class TDirectoryDlg : public platform::Form {
  public:
-  TDirectoryDlg(core::TProjekt& project, net::TProxySettings proxy, PageSelectionServices services);
+  TDirectoryDlg(core::TProjekt& project, net::TProxySettings proxy, desktop::PageSelectionServices services);
 
   platform::Edit& edWebsite;
   platform::Edit& edBenutzername;
@@ -82,7 +70,7 @@ class TDirectoryDlg : public platform::Form {
 
   core::TProjekt& project_;
   net::TProxySettings proxy_;
-  PageSelectionServices services_;
+  desktop::PageSelectionServices services_;
   // The first read-in switches the list's sorting off for good: the walk's
   // result comes sorted, and later showings list the pages in page order.
   bool keepOrder_ = false;

@@ -11,16 +11,14 @@
 #include <vector>
 
 #include "core/Texts.h"
-#include "coregui/CommandLine.h"
-#include "coregui/MainWindow.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
-#include "corvanta/RunDialogs.h"
-#include "corvanta/SharedForms.h"
 #include "corvanta/Texts.h"
 #include "corvanta/commandline.h"
 #include "corvanta/menue.h"
-#include "corvanta/ueber.h"
+#include "desktop/RunDialogs.h"
+#include "desktop/SharedForms.h"
+#include "desktop/ueber.h"
 #include "fsctl/FsControls.h"
 #include "net/dtmHTTP.h"
 #include "platform/base/Files.h"
@@ -39,13 +37,13 @@ int Run() {
 
   const std::vector<std::string> params = core::CommandLineParams();
   const std::string settingsFile = core::SettingsFileName();
-  const corvanta::SharedLayouts layouts;
+  const desktop::SharedLayouts layouts;
   core::TIni* settingsOfWindow = nullptr;
-  std::optional<corvanta::TUeberDlg> about;
+  std::optional<desktop::TUeberDlg> about;
   core::DeferredMainWindow host([&]() -> std::unique_ptr<core::TMainWindow> {
     auto window = std::make_unique<corvanta::TMarbelkosteHaupt>();
     window->SetSettings(settingsOfWindow);
-    about.emplace(layouts.about, corvanta::ServicesOf(*window).openInBrowser);
+    about.emplace(layouts.about, desktop::ServicesOf(*window).openInBrowser);
     window->SetAboutBox(&*about);
     return window;
   });
@@ -56,7 +54,7 @@ int Run() {
   if (core::StartsInteractive(params)) host.Window();
   settings.LoadSettings();
 
-  const auto dialogs = corvanta::MakeReviewDialogs(layouts, corvanta::ServicesOf(host));
+  const auto dialogs = desktop::MakeReviewDialogs(layouts, desktop::ServicesOf(host));
   corvanta::BatchEnvironment env;
   env.dialogs = dialogs.get();
   env.proxy = {settings.GetProxyHost(), settings.GetProxyPort(), settings.GetProxyUsername(),

@@ -20,8 +20,8 @@ void Error(core::Txt text, int helpContext) {
 
 }  // namespace
 
-TProjektDlg::TProjektDlg(const core::TIni& settings, corvanta::ProjektDlgServices services)
-    : corvanta::TProjektDlg(settings, std::move(services), {"TProjektDlg", "TProjektDlgPellinova"}),
+TProjektDlg::TProjektDlg(const core::TIni& settings, desktop::ProjektDlgServices services)
+    : desktop::TProjektDlg(settings, std::move(services), {"TProjektDlg", "TProjektDlgPellinova"}),
       panHTML(Find<platform::Panel>("panHTML")),
       BitBtn1(Find<platform::Button>("BitBtn1")),
       ckbAbsolutePfade(Find<platform::CheckBox>("ckbAbsolutePfade")),
@@ -43,24 +43,24 @@ TProjektDlg::TProjektDlg(const core::TIni& settings, corvanta::ProjektDlgService
       panHTML.SetCaption(folder);
     }
   };
-  targetButtons[int(corvanta::FormFile::Datenbank)]->OnClick = [this] { btnErgebnisDatenbankClick(); };
+  targetButtons[int(desktop::FormFile::Datenbank)]->OnClick = [this] { btnErgebnisDatenbankClick(); };
 }
 
 void TProjektDlg::LoadFromProject(const core::TProjekt& project) {
   // The extras first: the shared load shows them with its own values.
   extras_.LoadFromProject(static_cast<const TProjekt&>(project));
-  corvanta::TProjektDlg::LoadFromProject(project);
+  desktop::TProjektDlg::LoadFromProject(project);
 }
 
 void TProjektDlg::StoreToProject(core::TProjekt& project) {
   auto& own = static_cast<TProjekt&>(project);
   own.SetHTMLVerzeichnis(extras_.html);
-  corvanta::TProjektDlg::StoreToProject(project);
+  desktop::TProjektDlg::StoreToProject(project);
   extras_.StoreToProject(own);
 }
 
 bool TProjektDlg::CanClose(int result) {
-  if (!corvanta::TProjektDlg::CanClose(result)) return false;
+  if (!desktop::TProjektDlg::CanClose(result)) return false;
   if (result == platform::mrCancel || !tasVerzeichnisse.TabVisible()) return true;
   if (KeepDrives(extras_.html, Rules().ziel)) return true;
   pgcProjekt.SetActivePage(tasVerzeichnisse);
@@ -76,12 +76,12 @@ void TProjektDlg::RulesShown() {
   edServername.SetEnabled(extras_.ServerFieldEnabled());
   ckbXML.SetChecked(extras_.xml);
   const std::string& database = extras_.TargetDatabase();
-  targetPanels[int(corvanta::FormFile::Datenbank)]->SetCaption(database);
-  targetButtons[int(corvanta::FormFile::Datenbank)]->SetEnabled(
+  targetPanels[int(desktop::FormFile::Datenbank)]->SetCaption(database);
+  targetButtons[int(desktop::FormFile::Datenbank)]->SetEnabled(
       platform::FileExists(core::Text().StripTrailingChar('\\', Rules().ziel) + "\\" + database));
   if (!extras_.FrameButtonsEnabled())
-    for (auto file : {corvanta::FormFile::Hauptdatei, corvanta::FormFile::FrameEingabe,
-                      corvanta::FormFile::FrameHilfe, corvanta::FormFile::FrameLaden})
+    for (auto file : {desktop::FormFile::Hauptdatei, desktop::FormFile::FrameEingabe,
+                      desktop::FormFile::FrameHilfe, desktop::FormFile::FrameLaden})
       targetButtons[int(file)]->SetEnabled(false);
   // The template's per-letter files have no glossary and are never
   // optimised automatically.
@@ -101,13 +101,13 @@ void TProjektDlg::btnErgebnisDatenbankClick() {
     Services().openInEditor(editor, settings.GetHTMLEditorParam(), settings.GetHTMLEditorUnix(), path);
 }
 
-int ShowProjectDialog(core::TProjekt& project, const core::TIni& settings, corvanta::ProjektDlgServices services,
+int ShowProjectDialog(core::TProjekt& project, const core::TIni& settings, desktop::ProjektDlgServices services,
                       bool analysisOnly) {
   services.loadProject = [](const std::string& path, bool& failed) -> std::unique_ptr<core::TProjekt> {
     return std::make_unique<TProjekt>(path, failed);
   };
-  return corvanta::ShowProjectDialog(project, settings, std::move(services), analysisOnly,
-                                     [](const core::TIni& s, corvanta::ProjektDlgServices sv) {
+  return desktop::ShowProjectDialog(project, settings, std::move(services), analysisOnly,
+                                     [](const core::TIni& s, desktop::ProjektDlgServices sv) {
                                        return std::make_unique<TProjektDlg>(s, std::move(sv));
                                      });
 }

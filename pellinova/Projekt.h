@@ -3,14 +3,14 @@
 // the source folder in place of the site and login, the link and XML
 // options, and the question about different drives on OK while the folders
 // are shown.
-#include "corvanta/Projekt.h"
+#include "desktop/Projekt.h"
 #include "pellinova/ProjektRules.h"
 
 namespace pellinova {
 
-class TProjektDlg : public corvanta::TProjektDlg {
+class TProjektDlg : public desktop::TProjektDlg {
  public:
-  TProjektDlg(const core::TIni& settings, corvanta::ProjektDlgServices services);
+  TProjektDlg(const core::TIni& settings, desktop::ProjektDlgServices services);
 
   void LoadFromProject(const core::TProjekt& project) override;
   void StoreToProject(core::TProjekt& project) override;
@@ -37,8 +37,8 @@ class TProjektDlg : public corvanta::TProjektDlg {
 };
 
 // The dialog as the main window and the page selection open it (see
-// corvanta::ShowProjectDialog).
-int ShowProjectDialog(core::TProjekt& project, const core::TIni& settings, corvanta::ProjektDlgServices services,
+// desktop::ShowProjectDialog).
+int ShowProjectDialog(core::TProjekt& project, const core::TIni& settings, desktop::ProjektDlgServices services,
                       bool analysisOnly);
 
 }  // namespace pellinova

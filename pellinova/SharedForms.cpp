@@ -2,8 +2,8 @@
 
 namespace pellinova {
 
-corvanta::SharedLayouts SharedLayouts() {
-  corvanta::SharedLayouts layouts;
+desktop::SharedLayouts SharedLayouts() {
+  desktop::SharedLayouts layouts;
   for (auto* chain : {&layouts.about, &layouts.wordList, &layouts.description, &layouts.stopWords,
                       &layouts.environment, &layouts.firstRun})
     chain->push_back(chain->front() + "Pellinova");

@@ -1,9 +1,9 @@
 #pragma once
 // Pellinova's variants of the forms it shares with Corvanta.
-#include "corvanta/SharedForms.h"
+#include "desktop/SharedForms.h"
 
 namespace pellinova {
 
-corvanta::SharedLayouts SharedLayouts();
+desktop::SharedLayouts SharedLayouts();
 
 }  // namespace pellinova

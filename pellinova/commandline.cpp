@@ -4,12 +4,10 @@
 
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
-#include "coregui/CommandLine.h"
-#include "coregui/SearchFormFiles.h"
 #include "coregui/hinweis.h"
 #include "coregui/ini.h"
-#include "corvanta/RunSteps.h"
-#include "corvanta/SiteFetch.h"
+#include "desktop/PageList.h"
+#include "desktop/RunSteps.h"
 #include "pellinova/FileSearch.h"
 #include "pellinova/LocalPageSource.h"
 #include "pellinova/TextNumbers.h"
@@ -92,7 +90,7 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
     DropSearchFormFiles(project->Settings(), files, abort);
   }
   // What a cancelled search found is merged all the same.
-  corvanta::MergeFileList(*project, files);
+  desktop::MergeFileList(*project, files);
 
   const int code = BatchIndex(*project, false, abort, settings, dialogs, &window);
   if (code != 0) return code;
@@ -115,7 +113,7 @@ void GenerateLocalIndex(TProjekt& project, core::ReviewDialogs* dialogs, bool si
 
 int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& settings,
                core::ReviewDialogs* dialogs, core::THinweisDlg* window) {
-  if (corvanta::CheckRunSettings(project, abort, &project.GetHTMLVerzeichnis()) != corvanta::RunCheck::Passed)
+  if (desktop::CheckRunSettings(project, abort, &project.GetHTMLVerzeichnis()) != desktop::RunCheck::Passed)
     return kExitFailed;
   if (abort) return 0;
 

@@ -4,11 +4,10 @@
 #include "core/Hilfsmittel.h"
 #include "core/ProjectSettings.h"
 #include "core/Texts.h"
-#include "coregui/CommandLine.h"
 #include "coregui/hinweis.h"
-#include "corvanta/FolderStart.h"
-#include "corvanta/PageSelection.h"
-#include "corvanta/SiteFetch.h"
+#include "desktop/FolderStart.h"
+#include "desktop/PageList.h"
+#include "desktop/PageSelection.h"
 #include "pellinova/FileSearch.h"
 #include "pellinova/ProjektRules.h"
 #include "pellinova/TextNumbers.h"
@@ -30,7 +29,7 @@ std::string TreeFolder(const std::string& stored) { return stored.size() <= 2 ? 
 
 }  // namespace
 
-TDirectoryDlg::TDirectoryDlg(TProjekt& project, corvanta::PageSelectionServices services)
+TDirectoryDlg::TDirectoryDlg(TProjekt& project, desktop::PageSelectionServices services)
     : Form("TDirectoryDlg"),
       DriveComboBox1(Find<fsctl::TFsDriveComboBox>("DriveComboBox1")),
       DirectoryListBox1(Find<fsctl::TFsDirectoryListBox>("DirectoryListBox1")),
@@ -67,16 +66,16 @@ TDirectoryDlg::TDirectoryDlg(TProjekt& project, corvanta::PageSelectionServices 
   btnAnsehen.OnClick = [this] { View(lbxHTMLDateien); };
   btnAnsehenVerzeichnis.OnClick = [this] { View(lbxVerzeichnisDateien); };
   BitBtn1.OnClick = [this] {
-    const std::string folder = corvanta::AskNewFolder(DirectoryListBox2.Directory());
+    const std::string folder = desktop::AskNewFolder(DirectoryListBox2.Directory());
     if (!folder.empty()) DirectoryListBox2.SetDirectory(folder);
   };
-  BitBtn2.OnClick = [this] { corvanta::ShowFolder(DriveComboBox2, DirectoryListBox2, DirectoryListBox1.Directory()); };
+  BitBtn2.OnClick = [this] { desktop::ShowFolder(DriveComboBox2, DirectoryListBox2, DirectoryListBox1.Directory()); };
   BitBtn3.OnClick = [this] { BitBtn3Click(); };
   btnHilfe.OnClick = [this] {
     if (services_.openInBrowser) services_.openInBrowser(core::ProgramDirectory() + kHelpPage);
   };
-  DriveComboBox1.OnChange = [this] { corvanta::FollowDrive(DriveComboBox1, DirectoryListBox1); };
-  DriveComboBox2.OnChange = [this] { corvanta::FollowDrive(DriveComboBox2, DirectoryListBox2); };
+  DriveComboBox1.OnChange = [this] { desktop::FollowDrive(DriveComboBox1, DirectoryListBox1); };
+  DriveComboBox2.OnChange = [this] { desktop::FollowDrive(DriveComboBox2, DirectoryListBox2); };
   DirectoryListBox1.OnChange = [this] { SourceFolderChanged(); };
   OnClose = [this](platform::CloseAction& action) {
     if (!CanClose(ModalResult())) action = platform::CloseAction::None;
@@ -91,8 +90,8 @@ int TDirectoryDlg::Execute() {
 }
 
 void TDirectoryDlg::FormShow() {
-  corvanta::ShowFolder(DriveComboBox1, DirectoryListBox1, project_.GetHTMLVerzeichnis());
-  corvanta::ShowFolder(DriveComboBox2, DirectoryListBox2, project_.GetZielVerzeichnis());
+  desktop::ShowFolder(DriveComboBox1, DirectoryListBox1, project_.GetHTMLVerzeichnis());
+  desktop::ShowFolder(DriveComboBox2, DirectoryListBox2, project_.GetZielVerzeichnis());
   edDateiendungen.SetText(project_.GetDateiendungen());
   FillFromProject();
   SetCaption(core::Text().ShortenUrl(project_.GetProjectFileName(), kCaptionLength));
@@ -126,7 +125,7 @@ void TDirectoryDlg::SourceFolderChanged() {
   lbxHTMLDateien.SetSelected(0, true);
 }
 
-std::string TDirectoryDlg::SourceFolder() const { return corvanta::StoredFolder(DirectoryListBox1.Directory()); }
+std::string TDirectoryDlg::SourceFolder() const { return desktop::StoredFolder(DirectoryListBox1.Directory()); }
 
 void TDirectoryDlg::Search(bool intoSelected) {
   const std::string title = core::LoadStr(core::Txt::ProgramTitle);
@@ -156,7 +155,7 @@ void TDirectoryDlg::Search(bool intoSelected) {
   }
   core::ProjectSettings folders = project_.Settings();
   folders.HTMLVerzeichnis = SourceFolder();
-  folders.ZielVerzeichnis = corvanta::StoredFolder(DirectoryListBox2.Directory());
+  folders.ZielVerzeichnis = desktop::StoredFolder(DirectoryListBox2.Directory());
   // The search form's own files go also from what a cancelled search found.
   const bool keepGoing = false;
   DropSearchFormFiles(folders, found, keepGoing);
@@ -192,7 +191,7 @@ void TDirectoryDlg::Move(Side from, Side to) {
   std::vector<int> selected;
   for (int i = 0; i < from.list.Count(); ++i)
     if (from.list.Selected(i)) selected.push_back(i);
-  const corvanta::Deletion plan = corvanta::PlanDeletion(from.list.Count(), selected, from.list.ItemIndex());
+  const desktop::Deletion plan = desktop::PlanDeletion(from.list.Count(), selected, from.list.ItemIndex());
   // In list order to the end of the other list, or into its sorted place
   // while it still sorts.
   for (const int i : plan.deleted) to.list.Add(from.list.Item(i));
@@ -236,7 +235,7 @@ bool TDirectoryDlg::CanClose(int result) {
 
 void TDirectoryDlg::StorePageSelectionFields() {
   project_.SetHTMLVerzeichnis(SourceFolder());
-  project_.SetZielVerzeichnis(corvanta::StoredFolder(DirectoryListBox2.Directory()));
+  project_.SetZielVerzeichnis(desktop::StoredFolder(DirectoryListBox2.Directory()));
   project_.SetDateiendungen(platform::Trimmed(edDateiendungen.Text()));
   if (services_.showStatus) services_.showStatus();
 }
@@ -246,10 +245,10 @@ void TDirectoryDlg::FormClose() {
   platform::TStringList paths;
   paths.SetDuplicates(platform::TDuplicates::dupAccept);
   for (const std::string& path : lbxHTMLDateien.Items()) paths.Add(path);
-  corvanta::MergeFileList(project_, paths);
+  desktop::MergeFileList(project_, paths);
 }
 
-void TDirectoryDlg::ShowCount() { lblAnzahlAusgewaehlt.SetCaption(corvanta::PageCountText(lbxHTMLDateien.Count())); }
+void TDirectoryDlg::ShowCount() { lblAnzahlAusgewaehlt.SetCaption(desktop::PageCountText(lbxHTMLDateien.Count())); }
 
 void TDirectoryDlg::Enable(Side side, bool on) {
   side.move.SetEnabled(on);

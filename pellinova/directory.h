@@ -8,7 +8,7 @@
 // them at once.
 #include <string>
 
-#include "corvanta/directory.h"
+#include "desktop/PageSelection.h"
 #include "fsctl/FsDirectoryListBox.h"
 #include "fsctl/FsDriveComboBox.h"
 #include "fsctl/FsListBox.h"
@@ -24,7 +24,7 @@ class TProjekt;
 class TDirectoryDlg : public platform::Form {
  public:
   // services.viewPage gets the full path of a file.
-  TDirectoryDlg(TProjekt& project, corvanta::PageSelectionServices services);
+  TDirectoryDlg(TProjekt& project, desktop::PageSelectionServices services);
 
   fsctl::TFsDriveComboBox& DriveComboBox1;
   fsctl::TFsDirectoryListBox& DirectoryListBox1;
@@ -84,7 +84,7 @@ class TDirectoryDlg : public platform::Form {
   std::string SourceFolder() const;
 
   TProjekt& project_;
-  corvanta::PageSelectionServices services_;
+  desktop::PageSelectionServices services_;
 };
 
 }  // namespace pellinova

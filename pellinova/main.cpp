@@ -13,12 +13,10 @@
 #include "core/Hilfsmittel.h"
 #include "core/Profile.h"
 #include "core/Texts.h"
-#include "coregui/CommandLine.h"
-#include "coregui/MainWindow.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
-#include "corvanta/RunDialogs.h"
-#include "corvanta/ueber.h"
+#include "desktop/RunDialogs.h"
+#include "desktop/ueber.h"
 #include "fsctl/FsControls.h"
 #include "pellinova/SharedForms.h"
 #include "pellinova/Texts.h"
@@ -46,13 +44,13 @@ int Run() {
 
   const std::vector<std::string> params = core::CommandLineParams();
   const std::string settingsFile = core::SettingsFileName();
-  const corvanta::SharedLayouts layouts = pellinova::SharedLayouts();
+  const desktop::SharedLayouts layouts = pellinova::SharedLayouts();
   core::TIni* settingsOfWindow = nullptr;
-  std::optional<corvanta::TUeberDlg> about;
+  std::optional<desktop::TUeberDlg> about;
   core::DeferredMainWindow host([&]() -> std::unique_ptr<core::TMainWindow> {
     auto window = std::make_unique<pellinova::TMarbelkosteHaupt>();
     window->SetSettings(settingsOfWindow);
-    about.emplace(layouts.about, corvanta::ServicesOf(*window).openInBrowser);
+    about.emplace(layouts.about, desktop::ServicesOf(*window).openInBrowser);
     window->SetAboutBox(&*about);
     return window;
   });
@@ -61,7 +59,7 @@ int Run() {
   if (core::StartsInteractive(params)) host.Window();
   settings.LoadSettings();
 
-  const auto dialogs = corvanta::MakeReviewDialogs(layouts, corvanta::ServicesOf(host));
+  const auto dialogs = desktop::MakeReviewDialogs(layouts, desktop::ServicesOf(host));
   if (const std::optional<int> handled = pellinova::HandleCommandLine(params, settings, dialogs.get()))
     return *handled;
 

@@ -1,11 +1,10 @@
 #include "pellinova/menue.h"
 
 #include "core/Hilfsmittel.h"
-#include "coregui/CommandLine.h"
 #include "coregui/hinweis.h"
 #include "coregui/ini.h"
-#include "corvanta/SiteFetch.h"
-#include "corvanta/WizardFlow.h"
+#include "desktop/PageList.h"
+#include "desktop/WizardFlow.h"
 #include "pellinova/FileSearch.h"
 #include "pellinova/HelpContexts.h"
 #include "pellinova/Projekt.h"
@@ -31,7 +30,7 @@ std::string Shortened(const std::string& path) { return core::Text().ShortenUrl(
 }  // namespace
 
 TMarbelkosteHaupt::TMarbelkosteHaupt()
-    : corvanta::TMarbelkosteHaupt(SharedLayouts(), {"TMarbelkosteHaupt", "TMarbelkosteHauptPellinova"}) {
+    : TIndexerWindow(SharedLayouts(), {"TMarbelkosteHaupt", "TMarbelkosteHauptPellinova"}) {
   BindCommand("menDunmeralReferenz", "", [this] { menDunmeralReferenzClick(); });
   OnShow = [this] { FormShow(); };
 }
@@ -52,11 +51,11 @@ void TMarbelkosteHaupt::GenerateRun(bool silent, bool& abort) {
 
 std::string TMarbelkosteHaupt::IndexFileToView() const {
   const TProjekt& project = *Project();
-  if (!project.GetXML()) return corvanta::TMarbelkosteHaupt::IndexFileToView();
+  if (!project.GetXML()) return desktop::TIndexerWindow::IndexFileToView();
   return core::Text().StripTrailingChar('\\', project.GetZielVerzeichnis()) + "\\" + project.GetXMLDatei();
 }
 
-void TMarbelkosteHaupt::AddStatus(corvanta::StatusValues& values) const {
+void TMarbelkosteHaupt::AddStatus(desktop::StatusValues& values) const {
   const TProjekt& project = *Project();
   const std::string html = Shortened(project.GetHTMLVerzeichnis());
   values.labels.emplace_back("lblHTML", html);
@@ -77,7 +76,7 @@ void TMarbelkosteHaupt::AddStatus(corvanta::StatusValues& values) const {
 }
 
 std::function<int()> TMarbelkosteHaupt::MakePageSelection() {
-  corvanta::PageSelectionServices services = PageSelectionServicesOf();
+  desktop::PageSelectionServices services = PageSelectionServicesOf();
   services.viewPage = [this](const std::string& file) {
     if (const core::TIni* settings = Settings())
       OpenInEditor(settings->GetWWWBrowser(), settings->GetWWWBrowserParam(), settings->GetWWWBrowserUnix(), file);
@@ -96,7 +95,7 @@ void TMarbelkosteHaupt::ScanSourceFiles(platform::TStringList& list, bool& abort
   const std::string title = core::LoadStr(core::Txt::ProgramTitle);
   platform::App().SetTitle(title + core::LoadStr(core::Txt::TitleSuche));
   // Sorted, and a file that two patterns meet listed once.
-  corvanta::MakeUrlList(list);
+  desktop::MakeUrlList(list);
   platform::TStringList skipped;
   skipped.SetSorted(true);
   {
@@ -111,11 +110,14 @@ void TMarbelkosteHaupt::ScanSourceFiles(platform::TStringList& list, bool& abort
   if (!abort) ReportSkippedFiles(skipped);
 }
 
-std::unique_ptr<corvanta::TWizardPage> TMarbelkosteHaupt::MakeWizardPage(int page,
-                                                                        corvanta::WizardServices services) {
-  if (page == corvanta::kWebSite) return std::make_unique<TWizardQuelleDlg>(std::move(services));
-  if (page == corvanta::kZiel) return std::make_unique<TWizardZielDlg>(std::move(services));
-  return corvanta::TMarbelkosteHaupt::MakeWizardPage(page, std::move(services));
+std::unique_ptr<desktop::TWizardPage> TMarbelkosteHaupt::MakeWizardPage(int page,
+                                                                        desktop::WizardServices services) {
+  if (page == desktop::kZiel) return std::make_unique<TWizardZielDlg>(std::move(services));
+  return desktop::TIndexerWindow::MakeWizardPage(page, std::move(services));
+}
+
+std::unique_ptr<desktop::TWizardPage> TMarbelkosteHaupt::MakeSourcePage(desktop::WizardServices services) {
+  return std::make_unique<TWizardQuelleDlg>(std::move(services));
 }
 
 std::string TMarbelkosteHaupt::ReferencePage() { return core::ProgramDirectory() + txt::Fixed(IDS_REFERENCE_PAGE); }

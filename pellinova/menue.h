@@ -1,6 +1,6 @@
 #pragma once
-// Pellinova's main window: Corvanta's, put to work on a folder of local
-// files. Its runs check the source folder and generate from the files on
+// Pellinova's main window: the indexers' main window, put to work on a
+// folder of local files. Its runs check the source folder and generate from the files on
 // disk; "Ansehen" opens the XML export when the project writes one; the
 // status pages tell where the pages lie and how their links are built;
 // "Editieren" chooses the files by searching folders; the help menu opens
@@ -9,14 +9,14 @@
 #include <memory>
 #include <string>
 
-#include "corvanta/menue.h"
+#include "desktop/IndexerWindow.h"
 #include "platform/base/StringList.h"
 
 namespace pellinova {
 
 class TProjekt;
 
-class TMarbelkosteHaupt : public corvanta::TMarbelkosteHaupt {
+class TMarbelkosteHaupt : public desktop::TIndexerWindow {
  public:
   TMarbelkosteHaupt();
 
@@ -38,11 +38,12 @@ class TMarbelkosteHaupt : public corvanta::TMarbelkosteHaupt {
   const std::string* SourceFolder() const override;
   bool FetchesOverHttp() const override { return false; }
   std::string LayoutVariant() const override { return "Pellinova"; }
-  std::unique_ptr<corvanta::TWizardPage> MakeWizardPage(int page, corvanta::WizardServices services) override;
+  std::unique_ptr<desktop::TWizardPage> MakeWizardPage(int page, desktop::WizardServices services) override;
+  std::unique_ptr<desktop::TWizardPage> MakeSourcePage(desktop::WizardServices services) override;
   void CollectPages(platform::TStringList& urls, bool& abort) override { ScanSourceFiles(urls, abort); }
   void GenerateRun(bool silent, bool& abort) override;
   std::string IndexFileToView() const override;
-  void AddStatus(corvanta::StatusValues& values) const override;
+  void AddStatus(desktop::StatusValues& values) const override;
   std::function<int()> MakePageSelection() override;
   int ShowProjectSettings(bool analysisOnly) override;
 };

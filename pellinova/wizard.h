@@ -4,13 +4,13 @@
 // target folder that can take over the HTML folder and questions a target on
 // another drive (page 5). The other pages are the shared ones on Pellinova's
 // layouts (WizardServices::layoutVariant).
-#include "corvanta/wizard.h"
+#include "desktop/wizard.h"
 
 namespace pellinova {
 
-class TWizardQuelleDlg : public corvanta::TWizardPage {
+class TWizardQuelleDlg : public desktop::TWizardPage {
  public:
-  explicit TWizardQuelleDlg(corvanta::WizardServices services);
+  explicit TWizardQuelleDlg(desktop::WizardServices services);
   fsctl::TFsDriveComboBox& DriveComboBox1;
   fsctl::TFsDirectoryListBox& DirectoryListBox1;
   platform::Label& lblPfad;
@@ -22,9 +22,9 @@ class TWizardQuelleDlg : public corvanta::TWizardPage {
   void FormClose() override;
 };
 
-class TWizardZielDlg : public corvanta::TWizardZielDlg {
+class TWizardZielDlg : public desktop::TWizardZielDlg {
  public:
-  explicit TWizardZielDlg(corvanta::WizardServices services);
+  explicit TWizardZielDlg(desktop::WizardServices services);
   platform::Button& BitBtn1;
 
   void BitBtn1Click();

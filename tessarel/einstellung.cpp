@@ -4,8 +4,7 @@
 
 #include "core/HelpContexts.h"
 #include "core/Texts.h"
-#include "coregui/CommandLine.h"
-#include "corvanta/neueswort.h"
+#include "desktop/neueswort.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
 #include "tessarel/AnalyseRules.h"
@@ -190,7 +189,7 @@ void TWizardEinstellungDlg::EnableFrame() {
 
 void TWizardEinstellungDlg::btnErzeugenClick() {
   std::string proposal = txt::Load(IDS_NEW_FOLDER_PROPOSAL);
-  while (const auto name = corvanta::AskWord(txt::Load(IDS_NEW_FOLDER_CAPTION), proposal)) {
+  while (const auto name = desktop::AskWord(txt::Load(IDS_NEW_FOLDER_CAPTION), proposal)) {
     const std::string folder = StoredFolder(FsDirectoryListBox1.Directory()) + "\\" + *name;
     if (CreateDirectoryA(folder.c_str(), nullptr)) {
       FsDirectoryListBox1.SetDirectory(folder);

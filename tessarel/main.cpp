@@ -6,11 +6,10 @@
 #include <optional>
 
 #include "core/Texts.h"
-#include "coregui/CommandLine.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
-#include "corvanta/SharedForms.h"
-#include "corvanta/ueber.h"
+#include "desktop/SharedForms.h"
+#include "desktop/ueber.h"
 #include "fsctl/FsControls.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
@@ -55,8 +54,8 @@ int Run() {
   tessarel::TBrisoltHauptmenue mainWindow;
   host.window = &mainWindow;
   mainWindow.SetSettings(&settings);
-  corvanta::TUeberDlg about(tessarel::TBrisoltHauptmenue::SharedLayouts().about,
-                            corvanta::ServicesOf(mainWindow).openInBrowser);
+  desktop::TUeberDlg about(tessarel::TBrisoltHauptmenue::SharedLayouts().about,
+                            desktop::ServicesOf(mainWindow).openInBrowser);
   mainWindow.SetAboutBox(&about);
 
   settings.LoadSettings();

@@ -1,8 +1,7 @@
 #include "tessarel/menue.h"
 
 #include "core/HelpContexts.h"
-#include "coregui/CommandLine.h"
-#include "corvanta/umgebung.h"
+#include "desktop/umgebung.h"
 #include "platform/gui/Dialogs.h"
 #include "tessarel/AnalyseRules.h"
 #include "tessarel/HelpContexts.h"
@@ -93,21 +92,21 @@ void TBrisoltHauptmenue::ViewPage() {
 }
 
 void TBrisoltHauptmenue::EditStopWords() {
-  if (TProjekt* project = tessarel::Projekt()) tessarel::EditStopWords(*project, corvanta::ServicesOf(*this));
+  if (TProjekt* project = tessarel::Projekt()) tessarel::EditStopWords(*project, desktop::ServicesOf(*this));
 }
 
 void TBrisoltHauptmenue::EditStopChars() {
-  if (TProjekt* project = tessarel::Projekt()) tessarel::EditStopChars(*project, corvanta::ServicesOf(*this));
+  if (TProjekt* project = tessarel::Projekt()) tessarel::EditStopChars(*project, desktop::ServicesOf(*this));
 }
 
 void TBrisoltHauptmenue::Environment() {
   if (TIni* settings = tessarel::Settings())
-    corvanta::ShowEnvironmentDialog(SharedLayouts().environment, *settings, corvanta::ServicesOf(*this), false);
+    desktop::ShowEnvironmentDialog(SharedLayouts().environment, *settings, desktop::ServicesOf(*this), false);
   ReloadProjekt(DialogProjectFile());
 }
 
-corvanta::SharedLayouts TBrisoltHauptmenue::SharedLayouts() {
-  corvanta::SharedLayouts layouts;
+desktop::SharedLayouts TBrisoltHauptmenue::SharedLayouts() {
+  desktop::SharedLayouts layouts;
   for (auto* chain : {&layouts.about, &layouts.stopWords, &layouts.environment, &layouts.firstRun})
     chain->push_back(chain->front() + "Tessarel");
   return layouts;
@@ -129,7 +128,7 @@ bool TBrisoltHauptmenue::BrowserIsUnix() const {
 }
 
 int TBrisoltHauptmenue::RunFirstRunDialog(core::TIni& settings) {
-  return corvanta::ShowFirstRunDialog(SharedLayouts().firstRun, settings, corvanta::ServicesOf(*this));
+  return desktop::ShowFirstRunDialog(SharedLayouts().firstRun, settings, desktop::ServicesOf(*this));
 }
 
 }  // namespace tessarel

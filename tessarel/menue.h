@@ -7,7 +7,7 @@
 #include <string>
 
 #include "coregui/MainWindow.h"
-#include "corvanta/SharedForms.h"
+#include "desktop/SharedForms.h"
 #include "tessarel/ini.h"
 
 namespace tessarel {
@@ -40,7 +40,7 @@ class TBrisoltHauptmenue : public core::TMainWindow {
   int RunFirstRunDialog(core::TIni& settings) override;
 
   // The layouts of the forms Tessarel shares with the other programs.
-  static corvanta::SharedLayouts SharedLayouts();
+  static desktop::SharedLayouts SharedLayouts();
 
  protected:
   std::string HelpPage(int helpContext) const override;

@@ -2,7 +2,7 @@
 
 #include "core/HelpContexts.h"
 #include "core/Texts.h"
-#include "corvanta/stopwort.h"
+#include "desktop/stopwort.h"
 #include "tessarel/TextNumbers.h"
 #include "tessarel/projektVerwaltung.h"
 
@@ -10,8 +10,8 @@ namespace tessarel {
 
 namespace {
 
-corvanta::StopListProfile Profile(bool characters) {
-  corvanta::StopListProfile p = corvanta::StopWordProfile();
+desktop::StopListProfile Profile(bool characters) {
+  desktop::StopListProfile p = desktop::StopWordProfile();
   if (characters) {
     p.importTitle = txt::Load(IDS_STOP_CHAR_TITLE);
     p.importCaption = txt::Load(IDS_STOP_CHAR_IMPORT);
@@ -26,9 +26,9 @@ corvanta::StopListProfile Profile(bool characters) {
 }
 
 bool Edit(const char* layout, platform::TStringList& list, const std::string& file, bool characters,
-          const corvanta::DialogServices& services) {
+          const desktop::DialogServices& services) {
   bool cancelled = true;
-  corvanta::TStopwortlisteDlg dlg({"TStopwortlisteDlg", layout}, services, Profile(characters));
+  desktop::TStopwortlisteDlg dlg({"TStopwortlisteDlg", layout}, services, Profile(characters));
   dlg.EditStopWords(list, file, cancelled);
   return !cancelled;
 }
@@ -50,12 +50,12 @@ std::string LowerAscii(const std::string& word) {
   return lowered;
 }
 
-bool EditStopWords(TProjekt& project, const corvanta::DialogServices& services) {
+bool EditStopWords(TProjekt& project, const desktop::DialogServices& services) {
   if (RefusedList(project.StopwortListe)) return false;
   return Edit("TStopwortlisteDlgTessarel", project.stopWords, project.StopwortDatei(), false, services);
 }
 
-bool EditStopChars(TProjekt& project, const corvanta::DialogServices& services) {
+bool EditStopChars(TProjekt& project, const desktop::DialogServices& services) {
   if (RefusedList(project.StopzeichenListe)) return false;
   return Edit("TStopzeichenDlg", project.stopCharacters, project.StopzeichenDatei(), true, services);
 }

@@ -3,7 +3,7 @@
 // word editor with Tessarel's layouts, texts and help pages. Each works on a
 // copy of the project's list; OK replaces the list and writes its file in
 // the template folder at once. The project file itself is not written.
-#include "corvanta/SharedForms.h"
+#include "desktop/SharedForms.h"
 
 namespace tessarel {
 
@@ -13,7 +13,7 @@ class TProjekt;
 std::string LowerAscii(const std::string& word);
 
 // True after OK.
-bool EditStopWords(TProjekt& project, const corvanta::DialogServices& services);
-bool EditStopChars(TProjekt& project, const corvanta::DialogServices& services);
+bool EditStopWords(TProjekt& project, const desktop::DialogServices& services);
+bool EditStopChars(TProjekt& project, const desktop::DialogServices& services);
 
 }  // namespace tessarel

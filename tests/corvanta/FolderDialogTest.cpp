@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "coregui/CommandLine.h"
-#include "corvanta/verzeichnis.h"
+#include "desktop/verzeichnis.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
 #include "tests/platform/BaseTestFolder.h"
@@ -17,7 +17,7 @@ TEST(FolderDialog, StartsOnTheFoldersDriveAtWhatIsLeftOfIt) {
   BaseTestFolder dir;
   platform::ForceDirectories(dir / "ziel");
   std::vector<std::string> pages;
-  corvanta::TVerzeichnisDlg dlg([&](const std::string& page) {
+  desktop::TVerzeichnisDlg dlg([&](const std::string& page) {
     pages.push_back(page);
     return true;
   });
@@ -47,8 +47,8 @@ TEST(FolderDialog, GivesTheChosenFolderOnOkAndNoneOnAbbrechen) {
     return platform::mrOk;
   });
   ui.Push(platform::mrCancel);
-  EXPECT_EQ(corvanta::ChooseFolder("Zielverzeichnis", dir.Path(), {}), dir / "a");
-  EXPECT_EQ(corvanta::ChooseFolder("Vorlagen", dir.Path(), {}), std::nullopt);
+  EXPECT_EQ(desktop::ChooseFolder("Zielverzeichnis", dir.Path(), {}), dir / "a");
+  EXPECT_EQ(desktop::ChooseFolder("Vorlagen", dir.Path(), {}), std::nullopt);
 }
 
 }  // namespace

@@ -12,9 +12,9 @@
 #include "CorvantaTestSupport.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
-#include "corvanta/RunSteps.h"
-#include "corvanta/StatusPages.h"
 #include "corvanta/menue.h"
+#include "desktop/RunSteps.h"
+#include "desktop/StatusPages.h"
 #include "net/dtmHTTP.h"
 #include "platform/base/Clock.h"
 #include "platform/base/IniFile.h"
@@ -36,7 +36,7 @@ TEST(StatusValues, GainAndWordWidth) {
   };
   for (const Gain& g : {Gain{1000, 875, "12%"}, Gain{1000, 1000, "0%"}, Gain{0, 0, "0%"}, Gain{0, 50, "0%"},
                         Gain{1000, 125, "88%"}, Gain{1000, 135, "86%"}, Gain{200, 300, "-50%"}})
-    EXPECT_EQ(corvanta::GainText(g.normal, g.compressed), g.text) << g.normal << "/" << g.compressed;
+    EXPECT_EQ(desktop::GainText(g.normal, g.compressed), g.text) << g.normal << "/" << g.compressed;
 
   ProjectFolder f;
   auto project = f.Open(f.WriteProject("w.ovk", ""));
@@ -52,7 +52,7 @@ TEST(StatusValues, GainAndWordWidth) {
     project->SetWortbreite(w.on);
     project->SetWortbreiteMin(static_cast<std::uint8_t>(w.low));
     project->SetWortbreiteMax(static_cast<std::uint8_t>(w.high));
-    EXPECT_EQ(corvanta::WordWidthText(*project), w.text);
+    EXPECT_EQ(desktop::WordWidthText(*project), w.text);
   }
 }
 
@@ -61,7 +61,7 @@ TEST(StatusValues, LargeDatabaseHighlightedAndNoPagesShowZero) {
   auto project = f.Open(f.WriteProject("s.ovk", "SchlagworteGesamt=10\r\n"));
   ASSERT_TRUE(project);
   project->SetJavascriptGroesse(500000);
-  corvanta::StatusValues v = corvanta::ComputeStatus(*project);
+  desktop::StatusValues v = desktop::ComputeStatus(*project);
   EXPECT_FALSE(v.sizeHighlighted);
   EXPECT_TRUE(v.pages.empty());
   const auto label = [&](const char* name) {
@@ -72,7 +72,7 @@ TEST(StatusValues, LargeDatabaseHighlightedAndNoPagesShowZero) {
   EXPECT_EQ(label("lblSchlagworteJeDatei"), "0");
   EXPECT_EQ(label("lblAnzahlStopwoerter"), "keine");
   project->SetJavascriptGroesse(500001);
-  v = corvanta::ComputeStatus(*project);
+  v = desktop::ComputeStatus(*project);
   EXPECT_TRUE(v.sizeHighlighted);
 }
 
@@ -89,7 +89,7 @@ TEST(AutoOptimise, KeepsTheSmallerDatabase) {
   for (const Case& c : {Case{900, 1000, 3, false}, Case{1000, 1000, 2, true}, Case{1000, 900, 2, true}}) {
     int runs = 0;
     project->SetOptimiertModus(false);
-    EXPECT_TRUE(corvanta::AutoOptimise(*project, [&] {
+    EXPECT_TRUE(desktop::AutoOptimise(*project, [&] {
       ++runs;
       project->SetJavascriptGroesse(project->GetGlossarModus() ? c.with : c.without);
       return true;
@@ -102,7 +102,7 @@ TEST(AutoOptimise, KeepsTheSmallerDatabase) {
   project->SetGlossarModus(false);
   project->SetOptimiertModus(false);
   int runs = 0;
-  EXPECT_FALSE(corvanta::AutoOptimise(*project, [&] { return ++runs < 2; }));
+  EXPECT_FALSE(desktop::AutoOptimise(*project, [&] { return ++runs < 2; }));
   EXPECT_FALSE(project->GetGlossarModus());
   EXPECT_FALSE(project->GetOptimiertModus());
 }

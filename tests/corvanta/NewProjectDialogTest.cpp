@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "corvanta/projektneu.h"
+#include "desktop/projektneu.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
@@ -37,7 +37,7 @@ struct ProgramFolder {
 
 TEST(NewProjectDialog, OpensAtTheStandardTemplateWithItsDetailsAndPreview) {
   ProgramFolder p;
-  corvanta::TprojektNeuDlg dlg(p.programDir, ".ovk", p.browser);
+  desktop::TprojektNeuDlg dlg(p.programDir, ".ovk", p.browser);
   EXPECT_EQ(dlg.lbxVorlagen.Items(), (Lines{"Blau", "Search_Standard"}));
   EXPECT_EQ(dlg.GetTemplateFolder(), p.root + "\\Search_Standard");
   EXPECT_EQ(dlg.meoBeschreibung.Text(), "Die Standardsuche");
@@ -57,14 +57,14 @@ TEST(NewProjectDialog, OpensAtTheStandardTemplateWithItsDetailsAndPreview) {
 
   // No template folder at all: nothing to create a project from.
   BaseTestFolder empty;
-  corvanta::TprojektNeuDlg none(empty.Path() + "\\", ".ovk", {});
+  desktop::TprojektNeuDlg none(empty.Path() + "\\", ".ovk", {});
   EXPECT_EQ(none.lbxVorlagen.Count(), 0);
   EXPECT_FALSE(none.btnok.Enabled());
 }
 
 TEST(NewProjectDialog, NameChecksWarnPerKindAndCancelOnAWarningEndsTheDialog) {
   ProgramFolder p;
-  corvanta::TprojektNeuDlg dlg(p.programDir, ".ovk", {});
+  desktop::TprojektNeuDlg dlg(p.programDir, ".ovk", {});
   platform::ScriptedUi ui;
   const auto texts = [&] {
     Lines t;

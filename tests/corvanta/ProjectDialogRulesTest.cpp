@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "CorvantaTestSupport.h"
-#include "corvanta/FolderStart.h"
-#include "corvanta/NewProject.h"
-#include "corvanta/PageSelection.h"
+#include "corvanta/SiteFields.h"
+#include "desktop/FolderStart.h"
+#include "desktop/NewProject.h"
+#include "desktop/PageSelection.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Form.h"
@@ -36,9 +37,9 @@ TEST(ReachableFolder, BareDriveIsItsRootAndAMissingFolderFallsBackToItsParentsTh
       {"E:\\nirgends\\da", "E:\\"},
       {"", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(corvanta::ReachableFolder(c.stored, exists), c.start) << c.stored;
-  EXPECT_EQ(corvanta::StoredFolder("D:\\"), "D:");
-  EXPECT_EQ(corvanta::StoredFolder("C:\\web"), "C:\\web");
+  for (const auto& c : cases) EXPECT_EQ(desktop::ReachableFolder(c.stored, exists), c.start) << c.stored;
+  EXPECT_EQ(desktop::StoredFolder("D:\\"), "D:");
+  EXPECT_EQ(desktop::StoredFolder("C:\\web"), "C:\\web");
 }
 
 TEST(AskNewFolder, AsksAgainAfterAFolderThatCannotBeMadeAndGivesNoneOnCancel) {
@@ -55,7 +56,7 @@ TEST(AskNewFolder, AsksAgainAfterAFolderThatCannotBeMadeAndGivesNoneOnCancel) {
   ui.Push(type("fehlt\\tief"));
   ui.Push(platform::mrOk);  // the warning
   ui.Push(type("Suche"));
-  EXPECT_EQ(corvanta::AskNewFolder(dir.Path() + "\\"), dir / "Suche");
+  EXPECT_EQ(desktop::AskNewFolder(dir.Path() + "\\"), dir / "Suche");
   EXPECT_TRUE(platform::DirectoryExists(dir / "Suche"));
   EXPECT_EQ(proposed, (Lines{"Quarvelin-Suchformular", "fehlt\\tief"}));
   ASSERT_EQ(ui.Requests().size(), 3u);
@@ -63,7 +64,7 @@ TEST(AskNewFolder, AsksAgainAfterAFolderThatCannotBeMadeAndGivesNoneOnCancel) {
   EXPECT_EQ(ui.Requests()[1].helpContext, 902);
 
   ui.Push(platform::mrCancel);
-  EXPECT_EQ(corvanta::AskNewFolder(dir.Path()), "");
+  EXPECT_EQ(desktop::AskNewFolder(dir.Path()), "");
   EXPECT_FALSE(ui.RanDry());
 }
 
@@ -82,9 +83,9 @@ TEST(SiteAddress, PutsOneLowerCaseSchemeInFrontOfTheTrimmedRest) {
 }
 
 TEST(PageCountText, RightAlignsTheCountInThreeCharacters) {
-  EXPECT_EQ(corvanta::PageCountText(5), "  5 Web-Seiten");
-  EXPECT_EQ(corvanta::PageCountText(0), "  0 Web-Seiten");
-  EXPECT_EQ(corvanta::PageCountText(1234), "1234 Web-Seiten");
+  EXPECT_EQ(desktop::PageCountText(5), "  5 Web-Seiten");
+  EXPECT_EQ(desktop::PageCountText(0), "  0 Web-Seiten");
+  EXPECT_EQ(desktop::PageCountText(1234), "1234 Web-Seiten");
 }
 
 TEST(PlanDeletion, SelectedEntriesGoOrElseTheCurrentOneAndTheEntryBelowBecomesCurrent) {
@@ -105,7 +106,7 @@ TEST(PlanDeletion, SelectedEntriesGoOrElseTheCurrentOneAndTheEntryBelowBecomesCu
       {0, {}, -1, {}, -1},
   };
   for (const auto& c : cases) {
-    const corvanta::Deletion plan = corvanta::PlanDeletion(c.count, c.selected, c.current);
+    const desktop::Deletion plan = desktop::PlanDeletion(c.count, c.selected, c.current);
     EXPECT_EQ(plan.deleted, c.deleted) << c.count << "/" << c.current;
     EXPECT_EQ(plan.current, c.after) << c.count << "/" << c.current;
   }
@@ -126,7 +127,7 @@ TEST(NameWarnings, OnePerKindOfBadCharacterInOrderThenTheExistingFile) {
   using W = std::vector<std::pair<Txt, int>>;
   const auto warnings = [](std::string_view name, bool exists) {
     W out;
-    for (const auto& w : corvanta::NameWarnings(name, exists)) out.emplace_back(w.text, w.helpContext);
+    for (const auto& w : desktop::NameWarnings(name, exists)) out.emplace_back(w.text, w.helpContext);
     return out;
   };
   EXPECT_EQ(warnings("Neu", false), W{});
@@ -137,35 +138,35 @@ TEST(NameWarnings, OnePerKindOfBadCharacterInOrderThenTheExistingFile) {
 }
 
 TEST(ProjectNames, FileOfANameAndNameOfAFile) {
-  EXPECT_EQ(corvanta::ProjectFileFor("C:\\p\\projekte", "Neu", ".ovk"), "C:\\p\\projekte\\Neu.ovk");
+  EXPECT_EQ(desktop::ProjectFileFor("C:\\p\\projekte", "Neu", ".ovk"), "C:\\p\\projekte\\Neu.ovk");
   // A name with an extension of its own is taken as typed.
-  EXPECT_EQ(corvanta::ProjectFileFor("C:\\p\\projekte", "neu.txt", ".ovk"), "C:\\p\\projekte\\neu.txt");
-  EXPECT_EQ(corvanta::ProposedProjectName("C:\\p\\projekte\\Meine Seite.ovk"), "Meine Seite");
-  EXPECT_EQ(corvanta::ProposedProjectName("C:\\x.y\\a.ovk"), "a");
-  EXPECT_EQ(corvanta::ProposedProjectName("C:\\p\\ohne"), "ohne");
+  EXPECT_EQ(desktop::ProjectFileFor("C:\\p\\projekte", "neu.txt", ".ovk"), "C:\\p\\projekte\\neu.txt");
+  EXPECT_EQ(desktop::ProposedProjectName("C:\\p\\projekte\\Meine Seite.ovk"), "Meine Seite");
+  EXPECT_EQ(desktop::ProposedProjectName("C:\\x.y\\a.ovk"), "a");
+  EXPECT_EQ(desktop::ProposedProjectName("C:\\p\\ohne"), "ohne");
 }
 
 TEST(Templates, SubFoldersButHiddenAndPreviewStandardChosenDescriptorRead) {
   corvantatest::ProjectFolder f;
-  const std::string root = corvanta::TemplateRoot(f.programDir);
+  const std::string root = desktop::TemplateRoot(f.programDir);
   EXPECT_EQ(root, f.folder / "vorlage");
   for (const char* name : {"Search_Standard", "vorschau", "Blau", ".svn"})
     platform::ForceDirectories(root + "\\" + name);
   platform::WriteFileBytes(root + "\\liesmich.txt", "");
-  EXPECT_EQ(corvanta::TemplateNames(root), (Lines{"Blau", "Search_Standard"}));
-  EXPECT_EQ(corvanta::TemplateNames(f.folder / "fehlt"), Lines{});
+  EXPECT_EQ(desktop::TemplateNames(root), (Lines{"Blau", "Search_Standard"}));
+  EXPECT_EQ(desktop::TemplateNames(f.folder / "fehlt"), Lines{});
 
-  EXPECT_EQ(corvanta::InitialTemplate({"Blau", "search_standard"}), 1);
-  EXPECT_EQ(corvanta::InitialTemplate({"Blau", "Rot"}), 0);
-  EXPECT_EQ(corvanta::InitialTemplate({}), -1);
+  EXPECT_EQ(desktop::InitialTemplate({"Blau", "search_standard"}), 1);
+  EXPECT_EQ(desktop::InitialTemplate({"Blau", "Rot"}), 0);
+  EXPECT_EQ(desktop::InitialTemplate({}), -1);
 
-  const std::string blau = corvanta::TemplateFolder(root, "Blau");
+  const std::string blau = desktop::TemplateFolder(root, "Blau");
   platform::WriteFileBytes(blau + "\\Pellinova.ini", "[vorlage]\r\nBeschreibung=Blaue Suche\r\nAutor=Ich\r\n");
-  const corvanta::TemplateInfo info = corvanta::ReadTemplateInfo(blau);
+  const desktop::TemplateInfo info = desktop::ReadTemplateInfo(blau);
   EXPECT_EQ(info.description, "Blaue Suche");
   EXPECT_EQ(info.author, "Ich");
   EXPECT_EQ(info.version, "");
-  EXPECT_EQ(corvanta::TemplatePreviewPage(root, "Blau"), root + "\\vorschau\\Blau\\p_index.htm");
+  EXPECT_EQ(desktop::TemplatePreviewPage(root, "Blau"), root + "\\vorschau\\Blau\\p_index.htm");
 }
 
 }  // namespace

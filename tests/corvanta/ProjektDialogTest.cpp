@@ -11,16 +11,16 @@
 #include "coregui/SettingsHost.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
-#include "corvanta/Projekt.h"
-#include "corvanta/ProjektRules.h"
+#include "desktop/Projekt.h"
+#include "desktop/ProjektRules.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
 #include "tests/support/GuiPump.h"
 
 namespace {
 
-using corvanta::FormFile;
-using corvanta::ProjektRules;
+using desktop::FormFile;
+using desktop::ProjektRules;
 using corvantatest::ProjectFolder;
 
 // Gives the file a last-write time of its own, so that a change shows
@@ -64,8 +64,8 @@ class ProjektDialog : public ::testing::Test {
     std::string editor, params, file;
     bool unixEditor;
   };
-  corvanta::ProjektDlgServices Services() {
-    corvanta::ProjektDlgServices s;
+  desktop::ProjektDlgServices Services() {
+    desktop::ProjektDlgServices s;
     s.openInEditor = [this](const std::string& editor, const std::string& params, bool unixEditor,
                             const std::string& file) {
       started_.push_back({editor, params, file, unixEditor});
@@ -308,7 +308,7 @@ TEST_F(ProjektForm, ShowsTheProjectStoresOnOkOnlyAndFollowsItsBoxes) {
   ASSERT_TRUE(project);
   platform::ScriptedUi ui;
   ui.Push(platform::mrNo);  // the maximum below the minimum: take the minimum
-  corvanta::TProjektDlg dlg(Settings(), Services());
+  desktop::TProjektDlg dlg(Settings(), Services());
   dlg.LoadFromProject(*project);
   EXPECT_EQ(ui.Requests().size(), 1u);
   EXPECT_EQ(dlg.speWortbreiteMax.Number(), 10);
@@ -354,7 +354,7 @@ TEST_F(ProjektForm, TypedWidthIsCheckedWhenCompleteAndNothingTypedIsLost) {
   auto project = Open("Wortbreite=1\r\nWortbreiteMin=10\r\nWortbreiteMax=0\r\n");
   ASSERT_TRUE(project);
   platform::ScriptedUi ui;
-  corvanta::TProjektDlg dlg(Settings(), Services());
+  desktop::TProjektDlg dlg(Settings(), Services());
   dlg.LoadFromProject(*project);
   dlg.pgcProjekt.SetActivePage(dlg.tasAnalyse2);
   dlg.Show();
@@ -399,14 +399,14 @@ TEST_F(ProjektForm, AnotherTemplateFolderDisablesTheButtonsOfFilesItLacks) {
   ASSERT_TRUE(project);
   const std::string empty = f_.folder / "leer";
   platform::ForceDirectories(empty);
-  corvanta::ProjektDlgServices services = Services();
+  desktop::ProjektDlgServices services = Services();
   services.chooseFolder = [&](const std::string& caption, std::string& folder) {
     EXPECT_EQ(caption, "Vorlagen-Verzeichnis wählen");
     EXPECT_EQ(folder, f_.templateDir);
     folder = empty;
     return true;
   };
-  corvanta::TProjektDlg dlg(Settings(), services);
+  desktop::TProjektDlg dlg(Settings(), services);
   dlg.LoadFromProject(*project);
   EXPECT_TRUE(dlg.templateButtons[0]->Enabled());
   dlg.BitBtn7.OnClick();
@@ -418,7 +418,7 @@ TEST_F(ProjektForm, AnotherTemplateFolderDisablesTheButtonsOfFilesItLacks) {
 TEST_F(ProjektForm, FromThePageSelectionOnlyTheAnalysisTabsShow) {
   auto project = Open("");
   ASSERT_TRUE(project);
-  corvanta::TProjektDlg dlg(Settings(), Services());
+  desktop::TProjektDlg dlg(Settings(), Services());
   dlg.ShowAnalysisOnly();
   dlg.LoadFromProject(*project);
   for (platform::TabSheet* sheet : {&dlg.tasVerzeichnisse, &dlg.tasVorlage, &dlg.tasAnalyse1, &dlg.tasAnalyse2,

@@ -8,7 +8,7 @@
 
 #include "CorvantaTestSupport.h"
 #include "coregui/SearchFormFiles.h"
-#include "corvanta/RunSteps.h"
+#include "desktop/RunSteps.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
 
@@ -23,23 +23,23 @@ TEST(RunChecks, StopWordListAlwaysFoldersOnlyWhileNotAborted) {
   auto p = f.Open(f.WriteProject("c.ovk", "StopwortListeVerwenden=1\r\n"));
   ASSERT_TRUE(p);
   bool abort = false;
-  EXPECT_EQ(corvanta::CheckRunSettings(*p, abort), corvanta::RunCheck::Passed);
+  EXPECT_EQ(desktop::CheckRunSettings(*p, abort), desktop::RunCheck::Passed);
   EXPECT_FALSE(abort);
 
   // The list goes after the load: the check sees it, even with abort set.
   DeleteFileA((f.templateDir + "\\stopwort.lst").c_str());
   abort = true;
-  EXPECT_EQ(corvanta::CheckRunSettings(*p, abort), corvanta::RunCheck::StopWordList);
+  EXPECT_EQ(desktop::CheckRunSettings(*p, abort), desktop::RunCheck::StopWordList);
   abort = false;
-  EXPECT_EQ(corvanta::CheckRunSettings(*p, abort), corvanta::RunCheck::StopWordList);
+  EXPECT_EQ(desktop::CheckRunSettings(*p, abort), desktop::RunCheck::StopWordList);
   EXPECT_TRUE(abort);
   platform::WriteFileBytes(f.templateDir + "\\stopwort.lst", "und\r\n");
 
   RemoveDirectoryA(f.targetDir.c_str());
   abort = true;
-  EXPECT_EQ(corvanta::CheckRunSettings(*p, abort), corvanta::RunCheck::Passed);
+  EXPECT_EQ(desktop::CheckRunSettings(*p, abort), desktop::RunCheck::Passed);
   abort = false;
-  EXPECT_EQ(corvanta::CheckRunSettings(*p, abort), corvanta::RunCheck::TargetFolder);
+  EXPECT_EQ(desktop::CheckRunSettings(*p, abort), desktop::RunCheck::TargetFolder);
   EXPECT_TRUE(abort);
 }
 
@@ -48,7 +48,7 @@ TEST(RunChecks, MissingTemplateFolder) {
   auto p = f.Open(f.WriteProject("t.ovk", "VorlagenVerzeichnis=" + f.folder / "fehlt" + "\r\n"));
   ASSERT_TRUE(p);
   bool abort = false;
-  EXPECT_EQ(corvanta::CheckRunSettings(*p, abort), corvanta::RunCheck::TemplateFolder);
+  EXPECT_EQ(desktop::CheckRunSettings(*p, abort), desktop::RunCheck::TemplateFolder);
   EXPECT_TRUE(abort);
 }
 

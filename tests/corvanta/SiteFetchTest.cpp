@@ -10,6 +10,7 @@
 #include "core/Texts.h"
 #include "coregui/hinweis.h"
 #include "corvanta/SiteFetch.h"
+#include "desktop/PageList.h"
 #include "platform/gui/TestingUi.h"
 
 namespace {
@@ -31,7 +32,7 @@ Lines Entries(const platform::TStringList& list) {
 
 platform::TStringList UrlList(const Lines& urls) {
   platform::TStringList list;
-  corvanta::MakeUrlList(list);
+  desktop::MakeUrlList(list);
   for (const auto& u : urls) list.Add(u);
   return list;
 }
@@ -62,7 +63,7 @@ TEST(MergeFileList, PagesFoundStayWithWhatTheyHoldOthersGoNewOnesFollow) {
   ASSERT_TRUE(p);
   // "A.htm" is another page than "a.htm": the comparison is exact.
   auto list = UrlList({"http://h/c.htm", "http://h/d.htm", "http://h/A.htm"});
-  corvanta::MergeFileList(*p, list);
+  desktop::MergeFileList(*p, list);
   EXPECT_EQ(Urls(*p), (Lines{"http://h/c.htm", "http://h/A.htm", "http://h/d.htm"}));
   const auto& kept = *p->Pages()[0];
   EXPECT_EQ(kept.manualDescription, "C von Hand");
@@ -81,7 +82,7 @@ TEST(MergeFileList, FirstOfTwoEqualPagesStays) {
                                                {"http://h/x.htm", "zweite", ""}}));
   ASSERT_TRUE(p);
   auto list = UrlList({"http://h/x.htm", "http://h/y.htm"});
-  corvanta::MergeFileList(*p, list);
+  desktop::MergeFileList(*p, list);
   ASSERT_EQ(Urls(*p), (Lines{"http://h/x.htm", "http://h/y.htm"}));
   EXPECT_EQ(p->Pages()[0]->manualDescription, "erste");
   EXPECT_EQ(list.Count(), 0);
@@ -92,10 +93,10 @@ TEST(MergeFileList, EmptyListEmptiesTheProjectAndAnEmptyProjectTakesAll) {
   auto p = f.Open(f.WriteProject("e.ovk", "", {{"http://h/x.htm", "", ""}}));
   ASSERT_TRUE(p);
   auto empty = UrlList({});
-  corvanta::MergeFileList(*p, empty);
+  desktop::MergeFileList(*p, empty);
   EXPECT_TRUE(p->Pages().empty());
   auto list = UrlList({"http://h/2.htm", "http://h/1.htm"});
-  corvanta::MergeFileList(*p, list);
+  desktop::MergeFileList(*p, list);
   EXPECT_EQ(Urls(*p), (Lines{"http://h/1.htm", "http://h/2.htm"}));
 }
 
@@ -108,10 +109,10 @@ TEST(SearchFormFilter, LastPathSegmentAgainstTheFormsFileNames) {
   for (const char* url : {"http://h/suche.htm", "http://h/dir/SUCHE.HTM", "http://h/suchein.htm",
                           "http://h/suchhilf.htm", "http://h/x/suchlade.htm?x=1", "http://h/suche.js",
                           "suche.htm"})
-    EXPECT_TRUE(corvanta::IsSearchFormFile(*p, url)) << url;
+    EXPECT_TRUE(desktop::IsSearchFormFile(*p, url)) << url;
   for (const char* url : {"http://h/", "http://h/suche.html", "http://h/meinesuche.htm", "http://h/suche.htm/",
                           "http://suche.htm", "http://h/x.htm#suche.htm", ""})
-    EXPECT_FALSE(corvanta::IsSearchFormFile(*p, url)) << url;
+    EXPECT_FALSE(desktop::IsSearchFormFile(*p, url)) << url;
 }
 
 TEST(SearchFormFilter, DropsTheFormsFilesUntilAborted) {
@@ -120,11 +121,11 @@ TEST(SearchFormFilter, DropsTheFormsFilesUntilAborted) {
   ASSERT_TRUE(p);
   auto list = UrlList({"http://h/a.htm", "http://h/suche.htm", "http://h/suchein.htm", "http://h/z.htm"});
   bool abort = false;
-  corvanta::DropSearchFormFiles(*p, list, abort);
+  desktop::DropSearchFormFiles(*p, list, abort);
   EXPECT_EQ(Entries(list), (Lines{"http://h/a.htm", "http://h/z.htm"}));
   auto list2 = UrlList({"http://h/suche.htm"});
   abort = true;
-  corvanta::DropSearchFormFiles(*p, list2, abort);
+  desktop::DropSearchFormFiles(*p, list2, abort);
   EXPECT_EQ(list2.Count(), 1);
 }
 

@@ -9,9 +9,9 @@
 #include "coregui/SettingsHost.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
-#include "corvanta/UmgebungRules.h"
 #include "corvanta/menue.h"
-#include "corvanta/umgebung.h"
+#include "desktop/UmgebungRules.h"
+#include "desktop/umgebung.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
@@ -20,9 +20,9 @@
 
 namespace {
 
-using corvanta::KnownBrowser;
-using corvanta::UmgebungRules;
-using corvanta::UmgebungTool;
+using desktop::KnownBrowser;
+using desktop::UmgebungRules;
+using desktop::UmgebungTool;
 
 constexpr char kAppPaths[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 
@@ -115,7 +115,7 @@ TEST_F(Umgebung, BrowserMenuOffersRegisteredBrowsersThatExist) {
   EXPECT_EQ(rules.Shown(UmgebungTool::WWWBrowser), opera);
 
   // One chosen with "..." is shown shortened, without a trailing "\".
-  corvanta::DialogServices services;
+  desktop::DialogServices services;
   services.selectFile = [](const std::string& title, const std::string& filter, std::string& file) {
     EXPECT_EQ(title, "Unix-Wine-Konfigurationsdatei wählen");
     EXPECT_EQ(filter, "");
@@ -135,7 +135,7 @@ TEST_F(Umgebung, HelpShowsInTheBrowserBeingConfiguredAndTheStoredOneStays) {
   rules.params[int(UmgebungTool::WWWBrowser)] = "--new-window";
   rules.unixFlags[int(UmgebungTool::WWWBrowser)] = true;
   for (bool fails : {false, true}) {
-    corvanta::DialogServices services;
+    desktop::DialogServices services;
     std::string seen;
     services.openInBrowser = [&](const std::string& page) {
       const core::ToolSetting browser = ini_.WWWBrowserTool();
@@ -153,11 +153,11 @@ TEST_F(Umgebung, HelpShowsInTheBrowserBeingConfiguredAndTheStoredOneStays) {
 }
 
 TEST(UmgebungLanguage, FirstRunOffersTheOtherOfGermanAndEnglishOnly) {
-  EXPECT_TRUE(corvanta::LanguageButtonsFor(1031).englisch);
-  EXPECT_FALSE(corvanta::LanguageButtonsFor(1031).deutsch);
-  EXPECT_TRUE(corvanta::LanguageButtonsFor(1033).deutsch);
-  EXPECT_FALSE(corvanta::LanguageButtonsFor(1033).englisch);
-  EXPECT_FALSE(corvanta::LanguageButtonsFor(1036).englisch || corvanta::LanguageButtonsFor(1036).deutsch);
+  EXPECT_TRUE(desktop::LanguageButtonsFor(1031).englisch);
+  EXPECT_FALSE(desktop::LanguageButtonsFor(1031).deutsch);
+  EXPECT_TRUE(desktop::LanguageButtonsFor(1033).deutsch);
+  EXPECT_FALSE(desktop::LanguageButtonsFor(1033).englisch);
+  EXPECT_FALSE(desktop::LanguageButtonsFor(1036).englisch || desktop::LanguageButtonsFor(1036).deutsch);
 }
 
 }  // namespace
@@ -175,7 +175,7 @@ TEST_F(Umgebung, CancelLeavesTheSettingsFileAsItWasAndOkStoresWhatWasEntered) {
       r.form->SetControlValue("edHTMLEditorParam", "-x");
       return answer;
     });
-    EXPECT_EQ(corvanta::ShowEnvironmentDialog(corvanta::SharedLayouts().environment, ini_, {}, true), answer);
+    EXPECT_EQ(desktop::ShowEnvironmentDialog(desktop::SharedLayouts().environment, ini_, {}, true), answer);
   }
   EXPECT_EQ(ui_.Requests().back().caption, "Quarvelin(tm) Corvanta - Arbeitsumgebung");
   const std::string stored = platform::ReadFileBytes(file_);
@@ -208,7 +208,7 @@ TEST_F(Umgebung, LanguageShownIsTheTextsAndOnlyARealChangeSwitches) {
       });
     ui.Push(platform::mrOk);  // the message of a missing module
     for (int i = 0; i < 2; ++i)
-      corvanta::ShowEnvironmentDialog(corvanta::SharedLayouts().environment, ini, {}, true);
+      desktop::ShowEnvironmentDialog(desktop::SharedLayouts().environment, ini, {}, true);
     ASSERT_EQ(ui.Requests().size(), 3u) << stored;
     EXPECT_EQ(ui.Requests()[2].text, "Sprachmodul f\xFCr die Sprache EN? fehlt.");
     EXPECT_EQ(ini.GetLanguage(), std::stoi(stored));
@@ -222,7 +222,7 @@ TEST_F(Umgebung, LanguageShownIsTheTextsAndOnlyARealChangeSwitches) {
 TEST_F(Umgebung, FirstRunLanguageButtonsFollowTheShownLanguage) {
   ini_.LoadSettings();  // Language=1031 without a German module: reported
   ui_.Push(platform::mrOk);  // the message of a missing module
-  corvanta::TumgebungInitDlg dlg(corvanta::SharedLayouts().firstRun, ini_, {});
+  desktop::TumgebungInitDlg dlg(desktop::SharedLayouts().firstRun, ini_, {});
   for (int press = 0; press < 2; ++press) {
     EXPECT_TRUE(dlg.btnEnglisch.Enabled());
     EXPECT_FALSE(dlg.btnDeutsch.Enabled());

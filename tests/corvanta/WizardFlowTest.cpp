@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "corvanta/WizardFlow.h"
+#include "desktop/WizardFlow.h"
 #include "platform/gui/Dialogs.h"
 
 namespace {
 
-using namespace corvanta;
+using namespace desktop;
 using platform::mrCancel;
 using platform::mrOk;
 using platform::mrRetry;

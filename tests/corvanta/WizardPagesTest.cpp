@@ -9,6 +9,7 @@
 #include "CorvantaTestSupport.h"
 #include "coregui/CommandLine.h"
 #include "corvanta/wizard.h"
+#include "desktop/wizard.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
 
@@ -21,7 +22,7 @@ struct WizardProject {
   std::unique_ptr<core::TProjekt> project = folder.Open(folder.WriteProject(
       "Meine Seite.ovk", "WebSite=http://alt/\r\nBenutzername=ich\r\nPasswort=geheim\r\n"));
   Lines pages;
-  corvanta::WizardServices services{[this] { return project.get(); }, [this](const std::string& page) {
+  desktop::WizardServices services{[this] { return project.get(); }, [this](const std::string& page) {
                                       pages.push_back(page);
                                       return true;
                                     }};
@@ -30,7 +31,7 @@ struct WizardProject {
 TEST(WizardNamePage, ProposesTheOpenProjectsNameAndRefusesTheFirstBadCharacter) {
   WizardProject w;
   ASSERT_TRUE(w.project);
-  corvanta::TWizardProjektDlg page(w.services);
+  desktop::TWizardProjektDlg page(w.services);
   page.Show();
   EXPECT_EQ(page.ProjectName(), "Meine Seite");
 
@@ -50,7 +51,7 @@ TEST(WizardNamePage, ProposesTheOpenProjectsNameAndRefusesTheFirstBadCharacter) 
   EXPECT_EQ(ui.Requests().size(), 1u);
 
   // Without an open project the designed name stays.
-  corvanta::TWizardProjektDlg fresh({[] { return nullptr; }, {}});
+  desktop::TWizardProjektDlg fresh({[] { return nullptr; }, {}});
   fresh.Show();
   EXPECT_EQ(fresh.ProjectName(), "Neues Projekt");
 }
@@ -93,7 +94,7 @@ TEST(WizardSitePage, NeedsAnAddressToGoOnAndWritesTheFieldsOnEveryClosing) {
 TEST(WizardTargetPage, StartsAtTheTargetOrWhatIsLeftOfItAndStoresTheTreesFolder) {
   WizardProject w;
   ASSERT_TRUE(w.project);
-  corvanta::TWizardZielDlg page(w.services);
+  desktop::TWizardZielDlg page(w.services);
   const struct {
     std::string stored, shown, kept;
   } cases[] = {
@@ -132,19 +133,19 @@ TEST(WizardTargetPage, StartsAtTheTargetOrWhatIsLeftOfItAndStoresTheTreesFolder)
 // Every page of the wizard over one project.
 struct WizardPageSet {
   WizardProject w;
-  corvanta::TWizardIntroProgrammDlg p1{w.services};
-  corvanta::TWizardIntroDlg p2{w.services};
-  corvanta::TWizardProjektDlg p3{w.services};
+  desktop::TWizardIntroProgrammDlg p1{w.services};
+  desktop::TWizardIntroDlg p2{w.services};
+  desktop::TWizardProjektDlg p3{w.services};
   corvanta::TWizardQuelleDlg p4{w.services};
-  corvanta::TWizardZielDlg p5{w.services};
-  corvanta::TWizardAnalyseDlg p6{w.services};
-  corvanta::TWizardFertigDlg p7{w.services};
+  desktop::TWizardZielDlg p5{w.services};
+  desktop::TWizardAnalyseDlg p6{w.services};
+  desktop::TWizardFertigDlg p7{w.services};
 };
 
 TEST(WizardPages, EnterOnAFreshPageGoesOnOrIntoItsField) {
   WizardPageSet s;
   const struct {
-    corvanta::TWizardPage* page;
+    desktop::TWizardPage* page;
     const char* focused;
   } cases[] = {{&s.p1, "btnok"},     {&s.p2, "btnok"}, {&s.p3, "edProjektName"},
                {&s.p4, "edWebsite"}, {&s.p6, "btnok"}, {&s.p7, "btnok"}};
@@ -157,8 +158,8 @@ TEST(WizardPages, EnterOnAFreshPageGoesOnOrIntoItsField) {
 
 TEST(WizardPages, EachHelpButtonOpensItsAnchor) {
   WizardPageSet s;
-  for (corvanta::TWizardPage* page :
-       std::initializer_list<corvanta::TWizardPage*>{&s.p1, &s.p2, &s.p3, &s.p4, &s.p5, &s.p6, &s.p7})
+  for (desktop::TWizardPage* page :
+       std::initializer_list<desktop::TWizardPage*>{&s.p1, &s.p2, &s.p3, &s.p4, &s.p5, &s.p6, &s.p7})
     page->btnHilfe.Click();
   const std::string help = core::ProgramDirectory() + "hilfe\\assistent.htm#";
   EXPECT_EQ(s.w.pages, (Lines{help + "einfuehrungprogramm", help + "einfuehrungassistent", help + "projektname",

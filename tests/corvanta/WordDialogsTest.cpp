@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "core/Texts.h"
-#include "coregui/CommandLine.h"
 #include "coregui/hinweis.h"
-#include "corvanta/SharedForms.h"
-#include "corvanta/beschreibung.h"
-#include "corvanta/liste.h"
-#include "corvanta/neueswort.h"
-#include "corvanta/stopwort.h"
-#include "corvanta/ueber.h"
+#include "desktop/SharedForms.h"
+#include "desktop/beschreibung.h"
+#include "desktop/liste.h"
+#include "desktop/neueswort.h"
+#include "desktop/stopwort.h"
+#include "desktop/ueber.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Form.h"
@@ -44,9 +43,9 @@ TEST(WordEntry, GivesTheTypedWordOnOkOnly) {
     return platform::mrOk;
   });
   ui.Push(Answer(platform::mrCancel, {{"edWort", "weg"}}));
-  EXPECT_EQ(corvanta::AskWord("Wort editieren", "alt"), "Neu");
+  EXPECT_EQ(desktop::AskWord("Wort editieren", "alt"), "Neu");
   EXPECT_EQ(shown, "alt");
-  EXPECT_EQ(corvanta::AskWord("Neues Wort eingeben", ""), std::nullopt);
+  EXPECT_EQ(desktop::AskWord("Neues Wort eingeben", ""), std::nullopt);
   ASSERT_EQ(ui.Requests().size(), 2u);
   EXPECT_EQ(ui.Requests()[0].caption, "Wort editieren");
   EXPECT_EQ(ui.Requests()[1].caption, "Neues Wort eingeben");
@@ -54,7 +53,7 @@ TEST(WordEntry, GivesTheTypedWordOnOkOnly) {
 
 TEST(AboutBox, ShowsTheVersionAndOpensTheProjectPages) {
   Lines pages;
-  corvanta::TUeberDlg about(corvanta::SharedLayouts{}.about, [&](const std::string& page) {
+  desktop::TUeberDlg about(desktop::SharedLayouts{}.about, [&](const std::string& page) {
     pages.push_back(page);
     return true;
   });
@@ -106,7 +105,7 @@ TEST(KeywordReviewDialog, StoresTheEditedWordsAndTheirCorrections) {
   ui.Push(platform::mrOk);
   bool cancel = true;
   {
-    corvanta::TWoerterListeDlg dlg(*p.project, corvanta::SharedLayouts{}.wordList, {});
+    desktop::TWoerterListeDlg dlg(*p.project, desktop::SharedLayouts{}.wordList, {});
     dlg.EditPageWords(words, log, cancel, "http://x/a.htm (0/9)");
   }
   EXPECT_FALSE(ui.RanDry());
@@ -134,7 +133,7 @@ TEST(KeywordReviewDialog, EmptyPageOffersInsertOnlyUntilAWordIsThere) {
   ASSERT_TRUE(p.project);
   platform::TStringList words = Sorted({});
   platform::TStringList log = Sorted({});
-  corvanta::TWoerterListeDlg dlg(*p.project, corvanta::SharedLayouts{}.wordList, {});
+  desktop::TWoerterListeDlg dlg(*p.project, desktop::SharedLayouts{}.wordList, {});
   platform::ScriptedUi ui;
   ui.Push([&](platform::UiRequest&) {
     EXPECT_FALSE(dlg.btnBearbeiten.Enabled());
@@ -171,7 +170,7 @@ TEST(KeywordReviewDialog, EscapeKeepsThePageWithoutWords) {
     return r.form->ModalResult();
   });
   bool cancel = true;
-  corvanta::TWoerterListeDlg dlg(*p.project, corvanta::SharedLayouts{}.wordList, {});
+  desktop::TWoerterListeDlg dlg(*p.project, desktop::SharedLayouts{}.wordList, {});
   dlg.EditPageWords(words, log, cancel, "x");
   EXPECT_FALSE(cancel);
   EXPECT_EQ(words.Count(), 0);
@@ -181,7 +180,7 @@ TEST(KeywordReviewDialog, EscapeKeepsThePageWithoutWords) {
 // Keys sent by a timer while the real dialog runs: where the focus is at
 // first, each Tab until it is back on the list, then Enter.
 struct KeyWalk {
-  corvanta::TWoerterListeDlg* dlg = nullptr;
+  desktop::TWoerterListeDlg* dlg = nullptr;
   HWND first = nullptr;
   std::vector<HWND> visited;
   bool back = false;
@@ -203,7 +202,7 @@ TEST(KeywordReviewDialog, OpensOnTheListWhereEnterMeansOkAndTabPassesTheHeaderBu
   platform::TStringList words = Sorted({"alt", "bau"});
   platform::TStringList log = Sorted({});
   bool cancel = true;
-  corvanta::TWoerterListeDlg dlg(*p.project, corvanta::SharedLayouts{}.wordList, {});
+  desktop::TWoerterListeDlg dlg(*p.project, desktop::SharedLayouts{}.wordList, {});
   KeyWalk walk{&dlg};
   KeyWalk::current = &walk;
   const UINT_PTR timer = SetTimer(nullptr, 0, 40, &KeyWalk::Step);
@@ -225,7 +224,7 @@ TEST(StopWordEditor, OkWritesTheListAbbrechenLeavesIt) {
     ui.Push(Answer(result, {{"btnEinfuegen", "1"}, {"lbxWoerter", "und"}, {"btnBearbeiten", "1"}}));
     ui.Push(Answer(platform::mrOk, {{"edWort", "ODER"}}));
     ui.Push(Answer(platform::mrOk, {{"edWort", "Und"}}));
-    EXPECT_EQ(corvanta::EditProjectStopWords(*p.project, corvanta::SharedLayouts{}, {}), result == platform::mrOk);
+    EXPECT_EQ(desktop::EditProjectStopWords(*p.project, desktop::SharedLayouts{}, {}), result == platform::mrOk);
   }
   EXPECT_EQ(p.project->StopWords().Lines(), (Lines{"der", "oder", "Und"}));
   EXPECT_EQ(platform::ReadFileBytes(p.stopFile), "der\r\noder\r\nUnd\r\n");
@@ -258,7 +257,7 @@ TEST(StopWordEditor, ImportAddsNewWordsAndReportsAnEmptyOrCancelledFile) {
     platform::ScriptedUi ui;
     ui.Push(Answer(platform::mrCancel, {{"btnEinfuegenDatei", "1"}}));
     int words = 0;
-    corvanta::DialogServices services;
+    desktop::DialogServices services;
     services.selectFile = [&](const std::string& title, const std::string& filter, std::string& file) {
       EXPECT_EQ(title, "Stopwortedatei w\xE4hlen");
       EXPECT_EQ(filter, "*.lst;*.txt|*.lst;*.txt");
@@ -266,7 +265,7 @@ TEST(StopWordEditor, ImportAddsNewWordsAndReportsAnEmptyOrCancelledFile) {
       file = importFile;
       return true;
     };
-    corvanta::TStopwortlisteDlg dlg(corvanta::SharedLayouts{}.stopWords, services);
+    desktop::TStopwortlisteDlg dlg(desktop::SharedLayouts{}.stopWords, services);
     ui.Push([&](platform::UiRequest& r) {
       words = dlg.lbxWoerter.Count();
       EXPECT_EQ(r.text, c.message ? c.message : "");
@@ -309,11 +308,11 @@ TEST(DescriptionDialog, StoresTheTextAndKeepsAChangedOneAsManual) {
     std::string shown, line;
     ui.Push([&](platform::UiRequest& r) {
       shown = r.form->GetControlValue("meoBeschreibung").value_or("?");
-      line = static_cast<corvanta::TBeschreibungDlg*>(r.form)->lblDateiname.Caption();
+      line = static_cast<desktop::TBeschreibungDlg*>(r.form)->lblDateiname.Caption();
       return c.answer(r);
     });
     bool cancel = !c.cancel;
-    corvanta::TBeschreibungDlg dlg(*project, corvanta::SharedLayouts{}.description, {});
+    desktop::TBeschreibungDlg dlg(*project, desktop::SharedLayouts{}.description, {});
     dlg.EditPageDescription(0, cancel);
     EXPECT_EQ(shown, "Gr\xFCn & blau") << c.what;
     EXPECT_EQ(line, "http://x/0.htm (0/9)") << c.what;
@@ -327,7 +326,7 @@ TEST(DescriptionDialog, TagButtonsWrapTheSelectionOrInsertAtTheCaret) {
   corvantatest::ProjectFolder folder;
   auto project = folder.Open(folder.WriteProject("p.ovk", "", {{"http://x/a.htm", "", ""}}));
   ASSERT_TRUE(project);
-  corvanta::TBeschreibungDlg dlg(*project, corvanta::SharedLayouts{}.description, {});
+  desktop::TBeschreibungDlg dlg(*project, desktop::SharedLayouts{}.description, {});
   dlg.meoBeschreibung.SetText("Haus am See");
   dlg.meoBeschreibung.SetSelStart(4);
   dlg.Button1.Click();

@@ -2,8 +2,8 @@
 // renames and deletes in its review, the current entry after each change,
 // the stop-word list's edits and import, and the description as typed and
 // as stored.
-#include "corvanta/WordEdits.h"
-#include "corvanta/DescriptionText.h"
+#include "desktop/DescriptionText.h"
+#include "desktop/WordEdits.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ platform::TStringList Plain(const Lines& lines) {
   return list;
 }
 
-void Select(corvanta::WordList& list, const std::string& word) {
+void Select(desktop::WordList& list, const std::string& word) {
   const auto& words = list.Words();
   for (size_t i = 0; i < words.size(); ++i) {
     if (words[i] == word) return list.SetCurrent(static_cast<int>(i));
@@ -37,7 +37,7 @@ void Select(corvanta::WordList& list, const std::string& word) {
 
 // One step as the user takes it: "+w" inserts w, "-w" deletes w, "w>x"
 // renames w to x, "!w" moves w to the stop words.
-void Apply(corvanta::KeywordReview& review, platform::TStringList& stopWords, const std::string& step) {
+void Apply(desktop::KeywordReview& review, platform::TStringList& stopWords, const std::string& step) {
   const std::string word = step.substr(1);
   if (const size_t arrow = step.find('>'); arrow != std::string::npos) {
     Select(review.List(), step.substr(0, arrow));
@@ -76,7 +76,7 @@ TEST(KeywordReview, CorrectionsAfterEachHistory) {
       {"to the stop words", {"alt", "Und"}, {"+Und"}, {"!Und"}, {"alt"}, {"+Und"}},
   };
   for (const auto& c : cases) {
-    corvanta::KeywordReview review(Sorted(c.words), Plain(c.log), true);
+    desktop::KeywordReview review(Sorted(c.words), Plain(c.log), true);
     platform::TStringList stopWords = Sorted({});
     for (const auto& step : c.steps) Apply(review, stopWords, step);
     EXPECT_EQ(review.List().Words(), c.wordsAfter) << c.what;
@@ -86,14 +86,14 @@ TEST(KeywordReview, CorrectionsAfterEachHistory) {
 
 TEST(KeywordReview, StopWordsGetTheWordInLowerCaseOnlyWhenUsable) {
   platform::TStringList stopWords = Sorted({"der"});
-  corvanta::KeywordReview review(Sorted({"Garten", "Ähre"}), Sorted({}), true);
+  desktop::KeywordReview review(Sorted({"Garten", "Ähre"}), Sorted({}), true);
   EXPECT_FALSE(review.StopWordsAdded());
   Select(review.List(), "Ähre");
   review.MoveToStopWords(stopWords);
   EXPECT_EQ(stopWords.Lines(), (Lines{"ähre", "der"}));
   EXPECT_TRUE(review.StopWordsAdded());
 
-  corvanta::KeywordReview unusable(Sorted({"Garten"}), Sorted({}), false);
+  desktop::KeywordReview unusable(Sorted({"Garten"}), Sorted({}), false);
   EXPECT_TRUE(unusable.CanEdit());
   EXPECT_FALSE(unusable.CanMoveToStopWords());
   unusable.MoveToStopWords(stopWords);
@@ -101,7 +101,7 @@ TEST(KeywordReview, StopWordsGetTheWordInLowerCaseOnlyWhenUsable) {
 }
 
 TEST(KeywordReview, EmptyListGetsACurrentEntryWithTheFirstInsert) {
-  corvanta::KeywordReview review(Sorted({}), Sorted({}), true);
+  desktop::KeywordReview review(Sorted({}), Sorted({}), true);
   EXPECT_FALSE(review.CanEdit());
   EXPECT_FALSE(review.CanMoveToStopWords());
   // Without a current entry the commands on it do nothing.
@@ -119,7 +119,7 @@ TEST(KeywordReview, EmptyListGetsACurrentEntryWithTheFirstInsert) {
 }
 
 TEST(WordList, CurrentEntryAfterChanges) {
-  corvanta::WordList list;
+  desktop::WordList list;
   list.Assign({"d", "b", "a", "c"});
   EXPECT_EQ(list.Words(), (Lines{"a", "b", "c", "d"}));
   EXPECT_EQ(list.Current(), 0);
@@ -148,25 +148,25 @@ TEST(WordList, CurrentEntryAfterChanges) {
 TEST(KeywordCheck, RefusesWhatBreaksCorrectionsOrTheDatabase) {
   const struct {
     const char* word;
-    corvanta::KeywordFault fault;
+    desktop::KeywordFault fault;
     char character;
   } cases[] = {
-      {"Haus", corvanta::KeywordFault::None, 0},
-      {"Haus und Hof", corvanta::KeywordFault::None, 0},
-      {"", corvanta::KeywordFault::Empty, 0},
-      {"a,b", corvanta::KeywordFault::Character, ','},
-      {"\"zitat\"", corvanta::KeywordFault::Character, '"'},
-      {"C:\\pfad", corvanta::KeywordFault::Character, '\\'},
+      {"Haus", desktop::KeywordFault::None, 0},
+      {"Haus und Hof", desktop::KeywordFault::None, 0},
+      {"", desktop::KeywordFault::Empty, 0},
+      {"a,b", desktop::KeywordFault::Character, ','},
+      {"\"zitat\"", desktop::KeywordFault::Character, '"'},
+      {"C:\\pfad", desktop::KeywordFault::Character, '\\'},
   };
   for (const auto& c : cases) {
     char character = 'x';
-    EXPECT_EQ(corvanta::CheckKeyword(c.word, character), c.fault) << c.word;
+    EXPECT_EQ(desktop::CheckKeyword(c.word, character), c.fault) << c.word;
     EXPECT_EQ(character, c.character) << c.word;
   }
 }
 
 TEST(StopWordEdit, InsertLowerCasesRenameKeepsTheText) {
-  corvanta::StopWordEdit edit(Sorted({"der", "und"}));
+  desktop::StopWordEdit edit(Sorted({"der", "und"}));
   EXPECT_TRUE(edit.Insert("ÄRGER"));
   EXPECT_FALSE(edit.Insert("DER"));
   EXPECT_EQ(edit.List().Words(), (Lines{"ärger", "der", "und"}));
@@ -180,7 +180,7 @@ TEST(StopWordEdit, InsertLowerCasesRenameKeepsTheText) {
 }
 
 TEST(StopWordEdit, ImportAddsTheNewWordsUntilCancelled) {
-  corvanta::StopWordEdit edit(Sorted({"der"}));
+  desktop::StopWordEdit edit(Sorted({"der"}));
   Lines shown;
   EXPECT_TRUE(edit.Import(Plain({"Die", "der", "DAS"}), [&](const std::string& line) {
     shown.push_back(line);
@@ -189,7 +189,7 @@ TEST(StopWordEdit, ImportAddsTheNewWordsUntilCancelled) {
   EXPECT_EQ(shown, (Lines{"Die", "der", "DAS"}));
   EXPECT_EQ(edit.List().Words(), (Lines{"das", "der", "die"}));
 
-  corvanta::StopWordEdit empty(Sorted({}));
+  desktop::StopWordEdit empty(Sorted({}));
   int lines = 0;
   EXPECT_FALSE(empty.Import(Plain({"eins", "zwei", "drei"}), [&](const std::string&) { return ++lines < 3; }));
   EXPECT_EQ(empty.List().Words(), (Lines{"eins", "zwei"}));
@@ -197,7 +197,7 @@ TEST(StopWordEdit, ImportAddsTheNewWordsUntilCancelled) {
 }
 
 TEST(Description, TagButtonsWrapTheSelection) {
-  using corvanta::DescriptionTag;
+  using desktop::DescriptionTag;
   const struct {
     DescriptionTag tag;
     const char* selection;
@@ -207,7 +207,7 @@ TEST(Description, TagButtonsWrapTheSelection) {
       {DescriptionTag::Underline, "x", "<u>x</u>"},   {DescriptionTag::Small, "x", "<small>x</small>"},
       {DescriptionTag::LineBreak, "x", "x<br>"},      {DescriptionTag::Paragraph, "x", "<p>x</p>"},
   };
-  for (const auto& c : cases) EXPECT_EQ(corvanta::WrapSelection(c.tag, c.selection), c.result) << c.result;
+  for (const auto& c : cases) EXPECT_EQ(desktop::WrapSelection(c.tag, c.selection), c.result) << c.result;
 }
 
 TEST(Description, StoredOnOneLineInCanonicalFormWithItsTags) {
@@ -220,7 +220,7 @@ TEST(Description, StoredOnOneLineInCanonicalFormWithItsTags) {
       {"Gr&uuml;n &amp; gelb", "Gr&uuml;n & gelb"},
       {"<b>Haus</b><br>f\xFCr <i>alle</i> > 3", "<b>Haus</b><br>f&uuml;r <i>alle</i> > 3"},
   };
-  for (const auto& c : cases) EXPECT_EQ(corvanta::StoredDescription(c.typed), c.stored) << c.typed;
+  for (const auto& c : cases) EXPECT_EQ(desktop::StoredDescription(c.typed), c.stored) << c.typed;
 }
 
 }  // namespace

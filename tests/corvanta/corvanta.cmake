@@ -14,8 +14,8 @@ if(TARGET qcorvanta)
             ${CMAKE_CURRENT_LIST_DIR}/WizardCommandTest.cpp
             ${CMAKE_SOURCE_DIR}/tests/net/LocalServer.cpp
             $<TARGET_OBJECTS:corvanta_forms>
-            $<TARGET_OBJECTS:corvanta_shared_forms>
-            $<TARGET_OBJECTS:corvanta_project_forms>
+            $<TARGET_OBJECTS:desktop_shared_forms>
+            $<TARGET_OBJECTS:desktop_project_forms>
     LIBS qcorvanta ws2_32
     TIMEOUT 180)
 endif()

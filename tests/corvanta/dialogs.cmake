@@ -5,8 +5,8 @@ if(TARGET qcorvanta)
   quarvelin_test(corvanta_dialogs_test GUI
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/WordEditsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/WordDialogsTest.cpp
-            $<TARGET_OBJECTS:corvanta_shared_forms>
-            $<TARGET_OBJECTS:corvanta_review_forms>
+            $<TARGET_OBJECTS:desktop_shared_forms>
+            $<TARGET_OBJECTS:desktop_review_forms>
     LIBS qcorvanta
     TIMEOUT 120)
 endif()

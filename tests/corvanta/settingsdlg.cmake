@@ -6,8 +6,8 @@ if(TARGET qcorvanta)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProjektDialogTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/UmgebungDialogTest.cpp
             $<TARGET_OBJECTS:corvanta_forms>
-            $<TARGET_OBJECTS:corvanta_shared_forms>
-            $<TARGET_OBJECTS:corvanta_project_forms>
+            $<TARGET_OBJECTS:desktop_shared_forms>
+            $<TARGET_OBJECTS:desktop_project_forms>
     LIBS qcorvanta
     TIMEOUT 120)
 endif()

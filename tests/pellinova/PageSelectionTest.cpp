@@ -25,7 +25,7 @@ class PageSelection : public pellinova_test::PellinovaFolder {
 
   pellinova::TDirectoryDlg& Dialog(const std::vector<std::string>& pages) {
     Open(pages, "Dateiendungen=htm,html\r\n");
-    corvanta::PageSelectionServices services;
+    desktop::PageSelectionServices services;
     services.viewPage = [this](const std::string& file) { viewed_.push_back(file); };
     dlg_ = std::make_unique<pellinova::TDirectoryDlg>(*project_, services);
     dlg_->FormShow();

@@ -6,6 +6,7 @@
 #include "core/ProjectFile.h"
 #include "core/Texts.h"
 #include "corvanta/SiteFetch.h"
+#include "desktop/PageList.h"
 #include "tests/pellinova/PellinovaFixture.h"
 
 namespace {
@@ -105,7 +106,7 @@ TEST_F(PellinovaProject, MergeKeepsListedPagesAndAppendsNewOnes) {
   platform::TStringList found;
   found.SetSorted(true);
   for (const char* f : {"sub\\c.htm", "a.htm", "neu.htm", "A.HTM2"}) found.Add(f);
-  corvanta::MergeFileList(p, found);
+  desktop::MergeFileList(p, found);
   std::vector<std::string> urls;
   for (const auto& page : p.Pages()) urls.push_back(page->url);
   EXPECT_EQ(urls, (Lines{"a.htm", "sub\\c.htm", "A.HTM2", "neu.htm"}));

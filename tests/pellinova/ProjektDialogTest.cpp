@@ -21,8 +21,8 @@ class PellinovaProjektDialog : public pellinova_test::PellinovaFolder {
     ini_.SetJavascriptEditor(tool);
     return ini_;
   }
-  corvanta::ProjektDlgServices Services() {
-    corvanta::ProjektDlgServices s;
+  desktop::ProjektDlgServices Services() {
+    desktop::ProjektDlgServices s;
     s.openInEditor = [this](const std::string& editor, const std::string&, bool, const std::string& file) {
       started_.push_back(editor + " " + file);
     };

@@ -6,7 +6,7 @@
 
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
-#include "corvanta/umgebung.h"
+#include "desktop/umgebung.h"
 #include "pellinova/SharedForms.h"
 #include "pellinova/menue.h"
 #include "platform/base/Files.h"
@@ -40,7 +40,7 @@ TEST(PellinovaUmgebung, FirstRunAndEnvironmentDialogsNamePellinovaAndHaveNoProxy
     EXPECT_EQ(text.substr(0, 46), "Sie haben Pellinova zum ersten Mal gestartet. ");
     EXPECT_NE(platform::ReadFileBytes(file).find("WWWBrowserParam=-p\r\n"), std::string::npos);
 
-    corvanta::TUmgebungDlg dlg(pellinova::SharedLayouts().environment, ini, {}, false);
+    desktop::TUmgebungDlg dlg(pellinova::SharedLayouts().environment, ini, {}, false);
     EXPECT_EQ(dlg.Caption(), "Quarvelin(tm) Pellinova - Arbeitsumgebung");
     EXPECT_FALSE(dlg.tasProxy.TabVisible());
   }

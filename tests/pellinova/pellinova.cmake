@@ -11,7 +11,7 @@ quarvelin_test(pellinova_test OWN_MAIN
           ${CMAKE_CURRENT_LIST_DIR}/PageSelectionTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/MainWindowTest.cpp
           $<TARGET_OBJECTS:pellinova_texts> $<TARGET_OBJECTS:pellinova_forms> $<TARGET_OBJECTS:qcoregui_forms>
-          $<TARGET_OBJECTS:corvanta_shared_forms> $<TARGET_OBJECTS:corvanta_project_forms>
+          $<TARGET_OBJECTS:desktop_shared_forms> $<TARGET_OBJECTS:desktop_project_forms>
   LIBS qpellinova
   TIMEOUT 120)
 

@@ -21,7 +21,7 @@ quarvelin_test(tessarel_windows_test
           ${CMAKE_CURRENT_LIST_DIR}/WindowsTestMain.cpp
           $<TARGET_OBJECTS:tessarel_texts>
           $<TARGET_OBJECTS:tessarel_forms>
-          $<TARGET_OBJECTS:corvanta_shared_forms>
+          $<TARGET_OBJECTS:desktop_shared_forms>
           $<TARGET_OBJECTS:qcoregui_forms>
   LIBS qtessarel
   OWN_MAIN
