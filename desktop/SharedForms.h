@@ -1,6 +1,6 @@
 #pragma once
-// The forms that Pellinova and Tessarel share with Corvanta: what each
-// program changes in them, and what they need of the program around them.
+// The forms the three programs share: what each program changes in them,
+// and what they need of the program around them.
 #include <functional>
 #include <string>
 #include <vector>

@@ -18,13 +18,12 @@ platform/ | core/ coregui/ net/ fsctl/ desktop/ $programs | the class library ne
 platform/base/ | platform/gui/ | the non-window half of the class library stands alone
 desktop/ | $programs | the shared desktop layer knows no program
 "
-# No program folder includes another: switched on once the shared forms have
-# left corvanta/ for desktop/ (until then Pellinova and Tessarel include it).
-# rules+="
-# corvanta/ | pellinova/ tessarel/ | no program folder includes another
-# pellinova/ | corvanta/ tessarel/ | no program folder includes another
-# tessarel/ | corvanta/ pellinova/ | no program folder includes another
-# "
+# No program folder includes another: what they share is in desktop/.
+rules+="
+corvanta/ | pellinova/ tessarel/ | no program folder includes another
+pellinova/ | corvanta/ tessarel/ | no program folder includes another
+tessarel/ | corvanta/ pellinova/ | no program folder includes another
+"
 
 # Every source but the build folders', the tests' and the benchmarks' (they
 # may reach into any layer).

@@ -5,10 +5,12 @@
 #include "coregui/SettingsHost.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
+#include "desktop/projektneu.h"
 #include "pellinova/Projekt.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
 #include "tests/pellinova/PellinovaFixture.h"
+#include "tests/platform/BaseTestFolder.h"
 
 namespace {
 
@@ -127,6 +129,26 @@ TEST_F(PellinovaProjektDialog, DifferentDrivesAskOnlyWhileTheFoldersAreShown) {
   EXPECT_EQ(ui.Requests()[0].buttons, platform::mbYes | platform::mbNo | platform::mbHelp);
   dlg.StoreToProject(p);
   EXPECT_EQ(p.GetHTMLVerzeichnis(), "D:\\neu\\HTML-Verzeichnis w\xE4hlen");
+}
+
+}  // namespace
+
+namespace {
+
+// The new-project dialog looks for a project of the name in Pellinova's own
+// folder of projects (its texts number that folder differently).
+TEST(PellinovaNewProject, AProjectOfTheNameInTheFolderOfProjectsIsQuestioned) {
+  BaseTestFolder dir;
+  platform::ForceDirectories(dir / "vorlage\\Search_Standard");
+  platform::ForceDirectories(dir / "projekte");
+  platform::WriteFileBytes(dir / "projekte\\Da.pvk", "");
+  desktop::TprojektNeuDlg dlg(dir.Path() + "\\", ".pvk", {});
+  dlg.edProjekt.SetText("Da");
+  platform::ScriptedUi ui;
+  ui.Push(platform::mrOk);
+  EXPECT_FALSE(dlg.CanClose(platform::mrOk));
+  ASSERT_EQ(ui.Requests().size(), 1u);
+  EXPECT_EQ(ui.Requests().back().text, "Projekt existiert schon.");
 }
 
 }  // namespace
