@@ -2,6 +2,7 @@
 
 #include "core/HelpContexts.h"
 #include "core/Hilfsmittel.h"
+#include "coregui/CommandLine.h"
 #include "coregui/projektVerwaltung.h"
 #include "corvanta/SiteFetch.h"
 #include "corvanta/SiteFields.h"

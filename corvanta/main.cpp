@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
+#include "coregui/MainWindow.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
 #include "corvanta/Texts.h"

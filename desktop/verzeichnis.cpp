@@ -1,6 +1,7 @@
 #include "desktop/verzeichnis.h"
 
 #include "core/HelpContexts.h"
+#include "coregui/CommandLine.h"
 #include "desktop/FolderStart.h"
 #include "platform/gui/Dialogs.h"
 

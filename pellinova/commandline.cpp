@@ -4,6 +4,8 @@
 
 #include "core/Hilfsmittel.h"
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
+#include "coregui/SearchFormFiles.h"
 #include "coregui/hinweis.h"
 #include "coregui/ini.h"
 #include "desktop/PageList.h"

@@ -4,6 +4,7 @@
 #include "core/Hilfsmittel.h"
 #include "core/ProjectSettings.h"
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
 #include "coregui/hinweis.h"
 #include "desktop/FolderStart.h"
 #include "desktop/PageList.h"

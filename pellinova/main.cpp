@@ -13,6 +13,8 @@
 #include "core/Hilfsmittel.h"
 #include "core/Profile.h"
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
+#include "coregui/MainWindow.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
 #include "desktop/RunDialogs.h"

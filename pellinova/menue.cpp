@@ -1,6 +1,7 @@
 #include "pellinova/menue.h"
 
 #include "core/Hilfsmittel.h"
+#include "coregui/CommandLine.h"
 #include "coregui/hinweis.h"
 #include "coregui/ini.h"
 #include "desktop/PageList.h"

@@ -4,6 +4,7 @@
 
 #include "core/HelpContexts.h"
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
 #include "desktop/neueswort.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Dialogs.h"

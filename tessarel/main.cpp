@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
 #include "desktop/SharedForms.h"

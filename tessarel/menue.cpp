@@ -1,6 +1,7 @@
 #include "tessarel/menue.h"
 
 #include "core/HelpContexts.h"
+#include "coregui/CommandLine.h"
 #include "desktop/umgebung.h"
 #include "platform/gui/Dialogs.h"
 #include "tessarel/AnalyseRules.h"

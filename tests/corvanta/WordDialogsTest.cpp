@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
 #include "coregui/hinweis.h"
 #include "desktop/SharedForms.h"
 #include "desktop/beschreibung.h"
