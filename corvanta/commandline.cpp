@@ -14,6 +14,7 @@
 #include "corvanta/TextNumbers.h"
 #include "desktop/PageList.h"
 #include "desktop/RunSteps.h"
+#include "desktop/commandline.h"
 #include "net/dtmHTTP.h"
 #include "platform/base/Files.h"
 #include "platform/base/StringList.h"
@@ -46,13 +47,6 @@ net::THttpClient& ProgramClient() {
 
 }  // namespace
 
-TCommandDlg::TCommandDlg()
-    : Form("TCommandDlg"), lblVersion(Find<platform::Label>("lblVersion")), OKBtn(Find<platform::Button>("OKBtn")) {
-  FormCreate();
-}
-
-void TCommandDlg::FormCreate() { lblVersion.SetCaption(core::LoadStr(core::Txt::ProgramVersion)); }
-
 core::ParameterFileNames ParameterFiles() {
   return {txt::Fixed(IDS_PROJEKTE_FOLDER), txt::Fixed(IDS_PARAM_DEFAULT), txt::Fixed(IDS_PROJECT_EXT)};
 }
@@ -63,11 +57,8 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params, con
   switch (choice.action) {
     case core::CommandAction::Interactive:
       return std::nullopt;
-    case core::CommandAction::Help: {
-      TCommandDlg dlg;
-      dlg.ShowModal();
-      return kExitOk;
-    }
+    case core::CommandAction::Help:
+      return desktop::ShowCommandLineHelp("TCommandDlg");
     case core::CommandAction::Batch:
       break;
   }

@@ -10,8 +10,6 @@
 
 #include "coregui/CommandLine.h"
 #include "net/UHTTP.h"
-#include "platform/gui/Controls.h"
-#include "platform/gui/Form.h"
 
 namespace core {
 class ReviewDialogs;
@@ -25,17 +23,6 @@ namespace corvanta {
 constexpr int kExitOk = 0;                     // done, or the walk or the copy step was cancelled
 constexpr int kExitMissingParameterFile = 1;  // the parameter file named does not exist
 constexpr int kExitFailed = 2;                // not loadable, a failed check, no page found, analysis cancelled
-
-// The page that explains the switches.
-class TCommandDlg : public platform::Form {
- public:
-  TCommandDlg();
-  platform::Label& lblVersion;
-  platform::Button& OKBtn;
-
- private:
-  void FormCreate();
-};
 
 // What a batch run takes from the running program.
 struct BatchEnvironment {

@@ -10,6 +10,7 @@
 #include "coregui/ini.h"
 #include "desktop/PageList.h"
 #include "desktop/RunSteps.h"
+#include "desktop/commandline.h"
 #include "pellinova/FileSearch.h"
 #include "pellinova/LocalPageSource.h"
 #include "pellinova/TextNumbers.h"
@@ -41,24 +42,14 @@ void ShowProgress(core::THinweisDlg& window, unsigned caption, bool timeLabels) 
 
 }  // namespace
 
-TCommandDlg::TCommandDlg()
-    : Form("TCommandDlg"), lblVersion(Find<platform::Label>("lblVersion")), OKBtn(Find<platform::Button>("OKBtn")) {
-  FormCreate();
-}
-
-void TCommandDlg::FormCreate() { lblVersion.SetCaption(core::LoadStr(core::Txt::ProgramVersion)); }
-
 std::optional<int> HandleCommandLine(const std::vector<std::string>& params, const core::TIni& settings,
                                      core::ReviewDialogs* dialogs) {
   const core::CommandLineChoice choice = core::ParseCommandLine(params, core::ProgramDirectory(), ParameterFiles());
   switch (choice.action) {
     case core::CommandAction::Interactive:
       return std::nullopt;
-    case core::CommandAction::Help: {
-      TCommandDlg dlg;
-      dlg.ShowModal();
-      return 0;
-    }
+    case core::CommandAction::Help:
+      return desktop::ShowCommandLineHelp("TCommandDlgPellinova");
     case core::CommandAction::Batch:
       break;
   }

@@ -14,8 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/gui/Controls.h"
-#include "platform/gui/Form.h"
 
 namespace core {
 class ReviewDialogs;
@@ -26,17 +24,6 @@ class TIni;
 namespace pellinova {
 
 class TProjekt;
-
-// The page that explains the switches.
-class TCommandDlg : public platform::Form {
- public:
-  TCommandDlg();
-  platform::Label& lblVersion;
-  platform::Button& OKBtn;
-
- private:
-  void FormCreate();
-};
 
 // Handles the first help or batch switch. Nothing (std::nullopt) when there
 // is none and the interactive program starts; otherwise the exit code. The

@@ -3,6 +3,7 @@
 #include "core/HelpContexts.h"
 #include "core/Texts.h"
 #include "coregui/Retry.h"
+#include "desktop/commandline.h"
 #include "platform/base/Files.h"
 #include "platform/base/StringList.h"
 #include "platform/gui/Dialogs.h"
@@ -28,13 +29,6 @@ bool WriteErrorFile(const platform::TStringList& errors, const std::string& path
 
 }  // namespace
 
-TCommandDlg::TCommandDlg()
-    : Form("TCommandDlg"), lblVersion(Find<platform::Label>("lblVersion")), OKBtn(Find<platform::Button>("OKBtn")) {
-  FormCreate();
-}
-
-void TCommandDlg::FormCreate() { lblVersion.SetCaption(txt::Load(IDS_VERSION)); }
-
 core::ParameterFileNames TessarelParameterFiles() {
   return {txt::Fixed(IDS_PROJEKTE_FOLDER), txt::Fixed(IDS_PARAM_DEFAULT), txt::Fixed(IDS_PARAM_EXT)};
 }
@@ -44,11 +38,8 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params) {
   switch (choice.action) {
     case core::CommandAction::Interactive:
       return std::nullopt;
-    case core::CommandAction::Help: {
-      TCommandDlg dlg;
-      dlg.ShowModal();
-      return 0;
-    }
+    case core::CommandAction::Help:
+      return desktop::ShowCommandLineHelp("TCommandDlgTessarel");
     case core::CommandAction::Batch:
       break;
   }

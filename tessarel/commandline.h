@@ -11,21 +11,8 @@
 #include <vector>
 
 #include "coregui/CommandLine.h"
-#include "platform/gui/Controls.h"
-#include "platform/gui/Form.h"
 
 namespace tessarel {
-
-// The page that explains the switches.
-class TCommandDlg : public platform::Form {
- public:
-  TCommandDlg();
-  platform::Label& lblVersion;
-  platform::Button& OKBtn;
-
- private:
-  void FormCreate();
-};
 
 // Tessarel's parameter files: "projekte", "auto.tzn", ".tzn".
 core::ParameterFileNames TessarelParameterFiles();

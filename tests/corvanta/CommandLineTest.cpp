@@ -9,6 +9,8 @@
 #include "core/Texts.h"
 #include "coregui/CommandLine.h"
 #include "corvanta/commandline.h"
+#include "platform/gui/Controls.h"
+#include "platform/gui/Form.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
 #include "tests/platform/BaseTestFolder.h"

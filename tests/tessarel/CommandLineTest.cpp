@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/base/Files.h"
+#include "platform/gui/Controls.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/TestingUi.h"

@@ -8,6 +8,7 @@ quarvelin_test(tessarel_test
           ${CMAKE_CURRENT_LIST_DIR}/EngineTestMain.cpp
           $<TARGET_OBJECTS:tessarel_texts>
           $<TARGET_OBJECTS:tessarel_forms>
+          $<TARGET_OBJECTS:desktop_shared_forms>
           $<TARGET_OBJECTS:qcoregui_forms>
   LIBS qtessarel
   OWN_MAIN
