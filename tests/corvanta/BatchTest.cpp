@@ -12,17 +12,17 @@
 #include <string>
 #include <vector>
 
-#include "CorvantaTestSupport.h"
 #include "coregui/hinweis.h"
 #include "corvanta/commandline.h"
 #include "net/dtmHTTP.h"
 #include "platform/base/IniFile.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
+#include "tests/desktop/DesktopTestSupport.h"
 
 namespace {
 
-using corvantatest::ProjectFolder;
+using desktoptest::ProjectFolder;
 using testing::HasSubstr;
 
 void ServeSite(nettest::SiteServer& site) {

@@ -1,6 +1,5 @@
 // The main window's commands: their checks and messages, the runs against a
-// site on 127.0.0.1, the automatic optimisation, the template copy, and the
-// values of the status pages.
+// site on 127.0.0.1, the template copy and the status toggle.
 #include "tests/net/LocalServer.h"
 
 #include <gmock/gmock.h>
@@ -9,12 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "CorvantaTestSupport.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
 #include "corvanta/menue.h"
-#include "desktop/RunSteps.h"
-#include "desktop/StatusPages.h"
 #include "net/dtmHTTP.h"
 #include "platform/base/Clock.h"
 #include "platform/base/IniFile.h"
@@ -23,89 +19,12 @@
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/TestingUi.h"
+#include "tests/desktop/DesktopTestSupport.h"
 
 namespace {
 
-using corvantatest::ProjectFolder;
+using desktoptest::ProjectFolder;
 using testing::HasSubstr;
-
-TEST(StatusValues, GainAndWordWidth) {
-  struct Gain {
-    int normal, compressed;
-    const char* text;
-  };
-  for (const Gain& g : {Gain{1000, 875, "12%"}, Gain{1000, 1000, "0%"}, Gain{0, 0, "0%"}, Gain{0, 50, "0%"},
-                        Gain{1000, 125, "88%"}, Gain{1000, 135, "86%"}, Gain{200, 300, "-50%"}})
-    EXPECT_EQ(desktop::GainText(g.normal, g.compressed), g.text) << g.normal << "/" << g.compressed;
-
-  ProjectFolder f;
-  auto project = f.Open(f.WriteProject("w.ovk", ""));
-  ASSERT_TRUE(project);
-  struct Width {
-    bool on;
-    int low, high;
-    const char* text;
-  };
-  for (const Width& w : {Width{false, 3, 40, "unbegrenzt"}, Width{true, 0, 0, "unbegrenzt"},
-                         Width{true, 3, 40, "3 <= Breite <= 40"}, Width{true, 0, 40, "Breite <= 40"},
-                         Width{true, 3, 0, "3 <= Breite"}}) {
-    project->SetWortbreite(w.on);
-    project->SetWortbreiteMin(static_cast<std::uint8_t>(w.low));
-    project->SetWortbreiteMax(static_cast<std::uint8_t>(w.high));
-    EXPECT_EQ(desktop::WordWidthText(*project), w.text);
-  }
-}
-
-TEST(StatusValues, LargeDatabaseHighlightedAndNoPagesShowZero) {
-  ProjectFolder f;
-  auto project = f.Open(f.WriteProject("s.ovk", "SchlagworteGesamt=10\r\n"));
-  ASSERT_TRUE(project);
-  project->SetJavascriptGroesse(500000);
-  desktop::StatusValues v = desktop::ComputeStatus(*project);
-  EXPECT_FALSE(v.sizeHighlighted);
-  EXPECT_TRUE(v.pages.empty());
-  const auto label = [&](const char* name) {
-    for (const auto& [n, text] : v.labels)
-      if (std::string(n) == name) return text;
-    return std::string("?");
-  };
-  EXPECT_EQ(label("lblSchlagworteJeDatei"), "0");
-  EXPECT_EQ(label("lblAnzahlStopwoerter"), "keine");
-  project->SetJavascriptGroesse(500001);
-  v = desktop::ComputeStatus(*project);
-  EXPECT_TRUE(v.sizeHighlighted);
-}
-
-// The automatic optimisation over a run that only reports sizes.
-TEST(AutoOptimise, KeepsTheSmallerDatabase) {
-  ProjectFolder f;
-  auto project = f.Open(f.WriteProject("o.ovk", ""));
-  ASSERT_TRUE(project);
-  struct Case {
-    int without, with;
-    int runs;
-    bool glossaryAfter;
-  };
-  for (const Case& c : {Case{900, 1000, 3, false}, Case{1000, 1000, 2, true}, Case{1000, 900, 2, true}}) {
-    int runs = 0;
-    project->SetOptimiertModus(false);
-    EXPECT_TRUE(desktop::AutoOptimise(*project, [&] {
-      ++runs;
-      project->SetJavascriptGroesse(project->GetGlossarModus() ? c.with : c.without);
-      return true;
-    }));
-    EXPECT_EQ(runs, c.runs) << c.without << "/" << c.with;
-    EXPECT_EQ(project->GetGlossarModus(), c.glossaryAfter);
-    EXPECT_TRUE(project->GetOptimiertModus());
-  }
-  // A failed second run puts both switches back.
-  project->SetGlossarModus(false);
-  project->SetOptimiertModus(false);
-  int runs = 0;
-  EXPECT_FALSE(desktop::AutoOptimise(*project, [&] { return ++runs < 2; }));
-  EXPECT_FALSE(project->GetGlossarModus());
-  EXPECT_FALSE(project->GetOptimiertModus());
-}
 
 class Commands : public ::testing::Test {
  protected:
@@ -311,7 +230,7 @@ TEST_F(Commands, TemplateCopyAsksAndSkipsFilesOntoThemselves) {
   window_.CopyTemplate();
   EXPECT_EQ(ui.Requests().back().helpContext, 316);
   EXPECT_EQ(platform::ReadFileBytes(f_.templateDir + "\\suchein.htm"), "<html>suchein.htm");
-  EXPECT_EQ(platform::ReadFileBytes(f_.templateDir + "\\suche.js"), corvantatest::kTemplateJs);
+  EXPECT_EQ(platform::ReadFileBytes(f_.templateDir + "\\suche.js"), desktoptest::kTemplateJs);
 }
 
 TEST_F(Commands, StatusToggleSavesAndTemplateMenuFollowsTheFiles) {

@@ -8,7 +8,6 @@
 #include <string>
 #include <utility>
 
-#include "CorvantaTestSupport.h"
 #include "coregui/CommandLine.h"
 #include "coregui/SettingsHost.h"
 #include "coregui/ULanguage.h"
@@ -17,10 +16,11 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
+#include "tests/desktop/DesktopTestSupport.h"
 
 namespace {
 
-using corvantatest::ProjectFolder;
+using desktoptest::ProjectFolder;
 
 class MainWindow : public ::testing::Test {
  protected:

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "CorvantaTestSupport.h"
 #include "corvanta/directory.h"
 #include "net/dtmHTTP.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
+#include "tests/desktop/DesktopTestSupport.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ TEST(PageSelectionDialog, ReadsTheSiteInDeletesAndMergesOnOk) {
   site.Page("/suche.htm", "Suchformular");
   const auto url = [&](const std::string& path) { return site.Base() + path; };
   net::TdtmHTTP http;
-  corvantatest::ProjectFolder f;
+  desktoptest::ProjectFolder f;
   auto project = f.Open(f.WriteProject("p.ovk", "Dateiendungen=htm\r\n",
                                        {{url("/a.htm"), "A von Hand", "+Obst"}, {url("/alt.htm"), "", ""}}));
   ASSERT_TRUE(project);
@@ -77,7 +77,7 @@ TEST(PageSelectionDialog, ReadsTheSiteInDeletesAndMergesOnOk) {
 }
 
 TEST(PageSelectionDialog, OkNeedsAnAddressWhichLeavingTheFieldAlwaysGives) {
-  corvantatest::ProjectFolder f;
+  desktoptest::ProjectFolder f;
   auto project = f.Open(f.WriteProject("p.ovk", ""));
   ASSERT_TRUE(project);
   corvanta::TDirectoryDlg dlg(*project, {}, {});

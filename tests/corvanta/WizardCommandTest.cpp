@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "CorvantaTestSupport.h"
 #include "coregui/CommandLine.h"
 #include "corvanta/directory.h"
 #include "corvanta/menue.h"
@@ -15,10 +14,11 @@
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/SpeedButton.h"
 #include "platform/gui/TestingUi.h"
+#include "tests/desktop/DesktopTestSupport.h"
 
 namespace {
 
-using corvantatest::ProjectFolder;
+using desktoptest::ProjectFolder;
 
 class WizardCommand : public ::testing::Test {
  protected:

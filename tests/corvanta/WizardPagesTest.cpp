@@ -6,19 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "CorvantaTestSupport.h"
 #include "coregui/CommandLine.h"
 #include "corvanta/wizard.h"
 #include "desktop/wizard.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
+#include "tests/desktop/DesktopTestSupport.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
 struct WizardProject {
-  corvantatest::ProjectFolder folder;
+  desktoptest::ProjectFolder folder;
   std::unique_ptr<core::TProjekt> project = folder.Open(folder.WriteProject(
       "Meine Seite.ovk", "WebSite=http://alt/\r\nBenutzername=ich\r\nPasswort=geheim\r\n"));
   Lines pages;

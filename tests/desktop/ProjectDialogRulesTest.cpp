@@ -1,14 +1,12 @@
-// The window-less rules of the project dialogs: folder starts, the site
-// address, the count, deleting from the page list, name checks and the
-// template list.
+// The window-less rules of the project dialogs: folder starts, the count,
+// deleting from the page list, name checks and the template list.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
-#include "CorvantaTestSupport.h"
-#include "corvanta/SiteFields.h"
+#include "DesktopTestSupport.h"
 #include "desktop/FolderStart.h"
 #include "desktop/NewProject.h"
 #include "desktop/PageSelection.h"
@@ -68,20 +66,6 @@ TEST(AskNewFolder, AsksAgainAfterAFolderThatCannotBeMadeAndGivesNoneOnCancel) {
   EXPECT_FALSE(ui.RanDry());
 }
 
-TEST(SiteAddress, PutsOneLowerCaseSchemeInFrontOfTheTrimmedRest) {
-  const struct {
-    std::string typed, address;
-  } cases[] = {
-      {"www.beispiel.de", "http://www.beispiel.de"},
-      {"", "http://"},
-      {"HTTP://Host/Pfad/", "http://Host/Pfad/"},
-      {"  hTtP://  host  ", "http://host"},
-      {"ftp://http://host", "http://host"},
-      {"http://http://host", "http://http://host"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(corvanta::SiteAddress(c.typed), c.address) << c.typed;
-}
-
 TEST(PageCountText, RightAlignsTheCountInThreeCharacters) {
   EXPECT_EQ(desktop::PageCountText(5), "  5 Web-Seiten");
   EXPECT_EQ(desktop::PageCountText(0), "  0 Web-Seiten");
@@ -112,17 +96,6 @@ TEST(PlanDeletion, SelectedEntriesGoOrElseTheCurrentOneAndTheEntryBelowBecomesCu
   }
 }
 
-TEST(StoreSiteFields, WritesTheTrimmedFieldsIntoTheProject) {
-  corvantatest::ProjectFolder f;
-  auto p = f.Open(f.WriteProject("s.ovk", ""));
-  ASSERT_TRUE(p);
-  corvanta::StoreSiteFields(*p, {" http://h/ ", " ich ", "\tgeheim ", " htm,html "});
-  EXPECT_EQ(p->GetWebSite(), "http://h/");
-  EXPECT_EQ(p->GetBenutzername(), "ich");
-  EXPECT_EQ(p->GetPasswort(), "geheim");
-  EXPECT_EQ(p->GetDateiendungen(), "htm,html");
-}
-
 TEST(NameWarnings, OnePerKindOfBadCharacterInOrderThenTheExistingFile) {
   using W = std::vector<std::pair<Txt, int>>;
   const auto warnings = [](std::string_view name, bool exists) {
@@ -147,7 +120,7 @@ TEST(ProjectNames, FileOfANameAndNameOfAFile) {
 }
 
 TEST(Templates, SubFoldersButHiddenAndPreviewStandardChosenDescriptorRead) {
-  corvantatest::ProjectFolder f;
+  desktoptest::ProjectFolder f;
   const std::string root = desktop::TemplateRoot(f.programDir);
   EXPECT_EQ(root, f.folder / "vorlage");
   for (const char* name : {"Search_Standard", "vorschau", "Blau", ".svn"})

@@ -1,12 +1,12 @@
 // The steps around the generation that the main window's run and the batch
-// run share: the checks, the database's size and the copy of the template's
-// remaining files.
+// run share: the checks, the database's size, the copy of the template's
+// remaining files, and the automatic optimisation.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "CorvantaTestSupport.h"
+#include "DesktopTestSupport.h"
 #include "coregui/SearchFormFiles.h"
 #include "desktop/RunSteps.h"
 #include "platform/gui/Dialogs.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-using corvantatest::ProjectFolder;
+using desktoptest::ProjectFolder;
 using Lines = std::vector<std::string>;
 
 TEST(RunChecks, StopWordListAlwaysFoldersOnlyWhileNotAborted) {
@@ -128,6 +128,37 @@ TEST_F(TemplateCopy, GivingUpStopsAfterThatFile) {
   ASSERT_EQ(ui.Requests().size(), 1u);
   EXPECT_EQ(ui.Requests()[0].helpContext, 1000);
   for (const char* name : {"c.gif", "d.jpg", "e.js"}) EXPECT_FALSE(platform::FileExists(Target(name))) << name;
+}
+
+// The automatic optimisation over a run that only reports sizes.
+TEST(AutoOptimise, KeepsTheSmallerDatabase) {
+  ProjectFolder f;
+  auto project = f.Open(f.WriteProject("o.ovk", ""));
+  ASSERT_TRUE(project);
+  struct Case {
+    int without, with;
+    int runs;
+    bool glossaryAfter;
+  };
+  for (const Case& c : {Case{900, 1000, 3, false}, Case{1000, 1000, 2, true}, Case{1000, 900, 2, true}}) {
+    int runs = 0;
+    project->SetOptimiertModus(false);
+    EXPECT_TRUE(desktop::AutoOptimise(*project, [&] {
+      ++runs;
+      project->SetJavascriptGroesse(project->GetGlossarModus() ? c.with : c.without);
+      return true;
+    }));
+    EXPECT_EQ(runs, c.runs) << c.without << "/" << c.with;
+    EXPECT_EQ(project->GetGlossarModus(), c.glossaryAfter);
+    EXPECT_TRUE(project->GetOptimiertModus());
+  }
+  // A failed second run puts both switches back.
+  project->SetGlossarModus(false);
+  project->SetOptimiertModus(false);
+  int runs = 0;
+  EXPECT_FALSE(desktop::AutoOptimise(*project, [&] { return ++runs < 2; }));
+  EXPECT_FALSE(project->GetGlossarModus());
+  EXPECT_FALSE(project->GetOptimiertModus());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
-// A project on disk for Corvanta's tests: a template folder with the search
-// form's files, a target folder, and the project file written from settings
-// lines and pages.
+// A project on disk for the tests of the desktop layer and of the programs
+// on it: a template folder with the search form's files, a target folder,
+// and the project file written from settings lines and pages.
 #include <memory>
 #include <string>
 #include <utility>
@@ -12,7 +12,7 @@
 #include "platform/base/Files.h"
 #include "tests/platform/BaseTestFolder.h"
 
-namespace corvantatest {
+namespace desktoptest {
 
 // A JavaScript template with the three marker lines.
 inline const std::string kTemplateJs =
@@ -75,4 +75,4 @@ class ProjectFolder {
   std::string targetDir = folder / "ziel";
 };
 
-}  // namespace corvantatest
+}  // namespace desktoptest

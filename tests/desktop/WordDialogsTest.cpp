@@ -18,7 +18,7 @@
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/TestingUi.h"
-#include "tests/corvanta/CorvantaTestSupport.h"
+#include "tests/desktop/DesktopTestSupport.h"
 #include "tests/support/OwnDesktop.h"
 
 namespace {
@@ -79,7 +79,7 @@ struct ReviewProject {
     project = folder.Open(folder.WriteProject(
         "p.ovk", "StopwortListeVerwenden=1\r\nStopwortListe=stopwort.lst\r\n", {{"http://x/a.htm", "", ""}}));
   }
-  corvantatest::ProjectFolder folder;
+  desktoptest::ProjectFolder folder;
   std::string stopFile = folder.templateDir + "\\stopwort.lst";
   std::unique_ptr<core::TProjekt> project;
 };
@@ -284,8 +284,8 @@ TEST(StopWordEditor, ImportAddsNewWordsAndReportsAnEmptyOrCancelledFile) {
 }
 
 TEST(DescriptionDialog, StoresTheTextAndKeepsAChangedOneAsManual) {
-  corvantatest::ProjectFolder folder;
-  std::vector<corvantatest::TestPage> pages;
+  desktoptest::ProjectFolder folder;
+  std::vector<desktoptest::TestPage> pages;
   for (int i = 0; i < 10; ++i) pages.push_back({"http://x/" + std::to_string(i) + ".htm", "", ""});
   auto project = folder.Open(folder.WriteProject("p.ovk", "", pages));
   ASSERT_TRUE(project);
@@ -324,7 +324,7 @@ TEST(DescriptionDialog, StoresTheTextAndKeepsAChangedOneAsManual) {
 }
 
 TEST(DescriptionDialog, TagButtonsWrapTheSelectionOrInsertAtTheCaret) {
-  corvantatest::ProjectFolder folder;
+  desktoptest::ProjectFolder folder;
   auto project = folder.Open(folder.WriteProject("p.ovk", "", {{"http://x/a.htm", "", ""}}));
   ASSERT_TRUE(project);
   desktop::TBeschreibungDlg dlg(*project, desktop::SharedLayouts{}.description, {});

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "CorvantaTestSupport.h"
+#include "DesktopTestSupport.h"
 #include "coregui/SettingsHost.h"
 #include "coregui/ULanguage.h"
 #include "coregui/ini.h"
@@ -21,7 +21,7 @@ namespace {
 
 using desktop::FormFile;
 using desktop::ProjektRules;
-using corvantatest::ProjectFolder;
+using desktoptest::ProjectFolder;
 
 // Gives the file a last-write time of its own, so that a change shows
 // however quickly it follows the one before.
