@@ -1,9 +1,7 @@
 #include "coregui/Launcher.h"
 
 #include <windows.h>
-#include <oleauto.h>
 
-#include <cstdio>
 #include <utility>
 
 #include "core/HelpContexts.h"
@@ -11,9 +9,9 @@
 #include "core/Texts.h"
 #include "core/UnixExec.h"
 #include "core/WineDrives.h"
+#include "coregui/ComObject.h"
 #include "platform/base/DdeClient.h"
 #include "platform/base/Files.h"
-#include "platform/base/OwnedHandle.h"
 #include "platform/base/Process.h"
 #include "platform/gui/Dialogs.h"
 
@@ -23,30 +21,13 @@ namespace {
 
 constexpr const char* kExplorerClass = "InternetExplorer.Application";
 
-std::wstring Wide(std::string_view ansi) {
-  if (ansi.empty()) return {};
-  const int n = MultiByteToWideChar(1252, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(1252, 0, ansi.data(), static_cast<int>(ansi.size()), out.data(), n);
-  return out;
-}
-
 std::string Utf8(std::string_view ansi) {
-  const std::wstring wide = Wide(ansi);
+  const std::wstring wide = WideFromAnsi(ansi);
   if (wide.empty()) return {};
   const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
                                     nullptr);
   std::string out(static_cast<size_t>(n), '\0');
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
-
-std::string Ansi(const wchar_t* wide) {
-  if (!wide || !*wide) return {};
-  const int n = WideCharToMultiByte(1252, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(1252, 0, wide, -1, out.data(), n, nullptr, nullptr);
-  out.resize(out.find('\0'));
   return out;
 }
 
@@ -84,91 +65,47 @@ std::string AsciiUpper(std::string s) {
 
 // ---- the browser's automation object over COM -----------------------------
 
-[[noreturn]] void Fail(HRESULT hr, const std::string& description = {}) {
-  std::string detail = description;
-  if (detail.empty()) {
-    char* buffer = nullptr;
-    const DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
-    if (n) detail.assign(buffer, n);
-    if (buffer) LocalFree(buffer);
-    while (!detail.empty() && (detail.back() == '\r' || detail.back() == '\n' || detail.back() == ' '))
-      detail.pop_back();
-  }
-  if (detail.empty()) {
-    char code[16];
-    std::snprintf(code, sizeof code, "%08lX", static_cast<unsigned long>(hr));
-    detail = FormatStr(LoadStr(Txt::LaunchOleCode), {code});
-  }
-  throw EAutomationError(FormatStr(LoadStr(Txt::LaunchOleFailed), {detail}));
+// The launcher's words for a failure: the server's description (up to a NUL
+// it may hold), else the system's text, else the bare code.
+EAutomationError Worded(const EComFailure& failure) {
+  std::string detail = failure.Description().substr(0, failure.Description().find('\0'));
+  if (detail.empty()) detail = SystemMessage(failure.Code());
+  if (detail.empty()) detail = FormatStr(LoadStr(Txt::LaunchOleCode), {HexCode(failure.Code())});
+  return EAutomationError(FormatStr(LoadStr(Txt::LaunchOleFailed), {detail}));
 }
 
 class ComBrowser : public BrowserAutomation {
  public:
-  explicit ComBrowser(IDispatch* dispatch) : dispatch_(dispatch) {}  // takes the reference
+  explicit ComBrowser(ComObject browser) : browser_(std::move(browser)) {}
 
   void SetVisible(bool visible) override {
-    VARIANTARG arg;
-    VariantInit(&arg);
-    arg.vt = VT_BOOL;
-    arg.boolVal = visible ? VARIANT_TRUE : VARIANT_FALSE;
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&arg, &named, 1, 1};
-    Invoke(L"Visible", DISPATCH_PROPERTYPUT, params);
+    try {
+      browser_.Put("Visible", ComArgs().Bool(visible));
+    } catch (const EComFailure& failure) {
+      throw Worded(failure);
+    }
   }
 
   void Navigate(const std::string& url) override {
-    VARIANTARG arg;
-    VariantInit(&arg);
-    arg.vt = VT_BSTR;
-    arg.bstrVal = SysAllocString(Wide(url).c_str());
-    DISPPARAMS params{&arg, nullptr, 1, 0};
     try {
-      Invoke(L"Navigate", DISPATCH_METHOD, params);
-    } catch (...) {
-      VariantClear(&arg);
-      throw;
+      browser_.Call("Navigate", ComArgs().Text(url));
+    } catch (const EComFailure& failure) {
+      throw Worded(failure);
     }
-    VariantClear(&arg);
   }
 
  private:
-  void Invoke(const wchar_t* name, WORD flags, DISPPARAMS& params) {
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    DISPID id = 0;
-    HRESULT hr = dispatch_.Get()->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-    if (FAILED(hr)) Fail(hr);
-    EXCEPINFO info{};
-    UINT argError = 0;
-    hr = dispatch_.Get()->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, nullptr, &info, &argError);
-    if (hr == DISP_E_EXCEPTION) {
-      if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
-      const std::string description = Ansi(info.bstrDescription);
-      const HRESULT code = info.scode ? info.scode : static_cast<HRESULT>(info.wCode);
-      SysFreeString(info.bstrSource);
-      SysFreeString(info.bstrDescription);
-      SysFreeString(info.bstrHelpFile);
-      Fail(code, description);
-    }
-    if (FAILED(hr)) Fail(hr);
-  }
-
-  platform::OwnedInterface<IDispatch> dispatch_;
+  ComObject browser_;
 };
 
 }  // namespace
 
 std::unique_ptr<BrowserAutomation> CreateComAutomation(const std::string& progId) {
-  // The GUI thread is a single-threaded apartment; a second call only counts.
-  CoInitialize(nullptr);
-  CLSID clsid;
-  HRESULT hr = CLSIDFromProgID(Wide(progId).c_str(), &clsid);
-  if (FAILED(hr)) Fail(hr);
-  IDispatch* dispatch = nullptr;
-  hr = CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch, reinterpret_cast<void**>(&dispatch));
-  if (FAILED(hr)) Fail(hr);
-  return std::make_unique<ComBrowser>(dispatch);
+  try {
+    return std::make_unique<ComBrowser>(ComObject::Create(progId));
+  } catch (const EComFailure& failure) {
+    throw Worded(failure);
+  }
 }
 
 std::string UnixFileUrl(std::string_view unixPath) { return "file://" + PercentEncoded(unixPath); }

@@ -1,13 +1,12 @@
 #include "tessarel/Automation.h"
 
 #include <windows.h>
-#include <oleauto.h>
 
 #include <charconv>
-#include <cstdio>
+#include <utility>
 
 #include "core/Texts.h"
-#include "platform/base/OwnedHandle.h"
+#include "coregui/ComObject.h"
 #include "platform/base/StringList.h"
 #include "tessarel/ReaderTexts.h"
 #include "tessarel/StandIn.h"
@@ -69,33 +68,11 @@ const AutoRef& AutoValue::AsObject() const {
 
 namespace {
 
-std::wstring Wide(const std::string& ansi) {
-  if (ansi.empty()) return {};
-  const int n = MultiByteToWideChar(1252, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(1252, 0, ansi.data(), static_cast<int>(ansi.size()), out.data(), n);
-  return out;
-}
-
-std::string Ansi(const wchar_t* wide, size_t length) {
-  if (length == 0) return {};
-  const int n = WideCharToMultiByte(1252, 0, wide, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(1252, 0, wide, static_cast<int>(length), out.data(), n, nullptr, nullptr);
-  return out;
-}
-
-std::string Ansi(BSTR b) { return b ? Ansi(b, SysStringLen(b)) : std::string(); }
-
-// The system's text for a COM error; where the system has none (Wine has no
-// texts for them), our own for the errors a reader meets.
+// The system's text for a COM error, without its closing full stop; where the
+// system has none (Wine has no texts for them), our own for the errors a
+// reader meets.
 std::string ComErrorMessage(HRESULT hr) {
-  char* buffer = nullptr;
-  const DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                     FORMAT_MESSAGE_IGNORE_INSERTS,
-                                 nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
-  std::string text = n ? std::string(buffer, n) : std::string();
-  if (buffer) LocalFree(buffer);
+  std::string text = core::SystemMessage(hr);
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' || text.back() == '.'))
     text.pop_back();
   if (!text.empty()) return text;
@@ -107,132 +84,69 @@ std::string ComErrorMessage(HRESULT hr) {
     case DISP_E_BADINDEX: return core::LoadStr(readertexts::BadIndex);
     default: break;
   }
-  char code[16];
-  std::snprintf(code, sizeof code, "%08lX", static_cast<unsigned long>(hr));
-  return core::FormatStr(core::LoadStr(readertexts::ComError), {code});
+  return core::FormatStr(core::LoadStr(readertexts::ComError), {core::HexCode(hr)});
 }
 
-// A VARIANT that clears itself.
-struct Variant : VARIANT {
-  Variant() { VariantInit(this); }
-  ~Variant() { VariantClear(this); }
-  Variant(const Variant&) = delete;
-  Variant& operator=(const Variant&) = delete;
-};
-
-class DispatchObject;
-
-// The argument array of one call: COM wants the arguments in reverse order,
-// and a text passed by reference points at a BSTR that must outlive the call.
-class Arguments {
- public:
-  explicit Arguments(const std::vector<AutoValue>& args);
-  ~Arguments();
-  Arguments(const Arguments&) = delete;
-  Arguments& operator=(const Arguments&) = delete;
-  VARIANTARG* Data() { return variants_.empty() ? nullptr : variants_.data(); }
-  UINT Count() const { return static_cast<UINT>(variants_.size()); }
-
- private:
-  std::vector<VARIANTARG> variants_;
-  std::vector<BSTR> byRefStrings_;
-};
+// The error line's text for a failed call of the member name: an unknown
+// member by its name, else the server's description, else the system's text.
+EAutomation Worded(const core::EComFailure& failure, const std::string& name) {
+  if (failure.NameLookup() && failure.Code() == DISP_E_UNKNOWNNAME)
+    return EAutomation(core::FormatStr(core::LoadStr(readertexts::UnknownName), {name}));
+  if (!failure.Description().empty()) return EAutomation(failure.Description());
+  return EAutomation(ComErrorMessage(failure.Code()));
+}
 
 class DispatchObject : public AutoObject {
  public:
-  explicit DispatchObject(IDispatch* dispatch) : dispatch_(dispatch) {}  // takes the reference
+  explicit DispatchObject(core::ComObject object) : object_(std::move(object)) {}
 
-  IDispatch* Dispatch() const { return dispatch_.Get(); }
+  const core::ComObject& Com() const { return object_; }
 
   AutoValue Call(const std::string& name, const std::vector<AutoValue>& args) override {
-    Arguments arguments(args);
-    DISPPARAMS params{arguments.Data(), nullptr, arguments.Count(), 0};
-    return Invoke(name, DISPATCH_METHOD | DISPATCH_PROPERTYGET, params);
+    core::ComArgs arguments;
+    for (const AutoValue& a : args) Add(arguments, a);
+    try {
+      core::ComVariant result = object_.Call(name, arguments);
+      return FromVariant(result);
+    } catch (const core::EComFailure& failure) {
+      throw Worded(failure, name);
+    }
   }
 
   void Put(const std::string& name, const AutoValue& value) override {
-    Arguments arguments({value});
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{arguments.Data(), &named, 1, 1};
-    Invoke(name, DISPATCH_PROPERTYPUT, params);
+    core::ComArgs arguments;
+    Add(arguments, value);
+    try {
+      object_.Put(name, arguments);
+    } catch (const core::EComFailure& failure) {
+      throw Worded(failure, name);
+    }
   }
 
  private:
-  AutoValue Invoke(const std::string& name, WORD flags, DISPPARAMS& params) {
-    std::wstring wideName = Wide(name);
-    LPOLESTR names[] = {wideName.data()};
-    DISPID id = 0;
-    HRESULT hr = dispatch_.Get()->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-    if (FAILED(hr)) {
-      if (hr == DISP_E_UNKNOWNNAME) throw EAutomation(core::FormatStr(core::LoadStr(readertexts::UnknownName), {name}));
-      throw EAutomation(ComErrorMessage(hr));
-    }
-    Variant result;
-    EXCEPINFO info{};
-    UINT argError = 0;
-    hr = dispatch_.Get()->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, &info, &argError);
-    if (hr == DISP_E_EXCEPTION) {
-      if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
-      std::string message = Ansi(info.bstrDescription);
-      const HRESULT code = info.scode ? info.scode : static_cast<HRESULT>(info.wCode);
-      SysFreeString(info.bstrSource);
-      SysFreeString(info.bstrDescription);
-      SysFreeString(info.bstrHelpFile);
-      throw EAutomation(message.empty() ? ComErrorMessage(code) : message);
-    }
-    if (FAILED(hr)) throw EAutomation(ComErrorMessage(hr));
-    return FromVariant(result);
-  }
-
+  static void Add(core::ComArgs& arguments, const AutoValue& a);
   static AutoValue FromVariant(VARIANT& v);
 
-  platform::OwnedInterface<IDispatch> dispatch_;
+  core::ComObject object_;
 };
 
-Arguments::Arguments(const std::vector<AutoValue>& args) : variants_(args.size()) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const AutoValue& a = args[args.size() - 1 - i];
-    VARIANTARG& v = variants_[i];
-    VariantInit(&v);
-    if (a.IsNothing()) {
-      // An omitted optional argument.
-      v.vt = VT_ERROR;
-      v.scode = DISP_E_PARAMNOTFOUND;
-    } else if (a.IsObject()) {
-      auto* object = dynamic_cast<DispatchObject*>(a.AsObject().get());
-      if (!object) TypeMismatch();
-      v.vt = VT_DISPATCH;
-      v.pdispVal = object->Dispatch();
-      v.pdispVal->AddRef();
-    } else if (a.IsText()) {
-      const std::wstring w = Wide(a.AsText());
-      BSTR b = SysAllocStringLen(w.data(), static_cast<UINT>(w.size()));
-      if (a.ByReference()) {
-        byRefStrings_.push_back(b);
-        v.vt = VT_BSTR | VT_BYREF;
-        v.pbstrVal = &byRefStrings_.back();
-      } else {
-        v.vt = VT_BSTR;
-        v.bstrVal = b;
-      }
-    } else if (a.IsBool()) {
-      v.vt = VT_BOOL;
-      v.boolVal = a.AsBool() ? VARIANT_TRUE : VARIANT_FALSE;
-    } else {
-      v.vt = VT_I4;
-      v.lVal = a.AsInt();
-    }
+void DispatchObject::Add(core::ComArgs& arguments, const AutoValue& a) {
+  if (a.IsNothing()) {
+    arguments.Missing();
+  } else if (a.IsObject()) {
+    auto* object = dynamic_cast<DispatchObject*>(a.AsObject().get());
+    if (!object) TypeMismatch();
+    arguments.Object(object->Com());
+  } else if (a.IsText()) {
+    if (a.ByReference())
+      arguments.TextByRef(a.AsText());
+    else
+      arguments.Text(a.AsText());
+  } else if (a.IsBool()) {
+    arguments.Bool(a.AsBool());
+  } else {
+    arguments.Int(a.AsInt());
   }
-  // The reference strings may have moved while the vector grew: point anew.
-  size_t next = 0;
-  for (VARIANTARG& v : variants_)
-    if (v.vt == (VT_BSTR | VT_BYREF)) v.pbstrVal = &byRefStrings_[next++];
-}
-
-Arguments::~Arguments() {
-  for (VARIANTARG& v : variants_)
-    if (!(v.vt & VT_BYREF)) VariantClear(&v);
-  for (BSTR b : byRefStrings_) SysFreeString(b);
 }
 
 AutoValue DispatchObject::FromVariant(VARIANT& v) {
@@ -245,58 +159,38 @@ AutoValue DispatchObject::FromVariant(VARIANT& v) {
     case VT_BOOL:
       return AutoValue(value->boolVal != VARIANT_FALSE);
     case VT_BSTR:
-      return AutoValue(Ansi(value->bstrVal));
+      return AutoValue(core::AnsiFromBstr(value->bstrVal));
     case VT_DISPATCH:
-      if (!value->pdispVal) return {};
-      value->pdispVal->AddRef();
-      return AutoValue(AutoRef(std::make_shared<DispatchObject>(value->pdispVal)));
     case VT_UNKNOWN: {
-      IDispatch* dispatch = nullptr;
-      if (!value->punkVal || FAILED(value->punkVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch))))
-        return {};
-      return AutoValue(AutoRef(std::make_shared<DispatchObject>(dispatch)));
+      core::ComObject object = core::ComObject::Of(*value);
+      if (!object) return {};
+      return AutoValue(AutoRef(std::make_shared<DispatchObject>(std::move(object))));
     }
     default:
       break;
   }
-  Variant converted;
+  core::ComVariant converted;
   if (SUCCEEDED(VariantChangeType(&converted, value, 0, VT_I4))) return AutoValue(static_cast<int32_t>(converted.lVal));
-  if (SUCCEEDED(VariantChangeType(&converted, value, 0, VT_BSTR))) return AutoValue(Ansi(converted.bstrVal));
+  if (SUCCEEDED(VariantChangeType(&converted, value, 0, VT_BSTR))) return AutoValue(core::AnsiFromBstr(converted.bstrVal));
   TypeMismatch();
 }
 
 class ComFactory : public AutomationFactory {
  public:
   AutoRef CreateObject(const std::string& progId) override {
-    CLSID clsid;
-    HRESULT hr = ClassId(progId, clsid);
-    IDispatch* dispatch = nullptr;
-    if (SUCCEEDED(hr))
-      hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IDispatch,
-                            reinterpret_cast<void**>(&dispatch));
-    if (hr == CO_E_CLASSSTRING || hr == REGDB_E_CLASSNOTREG) throw EClassNotRegistered(ComErrorMessage(hr));
-    if (FAILED(hr)) throw EAutomation(ComErrorMessage(hr));
-    return std::make_shared<DispatchObject>(dispatch);
+    try {
+      return std::make_shared<DispatchObject>(core::ComObject::Create(progId));
+    } catch (const core::EComFailure& failure) {
+      const HRESULT hr = failure.Code();
+      if (hr == CO_E_CLASSSTRING || hr == REGDB_E_CLASSNOTREG) throw EClassNotRegistered(ComErrorMessage(hr));
+      throw EAutomation(ComErrorMessage(hr));
+    }
   }
 
   AutoRef ActiveObject(const std::string& progId) override {
-    CLSID clsid;
-    if (FAILED(ClassId(progId, clsid))) return nullptr;
-    IUnknown* unknown = nullptr;
-    if (FAILED(::GetActiveObject(clsid, nullptr, &unknown)) || !unknown) return nullptr;
-    const platform::OwnedInterface<IUnknown> running(unknown);
-    IDispatch* dispatch = nullptr;
-    const HRESULT hr = running.Get()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
-    if (FAILED(hr) || !dispatch) return nullptr;
-    return std::make_shared<DispatchObject>(dispatch);
-  }
-
- private:
-  static HRESULT ClassId(const std::string& progId, CLSID& clsid) {
-    // The programs never leave COM again: it lives as long as the process.
-    static const HRESULT initialised = CoInitialize(nullptr);
-    (void)initialised;
-    return CLSIDFromProgID(Wide(progId).c_str(), &clsid);
+    core::ComObject running = core::ComObject::Running(progId);
+    if (!running) return nullptr;
+    return std::make_shared<DispatchObject>(std::move(running));
   }
 };
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/WineDrives.h"
+#include "coregui/ComObject.h"
 #include "coregui/Launcher.h"
 #include "platform/base/Files.h"
 #include "platform/base/StringList.h"
@@ -301,6 +302,33 @@ TEST_F(Launcher, MissingBrowserOrPageIsReportedAndStartsNothing) {
     EXPECT_EQ(ui.Requests()[0].helpContext, c.helpContext) << c.text;
   }
   EXPECT_TRUE(server.Requests().empty());
+}
+
+TEST(ComAutomation, FailuresReadAsTheLaunchersMessage) {
+  // The system's text where it has one, else the code (Wine has none).
+  const auto expected = [](HRESULT code) {
+    const std::string system = core::SystemMessage(code);
+    return "Der WWW-Browser l\xE4sst sich nicht fernsteuern:\r\r" +
+           (system.empty() ? "OLE-Fehler " + core::HexCode(code) : system);
+  };
+  try {
+    core::CreateComAutomation("Quarvelin.GibtEsNicht");
+    ADD_FAILURE() << "no error";
+  } catch (const core::EAutomationError& e) {
+    EXPECT_EQ(std::string(e.what()), expected(CO_E_CLASSSTRING));
+  }
+  std::unique_ptr<core::BrowserAutomation> notABrowser;
+  try {
+    notABrowser = core::CreateComAutomation("Scripting.Dictionary");
+  } catch (const core::EAutomationError&) {
+    GTEST_SKIP() << "no Scripting.Dictionary on this system";
+  }
+  try {
+    notABrowser->SetVisible(true);
+    ADD_FAILURE() << "no error";
+  } catch (const core::EAutomationError& e) {
+    EXPECT_EQ(std::string(e.what()), expected(DISP_E_UNKNOWNNAME));
+  }
 }
 
 TEST(UnixFileUrl, EncodesWhatAPathCannotHold) {

@@ -1,7 +1,8 @@
 # The browser and editor launcher: DDE against an in-process server,
 # automation against a fake object, started programs against the recording
-# script of unix.cmake.
+# script of unix.cmake; the automation layer below it against a fake server.
 quarvelin_test(core_launcher_test GUI
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/LauncherTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ComObjectTest.cpp
   LIBS qcoregui
   TIMEOUT 90)
