@@ -3,7 +3,10 @@
 # program. This walks every target's resource scripts once all targets exist
 # and makes each depend on every file it names, following included scripts.
 # Names are taken relative to the script's folder or the source root, as the
-# scripts write them, or whole, as generated scripts write them.
+# scripts write them, or whole, as generated scripts write them. The scripts
+# themselves are read again at the next build when one changes, since a
+# script that names other files than before (or a file that is gone) makes
+# the dependencies taken here stale.
 
 function(_quarvelin_rc_files script out)
   set(found "")
@@ -43,6 +46,7 @@ function(_quarvelin_rc_files script out)
   endwhile()
   list(REMOVE_DUPLICATES found)
   set(${out} "${found}" PARENT_SCOPE)
+  set_property(DIRECTORY "${CMAKE_SOURCE_DIR}" APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${seen})
 endfunction()
 
 function(_quarvelin_collect_targets dir out)

@@ -1,21 +1,24 @@
+// Corvanta's table of the shared texts: the rows of texts/*.def, whose
+// numbers and texts strings.rc reads for the string table.
 #include "corvanta/Texts.h"
+
+#include "core/texts/TextRows.h"
+#include "corvanta/TextNumbers.h"
 
 namespace corvanta {
 
 namespace {
-using core::Txt;
 constexpr core::TextNumber kTable[] = {
-#include "corvanta/texts/foundation.inc"
-#include "corvanta/texts/settings.inc"
-#include "corvanta/texts/engine.inc"
-#include "corvanta/texts/scanner.inc"
-#include "corvanta/texts/words.inc"
-#include "corvanta/texts/mainwindow.inc"
-#include "corvanta/texts/sitewindow.inc"
-#include "corvanta/texts/launcher.inc"
-#include "corvanta/texts/projektdlg.inc"
-#include "corvanta/texts/umgebung.inc"
-#include "corvanta/texts/projectdialogs.inc"
+#include "corvanta/texts/foundation.def"
+#include "corvanta/texts/settings.def"
+#include "corvanta/texts/engine.def"
+#include "corvanta/texts/words.def"
+#include "corvanta/texts/mainwindow.def"
+#include "corvanta/texts/sitewindow.def"
+#include "corvanta/texts/launcher.def"
+#include "corvanta/texts/projektdlg.def"
+#include "corvanta/texts/umgebung.def"
+#include "corvanta/texts/projectdialogs.def"
 };
 }  // namespace
 

@@ -1,22 +1,25 @@
+// Pellinova's table of the shared texts: the rows of texts/*.def, whose
+// numbers and texts strings.rc reads for the string table.
 #include "pellinova/Texts.h"
+
+#include "core/texts/TextRows.h"
+#include "pellinova/TextNumbers.h"
 
 namespace pellinova {
 
 namespace {
-using core::Txt;
 constexpr core::TextNumber kTable[] = {
-#include "pellinova/texts/foundation.inc"
-#include "pellinova/texts/settings.inc"
-#include "pellinova/texts/engine.inc"
-#include "pellinova/texts/scanner.inc"
-#include "pellinova/texts/words.inc"
-#include "pellinova/texts/mainwindow.inc"
-#include "pellinova/texts/launcher.inc"
-#include "pellinova/texts/pellinova.inc"
-#include "pellinova/texts/umgebung.inc"
-#include "pellinova/texts/projektdlg.inc"
-#include "pellinova/texts/projectdialogs.inc"
-#include "pellinova/texts/sitewindow.inc"
+#include "pellinova/texts/foundation.def"
+#include "pellinova/texts/settings.def"
+#include "pellinova/texts/engine.def"
+#include "pellinova/texts/words.def"
+#include "pellinova/texts/mainwindow.def"
+#include "pellinova/texts/launcher.def"
+#include "pellinova/texts/pellinova.def"
+#include "pellinova/texts/umgebung.def"
+#include "pellinova/texts/projektdlg.def"
+#include "pellinova/texts/projectdialogs.def"
+#include "pellinova/texts/sitewindow.def"
 };
 }  // namespace
 
