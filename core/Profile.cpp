@@ -8,15 +8,7 @@ namespace {
 
 using P = ProjectSettings;
 
-constexpr SettingKey Plain(Txt name, SettingField field, KeyRule rule = KeyRule::None) {
-  return {name, field, KeyDefault::Member, Txt::Count, DescriptorValue::Count, rule};
-}
-constexpr SettingKey FromText(Txt name, SettingField field, Txt def, KeyRule rule = KeyRule::None) {
-  return {name, field, KeyDefault::Text, def, DescriptorValue::Count, rule};
-}
-constexpr SettingKey FromDescriptor(Txt name, SettingField field, DescriptorValue def) {
-  return {name, field, KeyDefault::Descriptor, Txt::Count, def, KeyRule::None};
-}
+using namespace keys;
 
 // Corvanta's project file, section "Einstellungen".
 constexpr SettingKey kCorvantaLoad[] = {

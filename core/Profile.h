@@ -73,6 +73,22 @@ struct SettingKey {
   std::string ProjectSettings::* defaultField = nullptr;
 };
 
+// The common shapes of a key, for the programs' key tables.
+namespace keys {
+// The member's own default.
+constexpr SettingKey Plain(Txt name, SettingField field, KeyRule rule = KeyRule::None) {
+  return {name, field, KeyDefault::Member, Txt::Count, DescriptorValue::Count, rule};
+}
+// A text as the default.
+constexpr SettingKey FromText(Txt name, SettingField field, Txt def, KeyRule rule = KeyRule::None) {
+  return {name, field, KeyDefault::Text, def, DescriptorValue::Count, rule};
+}
+// The template descriptor's value as the default.
+constexpr SettingKey FromDescriptor(Txt name, SettingField field, DescriptorValue def) {
+  return {name, field, KeyDefault::Descriptor, Txt::Count, def, KeyRule::None};
+}
+}  // namespace keys
+
 struct Profile {
   // Progress bar steps per page of an index run (the bar's maximum is
   // pages x this + 1).

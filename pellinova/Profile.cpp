@@ -18,15 +18,7 @@ using core::SettingKey;
 using core::Txt;
 using P = core::ProjectSettings;
 
-constexpr SettingKey Plain(Txt name, core::SettingField field, KeyRule rule = KeyRule::None) {
-  return {name, field, KeyDefault::Member, Txt::Count, DescriptorValue::Count, rule};
-}
-constexpr SettingKey FromText(Txt name, core::SettingField field, Txt def, KeyRule rule = KeyRule::None) {
-  return {name, field, KeyDefault::Text, def, DescriptorValue::Count, rule};
-}
-constexpr SettingKey FromDescriptor(Txt name, core::SettingField field, DescriptorValue def) {
-  return {name, field, KeyDefault::Descriptor, Txt::Count, def, KeyRule::None};
-}
+using namespace core::keys;
 
 // The order in which the load reads "Einstellungen" (after AnzahlEintraege).
 // Mega is read before the template step, which replaces it whenever the
