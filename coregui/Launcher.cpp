@@ -9,7 +9,7 @@
 #include "core/Texts.h"
 #include "core/UnixExec.h"
 #include "core/WineDrives.h"
-#include "coregui/ComObject.h"
+#include "platform/base/ComObject.h"
 #include "platform/base/DdeClient.h"
 #include "platform/base/Files.h"
 #include "platform/base/Process.h"
@@ -22,7 +22,7 @@ namespace {
 constexpr const char* kExplorerClass = "InternetExplorer.Application";
 
 std::string Utf8(std::string_view ansi) {
-  const std::wstring wide = WideFromAnsi(ansi);
+  const std::wstring wide = platform::WideFromAnsi(ansi);
   if (wide.empty()) return {};
   const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
                                     nullptr);
@@ -67,43 +67,43 @@ std::string AsciiUpper(std::string s) {
 
 // The launcher's words for a failure: the server's description (up to a NUL
 // it may hold), else the system's text, else the bare code.
-EAutomationError Worded(const EComFailure& failure) {
+EAutomationError Worded(const platform::EComFailure& failure) {
   std::string detail = failure.Description().substr(0, failure.Description().find('\0'));
-  if (detail.empty()) detail = SystemMessage(failure.Code());
-  if (detail.empty()) detail = FormatStr(LoadStr(Txt::LaunchOleCode), {HexCode(failure.Code())});
+  if (detail.empty()) detail = platform::SystemMessage(failure.Code());
+  if (detail.empty()) detail = FormatStr(LoadStr(Txt::LaunchOleCode), {platform::HexCode(failure.Code())});
   return EAutomationError(FormatStr(LoadStr(Txt::LaunchOleFailed), {detail}));
 }
 
 class ComBrowser : public BrowserAutomation {
  public:
-  explicit ComBrowser(ComObject browser) : browser_(std::move(browser)) {}
+  explicit ComBrowser(platform::ComObject browser) : browser_(std::move(browser)) {}
 
   void SetVisible(bool visible) override {
     try {
-      browser_.Put("Visible", ComArgs().Bool(visible));
-    } catch (const EComFailure& failure) {
+      browser_.Put("Visible", platform::ComArgs().Bool(visible));
+    } catch (const platform::EComFailure& failure) {
       throw Worded(failure);
     }
   }
 
   void Navigate(const std::string& url) override {
     try {
-      browser_.Call("Navigate", ComArgs().Text(url));
-    } catch (const EComFailure& failure) {
+      browser_.Call("Navigate", platform::ComArgs().Text(url));
+    } catch (const platform::EComFailure& failure) {
       throw Worded(failure);
     }
   }
 
  private:
-  ComObject browser_;
+  platform::ComObject browser_;
 };
 
 }  // namespace
 
 std::unique_ptr<BrowserAutomation> CreateComAutomation(const std::string& progId) {
   try {
-    return std::make_unique<ComBrowser>(ComObject::Create(progId));
-  } catch (const EComFailure& failure) {
+    return std::make_unique<ComBrowser>(platform::ComObject::Create(progId));
+  } catch (const platform::EComFailure& failure) {
     throw Worded(failure);
   }
 }

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "core/Texts.h"
-#include "coregui/ComObject.h"
+#include "platform/base/ComObject.h"
 #include "platform/base/StringList.h"
 #include "tessarel/ReaderTexts.h"
 #include "tessarel/StandIn.h"
@@ -72,7 +72,7 @@ namespace {
 // system has none (Wine has no texts for them), our own for the errors a
 // reader meets.
 std::string ComErrorMessage(HRESULT hr) {
-  std::string text = core::SystemMessage(hr);
+  std::string text = platform::SystemMessage(hr);
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' || text.back() == '.'))
     text.pop_back();
   if (!text.empty()) return text;
@@ -84,12 +84,12 @@ std::string ComErrorMessage(HRESULT hr) {
     case DISP_E_BADINDEX: return core::LoadStr(readertexts::BadIndex);
     default: break;
   }
-  return core::FormatStr(core::LoadStr(readertexts::ComError), {core::HexCode(hr)});
+  return core::FormatStr(core::LoadStr(readertexts::ComError), {platform::HexCode(hr)});
 }
 
 // The error line's text for a failed call of the member name: an unknown
 // member by its name, else the server's description, else the system's text.
-EAutomation Worded(const core::EComFailure& failure, const std::string& name) {
+EAutomation Worded(const platform::EComFailure& failure, const std::string& name) {
   if (failure.NameLookup() && failure.Code() == DISP_E_UNKNOWNNAME)
     return EAutomation(core::FormatStr(core::LoadStr(readertexts::UnknownName), {name}));
   if (!failure.Description().empty()) return EAutomation(failure.Description());
@@ -98,39 +98,39 @@ EAutomation Worded(const core::EComFailure& failure, const std::string& name) {
 
 class DispatchObject : public AutoObject {
  public:
-  explicit DispatchObject(core::ComObject object) : object_(std::move(object)) {}
+  explicit DispatchObject(platform::ComObject object) : object_(std::move(object)) {}
 
-  const core::ComObject& Com() const { return object_; }
+  const platform::ComObject& Com() const { return object_; }
 
   AutoValue Call(const std::string& name, const std::vector<AutoValue>& args) override {
-    core::ComArgs arguments;
+    platform::ComArgs arguments;
     for (const AutoValue& a : args) Add(arguments, a);
     try {
-      core::ComVariant result = object_.Call(name, arguments);
+      platform::ComVariant result = object_.Call(name, arguments);
       return FromVariant(result);
-    } catch (const core::EComFailure& failure) {
+    } catch (const platform::EComFailure& failure) {
       throw Worded(failure, name);
     }
   }
 
   void Put(const std::string& name, const AutoValue& value) override {
-    core::ComArgs arguments;
+    platform::ComArgs arguments;
     Add(arguments, value);
     try {
       object_.Put(name, arguments);
-    } catch (const core::EComFailure& failure) {
+    } catch (const platform::EComFailure& failure) {
       throw Worded(failure, name);
     }
   }
 
  private:
-  static void Add(core::ComArgs& arguments, const AutoValue& a);
+  static void Add(platform::ComArgs& arguments, const AutoValue& a);
   static AutoValue FromVariant(VARIANT& v);
 
-  core::ComObject object_;
+  platform::ComObject object_;
 };
 
-void DispatchObject::Add(core::ComArgs& arguments, const AutoValue& a) {
+void DispatchObject::Add(platform::ComArgs& arguments, const AutoValue& a) {
   if (a.IsNothing()) {
     arguments.Missing();
   } else if (a.IsObject()) {
@@ -159,19 +159,19 @@ AutoValue DispatchObject::FromVariant(VARIANT& v) {
     case VT_BOOL:
       return AutoValue(value->boolVal != VARIANT_FALSE);
     case VT_BSTR:
-      return AutoValue(core::AnsiFromBstr(value->bstrVal));
+      return AutoValue(platform::AnsiFromBstr(value->bstrVal));
     case VT_DISPATCH:
     case VT_UNKNOWN: {
-      core::ComObject object = core::ComObject::Of(*value);
+      platform::ComObject object = platform::ComObject::Of(*value);
       if (!object) return {};
       return AutoValue(AutoRef(std::make_shared<DispatchObject>(std::move(object))));
     }
     default:
       break;
   }
-  core::ComVariant converted;
+  platform::ComVariant converted;
   if (SUCCEEDED(VariantChangeType(&converted, value, 0, VT_I4))) return AutoValue(static_cast<int32_t>(converted.lVal));
-  if (SUCCEEDED(VariantChangeType(&converted, value, 0, VT_BSTR))) return AutoValue(core::AnsiFromBstr(converted.bstrVal));
+  if (SUCCEEDED(VariantChangeType(&converted, value, 0, VT_BSTR))) return AutoValue(platform::AnsiFromBstr(converted.bstrVal));
   TypeMismatch();
 }
 
@@ -179,8 +179,8 @@ class ComFactory : public AutomationFactory {
  public:
   AutoRef CreateObject(const std::string& progId) override {
     try {
-      return std::make_shared<DispatchObject>(core::ComObject::Create(progId));
-    } catch (const core::EComFailure& failure) {
+      return std::make_shared<DispatchObject>(platform::ComObject::Create(progId));
+    } catch (const platform::EComFailure& failure) {
       const HRESULT hr = failure.Code();
       if (hr == CO_E_CLASSSTRING || hr == REGDB_E_CLASSNOTREG) throw EClassNotRegistered(ComErrorMessage(hr));
       throw EAutomation(ComErrorMessage(hr));
@@ -188,7 +188,7 @@ class ComFactory : public AutomationFactory {
   }
 
   AutoRef ActiveObject(const std::string& progId) override {
-    core::ComObject running = core::ComObject::Running(progId);
+    platform::ComObject running = platform::ComObject::Running(progId);
     if (!running) return nullptr;
     return std::make_shared<DispatchObject>(std::move(running));
   }

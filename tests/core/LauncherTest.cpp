@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "core/WineDrives.h"
-#include "coregui/ComObject.h"
+#include "platform/base/ComObject.h"
 #include "coregui/Launcher.h"
 #include "platform/base/Files.h"
 #include "platform/base/StringList.h"
@@ -307,9 +307,9 @@ TEST_F(Launcher, MissingBrowserOrPageIsReportedAndStartsNothing) {
 TEST(ComAutomation, FailuresReadAsTheLaunchersMessage) {
   // The system's text where it has one, else the code (Wine has none).
   const auto expected = [](HRESULT code) {
-    const std::string system = core::SystemMessage(code);
+    const std::string system = platform::SystemMessage(code);
     return "Der WWW-Browser l\xE4sst sich nicht fernsteuern:\r\r" +
-           (system.empty() ? "OLE-Fehler " + core::HexCode(code) : system);
+           (system.empty() ? "OLE-Fehler " + platform::HexCode(code) : system);
   };
   try {
     core::CreateComAutomation("Quarvelin.GibtEsNicht");

@@ -1,8 +1,7 @@
 # The browser and editor launcher: DDE against an in-process server,
 # automation against a fake object, started programs against the recording
-# script of unix.cmake; the automation layer below it against a fake server.
+# script of unix.cmake.
 quarvelin_test(core_launcher_test GUI
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/LauncherTest.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/ComObjectTest.cpp
   LIBS qcoregui
   TIMEOUT 90)

@@ -1,9 +1,9 @@
-#include "coregui/ComObject.h"
+#include "platform/base/ComObject.h"
 
 #include <cstdio>
 #include <utility>
 
-namespace core {
+namespace platform {
 
 namespace {
 
@@ -201,4 +201,4 @@ ComVariant ComObject::Invoke(std::string_view name, WORD flags, DISPPARAMS& para
   return result;
 }
 
-}  // namespace core
+}  // namespace platform

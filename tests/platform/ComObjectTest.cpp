@@ -8,7 +8,7 @@
 #include <cwchar>
 #include <string>
 
-#include "coregui/ComObject.h"
+#include "platform/base/ComObject.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ TEST(ComObject, ServerExceptionsCarryTheirCodeAndWholeDescription) {
       {E_FAIL, 0, std::wstring(L"a\0b", 3), false, E_FAIL, std::string("a\0b", 3)},
   };
   RaisingServer server;
-  const core::ComObject object(&server);
+  const platform::ComObject object(&server);
   for (const Case& c : cases) {
     server.raise = {};
     server.raise.scode = c.scode;
@@ -80,18 +80,18 @@ TEST(ComObject, ServerExceptionsCarryTheirCodeAndWholeDescription) {
     server.description = c.description;
     server.deferred = c.deferred;
     try {
-      object.Call("Fail", core::ComArgs().Int(1));
+      object.Call("Fail", platform::ComArgs().Int(1));
       ADD_FAILURE() << "no exception";
-    } catch (const core::EComFailure& e) {
+    } catch (const platform::EComFailure& e) {
       EXPECT_EQ(e.Code(), c.code) << c.text;
       EXPECT_EQ(e.Description(), c.text);
       EXPECT_FALSE(e.NameLookup());
     }
   }
   try {
-    object.Put("Nichts", core::ComArgs().Bool(true));
+    object.Put("Nichts", platform::ComArgs().Bool(true));
     ADD_FAILURE() << "no exception";
-  } catch (const core::EComFailure& e) {
+  } catch (const platform::EComFailure& e) {
     EXPECT_EQ(e.Code(), DISP_E_UNKNOWNNAME);
     EXPECT_TRUE(e.NameLookup());
   }

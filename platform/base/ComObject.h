@@ -16,7 +16,7 @@
 
 #include "platform/base/OwnedHandle.h"
 
-namespace core {
+namespace platform {
 
 // A failed COM call.
 class EComFailure : public std::runtime_error {
@@ -113,4 +113,4 @@ class ComObject {
   platform::OwnedInterface<IDispatch> object_;
 };
 
-}  // namespace core
+}  // namespace platform
