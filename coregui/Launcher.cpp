@@ -132,7 +132,7 @@ bool Launcher::OpenInBrowser(const std::string& page, const ToolSetting& browser
     return true;
   }
   if (!platform::FileExists(browser.path)) {
-    platform::MessageDlg(LoadStr(Txt::LaunchBrowserWrong), platform::MsgDlgType::Error, platform::mbOK, 0);
+    platform::MessageDlg(LoadStr(Txt::LaunchBrowserWrong), platform::MsgDlgType::Error, platform::mbOK, hcNone);
     return false;
   }
   if (!platform::FileExists(page.substr(0, page.find('#')))) {

@@ -54,7 +54,7 @@ void TMainWindow::AppException(const std::exception& e) {
   // window to the user while they still hold it: a second command could
   // start beside theirs. They enable it themselves when they end.
   if (busy_ == 0 && !platform::ModalScope::AnyOpen()) SetEnabled(true);
-  platform::MessageDlg(e.what(), platform::MsgDlgType::Error, platform::mbOK, 0);
+  platform::MessageDlg(e.what(), platform::MsgDlgType::Error, platform::mbOK, hcNone);
 }
 
 bool TMainWindow::AppHelp(int helpContext) {

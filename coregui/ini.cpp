@@ -135,7 +135,7 @@ void TIni::FindBrowserOnly() {
     WWWBrowser = AppPath(program);
     if (Exists(WWWBrowser)) return;
   }
-  WWWBrowser = AskForTool(LoadStr(Txt::IniBrowserQuestion), 0, LoadStr(Txt::IniBrowserTitle),
+  WWWBrowser = AskForTool(LoadStr(Txt::IniBrowserQuestion), hcNone, LoadStr(Txt::IniBrowserTitle),
                           LoadStr(Txt::IniBrowserFile));
 }
 

@@ -124,7 +124,7 @@ namespace {
 
 void ShowRefusedName(const RefusedFileName& refused) {
   platform::MessageDlg(FormatStr(LoadStr(Txt::MsgFileNameOutside), {refused.key + "=" + refused.value, refused.file}),
-                       platform::MsgDlgType::Error, platform::mbOK, 0);
+                       platform::MsgDlgType::Error, platform::mbOK, hcNone);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/HelpContexts.h"
 #include "core/Texts.h"
 
 #include "platform/gui/Controls.h"
@@ -33,7 +34,7 @@ bool ConfirmEntry(bool withoutQuestion, core::Txt question, const std::string& w
 
 // The information that the list holds the word already; a help context of 0
 // gives it no Help button.
-void TellWordExists(const std::string& word, int helpContext = 400);
+void TellWordExists(const std::string& word, int helpContext = core::hcNeuesWort);
 
 class WordList;
 

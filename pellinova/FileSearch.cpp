@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Hilfsmittel.h"
+#include "core/HelpContexts.h"
 #include "core/ProjectSettings.h"
 #include "core/Texts.h"
 #include "coregui/FolderEntries.h"
@@ -179,7 +180,7 @@ void DropSearchFormFiles(const core::ProjectSettings& settings, platform::TStrin
 void ReportSkippedFiles(const platform::TStringList& skipped) {
   if (skipped.Count() == 0) return;
   platform::MessageDlg(core::FormatStr(txt::Load(IDS_MSG_FILES_SKIPPED), {core::MessageLines(skipped.Lines())}),
-                       platform::MsgDlgType::Warning, platform::mbOK, 0);
+                       platform::MsgDlgType::Warning, platform::mbOK, core::hcNone);
 }
 
 }  // namespace pellinova

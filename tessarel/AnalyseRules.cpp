@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/HelpContexts.h"
 #include "core/Texts.h"
 #include "platform/base/Blanks.h"
 #include "platform/base/StringList.h"
@@ -25,8 +26,8 @@ void AddEntries(std::vector<std::string>& entries, const std::string& text) {
 }
 
 bool Ask(const std::string& question) {
-  return platform::MessageDlg(question, platform::MsgDlgType::Confirmation, platform::mbYes | platform::mbNo, 0) ==
-         platform::mrYes;
+  return platform::MessageDlg(question, platform::MsgDlgType::Confirmation, platform::mbYes | platform::mbNo,
+                              core::hcNone) == platform::mrYes;
 }
 
 }  // namespace

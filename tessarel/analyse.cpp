@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Hilfsmittel.h"
+#include "core/HelpContexts.h"
 #include "core/ProgressTimes.h"
 #include "core/Texts.h"
 #include "coregui/FolderEntries.h"
@@ -225,7 +226,7 @@ void tAnalyse::Analyse(bool& abort) {
 void ReportSkippedDocuments(const platform::TStringList& skipped) {
   if (skipped.Count() == 0) return;
   platform::MessageDlg(core::FormatStr(txt::Load(IDS_DOCUMENTS_SKIPPED), {core::MessageLines(skipped.Lines())}),
-                       platform::MsgDlgType::Warning, platform::mbOK, 0);
+                       platform::MsgDlgType::Warning, platform::mbOK, core::hcNone);
 }
 
 }  // namespace tessarel

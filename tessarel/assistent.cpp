@@ -31,16 +31,17 @@ RunOutcome RunAnalysis(TProjekt& p, bool& abort) {
 void ReportAnalysis(const TProjekt& p) {
   platform::MessageDlg(
       core::FormatStr(txt::Load(IDS_SUMMARY), {p.considered, p.analysed, p.keywords, p.average, p.duration}),
-      platform::MsgDlgType::Information, platform::mbOK, 0);
+      platform::MsgDlgType::Information, platform::mbOK, core::hcNone);
   if (p.automationErrors.Count() == 0) return;
   std::string lines;
   for (int i = 0; i < p.automationErrors.Count(); ++i) lines += p.automationErrors[i] + "\r\n";
   platform::MessageDlg(core::FormatStr(txt::Load(IDS_AUTOMATION_ERRORS), {lines}), platform::MsgDlgType::Error,
-                       platform::mbOK, 0);
+                       platform::mbOK, core::hcNone);
 }
 
 void ReportNothingAnalysed() {
-  platform::MessageDlg(txt::Load(IDS_NOTHING_ANALYSED), platform::MsgDlgType::Information, platform::mbOK, 0);
+  platform::MessageDlg(txt::Load(IDS_NOTHING_ANALYSED), platform::MsgDlgType::Information, platform::mbOK,
+                       core::hcNone);
 }
 
 TWizardPage::TWizardPage(const std::string& layout, std::string helpPage, OpenPage openPage)

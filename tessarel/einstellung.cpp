@@ -196,7 +196,8 @@ void TWizardEinstellungDlg::btnErzeugenClick() {
       FsDirectoryListBox1.SetDirectory(folder);
       return;
     }
-    platform::MessageDlg(txt::Load(IDS_FOLDER_NOT_CREATED), platform::MsgDlgType::Warning, platform::mbOK, 0);
+    platform::MessageDlg(txt::Load(IDS_FOLDER_NOT_CREATED), platform::MsgDlgType::Warning, platform::mbOK,
+                         core::hcNone);
     proposal = *name;
   }
 }

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/HelpContexts.h"
 #include "coregui/CommandLine.h"
 #include "coregui/Hilfsmittel.h"
 #include "platform/base/Files.h"
@@ -101,7 +102,7 @@ void TProjekt::SaveProject() {
 void ReportRefusedFileName(const core::RefusedFileName& refused) {
   platform::MessageDlg(
       core::FormatStr(txt::Load(IDS_FILE_NAME_OUTSIDE), {refused.key + "=" + refused.value, refused.file}),
-      platform::MsgDlgType::Error, platform::mbOK, 0);
+      platform::MsgDlgType::Error, platform::mbOK, core::hcNone);
 }
 
 TProjekt* Projekt() { return g_projekt.get(); }
