@@ -9,6 +9,7 @@
 #include "platform/base/Resources.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Font.h"
+#include "platform/gui/LibraryTextNumbers.h"
 #include "platform/gui/TopWindow.h"
 #include "platform/gui/UiSeam.h"
 
@@ -16,19 +17,9 @@ namespace platform {
 
 namespace {
 
-// The library's own texts; a program's string table (or a language module)
-// may translate them, the defaults stand where neither has them.
-enum LibraryText : unsigned {
-  txtWarning = 65312,
-  txtError = 65313,
-  txtInformation = 65314,
-  txtConfirmation = 65315,
-  txtYes = 65316,
-  txtNo = 65317,
-  txtHelp = 65318,
-  txtCancel = 65319,
-};
-
+// The library's own texts (LibraryTextNumbers.h); a program's string table (or
+// a language module) may translate them, the defaults stand where neither has
+// them.
 std::string LibraryString(unsigned id, const char* fallback) {
   auto s = LoadResString(id);
   return s && !s->empty() ? *s : std::string(fallback);
@@ -55,10 +46,10 @@ std::string ProgramTitle() {
 
 std::string CaptionOf(MsgDlgType type) {
   switch (type) {
-    case MsgDlgType::Warning: return LibraryString(txtWarning, "Warnung");
-    case MsgDlgType::Error: return LibraryString(txtError, "Fehler");
-    case MsgDlgType::Information: return LibraryString(txtInformation, "Information");
-    case MsgDlgType::Confirmation: return LibraryString(txtConfirmation, "Bestätigen");
+    case MsgDlgType::Warning: return LibraryString(IDS_LIB_WARNING, "Warnung");
+    case MsgDlgType::Error: return LibraryString(IDS_LIB_ERROR, "Fehler");
+    case MsgDlgType::Information: return LibraryString(IDS_LIB_INFORMATION, "Information");
+    case MsgDlgType::Confirmation: return LibraryString(IDS_LIB_CONFIRMATION, "Bestätigen");
     case MsgDlgType::Custom: break;
   }
   return ProgramTitle();
@@ -85,15 +76,15 @@ struct ButtonDef {
 };
 constexpr int kHelpId = 9;  // IDHELP; beyond every modal result
 constexpr ButtonDef kButtons[] = {
-    {mbYes, mrYes, txtYes, "&Ja"},
-    {mbNo, mrNo, txtNo, "&Nein"},
+    {mbYes, mrYes, IDS_LIB_YES, "&Ja"},
+    {mbNo, mrNo, IDS_LIB_NO, "&Nein"},
     {mbOK, mrOk, 0, "OK"},
-    {mbCancel, mrCancel, txtCancel, "Abbrechen"},
+    {mbCancel, mrCancel, IDS_LIB_CANCEL, "Abbrechen"},
     {mbAbort, mrAbort, 0, "&Abbrechen"},
     {mbRetry, mrRetry, 0, "&Wiederholen"},
     {mbIgnore, mrIgnore, 0, "&Ignorieren"},
     {mbAll, mrAll, 0, "&Alle"},
-    {mbHelp, kHelpId, txtHelp, "&Hilfe"},
+    {mbHelp, kHelpId, IDS_LIB_HELP, "&Hilfe"},
 };
 constexpr unsigned kAnswerButtons = mbYes | mbNo | mbOK | mbCancel | mbAbort | mbRetry | mbIgnore | mbAll;
 

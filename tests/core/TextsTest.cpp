@@ -7,6 +7,7 @@
 #include "pellinova/Texts.h"
 #include "tessarel/Texts.h"
 #include "platform/base/Resources.h"
+#include "platform/gui/LibraryTextNumbers.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void ExpectConsistent(std::span<const core::TextNumber> table, unsigned low) {
   for (const auto& e : table) {
     EXPECT_GE(e.number, low) << static_cast<int>(e.id);
     EXPECT_LE(e.number, 65327u) << static_cast<int>(e.id);
-    EXPECT_FALSE(e.number >= 65312 && e.number <= 65319) << e.number;
+    EXPECT_FALSE(e.number >= IDS_LIB_WARNING && e.number <= IDS_LIB_CANCEL) << e.number;
     EXPECT_TRUE(numbers.insert(e.number).second) << "number mapped twice: " << e.number;
     EXPECT_TRUE(ids.insert(static_cast<int>(e.id)).second) << "text mapped twice: " << static_cast<int>(e.id);
   }
@@ -49,7 +50,7 @@ TEST_F(TextsTest, EveryMappedCorvantaTextLoads) {
 }
 
 TEST_F(TextsTest, LibraryTextsShareTheProgramTable) {
-  EXPECT_EQ(platform::LoadResString(65315).value_or(""), "Best\xE4tigen");
+  EXPECT_EQ(platform::LoadResString(IDS_LIB_CONFIRMATION).value_or(""), "Best\xE4tigen");
   EXPECT_FALSE(platform::LoadResString(65300).has_value());
 }
 
