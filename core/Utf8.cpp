@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/base/Blanks.h"
+
 namespace core {
 
 namespace {
@@ -28,14 +30,11 @@ size_t FindAscii(std::string_view text, std::string_view needle, size_t from = 0
   return std::string_view::npos;
 }
 
+// HTML's white space.
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
 
-std::string_view Trim(std::string_view s, std::string_view also = {}) {
-  auto drop = [&](char c) { return IsSpace(c) || also.find(c) != std::string_view::npos; };
-  while (!s.empty() && drop(s.front())) s.remove_prefix(1);
-  while (!s.empty() && drop(s.back())) s.remove_suffix(1);
-  return s;
-}
+// A charset name may stand in quotes of either kind.
+bool IsSpaceOrQuote(char c) { return IsSpace(c) || c == '"' || c == '\''; }
 
 // A lead byte of a well-formed sequence: how many continuation bytes follow
 // and the range the first of them must lie in (which rules out overlong
@@ -131,11 +130,11 @@ std::string_view MetaTagCharset(std::string_view tag) {
       pos = after + 1;
       value = AttributeValue(tag, pos);
     }
-    if (SameAscii(name, "charset")) return Trim(value);
+    if (SameAscii(name, "charset")) return platform::TrimmedView(value, IsSpace);
     if (SameAscii(name, "http-equiv")) httpEquiv = value;
     if (SameAscii(name, "content")) content = value;
   }
-  if (SameAscii(Trim(httpEquiv), "content-type")) return CharsetParameter(content);
+  if (SameAscii(platform::TrimmedView(httpEquiv, IsSpace), "content-type")) return CharsetParameter(content);
   return {};
 }
 
@@ -144,7 +143,7 @@ std::string_view MetaTagCharset(std::string_view tag) {
 bool StartsWithUtf8Bom(std::string_view text) { return text.substr(0, kBom.size()) == kBom; }
 
 bool IsUtf8Name(std::string_view charset) {
-  charset = Trim(charset, "\"'");
+  charset = platform::TrimmedView(charset, IsSpaceOrQuote);
   return SameAscii(charset, "utf-8") || SameAscii(charset, "utf8");
 }
 
@@ -158,7 +157,7 @@ std::string_view CharsetParameter(std::string_view contentType) {
     while (pos < contentType.size() && IsSpace(contentType[pos])) ++pos;
     const size_t start = pos;
     while (pos < contentType.size() && contentType[pos] != ';' && !IsSpace(contentType[pos])) ++pos;
-    return Trim(contentType.substr(start, pos - start), "\"'");
+    return platform::TrimmedView(contentType.substr(start, pos - start), IsSpaceOrQuote);
   }
   return {};
 }

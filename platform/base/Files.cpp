@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/base/Blanks.h"
+
 namespace platform {
 
 namespace {
@@ -12,8 +14,6 @@ namespace {
 HANDLE Sys(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
 [[noreturn]] void ThrowLastError() { throw EInOutError(GetLastError()); }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // One Win32 call moves at most this much.
 constexpr size_t kMaxChunk = 1u << 30;
@@ -26,11 +26,8 @@ std::string SysErrorMessage(std::uint32_t code) {
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
       reinterpret_cast<char*>(&text), 0, nullptr);
   std::string message;
-  if (n > 0 && text) message.assign(text, n);
+  if (n > 0 && text) message = Trimmed(std::string_view(text, n), IsBlankOrLineBreak);
   if (text) LocalFree(text);
-  while (!message.empty() && IsBlank(message.back())) message.pop_back();
-  const auto first = std::find_if_not(message.begin(), message.end(), IsBlank);
-  message.erase(message.begin(), first);
   if (message.empty()) message = "E/A-Fehler " + std::to_string(code);
   return message;
 }

@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/base/Blanks.h"
+
 namespace platform {
 
 namespace {
 
+// The blanks around an INI file's names and values; line breaks end a line
+// and never stand in one.
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
+std::string_view Trim(std::string_view s) { return TrimmedView(s, IsBlank); }
 
 std::string Fold(std::string_view s) {
   s = Trim(s);

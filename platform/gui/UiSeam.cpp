@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/base/Blanks.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Form.h"
@@ -68,14 +69,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return data;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 void LoadScript(ScriptState& st) {
   auto data = ReadWholeFile(st.scriptPath);
   if (!data) {
@@ -89,7 +82,7 @@ void LoadScript(ScriptState& st) {
     std::size_t end = data->find_first_of("\r\n", pos);
     if (end == std::string::npos) end = data->size();
     ++number;
-    const std::string_view line = Trim(std::string_view(*data).substr(pos, end - pos));
+    const std::string_view line = TrimmedView(std::string_view(*data).substr(pos, end - pos), IsBlankOrLineBreak);
     if (!line.empty() && line.front() != '#') st.answers.push_back({number, std::string(line)});
     pos = end + 1;
     if ((*data)[end] == '\r' && pos < data->size() && (*data)[pos] == '\n') ++pos;
@@ -232,7 +225,7 @@ std::string LineRef(const ScriptLine& line) {
 ScriptAnswer AnswerMessageBox(const ScriptLine& line, const UiRequest& request) {
   const auto parts = SplitAnswer(line.text);
   if (parts.size() > 1) return {GiveUpAnswer(request), LineRef(line) + ": a message box takes no assignments"};
-  const auto result = ResultFromWord(Trim(parts[0]));
+  const auto result = ResultFromWord(TrimmedView(parts[0], IsBlankOrLineBreak));
   if (!result) return {GiveUpAnswer(request), LineRef(line) + ": not a result word"};
   const unsigned answers = AnswerButtons(request.buttons);
   if (answers & ButtonOf(*result)) return {*result, {}};
@@ -243,13 +236,13 @@ ScriptAnswer AnswerMessageBox(const ScriptLine& line, const UiRequest& request) 
 
 ScriptAnswer AnswerModalForm(const ScriptLine& line, UiRequest& request) {
   const auto parts = SplitAnswer(line.text);
-  const auto result = ResultFromWord(Trim(parts[0]));
+  const auto result = ResultFromWord(TrimmedView(parts[0], IsBlankOrLineBreak));
   if (!result) return {mrCancel, LineRef(line) + ": not a result word"};
   for (std::size_t i = 1; i < parts.size(); ++i) {
     const std::string_view assignment = parts[i];
     const std::size_t eq = assignment.find('=');
     if (eq == std::string_view::npos) return {mrCancel, LineRef(line) + ": an assignment needs name=value"};
-    const std::string name(Trim(assignment.substr(0, eq)));
+    const std::string name(TrimmedView(assignment.substr(0, eq), IsBlankOrLineBreak));
     if (!request.form) return {mrCancel, LineRef(line) + ": no form to assign " + name + " to"};
     if (!request.form->SetControlValue(name, Unescape(assignment.substr(eq + 1)))) {
       return {mrCancel, LineRef(line) + ": the form has no control " + name + " that takes a value"};

@@ -154,4 +154,6 @@ TEST(Trimmed, DropsBlanksAndControlCharactersAtTheEndsOnly) {
     std::string in, out;
   } cases[] = {{"", ""}, {" \t\r\n\x01 ", ""}, {"  a b  ", "a b"}, {"\x1f" "x\x7f", "x\x7f"}, {"\xa0y\xa0", "\xa0y\xa0"}};
   for (const auto& c : cases) EXPECT_EQ(platform::Trimmed(c.in), c.out) << c.in;
+  // With a set of its own, the other control characters stay.
+  EXPECT_EQ(platform::Trimmed("\x01 a\r\n", platform::IsBlankOrLineBreak), "\x01 a");
 }
