@@ -18,6 +18,12 @@ struct ParameterFileNames {
   std::string extension;      // ".ovk": added to a name without extension
 };
 
+// The exit codes of a batch run; the help page ends with kExitOk, and a
+// program that fails outside a run ends with kExitFailed.
+constexpr int kExitOk = 0;                     // done, or cancelled where a program counts that as done
+constexpr int kExitMissingParameterFile = 1;  // the parameter file named does not exist
+constexpr int kExitFailed = 2;                // the run failed
+
 enum class CommandAction {
   Interactive,  // no help or batch switch: the main window starts
   Help,         // show the page of switches

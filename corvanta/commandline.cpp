@@ -64,7 +64,7 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params, con
   }
   if (choice.nameGiven && !platform::FileExists(choice.parameterFile)) {
     platform::ShowMessage(core::FormatStr(txt::Load(IDS_PARAM_MISSING), {choice.parameterFile}));
-    return kExitMissingParameterFile;
+    return core::kExitMissingParameterFile;
   }
   return RunBatch(choice.parameterFile, env);
 }
@@ -76,7 +76,7 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
   core::THinweisDlg window;
   bool failed = false;
   auto project = std::make_unique<core::TProjekt>(path, failed, &window);
-  if (failed) return kExitFailed;
+  if (failed) return core::kExitFailed;
 
   bool abort = false;
   platform::TStringList urls;
@@ -87,26 +87,26 @@ int RunBatch(const std::string& path, const BatchEnvironment& env) {
   // A site that could not be reached yields no page. Merging that would
   // throw away every page of the project, with the user's descriptions and
   // corrections, and report success.
-  if (!abort && urls.Count() == 0) return kExitFailed;
+  if (!abort && urls.Count() == 0) return core::kExitFailed;
   desktop::DropSearchFormFiles(*project, urls, abort);
   // Also after a cancelled walk: the project is then not saved anyway.
   desktop::MergeFileList(*project, urls);
 
   const int code = BatchIndex(*project, false, abort, env, &fetched, &window);
-  if (code != kExitOk) return code;
+  if (code != core::kExitOk) return code;
   if (!abort) project->SaveProject(&window);
-  return kExitOk;
+  return core::kExitOk;
 }
 
 int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnvironment& env,
                net::TPageBodies* fetched, core::THinweisDlg* window) {
-  if (desktop::CheckRunSettings(project, abort) != desktop::RunCheck::Passed) return kExitFailed;
-  if (abort) return kExitOk;
+  if (desktop::CheckRunSettings(project, abort) != desktop::RunCheck::Passed) return core::kExitFailed;
+  if (abort) return core::kExitOk;
 
   platform::App().ProcessMessagesNow();
   HttpPageSource pages(ProgramClient(), project.GetBenutzername(), project.GetPasswort(), env.proxy, fetched);
   desktop::GenerateIndex(project, pages, env.dialogs, silent, TitleWith(IDS_CAP_ANALYSE), abort, window);
-  if (abort) return kExitFailed;
+  if (abort) return core::kExitFailed;
 
   project.SetJavascriptGroesse(core::IndexFileSize(project));
   const core::CopyOutcome copied =
@@ -114,7 +114,7 @@ int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnv
   platform::App().ProcessMessagesNow();
   // A search form that misses a file is broken: a copy that failed fails
   // the run. One the user cancelled ends it without saving, as the walk's.
-  return copied == core::CopyOutcome::Failed ? kExitFailed : kExitOk;
+  return copied == core::CopyOutcome::Failed ? core::kExitFailed : core::kExitOk;
 }
 
 }  // namespace corvanta

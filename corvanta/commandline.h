@@ -19,11 +19,6 @@ class TProjekt;
 
 namespace corvanta {
 
-// Exit codes of a batch run.
-constexpr int kExitOk = 0;                     // done, or the walk or the copy step was cancelled
-constexpr int kExitMissingParameterFile = 1;  // the parameter file named does not exist
-constexpr int kExitFailed = 2;                // not loadable, a failed check, no page found, analysis cancelled
-
 // What a batch run takes from the running program.
 struct BatchEnvironment {
   net::TProxySettings proxy;               // the settings' proxy
@@ -39,18 +34,22 @@ core::ParameterFileNames ParameterFiles();
 // Handles the first help or batch switch. Nothing (std::nullopt) when there
 // is none and the interactive program starts; otherwise the exit code with
 // which the process ends. A named parameter file that does not exist is
-// reported and gives kExitMissingParameterFile.
+// reported and gives core::kExitMissingParameterFile.
 std::optional<int> HandleCommandLine(const std::vector<std::string>& params, const BatchEnvironment& env);
 
-// The batch run on a parameter file; returns the exit code.
+// The batch run on a parameter file; returns the exit code: core::kExitOk when
+// done or when the walk or the copy step was cancelled, core::kExitFailed when
+// the file does not load, a check fails, no page is found or the analysis is
+// cancelled.
 int RunBatch(const std::string& path, const BatchEnvironment& env);
 
 // The index part of a batch run: the checks, the generation, the database's
-// size and the copy of the remaining template files. kExitFailed when a check
-// failed or the generation was cancelled; otherwise kExitOk, with abort set
-// when the copy step was cancelled (or was set before, and then nothing but
-// the stop-word check is done). Pages kept in fetched are taken from there.
-// The generation and the copy show their progress in window when given.
+// size and the copy of the remaining template files. core::kExitFailed when a
+// check failed or the generation was cancelled; otherwise core::kExitOk, with
+// abort set when the copy step was cancelled (or was set before, and then
+// nothing but the stop-word check is done). Pages kept in fetched are taken
+// from there. The generation and the copy show their progress in window when
+// given.
 int BatchIndex(core::TProjekt& project, bool silent, bool& abort, const BatchEnvironment& env,
                net::TPageBodies* fetched = nullptr, core::THinweisDlg* window = nullptr);
 

@@ -75,4 +75,4 @@ int Run() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return platform::RunProgram(Run, corvanta::kExitFailed); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return platform::RunProgram(Run, core::kExitFailed); }

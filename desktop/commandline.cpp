@@ -1,6 +1,7 @@
 #include "desktop/commandline.h"
 
 #include "core/Texts.h"
+#include "coregui/CommandLine.h"
 
 namespace desktop {
 
@@ -12,7 +13,7 @@ TCommandDlg::TCommandDlg(const std::string& layoutName)
 int ShowCommandLineHelp(const std::string& layoutName) {
   TCommandDlg dlg(layoutName);
   dlg.ShowModal();
-  return 0;
+  return core::kExitOk;
 }
 
 }  // namespace desktop

@@ -26,9 +26,6 @@ namespace pellinova {
 
 namespace {
 
-constexpr int kExitMissingFile = 1;
-constexpr int kExitFailed = 2;
-
 core::ParameterFileNames ParameterFiles() {
   return {txt::Fixed(IDS_PROJEKTE_FOLDER), txt::Fixed(IDS_PARAM_DEFAULT), txt::Fixed(IDS_PARAM_EXTENSION)};
 }
@@ -55,7 +52,7 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params, con
   }
   if (choice.nameGiven && !platform::FileExists(choice.parameterFile)) {
     platform::ShowMessage(core::FormatStr(txt::Load(IDS_MSG_PARAM_MISSING), {choice.parameterFile}));
-    return kExitMissingFile;
+    return core::kExitMissingParameterFile;
   }
   return RunBatch(choice.parameterFile, settings, dialogs);
 }
@@ -67,10 +64,10 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
   core::THinweisDlg window;
   bool failed = false;
   auto project = std::make_unique<TProjekt>(path, failed, &window);
-  if (failed) return kExitFailed;
+  if (failed) return core::kExitFailed;
   // A folder the file does not name (or that has gone) was put as the drive
   // "C:": searching and writing there is never what the run was started for.
-  if (project->FoldersSubstituted()) return kExitFailed;
+  if (project->FoldersSubstituted()) return core::kExitFailed;
 
   bool abort = false;
   platform::TStringList files, skipped;
@@ -86,11 +83,11 @@ int RunBatch(const std::string& path, const core::TIni& settings, core::ReviewDi
   desktop::MergeFileList(*project, files);
 
   const int code = BatchIndex(*project, false, abort, settings, dialogs, &window);
-  if (code != 0) return code;
+  if (code != core::kExitOk) return code;
   if (!abort) project->SaveProject(&window);
   // The rest was indexed: the run went through.
   ReportSkippedFiles(skipped);
-  return 0;
+  return core::kExitOk;
 }
 
 void GenerateLocalIndex(TProjekt& project, core::ReviewDialogs* dialogs, bool silent, const core::TIni& settings,
@@ -107,12 +104,12 @@ void GenerateLocalIndex(TProjekt& project, core::ReviewDialogs* dialogs, bool si
 int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& settings,
                core::ReviewDialogs* dialogs, core::THinweisDlg* window) {
   if (desktop::CheckRunSettings(project, abort, &project.GetHTMLVerzeichnis()) != desktop::RunCheck::Passed)
-    return kExitFailed;
-  if (abort) return 0;
+    return core::kExitFailed;
+  if (abort) return core::kExitOk;
 
   platform::App().ProcessMessagesNow();
   GenerateLocalIndex(project, dialogs, silent, settings, abort, window);
-  if (abort) return kExitFailed;
+  if (abort) return core::kExitFailed;
 
   project.SetJavascriptGroesse(core::IndexFileSize(project));
   const core::CopyOutcome copied = core::CopyRemainingTemplateFiles(
@@ -120,7 +117,7 @@ int BatchIndex(TProjekt& project, bool silent, bool& abort, const core::TIni& se
   platform::App().ProcessMessagesNow();
   // A search form that misses a file is broken: a copy that failed fails
   // the run. One the user cancelled ends it without saving, as the search's.
-  return copied == core::CopyOutcome::Failed ? kExitFailed : 0;
+  return copied == core::CopyOutcome::Failed ? core::kExitFailed : core::kExitOk;
 }
 
 }  // namespace pellinova

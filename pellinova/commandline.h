@@ -5,9 +5,10 @@
 // searched for the project's files, the pages merged, the database generated,
 // the search form's other files copied and the project saved.
 //
-// Exit codes of a batch run: 0 normal end, or the search or the copy was
-// cancelled (the project is then not saved); 1 the parameter file named does
-// not exist; 2 the project could not be loaded, names no usable source or
+// Exit codes of a batch run (coregui/CommandLine.h): kExitOk normal end, or
+// the search or the copy was cancelled (the project is then not saved);
+// kExitMissingParameterFile the parameter file named does not exist;
+// kExitFailed the project could not be loaded, names no usable source or
 // target folder, a check before the analysis failed, or the analysis was
 // cancelled or failed.
 #include <optional>

@@ -31,7 +31,6 @@
 namespace {
 
 constexpr LCID kDefaultLanguage = 1033;
-constexpr int kExitFailed = 2;
 
 int Run() {
   core::SetTextTable(pellinova::TextTable());
@@ -74,4 +73,4 @@ int Run() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return platform::RunProgram(Run, kExitFailed); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return platform::RunProgram(Run, core::kExitFailed); }

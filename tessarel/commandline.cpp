@@ -15,9 +15,6 @@ namespace tessarel {
 
 namespace {
 
-constexpr int kExitMissingFile = 1;
-constexpr int kExitFailed = 2;
-
 // One line per error, CRLF, replacing an older file; giving up the write
 // counts as a failed run.
 bool WriteErrorFile(const platform::TStringList& errors, const std::string& path) {
@@ -47,7 +44,7 @@ std::optional<int> HandleCommandLine(const std::vector<std::string>& params) {
   // with the defaults is never what a batch run was started for.
   if (!platform::FileExists(choice.parameterFile)) {
     platform::ShowMessage(core::FormatStr(txt::Load(IDS_PARAM_MISSING), {choice.parameterFile}));
-    return kExitMissingFile;
+    return core::kExitMissingParameterFile;
   }
   return RunBatch(choice.parameterFile);
 }
@@ -56,7 +53,7 @@ int RunBatch(const std::string& path) {
   TProjekt& p = ReloadProjekt(path);
   // A documents folder that has gone, or none at all, became "C:" on
   // loading; the run would walk the whole drive.
-  if (p.DokumenteVerzeichnisErsetzt()) return kExitFailed;
+  if (p.DokumenteVerzeichnisErsetzt()) return core::kExitFailed;
 
   bool abort = false;
   {
@@ -66,8 +63,8 @@ int RunBatch(const std::string& path) {
   }
   if (p.automationErrors.Count() > 0 &&
       !WriteErrorFile(p.automationErrors, platform::ChangeFileExt(path, txt::Fixed(IDS_ERROR_EXT))))
-    return kExitFailed;
-  return abort ? kExitFailed : 0;
+    return core::kExitFailed;
+  return abort ? core::kExitFailed : core::kExitOk;
 }
 
 }  // namespace tessarel

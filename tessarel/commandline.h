@@ -4,8 +4,9 @@
 // folder "projekte" beside the program) once, without the main window, and
 // writes the automation errors of the run to a ".ERR" file beside it.
 //
-// Exit codes of a batch run: 0 normal end; 1 the parameter file does not
-// exist; 2 the analysis could not be set up, was cancelled or failed.
+// Exit codes of a batch run (coregui/CommandLine.h): kExitOk normal end;
+// kExitMissingParameterFile the parameter file does not exist; kExitFailed
+// the analysis could not be set up, was cancelled or failed.
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,8 +20,8 @@ core::ParameterFileNames TessarelParameterFiles();
 
 // Handles the first help or batch switch (core::ParseCommandLine). Nothing
 // (std::nullopt) when there is none and the interactive program starts;
-// otherwise the exit code. A parameter file that does not exist ends with 1,
-// the default "auto.tzn" too: a batch run never walks a drive with the
+// otherwise the exit code. A parameter file that does not exist ends with
+// core::kExitMissingParameterFile, the default "auto.tzn" too: a batch run never walks a drive with the
 // defaults.
 std::optional<int> HandleCommandLine(const std::vector<std::string>& params);
 

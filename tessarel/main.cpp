@@ -38,7 +38,6 @@ class MainWindowHost : public core::SettingsUi {
 };
 
 constexpr LCID kDefaultLanguage = 1033;
-constexpr int kExitFailed = 2;
 
 int Run() {
   core::SetTextTable(tessarel::TextTable());
@@ -71,4 +70,4 @@ int Run() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return platform::RunProgram(Run, kExitFailed); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return platform::RunProgram(Run, core::kExitFailed); }

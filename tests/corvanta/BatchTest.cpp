@@ -65,7 +65,7 @@ class Batch : public ::testing::Test {
 TEST_F(Batch, WalksMergesGeneratesCopiesAndSaves) {
   const std::string path = WriteSiteProject();
   platform::ScriptedUi ui;
-  EXPECT_EQ(corvanta::HandleCommandLine({"/b", "site"}, env_), corvanta::kExitOk);
+  EXPECT_EQ(corvanta::HandleCommandLine({"/b", "site"}, env_), core::kExitOk);
   EXPECT_TRUE(ui.Requests().empty());
 
   // The pages that stay keep their place and what the user wrote; the
@@ -100,7 +100,7 @@ TEST_F(Batch, UnreachableSiteLeavesTheProjectAsItWas) {
                       {{Url("/seite2.htm"), "Von Hand", ""}});
   const std::string before = platform::ReadFileBytes(path);
   platform::ScriptedUi ui;
-  EXPECT_EQ(corvanta::RunBatch(path, env_), corvanta::kExitFailed);
+  EXPECT_EQ(corvanta::RunBatch(path, env_), core::kExitFailed);
   EXPECT_EQ(platform::ReadFileBytes(path), before);
   EXPECT_FALSE(platform::FileExists(Target("suche.js")));
   EXPECT_TRUE(ui.Requests().empty());
@@ -109,7 +109,7 @@ TEST_F(Batch, UnreachableSiteLeavesTheProjectAsItWas) {
 TEST_F(Batch, DefaultParameterFileThatIsMissingStartsANewProjectAndFindsNothing) {
   // "auto.ovk" is not checked before the run; a new project has no site.
   platform::ScriptedUi ui;
-  EXPECT_EQ(corvanta::HandleCommandLine({"-BATCH"}, env_), corvanta::kExitFailed);
+  EXPECT_EQ(corvanta::HandleCommandLine({"-BATCH"}, env_), core::kExitFailed);
   EXPECT_FALSE(platform::FileExists(f_.projectsDir + "\\auto.ovk"));
 }
 
@@ -117,7 +117,7 @@ TEST_F(Batch, MissingStopWordListFailsWithTheProjectUnchanged) {
   const std::string path = WriteSiteProject("StopwortListeVerwenden=1\r\n");
   const std::string before = platform::ReadFileBytes(path);
   platform::ScriptedUi ui;
-  EXPECT_EQ(corvanta::RunBatch(path, env_), corvanta::kExitFailed);
+  EXPECT_EQ(corvanta::RunBatch(path, env_), core::kExitFailed);
   EXPECT_EQ(platform::ReadFileBytes(path), before);
   EXPECT_FALSE(platform::FileExists(Target("suche.js")));
 }
@@ -135,7 +135,7 @@ TEST_F(Batch, StopWordListGoneDuringTheWalkFailsTheCheck) {
       "stop.ovk", "WebSite=" + server.Base() + "/index.htm\r\nStopwortListeVerwenden=1\r\n", {{Url("/a.htm"), "", ""}});
   const std::string before = platform::ReadFileBytes(path);
   platform::ScriptedUi ui;
-  EXPECT_EQ(corvanta::RunBatch(path, env_), corvanta::kExitFailed);
+  EXPECT_EQ(corvanta::RunBatch(path, env_), core::kExitFailed);
   EXPECT_EQ(server.Connections(), 1);
   EXPECT_EQ(platform::ReadFileBytes(path), before);
   EXPECT_FALSE(platform::FileExists(Target("suche.js")));
@@ -155,7 +155,7 @@ TEST_F(Batch, CancelledAnalysisFailsWithTheProjectUnchanged) {
   ui.Push(platform::mrNo);
   const int code = corvanta::RunBatch(path, env_);
   platform::SetFileFaults(nullptr);
-  EXPECT_EQ(code, corvanta::kExitFailed);
+  EXPECT_EQ(code, core::kExitFailed);
   ASSERT_EQ(ui.Requests().size(), 1u);
   EXPECT_THAT(ui.Requests()[0].text, HasSubstr("zum Lesen öffnen"));
   EXPECT_EQ(platform::ReadFileBytes(path), before);
@@ -175,7 +175,7 @@ TEST_F(Batch, FailedCopyFailsTheRunWithoutSaving) {
   ui.Push(platform::mrNo);
   const int code = corvanta::RunBatch(path, env_);
   platform::SetFileFaults(nullptr);
-  EXPECT_EQ(code, corvanta::kExitFailed);
+  EXPECT_EQ(code, core::kExitFailed);
   EXPECT_EQ(ui.Requests().size(), 1u);
   EXPECT_TRUE(platform::FileExists(Target("suche.js")));
   EXPECT_FALSE(platform::FileExists(Target("suche.htm")));
@@ -207,7 +207,7 @@ TEST_F(Batch, CancelledWalkEndsNormallyWithoutGeneratingOrSaving) {
       f_.WriteProject("stop.ovk", "WebSite=" + server.Base() + "/index.htm\r\n", {{Url("/seite2.htm"), "Von Hand", ""}});
   const std::string cancelBefore = platform::ReadFileBytes(cancelPath);
   platform::ScriptedUi ui;
-  EXPECT_EQ(corvanta::RunBatch(cancelPath, env_), corvanta::kExitOk);
+  EXPECT_EQ(corvanta::RunBatch(cancelPath, env_), core::kExitOk);
   EXPECT_EQ(platform::ReadFileBytes(cancelPath), cancelBefore);
   EXPECT_FALSE(platform::FileExists(Target("suche.js")));
   // The walk ended at the page during which the window was closed: what it

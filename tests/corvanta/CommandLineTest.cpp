@@ -82,7 +82,7 @@ TEST(CorvantaCommandLine, HelpSwitchShowsThePageOfSwitches) {
     version = r.form->Find<platform::Label>("lblVersion").Caption();
     return int(platform::mrOk);
   });
-  EXPECT_EQ(corvanta::HandleCommandLine({"/x", "/H"}, {}), corvanta::kExitOk);
+  EXPECT_EQ(corvanta::HandleCommandLine({"/x", "/H"}, {}), core::kExitOk);
   ASSERT_EQ(ui.Requests().size(), 1u);
   EXPECT_EQ(ui.Requests()[0].kind, platform::UiKind::ModalForm);
   EXPECT_EQ(ui.Requests()[0].caption, "Quarvelin(tm) Corvanta - Kommandozeilen-Parameter");
@@ -101,7 +101,7 @@ TEST(CorvantaCommandLine, NamedParameterFileMustExist) {
   corvanta::BatchEnvironment env;
   env.programDir = folder.Path() + "\\";
   platform::ScriptedUi ui;
-  EXPECT_EQ(corvanta::HandleCommandLine({"/b", "fehlt"}, env), corvanta::kExitMissingParameterFile);
+  EXPECT_EQ(corvanta::HandleCommandLine({"/b", "fehlt"}, env), core::kExitMissingParameterFile);
   ASSERT_EQ(ui.Requests().size(), 1u);
   EXPECT_EQ(ui.Requests()[0].kind, platform::UiKind::MessageBox);
   EXPECT_EQ(ui.Requests()[0].text,
