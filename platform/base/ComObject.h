@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/base/OwnedHandle.h"
+#include "platform/base/SystemMessage.h"
 
 namespace platform {
 
@@ -35,9 +36,6 @@ class EComFailure : public std::runtime_error {
   bool nameLookup_;
 };
 
-// The system's text for code, without the line break and blanks that end it;
-// empty where the system has none (Wine has none for most COM errors).
-std::string SystemMessage(HRESULT code);
 // code as eight hexadecimal digits, for a message without the system's text.
 std::string HexCode(HRESULT code);
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/base/Blanks.h"
+#include "platform/base/SystemMessage.h"
 
 namespace platform {
 
@@ -21,13 +22,7 @@ constexpr size_t kMaxChunk = 1u << 30;
 }  // namespace
 
 std::string SysErrorMessage(std::uint32_t code) {
-  char* text = nullptr;
-  const DWORD n = FormatMessageA(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-      reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string message;
-  if (n > 0 && text) message = Trimmed(std::string_view(text, n), IsBlankOrLineBreak);
-  if (text) LocalFree(text);
+  std::string message = Trimmed(SystemMessage(static_cast<HRESULT>(code)), IsBlankOrLineBreak);
   if (message.empty()) message = "E/A-Fehler " + std::to_string(code);
   return message;
 }
