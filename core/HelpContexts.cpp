@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 
 namespace core {
 

@@ -1,6 +1,6 @@
 #include "core/RelativeLink.h"
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/WineDrives.h"
 #include "platform/base/Files.h"
 

@@ -5,7 +5,7 @@
 #include <numeric>
 #include <random>
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "platform/base/Blanks.h"
 

@@ -1,11 +1,10 @@
-// The text helpers of TText that need nothing from the system (the
-// thousands separator stays with the system half in coregui/Hilfsmittel.cpp).
+// The text helpers of TText; none needs anything from the system.
 #include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "core/Entities.h"
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 
 namespace core {
 

@@ -1,6 +1,6 @@
 #include "core/WineDrives.h"
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "platform/base/Files.h"
 #include "platform/base/IniDocument.h"
 #include "platform/base/StringList.h"

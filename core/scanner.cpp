@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "core/Entities.h"
-#include "core/Hilfsmittel.h"
 #include "core/ProjectSettings.h"
 #include "core/RunContext.h"
 #include "core/Schlagworte.h"
+#include "core/TText.h"
 #include "platform/base/Blanks.h"
 #include "platform/base/StringList.h"
 

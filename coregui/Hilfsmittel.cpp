@@ -59,9 +59,9 @@ std::string ThousandsSeparator() {
 
 }  // namespace
 
-// --- TText (the part that asks the system) ----------------------------
+// --- thousands ---------------------------------------------------------------
 
-std::string TText::FormatThousands(std::int64_t number) const {
+std::string FormatThousands(std::int64_t number) {
   const std::string separator = ThousandsSeparator();
   // The magnitude as unsigned, so that the most negative number has one too.
   const std::uint64_t magnitude =

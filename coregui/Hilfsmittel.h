@@ -1,10 +1,11 @@
 #pragma once
-// The utilities that ask the system (the file search in a directory tree) or
-// show a window (the file copy with progress and retry); the text helpers
-// are in core/Hilfsmittel.h.
+// The utilities that ask the system (the user's thousands separator, the
+// file search in a directory tree) or show a window (the file copy with
+// progress and retry); the text helpers are in core/TText.h.
+#include <cstdint>
 #include <string>
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 
 namespace platform {
 class TStringList;
@@ -43,6 +44,9 @@ class Tfile {
 // Has no operations; it exists because the programs create it beside the
 // others.
 class TDateString {};
+
+// Decimal text with the thousands separator of the user's settings.
+std::string FormatThousands(std::int64_t number);
 
 TDir& Dir();
 Tfile& File();

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/HelpContexts.h"
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "core/UnixExec.h"
 #include "core/WineDrives.h"

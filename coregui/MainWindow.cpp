@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "core/HelpContexts.h"
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/CommandLine.h"
 #include "coregui/ini.h"

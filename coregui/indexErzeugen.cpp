@@ -6,11 +6,11 @@
 #include <cmath>
 #include <memory>
 
-#include "core/Hilfsmittel.h"
 #include "core/PageSource.h"
 #include "core/Profile.h"
 #include "core/ReviewDialogs.h"
 #include "core/Schlagworte.h"
+#include "core/TText.h"
 #include "core/TextFile.h"
 #include "core/Texts.h"
 #include "core/Vorlage.h"

@@ -1,6 +1,6 @@
 #include "corvanta/SiteFetch.h"
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "coregui/hinweis.h"
 #include "coregui/projektVerwaltung.h"
 #include "platform/gui/Application.h"

@@ -1,7 +1,7 @@
 #include "corvanta/directory.h"
 
 #include "core/HelpContexts.h"
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "coregui/CommandLine.h"
 #include "coregui/projektVerwaltung.h"
 #include "corvanta/SiteFetch.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 
 namespace desktop {
 

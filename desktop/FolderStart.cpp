@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "core/HelpContexts.h"
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "desktop/PageSelection.h"
 #include "desktop/neueswort.h"

@@ -260,12 +260,11 @@ void TIndexerWindow::Statistics() {
   const core::TProjekt& project = *Projekt();
   const std::int64_t pages = static_cast<std::int64_t>(project.Pages().size());
   const std::int64_t words = project.GetSchlagworteGesamt();
-  const core::TText& text = core::Text();
   platform::MessageDlg(
       core::FormatStr(LoadStr(Txt::Msg309),
-                      {project.GetZielVerzeichnis(), text.FormatThousands(project.GetJavascriptGroesse()),
-                       text.FormatThousands(pages), text.FormatThousands(words),
-                       text.FormatThousands(pages ? words / pages : 0), project.GetAnalyseDauer()}),
+                      {project.GetZielVerzeichnis(), core::FormatThousands(project.GetJavascriptGroesse()),
+                       core::FormatThousands(pages), core::FormatThousands(words),
+                       core::FormatThousands(pages ? words / pages : 0), project.GetAnalyseDauer()}),
       platform::MsgDlgType::Information, platform::mbOK | platform::mbHelp, core::hcIndexFertig);
 }
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/HelpContexts.h"
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/ini.h"
 #include "coregui/projektVerwaltung.h"

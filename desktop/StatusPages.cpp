@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
+#include "coregui/Hilfsmittel.h"
 #include "coregui/projektVerwaltung.h"
 
 namespace desktop {
@@ -13,7 +14,7 @@ namespace {
 using core::LoadStr;
 using core::Txt;
 
-std::string Thousands(std::int64_t n) { return core::Text().FormatThousands(n); }
+std::string Thousands(std::int64_t n) { return core::FormatThousands(n); }
 std::string OnOff(bool on) { return LoadStr(on ? Txt::StEin : Txt::StAus); }
 
 }  // namespace

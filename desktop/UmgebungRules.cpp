@@ -1,6 +1,6 @@
 #include "desktop/UmgebungRules.h"
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/ini.h"
 #include "platform/base/Files.h"

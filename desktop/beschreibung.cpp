@@ -1,7 +1,7 @@
 #include "desktop/beschreibung.h"
 
 #include "core/HelpContexts.h"
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/CommandLine.h"
 #include "coregui/projektVerwaltung.h"

@@ -1,7 +1,7 @@
 #include "desktop/liste.h"
 
 #include "core/HelpContexts.h"
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "core/Vorlage.h"
 #include "coregui/CommandLine.h"

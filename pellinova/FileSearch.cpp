@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/Hilfsmittel.h"
 #include "core/HelpContexts.h"
 #include "core/ProjectSettings.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/FolderEntries.h"
 #include "coregui/hinweis.h"

@@ -1,7 +1,7 @@
 #include "pellinova/Projekt.h"
 
 #include "core/HelpContexts.h"
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/ini.h"
 #include "pellinova/TextNumbers.h"

@@ -1,6 +1,6 @@
 #include "pellinova/XMLExport.h"
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/Retry.h"
 #include "pellinova/TextNumbers.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/CommandLine.h"
 #include "coregui/SearchFormFiles.h"

@@ -1,8 +1,8 @@
 #include "pellinova/directory.h"
 
 #include "core/HelpContexts.h"
-#include "core/Hilfsmittel.h"
 #include "core/ProjectSettings.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/CommandLine.h"
 #include "coregui/hinweis.h"

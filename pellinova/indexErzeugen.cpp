@@ -1,8 +1,8 @@
 #include "pellinova/indexErzeugen.h"
 
-#include "core/Hilfsmittel.h"
 #include "core/RelativeLink.h"
 #include "core/RunContext.h"
+#include "core/TText.h"
 #include "core/TextFile.h"
 #include "core/Texts.h"
 #include "core/Vorlage.h"

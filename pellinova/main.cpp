@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Hilfsmittel.h"
 #include "core/Profile.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/CommandLine.h"
 #include "coregui/MainWindow.h"

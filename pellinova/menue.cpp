@@ -1,6 +1,6 @@
 #include "pellinova/menue.h"
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "coregui/CommandLine.h"
 #include "coregui/hinweis.h"
 #include "coregui/ini.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 
 namespace tessarel {
 

@@ -1,8 +1,8 @@
 #include "tessarel/SchlagwortSeite.h"
 
 #include "core/HelpContexts.h"
-#include "core/Hilfsmittel.h"
 #include "core/RelativeLink.h"
+#include "core/TText.h"
 #include "core/TextFile.h"
 #include "core/Texts.h"
 #include "coregui/Retry.h"

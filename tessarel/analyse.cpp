@@ -5,9 +5,9 @@
 #include <cmath>
 #include <vector>
 
-#include "core/Hilfsmittel.h"
 #include "core/HelpContexts.h"
 #include "core/ProgressTimes.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/FolderEntries.h"
 #include "platform/base/Clock.h"

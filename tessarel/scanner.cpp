@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "tessarel/hinweis.h"
 #include "tessarel/projektVerwaltung.h"
 

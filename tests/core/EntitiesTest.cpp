@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/Entities.h"
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 
 namespace {
 

@@ -102,30 +102,30 @@ class FormatThousandsTest : public ::testing::Test {
 
 TEST_F(FormatThousandsTest, GroupsByThreeWithTheUsersSeparator) {
   Values(".", ",", "00000407");
-  EXPECT_EQ(T().FormatThousands(0), "0");
-  EXPECT_EQ(T().FormatThousands(999), "999");
-  EXPECT_EQ(T().FormatThousands(1000), "1.000");
-  EXPECT_EQ(T().FormatThousands(1234567), "1.234.567");
-  EXPECT_EQ(T().FormatThousands(4294967296LL), "4.294.967.296");
+  EXPECT_EQ(core::FormatThousands(0), "0");
+  EXPECT_EQ(core::FormatThousands(999), "999");
+  EXPECT_EQ(core::FormatThousands(1000), "1.000");
+  EXPECT_EQ(core::FormatThousands(1234567), "1.234.567");
+  EXPECT_EQ(core::FormatThousands(4294967296LL), "4.294.967.296");
   // The sign goes in front of the grouped magnitude, never into a group.
-  EXPECT_EQ(T().FormatThousands(-100), "-100");
-  EXPECT_EQ(T().FormatThousands(-1234), "-1.234");
-  EXPECT_EQ(T().FormatThousands(std::numeric_limits<std::int64_t>::min()), "-9.223.372.036.854.775.808");
+  EXPECT_EQ(core::FormatThousands(-100), "-100");
+  EXPECT_EQ(core::FormatThousands(-1234), "-1.234");
+  EXPECT_EQ(core::FormatThousands(std::numeric_limits<std::int64_t>::min()), "-9.223.372.036.854.775.808");
   Values("'", ".", "00000409");
-  EXPECT_EQ(T().FormatThousands(1000), "1'000");
+  EXPECT_EQ(core::FormatThousands(1000), "1'000");
 }
 
 TEST_F(FormatThousandsTest, FallsBackToTheLocaleWhenASeparatorIsEmpty) {
   Values("", ",", "00000407");
-  EXPECT_EQ(T().FormatThousands(1000), "1.000");
+  EXPECT_EQ(core::FormatThousands(1000), "1.000");
   Values(" ", "", "00000409");
-  EXPECT_EQ(T().FormatThousands(1000), "1,000");
+  EXPECT_EQ(core::FormatThousands(1000), "1,000");
   Values(std::nullopt, std::nullopt, std::nullopt);
-  EXPECT_EQ(T().FormatThousands(1000), "1.000");
+  EXPECT_EQ(core::FormatThousands(1000), "1.000");
   Values("", "", "00000C07");
-  EXPECT_EQ(T().FormatThousands(1000), "1.000");
+  EXPECT_EQ(core::FormatThousands(1000), "1.000");
   Values("", "", "00007409");
-  EXPECT_EQ(T().FormatThousands(1000), "1,000");
+  EXPECT_EQ(core::FormatThousands(1000), "1,000");
 }
 
 // A small tree below the temp folder, removed again at the end.

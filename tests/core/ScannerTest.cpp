@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "core/Entities.h"
-#include "core/Hilfsmittel.h"
 #include "core/ProjectSettings.h"
 #include "core/RunContext.h"
 #include "core/Schlagworte.h"
+#include "core/TText.h"
 #include "core/scanner.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "coregui/hinweis.h"
 #include "corvanta/SiteFetch.h"

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <map>
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "core/WineDrives.h"
 #include "platform/base/Files.h"
 #include "platform/gui/Application.h"

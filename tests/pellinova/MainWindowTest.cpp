@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "core/Hilfsmittel.h"
+#include "core/TText.h"
 #include "coregui/CommandLine.h"
 #include "coregui/SettingsHost.h"
 #include "coregui/ULanguage.h"

@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/Hilfsmittel.h"
 #include "core/Profile.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "fsctl/FsControls.h"
 #include "pellinova/Texts.h"

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Hilfsmittel.h"
 #include "core/Profile.h"
+#include "core/TText.h"
 #include "core/Texts.h"
 #include "core/Vorlage.h"
 #include "coregui/hinweis.h"

@@ -1,10 +1,9 @@
 #pragma once
-// Small utilities every part of the programs uses: string surgery on paths and
-// URLs, HTML entities, thousands separators. The file search in a directory
-// tree and the file copy with progress and retry ask the system and show a
-// window: they are in coregui/Hilfsmittel.h. Each class has one program-wide
-// instance, reached through Text(), Dir(), File(), DateString().
-#include <cstdint>
+// The text helpers every part of the programs uses: string surgery on paths
+// and URLs, HTML entities, blanks and punctuation. What asks the system (the
+// user's thousands separator, the file search in a directory tree) or shows a
+// window (the file copy with progress and retry) is in coregui/Hilfsmittel.h.
+// One program-wide instance, reached through Text().
 #include <string>
 #include <string_view>
 
@@ -47,9 +46,6 @@ class TText {
 
   // "C:\a\b.htm" -> "file:///C|/a/b.htm".
   std::string PathToFileUrl(std::string_view path) const;
-
-  // Decimal text with the thousands separator of the user's settings.
-  std::string FormatThousands(std::int64_t number) const;
 
   // , . ; " ' - / \ : ? ! become blanks.
   std::string PunctuationToSpaces(std::string_view text) const;
