@@ -7,6 +7,7 @@
 #include "net/SocketText.h"
 #include "net/WinSockApi.h"
 #include "platform/base/Blanks.h"
+#include "platform/base/MessagePump.h"
 #include "platform/gui/Application.h"
 
 namespace net {
@@ -857,17 +858,7 @@ void TCustomAsyncSocket::DrainUntilClosed() {
 }
 
 void TCustomAsyncSocket::MessagePump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      terminated_ = true;
-      // The quit request stays for the loop that owns it.
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  if (platform::PumpWaitingMessages()) terminated_ = true;
 }
 
 void TCustomAsyncSocket::ProcessMessagesNow() {

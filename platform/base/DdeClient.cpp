@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/base/MessagePump.h"
 #include "platform/base/Process.h"
 
 namespace platform {
@@ -29,19 +30,6 @@ class StringHandle {
   DWORD instance_;
   HSZ handle_;
 };
-
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // The quit request belongs to the message loop that is waiting for it.
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
 
 }  // namespace
 
@@ -78,7 +66,7 @@ bool DdeClientConv::SetLink(const std::string& service, const std::string& topic
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < startTimeoutMs) {
     if (Connect(service, topic)) return true;
-    PumpMessages();
+    PumpWaitingMessages();
     Sleep(100);
   }
   return false;

@@ -8,4 +8,5 @@ quarvelin_test(platform_base_test
     ${CMAKE_CURRENT_LIST_DIR}/SortKeyTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CollationTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComObjectTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MessagePumpTest.cpp
   LIBS qplatform_base)
