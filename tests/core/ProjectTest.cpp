@@ -9,6 +9,7 @@
 #include "coregui/hinweis.h"
 #include "coregui/projektVerwaltung.h"
 #include "platform/base/Files.h"
+#include "platform/gui/Control.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/TestingUi.h"
 #include "tests/platform/BaseTestFolder.h"
@@ -34,8 +35,7 @@ class ShownWindows {
     const auto* m = reinterpret_cast<const CWPSTRUCT*>(l);
     if (code == HC_ACTION && current_ && m->message == WM_SHOWWINDOW && m->wParam &&
         !(GetWindowLongA(m->hwnd, GWL_STYLE) & WS_CHILD)) {
-      std::string caption(static_cast<size_t>(GetWindowTextLengthA(m->hwnd)) + 1, '\0');
-      caption.resize(static_cast<size_t>(GetWindowTextA(m->hwnd, caption.data(), static_cast<int>(caption.size()))));
+      const std::string caption = platform::WindowText(m->hwnd);
       current_->captions.push_back(caption);
       if (!current_->closeOnShow.empty() && caption.find(current_->closeOnShow) != std::string::npos)
         PostMessageA(m->hwnd, WM_CLOSE, 0, 0);

@@ -42,6 +42,7 @@ namespace {
 
 using gallery::Placed;
 using gallery::Rect;
+using platform::WindowText;
 
 int faultCount = 0;
 
@@ -59,14 +60,6 @@ std::string Utf8(const std::string& text) {
 void Fault(const std::string& where, const std::string& what) {
   ++faultCount;
   std::printf("FEHLER %s: %s\n", Utf8(where).c_str(), Utf8(what).c_str());
-}
-
-std::string WindowText(HWND hwnd) {
-  const int length = GetWindowTextLengthA(hwnd);
-  if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  text.resize(static_cast<size_t>(std::max(0, GetWindowTextA(hwnd, text.data(), length + 1))));
-  return text;
 }
 
 std::string ClassOf(HWND hwnd) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/gui/Application.h"
+#include "platform/gui/Control.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Form.h"
 #include "tests/support/GuiPump.h"
@@ -76,12 +77,6 @@ class HeldKeys {
  private:
   BYTE saved_[256] = {};
 };
-
-std::string TextOf(HWND hwnd) {
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 RECT PlaceOf(HWND child) {
   RECT r{};
@@ -210,7 +205,7 @@ TEST(PageControl, KeysWalkIntoTheActivePageOnlyAndSwitchPages) {
   f.edVorn.SetFocus();
   for (HWND expected : {f.ragWahl.ItemHandle(1), f.speZahl.Handle(), f.ckbTitel.Handle()}) {
     PressKey(GetFocus(), VK_TAB);
-    EXPECT_EQ(GetFocus(), expected) << TextOf(expected);
+    EXPECT_EQ(GetFocus(), expected) << platform::WindowText(expected);
   }
 
   struct Switch {
@@ -297,7 +292,7 @@ TEST(RadioGroup, ChoiceByClickKeysAndCodeFiresOnlyOnAChange) {
   f.ragWahl.OnClick = [&] { ++clicks; };
   f.Show();
   ASSERT_EQ(f.ragWahl.Items().size(), 3u);
-  EXPECT_EQ(TextOf(f.ragWahl.ItemHandle(2)), "Franz\xF6sisch");
+  EXPECT_EQ(platform::WindowText(f.ragWahl.ItemHandle(2)), "Franz\xF6sisch");
   EXPECT_EQ(f.ragWahl.ItemIndex(), 1);
   EXPECT_EQ(SendMessageA(f.ragWahl.ItemHandle(1), BM_GETCHECK, 0, 0), BST_CHECKED);
 
@@ -340,7 +335,7 @@ TEST(RadioGroup, ChoiceByClickKeysAndCodeFiresOnlyOnAChange) {
   f.ragWahl.SetItemIndex(1);
   f.ragWahl.SetItems({"German", "English", "French"});
   EXPECT_EQ(f.ragWahl.ItemIndex(), 1);
-  EXPECT_EQ(TextOf(f.ragWahl.ItemHandle(1)), "English");
+  EXPECT_EQ(platform::WindowText(f.ragWahl.ItemHandle(1)), "English");
   f.ragWahl.SetEnabled(false);
   EXPECT_FALSE(IsWindowEnabled(f.ragWahl.ItemHandle(0)));
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/gui/Application.h"
+#include "platform/gui/Control.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Form.h"
 
@@ -103,12 +104,6 @@ Pixels Repainted(platform::Form& form, HWND control) {
   return OnScreen(form.Handle(), PlaceOf(control));
 }
 
-std::string TextOf(HWND hwnd) {
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 // Counts the paints a window receives.
 class PaintCounter {
  public:
@@ -148,7 +143,7 @@ TEST(Label, TransparentCaptionNeverShowsOldTextThroughNew) {
   EXPECT_EQ(OnScreen(f.Handle(), PlaceOf(label)), wide);
   // Yet everybody who asks learns the new text at once.
   EXPECT_EQ(f.lblAnzeige.Caption(), "iii");
-  EXPECT_EQ(TextOf(label), "iii");
+  EXPECT_EQ(platform::WindowText(label), "iii");
 
   Settle();
   const Pixels shown = OnScreen(f.Handle(), PlaceOf(label));
@@ -166,12 +161,12 @@ TEST(Label, CaptionReadsBackAfterManyUpdates) {
       if (i % 7 == 0) App().ProcessMessages();
       if (i % 500 == 0) {
         ASSERT_EQ(label->Caption(), text);
-        ASSERT_EQ(TextOf(label->Handle()), text);
+        ASSERT_EQ(platform::WindowText(label->Handle()), text);
       }
     }
     EXPECT_EQ(label->Caption(), "C:\\web\\seite2999.html...");
     Settle();
-    EXPECT_EQ(TextOf(label->Handle()), "C:\\web\\seite2999.html...");
+    EXPECT_EQ(platform::WindowText(label->Handle()), "C:\\web\\seite2999.html...");
     EXPECT_EQ(OnScreen(f.Handle(), PlaceOf(label->Handle())), Repainted(f, label->Handle()));
 
     // An unchanged text asks for no paint.
@@ -187,7 +182,7 @@ TEST(Label, CaptionReadsBackAfterManyUpdates) {
     EXPECT_EQ(label->Caption(), "fremd");
     label->SetCaption("unser");
     EXPECT_EQ(label->Caption(), "unser");
-    EXPECT_EQ(TextOf(label->Handle()), "unser");
+    EXPECT_EQ(platform::WindowText(label->Handle()), "unser");
   }
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/base/Resources.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/Control.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Form.h"
@@ -65,12 +66,6 @@ void ExpectPlace(HWND child, int left, int top, int width, int height) {
   EXPECT_EQ(b.height, height);
 }
 
-std::string TextOf(HWND hwnd) {
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 void PressKey(HWND target, WPARAM key) { PostMessageA(target, WM_KEYDOWN, key, 1); }
 
 // Takes the exceptions that reach the application instead of failing the test.
@@ -87,16 +82,16 @@ TEST(Form, IsBuiltFromItsStoredLayout) {
   TTestForm f;
   EXPECT_FALSE(f.Visible());
   EXPECT_EQ(f.ClassName(), "TTestForm");
-  EXPECT_EQ(TextOf(f.Handle()), "Pr\xFC" "fformular");
+  EXPECT_EQ(platform::WindowText(f.Handle()), "Pr\xFC" "fformular");
   EXPECT_EQ(f.ClientWidth(), 300);
   EXPECT_EQ(f.ClientHeight(), 200);
   EXPECT_EQ(f.HelpContext(), 42);
 
   ExpectPlace(f.lblTitel.Handle(), 10, 10, 200, 13);
-  EXPECT_EQ(TextOf(f.lblTitel.Handle()), "\xDC" "berschrift");
+  EXPECT_EQ(platform::WindowText(f.lblTitel.Handle()), "\xDC" "berschrift");
   ExpectPlace(f.edName.Handle(), 10, 30, 150, 21);
   EXPECT_EQ(f.edName.Text(), "Anfang");
-  EXPECT_EQ(TextOf(f.ckbAktiv.Handle()), "&Aktiv");
+  EXPECT_EQ(platform::WindowText(f.ckbAktiv.Handle()), "&Aktiv");
   EXPECT_FALSE(f.ckbAktiv.Checked());
   // Inside the group box, relative to it.
   EXPECT_EQ(GetParent(f.ckbInnen.Handle()), f.grpOptionen.Handle());
@@ -349,7 +344,7 @@ TEST(ModelessForm, DialogKeysActLikeInADialog) {
   for (HWND expected : {f.ckbAktiv.Handle(), f.ckbInnen.Handle(), f.btnOk.Handle(), f.btnAbbrechen.Handle(),
                         f.edName.Handle()}) {
     PressKey(GetFocus(), VK_TAB);
-    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == expected; })) << TextOf(expected);
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == expected; })) << platform::WindowText(expected);
   }
 }
 

@@ -9,19 +9,13 @@
 #include <vector>
 
 #include "platform/gui/Application.h"
+#include "platform/gui/Control.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/UiSeam.h"
 
 namespace {
 
 using namespace platform;
-
-std::string WindowText(HWND hwnd) {
-  const int len = GetWindowTextLengthA(hwnd);
-  std::string s(static_cast<size_t>(len) + 1, '\0');
-  s.resize(static_cast<size_t>(GetWindowTextA(hwnd, s.data(), len + 1)));
-  return s;
-}
 
 std::string ClassOf(HWND hwnd) {
   char name[64] = {};
