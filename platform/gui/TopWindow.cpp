@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/gui/Application.h"
+#include "platform/gui/ContainerWindow.h"
 
 namespace platform {
 
@@ -32,28 +33,17 @@ TopWindow* TopWindow::FromHandle(HWND hwnd) {
 }
 
 void TopWindow::CreateTopWindow(const CreateArgs& args) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExA(instance, args.className, &wc)) {
-    wc = WNDCLASSEXA{};
-    wc.cbSize = sizeof wc;
-    wc.style = args.classStyle;
-    wc.lpfnWndProc = &TopWindow::Proc;
-    wc.hInstance = instance;
-    if (args.visibleBackground) {
-      wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-      wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    }
-    wc.lpszClassName = args.className;
-    const ATOM atom = RegisterClassExA(&wc);
-    if (!atom) throw std::runtime_error(std::string("Fensterklasse ") + args.className + " l\xE4sst sich nicht anmelden");
-    OurClasses().push_back(atom);
-  } else if (wc.lpfnWndProc != &TopWindow::Proc) {
+  const auto registration =
+      RegisterWindowClass({args.className, &TopWindow::Proc, args.classStyle, args.visibleBackground});
+  if (!registration.existed) {
+    if (!registration.atom)
+      throw std::runtime_error(std::string("Fensterklasse ") + args.className + " l\xE4sst sich nicht anmelden");
+    OurClasses().push_back(registration.atom);
+  } else if (registration.existingProc != &TopWindow::Proc) {
     throw std::logic_error(std::string("Fensterklasse ") + args.className + " geh\xF6rt einem anderen");
   }
   HWND hwnd = CreateWindowExA(args.exStyle, args.className, args.caption.c_str(), args.style, args.left, args.top,
-                              args.width, args.height, args.owner, nullptr, instance, this);
+                              args.width, args.height, args.owner, nullptr, GetModuleHandleA(nullptr), this);
   if (!hwnd)
     throw std::runtime_error(std::string("Fenster der Klasse ") + args.className +
                              " l\xE4sst sich nicht anlegen (Fehler " + std::to_string(GetLastError()) + ")");
