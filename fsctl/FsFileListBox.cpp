@@ -49,10 +49,10 @@ std::string LowerExtension(const std::string& name) {
   return dot == std::string::npos ? std::string() : platform::AnsiLowerCase(name.substr(dot));
 }
 
-HICON ShellIcon(const std::string& path, UINT extra = 0) {
+platform::OwnedIcon ShellIcon(const std::string& path, UINT extra = 0) {
   SHFILEINFOA info{};
-  if (!SHGetFileInfoA(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON | extra)) return nullptr;
-  return info.hIcon;
+  if (!SHGetFileInfoA(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON | extra)) return {};
+  return platform::OwnedIcon(info.hIcon);
 }
 
 std::vector<std::string> SplitMasks(const std::string& masks) {
@@ -99,8 +99,6 @@ const platform::ControlKind& TFsFileListBox::KindInfo() {
   static const platform::ControlKind kind{{.kind = kKind, .props = {props}}, &platform::Make<TFsFileListBox>};
   return kind;
 }
-
-TFsFileListBox::~TFsFileListBox() { FreeEntries(); }
 
 DWORD TFsFileListBox::CreationStyle(const platform::LayoutObject& stored) const {
   return ListBox::CreationStyle(stored) | LBS_OWNERDRAWFIXED;
@@ -157,12 +155,6 @@ void TFsFileListBox::SetShowLongNames(bool on) {
 
 // ---- Reading the folder ------------------------------------------------------------
 
-void TFsFileListBox::FreeEntries() {
-  for (auto& entry : entries_)
-    if (entry.ownsIcon && entry.icon) DestroyIcon(entry.icon);
-  entries_.clear();
-}
-
 void TFsFileListBox::TakeEntry(const WIN32_FIND_DATAA& found) {
   TFsFileInfo entry;
   entry.name = !showLongNames_ && found.cAlternateFileName[0] ? found.cAlternateFileName : found.cFileName;
@@ -177,13 +169,12 @@ void TFsFileListBox::TakeEntry(const WIN32_FIND_DATAA& found) {
     // own; other files share the icon of their extension.
     const bool ownIcon = entry.isDirectory || ext == ".exe" || ext == ".lnk" || ext == ".ico" || ext == ".scr";
     if (ownIcon) {
-      entry.icon = ShellIcon(path);
-      entry.ownsIcon = true;
+      entry.ownIcon = ShellIcon(path);
+      entry.icon = entry.ownIcon.Get();
     } else if (HICON cached = ProgramIconCache().Find(ext)) {
       entry.icon = cached;
     } else {
-      entry.icon = ShellIcon(path);
-      ProgramIconCache().Put(ext, entry.icon);
+      ProgramIconCache().Put(ext, ShellIcon(path));
       // The cache keeps the first icon of an extension.
       entry.icon = ProgramIconCache().Find(ext);
     }
@@ -199,7 +190,7 @@ void TFsFileListBox::ReadFileNames() {
   // entries.
   constexpr DWORD kSpecial = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
   ChangeFolder(directory_);
-  FreeEntries();
+  entries_.clear();
   BeginUpdate();
   Clear();
   WaitCursor wait;
@@ -338,9 +329,9 @@ void TFsFileListBox::DrawItem(const platform::ListDrawItem& item) {
   if (!showGlyphs_) return;
   const int x = textLeft - kIconOffset;
   const int y = item.rect.top + (height - kIconSize) / 2;
-  HICON icon = entry.icon;
-  HICON selectedIcon = item.selected ? ShellIcon(JoinPath(directory_, entry.name), SHGFI_SELECTED) : nullptr;
-  if (selectedIcon) icon = selectedIcon;
+  const platform::OwnedIcon selectedIcon =
+      item.selected ? ShellIcon(JoinPath(directory_, entry.name), SHGFI_SELECTED) : platform::OwnedIcon();
+  const HICON icon = selectedIcon ? selectedIcon.Get() : entry.icon;
   if (icon) {
     DrawIconEx(item.dc, x, y, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
   } else {
@@ -349,7 +340,6 @@ void TFsFileListBox::DrawItem(const platform::ListDrawItem& item) {
     const char* name = entry.isDirectory ? "RZ_CLOSEDFOLDER" : ext == ".exe" ? "RZ_EXECUTABLE" : "RZ_UNKNOWNFILE";
     Picture::Named(name).Draw(item.dc, x, y);
   }
-  if (selectedIcon) DestroyIcon(selectedIcon);
 }
 
 }  // namespace fsctl

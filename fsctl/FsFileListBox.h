@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/gui/ListBox.h"
+#include "platform/gui/Pictures.h"
 
 namespace fsctl {
 
@@ -26,15 +27,14 @@ struct TFsFileInfo {
   DWORD attributes = 0;
   FILETIME time{};
   uint64_t size = 0;
-  HICON icon = nullptr;
-  bool ownsIcon = false;  // else it belongs to the program's icon cache
+  HICON icon = nullptr;          // ownIcon's, or one of the program's icon cache
+  platform::OwnedIcon ownIcon;  // the entry's own icon (folders, programs, links, ...)
   bool isDirectory = false;
 };
 
 class TFsFileListBox : public platform::ListBox {
  public:
   using ListBox::ListBox;
-  ~TFsFileListBox() override;
   static constexpr std::string_view kKind = "FsFileListBox";
   std::string_view Kind() const override { return kKind; }
   static const platform::ControlKind& KindInfo();
@@ -86,7 +86,6 @@ class TFsFileListBox : public platform::ListBox {
 
  private:
   void ReadFileNames();
-  void FreeEntries();
   void TakeEntry(const WIN32_FIND_DATAA& found);
   TFsDirectoryListBox* LeadingFolderList() const;
   int LineHeight() const;

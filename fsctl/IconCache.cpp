@@ -1,29 +1,29 @@
 #include "fsctl/IconCache.h"
 
+#include <utility>
+
+#include "platform/base/StringList.h"
+
 namespace fsctl {
 
-IconCache::IconCache() {
-  icons_.SetSorted(true);
-  icons_.SetDuplicates(platform::TDuplicates::dupIgnore);
-}
-
-IconCache::~IconCache() {
-  for (int i = 0; i < icons_.Count(); ++i) DestroyIcon(static_cast<HICON>(icons_.Objects(i)));
+bool IconCache::ExtensionLess::operator()(const std::string& a, const std::string& b) const {
+  return platform::AnsiCompareText(a, b) < 0;
 }
 
 HICON IconCache::Find(const std::string& extension) const {
-  int index = 0;
-  return icons_.Find(extension, index) ? static_cast<HICON>(icons_.Objects(index)) : nullptr;
+  const auto found = icons_.find(extension);
+  return found != icons_.end() ? found->second.Get() : nullptr;
 }
 
-void IconCache::Put(const std::string& extension, HICON icon) {
+void IconCache::Put(const std::string& extension, platform::OwnedIcon icon) {
   if (!icon) return;
-  int index = 0;
-  if (icons_.Find(extension, index)) {
-    if (icons_.Objects(index) != icon) DestroyIcon(icon);
-    return;
+  const auto found = icons_.find(extension);
+  if (found == icons_.end()) {
+    icons_.emplace(extension, std::move(icon));
+  } else if (found->second.Get() == icon.Get()) {
+    // Kept already: the cache owns it once.
+    (void)icon.Release();
   }
-  icons_.AddObject(extension, icon);
 }
 
 IconCache& ProgramIconCache() {

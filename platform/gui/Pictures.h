@@ -17,9 +17,11 @@ namespace platform {
 inline void FreeBitmap(HBITMAP bitmap) { DeleteObject(bitmap); }
 inline void FreeImageList(HIMAGELIST list) { ImageList_Destroy(list); }
 inline void FreeBrush(HBRUSH brush) { DeleteObject(brush); }
+inline void FreeIcon(HICON icon) { DestroyIcon(icon); }
 using OwnedBitmap = OwnedHandle<HBITMAP, &FreeBitmap>;
 using OwnedImageList = OwnedHandle<HIMAGELIST, &FreeImageList>;
 using OwnedBrush = OwnedHandle<HBRUSH, &FreeBrush>;
+using OwnedIcon = OwnedHandle<HICON, &FreeIcon>;
 
 // The bitmap resource of that name from the program file; throws
 // std::runtime_error naming it when the program has none.

@@ -216,7 +216,7 @@ TEST_F(FsControls, FileListSharesOneIconPerExtension) {
   ASSERT_EQ(files.Count(), 2);
   EXPECT_NE(fsctl::ProgramIconCache().Find(".txt"), nullptr);
   EXPECT_EQ(files.Entry(0).icon, files.Entry(1).icon);
-  EXPECT_FALSE(files.Entry(0).ownsIcon);
+  EXPECT_FALSE(files.Entry(0).ownIcon);
   EXPECT_EQ(files.ItemHeight(), std::max(fsctl::FontLineHeight(f.FormFont()) - 3, 18));
 }
 
