@@ -15,12 +15,13 @@ namespace tessarel {
 
 namespace {
 
-// One line per error, CRLF, replacing an older file; giving up the write
+// One line per error, CRLF, replacing an older file only once it is written
+// whole (a full disk or a kill leaves the older one); giving up the write
 // counts as a failed run.
 bool WriteErrorFile(const platform::TStringList& errors, const std::string& path) {
   bool abort = false;
   core::RetryStep(abort, core::FormatStr(core::LoadStr(core::Txt::ActWrite), {path}), core::hcNone,
-                  [&] { platform::WriteFileBytes(path, errors.Text()); });
+                  [&] { platform::ReplaceFileBytes(path, errors.Text()); });
   return !abort;
 }
 
